@@ -1,0 +1,51 @@
+# suite_test(NAME name SOURCES ... LIBS ... [ENV ...] [TIMEOUT s])
+# A GoogleTest executable run headless by CTest as one test.
+function(suite_test)
+  cmake_parse_arguments(T "" "NAME;TIMEOUT" "SOURCES;LIBS;ENV" ${ARGN})
+  add_executable(${T_NAME} ${T_SOURCES})
+  target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
+  add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 300)
+  endif()
+  set_tests_properties(${T_NAME} PROPERTIES
+    TIMEOUT ${T_TIMEOUT}
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SUITE_SOURCE_DIR=${CMAKE_SOURCE_DIR};SUITE_BINARY_DIR=${CMAKE_BINARY_DIR};${T_ENV}")
+endfunction()
+
+# suite_benchmark(NAME name SOURCES ... LIBS ...)
+# A Google Benchmark executable; built with everything, run by hand.
+function(suite_benchmark)
+  cmake_parse_arguments(B "" "NAME" "SOURCES;LIBS" ${ARGN})
+  add_executable(${B_NAME} ${B_SOURCES})
+  target_link_libraries(${B_NAME} PRIVATE ${B_LIBS} benchmark::benchmark benchmark::benchmark_main)
+endfunction()
+
+# suite_area_library(name [SHARED] LIBS ...)
+# A library of every .cpp of the current folder except *_tests.cpp and
+# *_bench.cpp; every *_tests.cpp becomes a test and every *_bench.cpp a
+# benchmark, both linked with the library. Sources are globbed so that new
+# files need no edit here (re-run cmake after adding one).
+function(suite_area_library name)
+  cmake_parse_arguments(A "SHARED" "" "LIBS;TEST_LIBS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  file(GLOB headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  list(FILTER sources EXCLUDE REGEX "(_tests|_bench)\\.cpp$")
+  if(A_SHARED)
+    add_library(${name} SHARED ${sources} ${headers})
+  else()
+    add_library(${name} STATIC ${sources} ${headers})
+  endif()
+  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/platform ${CMAKE_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${A_LIBS})
+  file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_tests.cpp)
+  foreach(t ${tests})
+    get_filename_component(tn ${t} NAME_WE)
+    suite_test(NAME ${tn} SOURCES ${t} LIBS ${name} ${A_TEST_LIBS})
+  endforeach()
+  file(GLOB benches CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_bench.cpp)
+  foreach(b ${benches})
+    get_filename_component(bn ${b} NAME_WE)
+    suite_benchmark(NAME ${bn} SOURCES ${b} LIBS ${name} ${A_TEST_LIBS})
+  endforeach()
+endfunction()

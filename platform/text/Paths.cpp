@@ -1,0 +1,15 @@
+#include "Paths.h"
+
+#include "CodePage.h"
+
+namespace text {
+
+std::filesystem::path toPath(std::string_view ansiName) {
+    return std::filesystem::path(toUtf8(ansiName, CodePage::Windows1250));
+}
+
+bool fromPath(const std::filesystem::path& p, std::string& ansiName) {
+    return fromUtf8(p.string(), ansiName, CodePage::Windows1250);
+}
+
+}  // namespace text

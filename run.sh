@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and starts Wortel (or, with the argument
+# "pagewright", the page editor).
+set -euo pipefail
+top=$(cd "$(dirname "$0")" && pwd)
+cd "$top"
+tools/install-deps.sh
+tools/build.sh
+if [[ -x build/dist/zorbLink/regsvr && -f build/dist/zorbLink/zorbLink.ocx ]]; then
+  build/dist/zorbLink/regsvr /s build/dist/zorbLink/zorbLink.ocx
+fi
+case "${1:-wortel}" in
+  pagewright) exec build/dist/Pagewright/pagewright ;;
+  wortel) exec build/dist/Wortel/wortel ;;
+  *) echo "usage: ./run.sh [pagewright]" >&2; exit 2 ;;
+esac
