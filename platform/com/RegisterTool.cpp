@@ -1,0 +1,71 @@
+#include "com/RegisterTool.h"
+
+#include <dlfcn.h>
+
+#include <cstdio>
+
+#include "com/InprocServer.h"
+#include "text/CaseRules.h"
+
+namespace com {
+
+namespace {
+std::string hex(HRESULT hr) {
+    char b[16];
+    std::snprintf(b, sizeof b, "0x%08X", static_cast<unsigned>(hr));
+    return b;
+}
+}  // namespace
+
+int runRegisterTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    bool unregister = false, silent = false;
+    std::string file;
+    for (auto& a : args) {
+        if (a.size() == 2 && (a[0] == '/' || a[0] == '-')) {
+            char o = text::toLower(a[1]);
+            if (o == 'u') {
+                unregister = true;
+                continue;
+            }
+            if (o == 's') {
+                silent = true;
+                continue;
+            }
+        }
+        if (!a.empty() && a[0] != '/' && file.empty()) {
+            file = a;
+            continue;
+        }
+        if (!silent) err << "Nieznany argument: " << a << "\n";
+        file.clear();
+        break;
+    }
+    if (file.empty()) {
+        if (!silent) err << "Użycie: regsvr [/u] [/s] plik\n  /u  wyrejestruj\n  /s  bez komunikatów\n";
+        return RegBadArguments;
+    }
+    void* h = ::dlopen(file.find('/') == std::string::npos ? ("./" + file).c_str() : file.c_str(),
+                       RTLD_NOW | RTLD_LOCAL);
+    if (!h) {
+        const char* e = ::dlerror();
+        if (!silent) err << "Nie można wczytać modułu „" << file << "”: " << (e ? e : "") << "\n";
+        return RegLoadFailed;
+    }
+    const char* entry = unregister ? "DllUnregisterServer" : "DllRegisterServer";
+    auto fn = reinterpret_cast<DllRegisterServerFn>(::dlsym(h, entry));
+    if (!fn) {
+        if (!silent) err << "Moduł „" << file << "” nie ma punktu wejścia " << entry << ".\n";
+        ::dlclose(h);
+        return RegNoEntryPoint;
+    }
+    HRESULT hr = fn();
+    ::dlclose(h);
+    if (failed(hr)) {
+        if (!silent) err << entry << " w „" << file << "” nie powiodło się, kod błędu " << hex(hr) << ".\n";
+        return RegCallFailed;
+    }
+    if (!silent) out << entry << " w „" << file << "” powiodło się.\n";
+    return RegOk;
+}
+
+}  // namespace com
