@@ -20,26 +20,20 @@ std::string hex(HRESULT hr) {
 int runRegisterTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     bool unregister = false, silent = false;
     std::string file;
+    bool bad = false;
     for (auto& a : args) {
+        // An option is a slash or dash and one letter; anything else is the file.
         if (a.size() == 2 && (a[0] == '/' || a[0] == '-')) {
             char o = text::toLower(a[1]);
-            if (o == 'u') {
-                unregister = true;
-                continue;
-            }
-            if (o == 's') {
-                silent = true;
-                continue;
-            }
-        }
-        if (!a.empty() && a[0] != '/' && file.empty()) {
-            file = a;
+            if (o == 'u') unregister = true;
+            else if (o == 's') silent = true;
+            else bad = true;
             continue;
         }
-        if (!silent) err << "Nieznany argument: " << a << "\n";
-        file.clear();
-        break;
+        if (!file.empty() || a.empty()) bad = true;
+        file = a;
     }
+    if (bad) file.clear();
     if (file.empty()) {
         if (!silent) err << "Użycie: regsvr [/u] [/s] plik\n  /u  wyrejestruj\n  /s  bez komunikatów\n";
         return RegBadArguments;

@@ -1,0 +1,22 @@
+#pragma once
+// Mouse and key input sent to a widget as the window system would send it,
+// for tests that drive controls (the widget is a host's or a control's).
+namespace com::input {
+
+// A press and release of the left button at (x, y) of the widget.
+void click(void* widget, int x, int y);
+// Two clicks in quick succession, as a double click arrives: press, release,
+// double-click press, release.
+void doubleClick(void* widget, int x, int y);
+void press(void* widget, int x, int y);
+void release(void* widget, int x, int y);
+void move(void* widget, int x, int y, bool leftHeld = false);
+// A key by name: "A", "Space", "Return", "Escape", "Shift", "Left", "Tab",
+// "F1".
+void key(void* widget, const char* name);
+// The first child widget of `widget` that has no window of its own (a
+// control's label), or null.
+void* labelOf(void* widget);
+void focus(void* widget);
+
+}  // namespace com::input
