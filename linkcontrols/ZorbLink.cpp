@@ -241,6 +241,7 @@ void ZorbLink::UserControl_InitProperties() {
     mousePointer_ = kDefaultMousePointer;
     auto ambient = ambientFont();
     fontNormal_ = fontHover_ = fontActive_ = ambient;
+    font_ = ambient;
     focusFrame_ = kDefaultFocusFrame;
 }
 

@@ -205,6 +205,8 @@ struct ControlSurface::Impl {
     Label* label = nullptr;
     std::map<int, QTimer*> timers;
     int pointer = 0;
+    FontDesc font;
+    CursorImage cursor{0, 0, 0, 0, {}, {}};
     bool dying = false;
 };
 
@@ -265,7 +267,11 @@ void ControlSurface::setLabelColor(std::uint32_t c) {
     d_->applyLabelColor();
 }
 std::uint32_t ControlSurface::labelColor() const { return d_->label->color; }
+FontDesc ControlSurface::labelFont() const { return d_->font; }
+CursorImage ControlSurface::labelCursor() const { return d_->cursor; }
+
 void ControlSurface::setLabelFont(const FontDesc& f) {
+    d_->font = f;
     QFont q(qs(f.name));
     q.setPointSizeF(f.points() > 0 ? f.points() : 8.25);
     q.setWeight(static_cast<QFont::Weight>(f.weight >= 700 ? QFont::Bold : f.weight >= 600 ? QFont::DemiBold : QFont::Normal));
@@ -288,6 +294,7 @@ void ControlSurface::setLabelPointer(int p) {
 }
 void ControlSurface::setLabelCursor(const CursorImage& image) {
     d_->pointer = 99;
+    d_->cursor = image;
     d_->label->setCursor(cursorOf(image));
 }
 int ControlSurface::labelPointer() const { return d_->pointer; }

@@ -72,6 +72,7 @@ public:
     void setLabelColor(std::uint32_t oleColor);
     std::uint32_t labelColor() const;
     void setLabelFont(const FontDesc& font);
+    FontDesc labelFont() const;
     void moveLabel(int x, int y);
     // The label's auto-size extent in pixels.
     int labelWidth() const;
@@ -81,6 +82,8 @@ public:
     void setLabelPointer(int pointer);
     void setLabelCursor(const CursorImage& image);
     int labelPointer() const;
+    // The image of the last cursor set with setLabelCursor.
+    CursorImage labelCursor() const;
 
     void setTimer(int id, int intervalMs, bool enabled);
     bool timerEnabled(int id) const;
