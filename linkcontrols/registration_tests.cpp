@@ -1,0 +1,220 @@
+// The built library as a host meets it: registered by the tool, found by its
+// class name through the registry, loaded into the process and hosted.
+#include <dlfcn.h>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <set>
+
+#include "com/Application.h"
+#include "com/ComLibrary.h"
+#include "com/ConnectionPoint.h"
+#include "com/ControlContainer.h"
+#include "com/InprocServer.h"
+#include "com/SyntheticInput.h"
+#include "forms/ModalAnswers.h"
+#include "forms/ScriptedAnswers.h"
+#include "linkcontrols/ZorbLinkTypeLib.h"
+#include "registry/Registry.h"
+
+using namespace com;
+using namespace linkcontrols;
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path dist() { return fs::path(std::getenv("SUITE_BINARY_DIR")) / "dist" / "zorbLink"; }
+fs::path ocx() { return fs::canonical(dist() / "zorbLink.ocx"); }
+
+void dump(registry::Registry& r, const std::string& key, std::set<std::string>& out) {
+    out.insert("[" + key + "]");
+    for (auto& v : r.values(registry::Hive::ClassesRoot, key))
+        out.insert(key + "|" + v.name + "=" + v.value.text);
+    for (auto& s : r.subkeys(registry::Hive::ClassesRoot, key)) dump(r, key.empty() ? s : key + "\\" + s, out);
+}
+std::set<std::string> snapshot() {
+    std::set<std::string> out;
+    dump(registry::store(), "", out);
+    return out;
+}
+
+class Library : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ensureApplication();
+        dir = fs::temp_directory_path() / ("registration_tests_" + std::to_string(::getpid()));
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        ::setenv("SUITE_REGISTRY", (dir / "registry").c_str(), 1);
+        registry::setPath(dir / "registry");
+        forms::setModal(&answers);
+    }
+    void TearDown() override {
+        forms::setModal(nullptr);
+        registry::setPath({});
+        ::unsetenv("SUITE_REGISTRY");
+        fs::remove_all(dir);
+    }
+    // Runs the registration tool as ./run.sh does.
+    int regsvr(std::vector<std::string> args) {
+        std::string cmd = (dist() / "regsvr").string();
+        for (auto& a : args) cmd += " '" + a + "'";
+        cmd += " >/dev/null 2>&1";
+        int st = std::system(cmd.c_str());
+        return WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+    }
+    fs::path dir;
+    forms::ScriptedAnswers answers;
+};
+
+TEST_F(Library, ExportsOnlyTheFourServerFunctions) {
+    void* h = ::dlopen(ocx().c_str(), RTLD_NOW | RTLD_LOCAL);
+    ASSERT_NE(h, nullptr) << ::dlerror();
+    for (const char* e : {"DllRegisterServer", "DllUnregisterServer", "DllGetClassObject", "DllCanUnloadNow"})
+        EXPECT_NE(::dlsym(h, e), nullptr) << e;
+    for (const char* e : {"_ZN12linkcontrols13canUnloadNowEv", "_ZN3com15platformWindowsEv", "_ZN8registry5storeEv"})
+        EXPECT_EQ(::dlsym(h, e), nullptr) << e;
+    ::dlclose(h);
+}
+
+TEST_F(Library, TheToolRegistersExactlyTheKeysAndRemovesThem) {
+    registry::store().setString(registry::Hive::ClassesRoot, "Other.Thing\\CLSID", "",
+                                "{00000000-1111-2222-3333-444444444444}");
+    const auto before = snapshot();
+    ASSERT_EQ(regsvr({"/s", ocx().string()}), 0);
+    auto after = snapshot();
+    std::set<std::string> added;
+    for (auto& l : after)
+        if (!before.count(l)) added.insert(l);
+    const std::string path = ocx().string();
+    const std::string c = "CLSID\\{F9F5B245-E80B-11D4-95D4-E305F180C055}";
+    for (const std::string& want : {
+             std::string("zorbLinkControl.zorbLink\\CLSID|={F9F5B245-E80B-11D4-95D4-E305F180C055}"),
+             c + "\\InprocServer32|=" + path,
+             c + "\\ProgID|=zorbLinkControl.zorbLink",
+             "[" + c + "\\Control]",
+             c + "\\ToolboxBitmap32|=" + path + ", 30000",
+             c + "\\TypeLib|={F9F5B250-E80B-11D4-95D4-E305F180C055}",
+             c + "\\Version|=1.0",
+             c + "\\MiscStatus\\1|=131473",
+             std::string("TypeLib\\{F9F5B250-E80B-11D4-95D4-E305F180C055}\\1.0|=zorbLinkControl"),
+             "TypeLib\\{F9F5B250-E80B-11D4-95D4-E305F180C055}\\1.0\\0\\win32|=" + path,
+             std::string("TypeLib\\{F9F5B250-E80B-11D4-95D4-E305F180C055}\\1.0\\FLAGS|=2"),
+             std::string("Interface\\{F9F5B244-E80B-11D4-95D4-E305F180C055}|=_zorbLink"),
+             std::string("Interface\\{F9F5B248-E80B-11D4-95D4-E305F180C055}|=__zorbLink"),
+         })
+        EXPECT_TRUE(added.count(want)) << want;
+    EXPECT_EQ(added.size(), 51u) << "nothing else is written";
+    for (auto& l : added) EXPECT_EQ(l.find("zorbShading"), std::string::npos) << l;
+
+    ASSERT_EQ(regsvr({"/u", "/s", ocx().string()}), 0);
+    EXPECT_EQ(snapshot(), before);
+}
+
+TEST_F(Library, AHostCreatesTheControlByClassNameOnly) {
+    ASSERT_EQ(regsvr({"/s", ocx().string()}), 0);
+    void* out = nullptr;
+    EXPECT_EQ(createInstance(kShadingProgId, IID_IUnknown, &out), CO_E_CLASSSTRING) << "the gradient is private";
+    {
+        Ptr<IDispatch> d;
+        ASSERT_EQ(createInstance(kProgId, IID_IDispatch, d.putVoid()), S_OK);
+        EXPECT_EQ(loadedLibraries(), 1);
+        void* h = ::dlopen(ocx().c_str(), RTLD_NOW | RTLD_NOLOAD);
+        ASSERT_NE(h, nullptr) << "loaded by the host";
+        auto canUnload = reinterpret_cast<DllCanUnloadNowFn>(::dlsym(h, "DllCanUnloadNow"));
+        ::dlclose(h);
+        EXPECT_EQ(canUnload(), S_FALSE) << "an object lives";
+        freeUnusedLibraries();
+        EXPECT_EQ(loadedLibraries(), 1);
+
+        std::vector<DispId> ids;
+        ASSERT_EQ(d->GetIDsOfNames({"Caption"}, ids), S_OK);
+        EXPECT_EQ(ids[0], dispid::Caption);
+        std::vector<Variant> args = {Variant::string("www.wortel.pl")};
+        EXPECT_EQ(d->Invoke(dispid::Caption, DISPATCH_PROPERTYPUT, args, nullptr), S_OK);
+        std::vector<Variant> none;
+        Variant got;
+        EXPECT_EQ(d->Invoke(dispid::Caption, DISPATCH_PROPERTYGET, none, &got), S_OK);
+        EXPECT_EQ(got, Variant::string("www.wortel.pl"));
+    }
+    freeUnusedLibraries();
+    EXPECT_EQ(loadedLibraries(), 0) << "unloaded once nothing of it lives";
+
+    // Registered, but the file is gone: a clean failure.
+    fs::copy_file(ocx(), dir / "copy.ocx");
+    ASSERT_EQ(regsvr({"/s", (dir / "copy.ocx").string()}), 0);
+    fs::remove(dir / "copy.ocx");
+    EXPECT_EQ(createInstance(kProgId, IID_IDispatch, &out), CO_E_DLLNOTFOUND);
+    EXPECT_EQ(out, nullptr);
+    // Unregistered: the class name is unknown.
+    ASSERT_EQ(regsvr({"/u", "/s", ocx().string()}), 0);
+    EXPECT_EQ(createInstance(kProgId, IID_IDispatch, &out), CO_E_CLASSSTRING);
+}
+
+struct Sink final : IDispatch {
+    std::vector<DispId> heard;
+    HRESULT QueryInterface(const Guid& iid, void** out) override {
+        if (iid == IID_IUnknown || iid == IID_IDispatch) {
+            *out = static_cast<IDispatch*>(this);
+            return S_OK;
+        }
+        *out = nullptr;
+        return E_NOINTERFACE;
+    }
+    std::uint32_t AddRef() override { return 1; }
+    std::uint32_t Release() override { return 1; }
+    HRESULT GetIDsOfNames(const std::vector<std::string>&, std::vector<DispId>&) override { return E_NOTIMPL; }
+    HRESULT Invoke(DispId id, std::uint16_t, std::vector<Variant>&, Variant*) override {
+        heard.push_back(id);
+        return S_OK;
+    }
+};
+
+TEST_F(Library, AHostedLinkOpensItsTargetThroughTheHostsShellAndRaisesClick) {
+    ASSERT_EQ(regsvr({"/s", ocx().string()}), 0);
+    ControlContainer host;
+    PropertyBag stored({{"_extentx", Variant::i4(3678)},
+                        {"_extenty", Variant::i4(476)},
+                        {"href", Variant::string("mailto:wortel@wortel.pl")},
+                        {"caption", Variant::string("wortel@wortel.pl")}});
+    ASSERT_EQ(host.create(kProgId, nullptr, 126, 93, &stored), S_OK);
+    ASSERT_NE(host.widget(), nullptr);
+    Ptr<IConnectionPointContainer> cpc = host.object().as<IConnectionPointContainer>(IID_IConnectionPointContainer);
+    ASSERT_TRUE(cpc);
+    Ptr<IConnectionPoint> cp;
+    ASSERT_EQ(cpc->FindConnectionPoint(IID___zorbLink, cp.put()), S_OK);
+    Sink sink;
+    std::uint32_t cookie = 0;
+    ASSERT_EQ(cp->Advise(&sink, &cookie), S_OK);
+    void* label = input::labelOf(host.widget());
+    ASSERT_NE(label, nullptr);
+    input::click(label, 4, 4);
+    auto shells = answers.asked("shell");
+    ASSERT_EQ(shells.size(), 1u) << "the host's answers saw the library's shell call";
+    EXPECT_EQ(shells[0].text, "mailto:wortel@wortel.pl");
+    EXPECT_EQ(shells[0].title, "Open");
+    EXPECT_EQ(sink.heard, (std::vector<DispId>{eventid::MouseDown, eventid::MouseUp, eventid::Click}));
+    cp->Unadvise(cookie);
+    cp.reset();
+    cpc.reset();
+    host.close();
+    EXPECT_EQ(loadedLibraries(), 0);
+}
+
+TEST_F(Library, ASaveWritesTheHostsExtentThenTheControlsKeysInLowerCase) {
+    ASSERT_EQ(regsvr({"/s", ocx().string()}), 0);
+    ControlContainer host;
+    ASSERT_EQ(host.create(kProgId, nullptr, 0, 0, nullptr), S_OK);
+    PropertyBag bag;
+    ASSERT_EQ(host.save(bag), S_OK);
+    EXPECT_EQ(bag.keys(), (std::vector<std::string>{"_extentx", "_extenty", "mousepointer", "caption", "mousepointer"}));
+    EXPECT_EQ(twipsToHimetric(2325), 4101);
+    EXPECT_EQ(twipsToHimetric(375), 661);
+    EXPECT_EQ(twipsToHimetric(2085), 3678);
+    EXPECT_EQ(twipsToHimetric(270), 476);
+}
+
+}  // namespace
