@@ -41,7 +41,7 @@ void Form3::createControls() {
     f.italic = true;
     f.charset = 238;
     Label1->setFont(f);
-    Label1->setCaption(text::ansi("Skróty użyte w słowniku ") + kProgramName + ":");
+    Label1->setCaption(text::ansi("Skróty użyte w ") + kProgramName + ":");
 
     List1 = add<forms::ListBox>("List1", nullptr, true);
     List1->move(180, 540, 3930, 1980);

@@ -106,6 +106,8 @@ std::filesystem::path defaultPath();
 Registry& store();
 // Points store() at another file (tests); an empty path returns to
 // defaultPath(). Any Registry& obtained earlier stays valid and follows.
+// This reaches the calling module only: a loaded library or a tool started
+// from here keeps its own store(), which follows $SUITE_REGISTRY.
 void setPath(const std::filesystem::path& file);
 
 }  // namespace registry

@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QStyle>
 #include <QSystemTrayIcon>
 #include <QWidget>
 #include <map>
@@ -40,7 +41,11 @@ void apply(Entry& e) {
     const NotifyIconData& d = e.data;
     if (d.uFlags & NIF_ICON) {
         auto it = iconTable().find(d.hIcon);
-        e.icon->setIcon(it != iconTable().end() ? it->second : QIcon());
+        QIcon icon = it != iconTable().end() ? it->second : QIcon();
+        // A window without an icon of its own still gets one the user can find.
+        if (icon.isNull()) icon = QApplication::windowIcon();
+        if (icon.isNull()) icon = QApplication::style()->standardIcon(QStyle::SP_ComputerIcon);
+        e.icon->setIcon(icon);
     }
     if (d.uFlags & NIF_TIP) e.icon->setToolTip(forms::qs(d.tip()));
 }
