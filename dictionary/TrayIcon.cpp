@@ -28,8 +28,9 @@ void TrayIcon::fill() {
 
 void TrayIcon::hideToTray() {
     fill();
-    // The result is not examined: the window is hidden all the same.
-    shell::Shell_NotifyIconA(shell::NIM_ADD, nid_);
+    // Without an icon there would be no way back to a hidden window: it
+    // stays where it is.
+    if (!shell::Shell_NotifyIconA(shell::NIM_ADD, nid_)) return;
     window_.hide();
     if (setTaskVisible) setTaskVisible(false);
 }

@@ -27,7 +27,8 @@ public:
     // shown and hidden here); by default nothing beyond the window.
     std::function<void(bool visible)> setTaskVisible;
 
-    // Image1_Click.
+    // Image1_Click. When the icon cannot be added (no notification area),
+    // the window stays shown.
     void hideToTray();
     // pichook_MouseMove.
     void pichook_MouseMove(int button, int shift, float x, float y);

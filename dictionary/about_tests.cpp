@@ -208,7 +208,13 @@ protected:
     void onQueryUnload(bool&, bool) override { tray->removeOnClose(); }
 };
 
-TEST(Tray, HidesAndComesBackOnlyOnALeftDoubleClick) {
+class Tray : public ::testing::Test {
+protected:
+    void SetUp() override { shell::assumeTrayAvailable(true); }
+    void TearDown() override { shell::assumeTrayAvailable(std::nullopt); }
+};
+
+TEST_F(Tray, HidesAndComesBackOnlyOnALeftDoubleClick) {
     Lookup f;
     f.show();
     ASSERT_TRUE(f.visible());
@@ -253,7 +259,18 @@ TEST(Tray, HidesAndComesBackOnlyOnALeftDoubleClick) {
     EXPECT_TRUE(shell::shownIcons().empty());
 }
 
-TEST(Tray, ASecondCallbackDuringTheRestoreIsDropped) {
+TEST_F(Tray, WithoutANotificationAreaTheWindowStays) {
+    shell::assumeTrayAvailable(false);
+    Lookup f;
+    f.show();
+    f.tray->hideToTray();
+    EXPECT_TRUE(f.visible()) << "hidden with no icon it could never come back";
+    EXPECT_TRUE(shell::shownIcons().empty());
+    EXPECT_EQ(f.taskbarChanges, 0);
+    f.unload();
+}
+
+TEST_F(Tray, ASecondCallbackDuringTheRestoreIsDropped) {
     Lookup f;
     f.show();
     f.tray->hideToTray();

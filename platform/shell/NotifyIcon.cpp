@@ -31,6 +31,11 @@ std::map<IconHandle, QIcon>& iconTable() {
     return m;
 }
 
+std::optional<bool>& assumed() {
+    static std::optional<bool> a;
+    return a;
+}
+
 QWidget* widgetOfHandle(WindowHandle h) {
     for (QWidget* w : QApplication::allWidgets())
         if (reinterpret_cast<WindowHandle>(w) == h) return w;
@@ -80,7 +85,7 @@ bool Shell_NotifyIconA(int message, const NotifyIconData& data) {
     auto it = m.find(key);
     switch (message) {
         case NIM_ADD: {
-            if (it != m.end() || !widgetOfHandle(data.hWnd)) return false;
+            if (it != m.end() || !widgetOfHandle(data.hWnd) || !trayAvailable()) return false;
             Entry& e = m[key];
             e.data = data;
             e.icon = std::make_unique<QSystemTrayIcon>();
@@ -136,6 +141,9 @@ IconHandle iconOf(const forms::Form& f) {
     iconTable()[h] = w->windowIcon();
     return h;
 }
+
+bool trayAvailable() { return assumed() ? *assumed() : QSystemTrayIcon::isSystemTrayAvailable(); }
+void assumeTrayAvailable(std::optional<bool> available) { assumed() = available; }
 
 std::vector<ShownIcon> shownIcons() {
     std::vector<ShownIcon> v;

@@ -6,6 +6,7 @@
 // a mouse move at that many pixels across.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -52,13 +53,19 @@ struct NotifyIconData {
 };
 
 // Adds, changes or removes an icon; false when the platform refused (an
-// icon added twice, one removed that is not there, a wrong record size).
+// icon added twice, one removed that is not there, a wrong record size, or a
+// desktop without a notification area).
 bool Shell_NotifyIconA(int message, const NotifyIconData& data);
 
 // A control's window, for the record's hWnd.
 WindowHandle windowOf(const forms::Control& c);
 // The icon of a form's window, for the record's hIcon (0 when it has none).
 IconHandle iconOf(const forms::Form& f);
+
+// Whether the desktop has a notification area. Tests may decide it
+// (nullopt: ask the desktop).
+bool trayAvailable();
+void assumeTrayAvailable(std::optional<bool> available);
 
 // The icons shown now.
 struct ShownIcon {
