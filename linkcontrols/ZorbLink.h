@@ -125,6 +125,7 @@ private:
     void gotFocus() override { UserControl_GotFocus(); }
     void lostFocus() override { UserControl_LostFocus(); }
     void paint() override { UserControl_Paint(); }
+    void resized() override { UserControl_Resize(); }
     void timer(int id) override;
 
     void UserControl_Initialize();

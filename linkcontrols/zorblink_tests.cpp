@@ -356,6 +356,10 @@ TEST_F(ZorbLinkTest, CaptionAndNormalFontResizeAtOnceHoverAndActiveFontsDoNot) {
     EXPECT_GT(wide, narrow);
     EXPECT_EQ(wide, link().surface().labelWidth() + 2) << "a one-pixel margin on each side";
     EXPECT_EQ(link().surface().height(), link().surface().labelHeight() + 2);
+    // A host that resizes the control sees it take its own size again.
+    input::resize(link().surface().widget(), 500, 60);
+    EXPECT_EQ(link().surface().width(), wide);
+    EXPECT_EQ(link().surface().height(), link().surface().labelHeight() + 2);
     auto big = createFont({"Arial", 240000, 700, 238});
     link().setFontHover(big.get());
     link().setFontActive(big.get());

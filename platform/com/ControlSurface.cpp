@@ -96,6 +96,7 @@ public:
     }
     SurfaceListener& l_;
     std::uint32_t back = 0x8000000F;
+    bool sizing = false;  // the control sizes itself
 
 protected:
     void paintEvent(QPaintEvent*) override {
@@ -113,6 +114,9 @@ protected:
             o.backgroundColor = qcolor(back);
             style()->drawPrimitive(QStyle::PE_FrameFocusRect, &o, &p, this);
         }
+    }
+    void resizeEvent(QResizeEvent*) override {
+        if (!sizing) l_.resized();
     }
     void focusInEvent(QFocusEvent*) override { l_.gotFocus(); }
     void focusOutEvent(QFocusEvent*) override { l_.lostFocus(); }
@@ -149,11 +153,9 @@ protected:
         e->accept();
     }
     void mouseDoubleClickEvent(QMouseEvent* e) override {
-        // The second press of a double click: a mouse down and the double
-        // click, and no click at its release.
+        // The second press of a double click: the double click, and no
+        // click at its release.
         secondPress = true;
-        QPoint p = e->position().toPoint();
-        l_.labelMouseDown(buttonsOf(e->button()), shiftOf(e->modifiers()), p.x(), p.y());
         l_.labelDblClick();
         e->accept();
     }
@@ -247,7 +249,11 @@ std::uint32_t ControlSurface::backColor() const { return d_->surface->back; }
 void ControlSurface::setEnabled(bool on) { d_->surface->setEnabled(on); }
 bool ControlSurface::enabled() const { return d_->surface->isEnabled(); }
 void ControlSurface::setTabStop(bool on) { d_->surface->setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus); }
-void ControlSurface::resize(int w, int h) { d_->surface->resize(w, h); }
+void ControlSurface::resize(int w, int h) {
+    d_->surface->sizing = true;
+    d_->surface->resize(w, h);
+    d_->surface->sizing = false;
+}
 int ControlSurface::width() const { return d_->surface->width(); }
 int ControlSurface::height() const { return d_->surface->height(); }
 void ControlSurface::cls() {

@@ -25,8 +25,9 @@ public:
     virtual void labelMouseDown(std::int16_t button, std::int16_t shift, int x, int y) = 0;
     virtual void labelMouseMove(std::int16_t button, std::int16_t shift, int x, int y) = 0;
     virtual void labelMouseUp(std::int16_t button, std::int16_t shift, int x, int y) = 0;
-    // A press and release on the label (the second press of a double click
-    // gives labelDblClick instead, and its release no click).
+    // A press and release on the label. The second press of a double click
+    // gives labelDblClick instead of a mouse down, and its release a mouse
+    // up but no click: down, up, click, double click, up.
     virtual void labelClick() = 0;
     virtual void labelDblClick() = 0;
     // A key that produces a character while the surface has the focus.
@@ -34,6 +35,8 @@ public:
     virtual void gotFocus() = 0;
     virtual void lostFocus() = 0;
     virtual void paint() = 0;
+    // The surface's size was changed from outside (by the host).
+    virtual void resized() = 0;
     virtual void timer(int id) = 0;
 };
 

@@ -66,4 +66,10 @@ void focus(void* widget) {
     QApplication::sendEvent(w(widget), &e);
 }
 
+void resize(void* widget, int width, int height) {
+    // A hosted window is shown; a hidden one would hear of its size later.
+    w(widget)->show();
+    w(widget)->resize(width, height);
+}
+
 }  // namespace com::input

@@ -18,5 +18,7 @@ void key(void* widget, const char* name);
 // control's label), or null.
 void* labelOf(void* widget);
 void focus(void* widget);
+// Shows the widget and resizes it as its host would (pixels).
+void resize(void* widget, int width, int height);
 
 }  // namespace com::input

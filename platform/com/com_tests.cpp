@@ -378,6 +378,7 @@ struct Recorder final : SurfaceListener {
     void gotFocus() override {}
     void lostFocus() override {}
     void paint() override {}
+    void resized() override { log.push_back("resized"); }
     void timer(int) override {}
 };
 
@@ -389,7 +390,7 @@ TEST(ControlSurface, ADoubleClickGivesOneClickAndOneDoubleClick) {
     void* label = input::labelOf(s.widget());
     ASSERT_NE(label, nullptr);
     input::doubleClick(label, 3, 3);
-    EXPECT_EQ(r.log, (std::vector<std::string>{"down", "up", "click", "down", "dblclick", "up"}));
+    EXPECT_EQ(r.log, (std::vector<std::string>{"down", "up", "click", "dblclick", "up"}));
     r.log.clear();
     // A release outside the label is no click.
     input::press(label, 3, 3);
