@@ -95,7 +95,9 @@ TEST(Variant, ConvertsAsAutomationDoes) {
     for (auto& c : cases) {
         std::int32_t i = 0;
         EXPECT_EQ(c.v.toI4(i), c.i4ok) << c.s;
-        if (c.i4ok) EXPECT_EQ(i, c.i4) << c.s;
+        if (c.i4ok) {
+            EXPECT_EQ(i, c.i4) << c.s;
+        }
         std::string s;
         EXPECT_TRUE(c.v.toString(s));
         EXPECT_EQ(s, c.s);

@@ -226,7 +226,9 @@ TEST(Hives, NamesParseInLongAndShortForm) {
                  {"HKEY_NONE", std::nullopt}, {"", std::nullopt}};
     for (auto& c : cases) {
         EXPECT_EQ(parseHive(c.text), c.hive) << c.text;
-        if (c.hive) EXPECT_EQ(parseHive(hiveName(*c.hive)), c.hive);
+        if (c.hive) {
+            EXPECT_EQ(parseHive(hiveName(*c.hive)), c.hive);
+        }
     }
 }
 
