@@ -20,7 +20,7 @@ CommandButton::CommandButton(Form& form, std::string name, Control* container)
     attachWidget(*this, b);
     impl().synthesizeClick = false;
     QObject::connect(b, &QPushButton::clicked, impl().bridge, [this] {
-        if (onClick) onClick();
+        if (auto fn = onClick) fn();
     });
 }
 

@@ -159,7 +159,9 @@ void Control::setFocus() {
 
 bool Control::hasFocus() const {
     if (!d_->widget) return false;
-    QWidget* f = QApplication::focusWidget();
+    // The focus within the control's window, whether or not that window is
+    // the active one.
+    QWidget* f = d_->widget->window()->focusWidget();
     return f && (f == d_->widget || d_->widget->isAncestorOf(f));
 }
 
