@@ -232,7 +232,11 @@ std::string BaseBuilder::lineOf(const Word& w, std::string& target) const {
     }
     if (!expl.empty()) {
         line += " ~";
-        for (const auto& e : expl) line += " " + e;
+        for (std::size_t i = 0; i < expl.size(); ++i) {
+            // Numbered senses carry their number; others are set apart by ";".
+            bool numbered = !expl[i].empty() && expl[i][0] >= '0' && expl[i][0] <= '9';
+            line += (i == 0 || numbered ? " " : "; ") + expl[i];
+        }
     }
     // The first pointer to another headword of the base becomes the link.
     target.clear();
