@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 
+#include "forms/EventBridge.h"
 #include "forms/FormEvents.h"
 #include "forms/QtAccess.h"
 
@@ -45,6 +46,7 @@ void FormWindow::keyPressEvent(QKeyEvent* e) {
     if (form_ && focusWidget() == nullptr) {
         int code = keyCodeOf(e->key());
         if (code) FormEvents::keyDown(*form_, code, shiftOf(e->modifiers()));
+        if (code && pressFormButton(*form_, code, nullptr)) return;
     }
     QWidget::keyPressEvent(e);
 }
