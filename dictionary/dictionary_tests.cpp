@@ -270,6 +270,7 @@ TEST_F(Fixture, UnsafeHeadwordsStayInsideWyrazy) {
         {"50%", "50%25.html"},
         {"km/h", "km%2Fh.html"},
         {"Mädchen"_w, "Mädchen.html"_w},
+        {"", "%.html"},
     };
     std::vector<std::pair<std::string, std::string>> base;
     for (const auto& c : cases) {

@@ -38,7 +38,8 @@ void FormWindow::changeEvent(QEvent* e) {
 
 void FormWindow::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
-    if (form_) FormEvents::shown(*form_);
+    // Becoming visible, not coming back from the task bar.
+    if (form_ && !e->spontaneous()) FormEvents::shown(*form_);
 }
 
 void FormWindow::keyPressEvent(QKeyEvent* e) {
