@@ -71,6 +71,7 @@ struct Form::Impl {
     QPointer<detail::FormClient> client;
     bool loaded = false;
     bool loading = false;
+    bool unloading = false;
     std::string caption;
     QIcon icon;
     QPixmap picture;

@@ -152,6 +152,10 @@ TEST_F(FormsTest, ModalResultReturnsFromShowModal) {
         drive::click(*p->ok);
     });
     EXPECT_EQ(f.showModal(), 2);
+    // The close box cancels a modal dialog.
+    drive::setModalHook([](Form& m) { drive::closeByUser(m); });
+    EXPECT_EQ(f.showModal(), 2);
+    EXPECT_TRUE(f.isLoaded());
     drive::setModalHook(nullptr);
     f.unload();
 }
