@@ -1,6 +1,5 @@
 #include "dictionary/Form3.h"
 
-#include "dictionary/ProgramInfo.h"
 #include "forms/Application.h"
 #include "forms/Label.h"
 #include "forms/ListBox.h"
@@ -41,7 +40,7 @@ void Form3::createControls() {
     f.italic = true;
     f.charset = 238;
     Label1->setFont(f);
-    Label1->setCaption(text::ansi("Skróty użyte w ") + kProgramName + ":");
+    Label1->setCaption(text::ansi("Skróty użyte w Wortel:"));
 
     List1 = add<forms::ListBox>("List1", nullptr, true);
     List1->move(180, 540, 3930, 1980);

@@ -14,6 +14,7 @@
 #include "com/OleControl.h"
 #include "dictionary/AboutLinks.h"
 #include "dictionary/Form3.h"
+#include "dictionary/Program.h"
 #include "dictionary/TrayIcon.h"
 #include "dictionary/frmAbout.h"
 #include "forms/Application.h"
@@ -129,7 +130,10 @@ TEST_F(About, TheLinksLoadFromTheirStoredEntries) {
                                             "caption", "colornormal", "coloractive", "fontnormal", "fonthover",
                                             "fontactive", "mousepointer"}));
     }
-    EXPECT_EQ(about.lblVersion->caption(), "Wersja 0.7.3 Kompilacja 02.05.2003");
+    EXPECT_EQ(frmAbout::versionLine(0, 7, 3), "Wersja 0.7.3 Kompilacja 02.05.2003");
+    EXPECT_EQ(about.lblVersion->caption(),
+              frmAbout::versionLine(Program::VersionMajor, Program::VersionMinor, Program::VersionRevision));
+    EXPECT_EQ(about.lblTitle->caption(), Program::title());
     EXPECT_EQ(about.caption(), "O programie");
     about.unload();
     com::freeUnusedLibraries();

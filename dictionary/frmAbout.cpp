@@ -3,7 +3,7 @@
 #include "com/ComLibrary.h"
 #include "com/OleControl.h"
 #include "dictionary/AboutLinks.h"
-#include "dictionary/ProgramInfo.h"
+#include "dictionary/Program.h"
 #include "forms/Application.h"
 #include "forms/Label.h"
 #include "forms/ModalAnswers.h"
@@ -59,7 +59,7 @@ void frmAbout::createControls() {
     lblTitle->move(135, 450, 5685, 420);
     lblTitle->setFont(arial(15.75, false, true));
     lblTitle->setForeColor(0x000000);
-    lblTitle->setCaption(ansi(kProgramTitleUtf8));
+    lblTitle->setCaption(Program::title());
     lblVersion = add<forms::Label>("lblVersion");
     lblVersion->move(675, 765, 4380, 270);
     lblVersion->setFont(arial(12, true, true));
@@ -94,7 +94,7 @@ void frmAbout::createControls() {
 void frmAbout::onLoad() {
     // A missing icon file leaves the window's default icon.
     setIcon(forms::Application::programFolder() + "/ikona.ico");
-    lblVersion->setCaption(versionLine(kVersionMajor, kVersionMinor, kVersionRevision));
+    lblVersion->setCaption(versionLine(Program::VersionMajor, Program::VersionMinor, Program::VersionRevision));
 }
 
 void frmAbout::onUnload(bool&) {

@@ -83,7 +83,7 @@ void WebBrowser::followLink(const std::string& href) {
             return;
         }
         view->setHtml(errorPage(target.toString()));
-        if (onNavigateError) onNavigateError(target.toString().toStdString());
+        if (auto fn = onNavigateError) fn(target.toString().toStdString());
         return;
     }
     // Web and mail addresses go to the desktop's own programs.
@@ -100,7 +100,7 @@ bool WebBrowser::show(const std::string& path, bool record) {
     QFileInfo info(QString::fromStdString(path));
     if (path.empty() || !info.isFile() || !text::readFile(path, bytes)) {
         v->setHtml(errorPage(QString::fromStdString(path)));
-        if (onNavigateError) onNavigateError(QUrl::fromLocalFile(QString::fromStdString(path)).toString().toStdString());
+        if (auto fn = onNavigateError) fn(QUrl::fromLocalFile(QString::fromStdString(path)).toString().toStdString());
         return false;
     }
     QString html = decodePage(bytes);
@@ -111,7 +111,7 @@ bool WebBrowser::show(const std::string& path, bool record) {
         b_->history.push_back(info.absoluteFilePath().toStdString());
         b_->pos = static_cast<int>(b_->history.size()) - 1;
     }
-    if (onDocumentComplete) onDocumentComplete(info.absoluteFilePath().toStdString());
+    if (auto fn = onDocumentComplete) fn(info.absoluteFilePath().toStdString());
     return true;
 }
 

@@ -121,4 +121,11 @@ void closeByUser(Form& f) {
 
 void processEvents() { Application::processEvents(); }
 
+bool saveScreenshot(Form& f, const std::string& path) {
+    QWidget* w = windowOf(f);
+    if (!w) return false;
+    processEvents();
+    return w->grab().save(QString::fromStdString(path), "PNG");
+}
+
 }  // namespace forms::drive

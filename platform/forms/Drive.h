@@ -31,6 +31,9 @@ void mouseMoveOnForm(Form& f, int x, int y);
 // Closes the window as its close box does.
 void closeByUser(Form& f);
 void processEvents();
+// Saves a picture of the form's window as it is drawn (PNG); false when the
+// form is not loaded or the file cannot be written.
+bool saveScreenshot(Form& f, const std::string& path);
 
 }  // namespace drive
 }  // namespace forms

@@ -2,10 +2,12 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QPlainTextEdit>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include "forms/CommandButton.h"
 #include "forms/FormEvents.h"
 #include "forms/QtAccess.h"
 
@@ -24,7 +26,19 @@ bool formKeyDown(Control& c, int& code, int shift) {
     return true;
 }
 
+bool pressFormButton(Form& form, int code, QObject* watched) {
+    if (code != key::Return && code != key::Escape) return false;
+    auto& f = form.impl();
+    Control* b = code == key::Return ? f.defaultButton : f.cancelButton;
+    if (!b || !b->enabled() || !b->visible()) return false;
+    if (code == key::Return && (qobject_cast<QAbstractButton*>(watched) || qobject_cast<QPlainTextEdit*>(watched)))
+        return false;
+    static_cast<CommandButton*>(b)->press();
+    return true;
+}
+
 namespace {
+
 // The character a key event types, in Windows-1250; 0 when none.
 int asciiOf(QKeyEvent* k) {
     switch (k->key()) {
@@ -85,7 +99,7 @@ bool EventBridge::eventFilter(QObject* watched, QEvent* event) {
         auto* m = static_cast<QMouseEvent*>(event);
         auto [x, y] = pos(m);
         d.pressed = true;
-        if (c_.onMouseDown) c_.onMouseDown(buttonOf(m->button()), shiftOf(m->modifiers()), x, y);
+        if (auto fn = c_.onMouseDown) fn(buttonOf(m->button()), shiftOf(m->modifiers()), x, y);
         break;
     }
     case QEvent::MouseButtonRelease: {
@@ -94,7 +108,7 @@ bool EventBridge::eventFilter(QObject* watched, QEvent* event) {
         bool wasPressed = d.pressed;
         d.pressed = false;
         QPointer<QObject> alive(this);
-        if (c_.onMouseUp) c_.onMouseUp(buttonOf(m->button()), shiftOf(m->modifiers()), x, y);
+        if (auto fn = c_.onMouseUp) fn(buttonOf(m->button()), shiftOf(m->modifiers()), x, y);
         if (!alive) return true;
         if (d.synthesizeClick && wasPressed && d.widget && m->button() == Qt::LeftButton) {
             QWidget* w = qobject_cast<QWidget*>(watched);
@@ -106,14 +120,14 @@ bool EventBridge::eventFilter(QObject* watched, QEvent* event) {
         auto* m = static_cast<QMouseEvent*>(event);
         auto [x, y] = pos(m);
         d.pressed = true;
-        if (c_.onMouseDown) c_.onMouseDown(buttonOf(m->button()), shiftOf(m->modifiers()), x, y);
-        if (c_.onDblClick) c_.onDblClick();
+        if (auto fn = c_.onMouseDown) fn(buttonOf(m->button()), shiftOf(m->modifiers()), x, y);
+        if (auto fn = c_.onDblClick) fn();
         break;
     }
     case QEvent::MouseMove: {
         auto* m = static_cast<QMouseEvent*>(event);
         auto [x, y] = pos(m);
-        if (c_.onMouseMove) c_.onMouseMove(buttonOf(m->buttons()), shiftOf(m->modifiers()), x, y);
+        if (auto fn = c_.onMouseMove) fn(buttonOf(m->buttons()), shiftOf(m->modifiers()), x, y);
         break;
     }
     case QEvent::KeyPress: {
@@ -124,9 +138,10 @@ bool EventBridge::eventFilter(QObject* watched, QEvent* event) {
         if (code != 0) {
             if (!formKeyDown(c_, code, sh)) return true;
             if (!alive) return true;
-            if (c_.onKeyDown) c_.onKeyDown(code, sh);
+            if (auto fn = c_.onKeyDown) fn(code, sh);
             if (!alive) return true;
             if (code == 0) return true;
+            if (pressFormButton(f, code, watched)) return true;
         }
         int ascii = asciiOf(k);
         if (ascii == 0 && !k->text().isEmpty() && k->text()[0].unicode() >= 32 &&
@@ -161,7 +176,7 @@ bool EventBridge::eventFilter(QObject* watched, QEvent* event) {
                 FormEvents::keyUp(f, code, sh);
                 if (code == 0) return true;
             }
-            if (c_.onKeyUp) c_.onKeyUp(code, sh);
+            if (auto fn = c_.onKeyUp) fn(code, sh);
             if (code == 0) return true;
         }
         break;

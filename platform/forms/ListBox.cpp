@@ -68,7 +68,7 @@ ListBox::ListBox(Form& form, std::string name, Control* container, bool sorted)
                          if (now.isValid()) select(now.row(), true);
                      });
     QObject::connect(v, &QAbstractItemView::doubleClicked, impl().bridge, [this](const QModelIndex&) {
-        if (onDblClick) onDblClick();
+        if (auto fn = onDblClick) fn();
     });
 }
 

@@ -50,7 +50,7 @@ TextBox::TextBox(Form& form, std::string name, Control* container, Kind kind)
         auto* e = new QLineEdit;
         attachWidget(*this, e);
         QObject::connect(e, &QLineEdit::textChanged, impl().bridge, [this] {
-            if (onChange) onChange();
+            if (auto fn = onChange) fn();
         });
     } else {
         auto* e = new QPlainTextEdit;
@@ -58,7 +58,7 @@ TextBox::TextBox(Form& form, std::string name, Control* container, Kind kind)
         attachWidget(*this, e);
         impl().bridge->watch(e->viewport());
         QObject::connect(e, &QPlainTextEdit::textChanged, impl().bridge, [this] {
-            if (onChange) onChange();
+            if (auto fn = onChange) fn();
         });
     }
 }

@@ -5,16 +5,20 @@
 namespace forms {
 
 struct Timer::Impl {
-    QTimer timer;
+    QTimer* timer = new QTimer;
 };
 
 Timer::Timer(Form& form, std::string name, int intervalMs, bool enabled)
     : Component(form, std::move(name)), d_(std::make_unique<Impl>()), interval_(intervalMs), enabled_(enabled) {
-    QObject::connect(&d_->timer, &QTimer::timeout, [this] { fire(); });
+    QObject::connect(d_->timer, &QTimer::timeout, d_->timer, [this] { fire(); });
     apply();
 }
 
-Timer::~Timer() { d_->timer.stop(); }
+Timer::~Timer() {
+    // The timer may be unloaded from its own handler: Qt deletes it later.
+    d_->timer->stop();
+    d_->timer->deleteLater();
+}
 
 void Timer::setInterval(int ms) {
     interval_ = ms;
@@ -28,13 +32,14 @@ void Timer::setEnabled(bool on) {
 
 void Timer::apply() {
     if (enabled_ && interval_ > 0)
-        d_->timer.start(interval_);
+        d_->timer->start(interval_);
     else
-        d_->timer.stop();
+        d_->timer->stop();
 }
 
 void Timer::fire() {
-    if (onTimer) onTimer();
+    // A copy: the handler may unload the form that owns this timer.
+    if (auto fn = onTimer) fn();
 }
 
 }  // namespace forms
