@@ -16,9 +16,11 @@ namespace shell {
 
 namespace {
 
+// The icons belong to the application object, so that one still shown when
+// the program ends goes with it rather than after it.
 struct Entry {
     NotifyIconData data;
-    std::unique_ptr<QSystemTrayIcon> icon;
+    QPointer<QSystemTrayIcon> icon;
 };
 
 std::map<std::pair<WindowHandle, std::uint32_t>, Entry>& icons() {
@@ -43,6 +45,7 @@ QWidget* widgetOfHandle(WindowHandle h) {
 }
 
 void apply(Entry& e) {
+    if (!e.icon) return;
     const NotifyIconData& d = e.data;
     if (d.uFlags & NIF_ICON) {
         auto it = iconTable().find(d.hIcon);
@@ -88,11 +91,11 @@ bool Shell_NotifyIconA(int message, const NotifyIconData& data) {
             if (it != m.end() || !widgetOfHandle(data.hWnd) || !trayAvailable()) return false;
             Entry& e = m[key];
             e.data = data;
-            e.icon = std::make_unique<QSystemTrayIcon>();
+            e.icon = new QSystemTrayIcon(QCoreApplication::instance());
             apply(e);
             const WindowHandle h = data.hWnd;
             const std::uint32_t id = data.uID;
-            QObject::connect(e.icon.get(), &QSystemTrayIcon::activated, [h, id](QSystemTrayIcon::ActivationReason r) {
+            QObject::connect(e.icon.data(), &QSystemTrayIcon::activated, [h, id](QSystemTrayIcon::ActivationReason r) {
                 switch (r) {
                     case QSystemTrayIcon::Trigger:
                         sendTrayMouse(h, id, WM_LBUTTONDOWN);
@@ -122,9 +125,10 @@ bool Shell_NotifyIconA(int message, const NotifyIconData& data) {
             if (it == m.end()) return false;
         {
             // The icon may be the one whose signal runs now: let it go later.
-            QSystemTrayIcon* icon = it->second.icon.release();
-            icon->hide();
-            icon->deleteLater();
+            if (QSystemTrayIcon* icon = it->second.icon.data()) {
+                icon->hide();
+                icon->deleteLater();
+            }
             m.erase(it);
             return true;
         }
