@@ -66,6 +66,13 @@ void focus(void* widget) {
     QApplication::sendEvent(w(widget), &e);
 }
 
+Point screenPoint(void* widget, int x, int y) {
+    QPoint g = w(widget)->mapToGlobal(QPoint(x, y));
+    return {g.x(), g.y()};
+}
+
+int focusRects(void* widget) { return static_cast<int>(w(widget)->property("comFocusRects").toList().size()); }
+
 void resize(void* widget, int width, int height) {
     // A hosted window is shown; a hidden one would hear of its size later.
     w(widget)->show();

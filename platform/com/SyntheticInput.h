@@ -1,6 +1,8 @@
 #pragma once
 // Mouse and key input sent to a widget as the window system would send it,
 // for tests that drive controls (the widget is a host's or a control's).
+#include "com/WindowFunctions.h"
+
 namespace com::input {
 
 // A press and release of the left button at (x, y) of the widget.
@@ -18,6 +20,10 @@ void key(void* widget, const char* name);
 // control's label), or null.
 void* labelOf(void* widget);
 void focus(void* widget);
+// A point of the widget in screen pixels.
+Point screenPoint(void* widget, int x, int y);
+// How many focus rectangles are drawn on the widget now.
+int focusRects(void* widget);
 // Shows the widget and resizes it as its host would (pixels).
 void resize(void* widget, int width, int height);
 

@@ -428,3 +428,37 @@ TEST(ControlSurface, ColoursResolveSystemColoursAndSwapRgb) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(PlatformWindows, TheLabelAnswersAsItsControlsWindowAndFocusRectanglesInvert) {
+    ensureApplication();
+    Recorder r;
+    ControlSurface s(r);
+    s.setLabelCaption("www.example.pl");
+    s.moveLabel(1, 1);
+    s.resize(s.labelWidth() + 2, s.labelHeight() + 2);
+    input::resize(s.widget(), s.labelWidth() + 2, s.labelHeight() + 2);
+    processEvents(20);
+    WindowFunctions& w = platformWindows();
+    Point p;
+    ASSERT_TRUE(w.getCursorPos(p));
+    // The point under the label, in screen pixels.
+    void* label = input::labelOf(s.widget());
+    ASSERT_NE(label, nullptr);
+    Point onLabel = input::screenPoint(label, 2, 2);
+    EXPECT_EQ(w.windowFromPoint(onLabel), s.handle()) << "the label has no window of its own";
+    EXPECT_NE(w.windowFromPoint({onLabel.x + 2000, onLabel.y + 2000}), s.handle());
+
+    const Rect frame{0, 0, s.width(), s.height()};
+    EXPECT_TRUE(w.drawFocusRect(s.handle(), frame));
+    EXPECT_EQ(input::focusRects(s.widget()), 1);
+    EXPECT_TRUE(w.drawFocusRect(s.handle(), frame));
+    EXPECT_EQ(input::focusRects(s.widget()), 0) << "drawn twice, it is gone";
+    w.drawFocusRect(s.handle(), frame);
+    s.cls();
+    EXPECT_EQ(input::focusRects(s.widget()), 0);
+    EXPECT_FALSE(w.drawFocusRect(handleOf(&r), frame)) << "no such window";
+}
+
+}  // namespace
