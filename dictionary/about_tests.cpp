@@ -12,8 +12,11 @@
 #include "com/Dispatch.h"
 #include "com/Font.h"
 #include "com/OleControl.h"
+#include "com/SyntheticInput.h"
 #include "dictionary/AboutLinks.h"
+#include "dictionary/Form1.h"
 #include "dictionary/Form3.h"
+#include "dictionary/LookupChrome.h"
 #include "dictionary/Program.h"
 #include "dictionary/TrayIcon.h"
 #include "dictionary/frmAbout.h"
@@ -24,6 +27,7 @@
 #include "forms/ScriptedAnswers.h"
 #include "registry/Registry.h"
 #include "text/CodePage.h"
+#include "text/LineFile.h"
 
 using namespace dictionary;
 namespace fs = std::filesystem;
@@ -290,6 +294,67 @@ TEST_F(Tray, ASecondCallbackDuringTheRestoreIsDropped) {
     EXPECT_EQ(restores, 1);
     EXPECT_TRUE(shell::shownIcons().empty());
     f.unload();
+}
+
+}  // namespace
+
+namespace {
+
+// The lookup window with its chrome, driven by clicks as a user makes them.
+class Chrome : public About {
+protected:
+    void SetUp() override {
+        About::SetUp();
+        shell::assumeTrayAvailable(true);
+        text::writeLines(dir / "b.dat", {"Haus"});
+        text::writeLines(dir / "a.dat", {"Haus dom"});
+        program = std::make_unique<Program>(dir);
+        program->form1().show();
+        chrome.createControls(program->form1());
+    }
+    void TearDown() override {
+        chrome.about().unload();
+        chrome.abbreviations().unload();
+        program.reset();
+        shell::assumeTrayAvailable(std::nullopt);
+        About::TearDown();
+    }
+    static void click(forms::Control* c) {
+        void* w = reinterpret_cast<void*>(shell::windowOf(*c));
+        com::input::click(w, 2, 2);
+    }
+    std::unique_ptr<Program> program;
+    LookupChrome chrome;
+};
+
+TEST_F(Chrome, TheLabelsOpenTheirWindowsAndImage1HidesToTheTray) {
+    registerLibrary();
+    Form1& f = program->form1();
+    click(f.Label2);
+    ASSERT_TRUE(chrome.about().isLoaded());
+    EXPECT_TRUE(chrome.about().visible());
+    com::OleControl* link = chrome.about().zorbLink1;
+    EXPECT_TRUE(link->created());
+    click(f.Label2);
+    EXPECT_EQ(chrome.about().zorbLink1, link) << "an open window only comes to the front";
+    click(f.Label9);
+    EXPECT_TRUE(chrome.abbreviations().visible());
+    EXPECT_EQ(chrome.abbreviations().List1->listCount(), 21);
+
+    click(f.Image1);
+    EXPECT_FALSE(f.visible());
+    ASSERT_EQ(shell::shownIcons().size(), 1u);
+    EXPECT_EQ(shell::shownIcons()[0].hWnd, shell::windowOf(*chrome.pichook));
+    EXPECT_EQ(shell::shownIcons()[0].tip, Program::title());
+    shell::sendTrayMouse(shell::windowOf(*chrome.pichook), 1, shell::WM_LBUTTONDOWN);
+    EXPECT_FALSE(f.visible());
+    shell::sendTrayMouse(shell::windowOf(*chrome.pichook), 1, shell::WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(f.visible());
+    EXPECT_TRUE(shell::shownIcons().empty());
+
+    chrome.Image1_Click();
+    chrome.Form_QueryUnload();
+    EXPECT_TRUE(shell::shownIcons().empty()) << "closing the window removes the icon";
 }
 
 }  // namespace
