@@ -62,8 +62,9 @@ bool wildMatch(std::string_view n, std::string_view m) {
     return j == m.size();
 }
 
+// The name a path ends in; a trailing separator is not a name of its own.
 bool allowedPathName(const fs::path& p) {
-    std::string utf8 = p.filename().string();
+    std::string utf8 = (p.has_filename() ? p.filename() : p.parent_path().filename()).string();
     return isAllowedName(utf8);
 }
 

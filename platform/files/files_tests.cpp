@@ -104,6 +104,8 @@ TEST_F(TempDir, ReadOnlyMeansNoDeletionEvenForRoot) {
 TEST_F(TempDir, FoldersAreMadeOneAtATime) {
     EXPECT_TRUE(makeFolder(dir / "site"));
     EXPECT_FALSE(makeFolder(dir / "site"));          // exists
+    EXPECT_TRUE(makeFolder(realPath(name() + "\\webpages\\")));  // named with its trailing backslash
+    EXPECT_TRUE(fs::is_directory(dir / "webpages"));
     EXPECT_FALSE(makeFolder(dir / "no" / "parent"));  // parent missing
     EXPECT_FALSE(makeFolder(dir / "a:b"));            // forbidden name
     EXPECT_FALSE(fs::exists(dir / "a:b"));
