@@ -267,3 +267,91 @@ TEST_F(DocumentTest, PreviewAsksToSaveFirst) {
     d->preview();  // saved: no question
     EXPECT_EQ(answers.asked("message").size(), 2u);
 }
+
+namespace {
+
+// A frame over real files: it holds the page text and writes it on saving.
+struct FileFrame : PageFrame {
+    bool LoadDocument(const std::string& p) override { return text::readFile(files::realPath(p), html); }
+    bool SaveDocument(const std::string& p) override {
+        dirty = false;
+        return files::writeFile(files::realPath(p), html);
+    }
+    bool changed() const override { return dirty; }
+    void clearModified() override {}
+    void edit(const std::string& more) {
+        html += more;
+        dirty = true;
+    }
+    std::string html;
+    bool dirty = false;
+};
+
+// The main window's wiring of the site, page and document logic.
+class EditorFlow : public AppFolder {
+protected:
+    void SetUp() override {
+        AppFolder::SetUp();
+        put("data/templates/prosty/index.html", "<title>${TITLE}</title>\r\n");
+        put("data/templates/prosty/data/logo.gif", "logo");
+        SiteHooks h = hooks();
+        h.newPage = [this] { newPage(); };
+        h.openDocument = [this](const std::string& p) {
+            frames.push_back(std::make_unique<FileFrame>());
+            docs.open(*frames.back(), p);
+        };
+        h.closeSiteDocuments = [this](const std::string& folder) { return docs.closeIn(folder, {}); };
+        sites.setHooks(h);
+        docs.setEnable2([this](int s) { enable2.push_back(s); });
+    }
+    // The new-page command, the dialog confirmed with `fields` (and `nextFileName`).
+    void newPage() {
+        pages.prepare(fields);
+        fields.fileName = fields.fileNameShown ? nextFileName : fields.fileName;
+        if (pages.accept(fields, "prosty")) pages.create(fields, "prosty");
+    }
+    NewPage pages{messages, sites};
+    DocumentList docs{messages};
+    std::vector<std::unique_ptr<FileFrame>> frames;
+    NewPage::Fields fields;
+    std::string nextFileName;
+    std::vector<int> enable2;
+};
+
+}  // namespace
+
+TEST_F(EditorFlow, NewUserMakesASiteAndItsPages) {
+    ProjectSettings s{"Ala", "wycieczki", "", "", "", "", ""};
+    ASSERT_TRUE(sites.acceptSiteDialog(s, true));
+    ASSERT_TRUE(sites.createSite(s));
+    // The empty site asked for its first page: index.html, opened at once.
+    ASSERT_EQ(docs.count(), 1u);
+    EXPECT_EQ(read("webpages/wycieczki/index.html"), "<title>wycieczki</title>\r\n");
+    EXPECT_EQ(read("webpages/wycieczki/data/logo.gif"), "logo");
+    EXPECT_EQ(captions(sites.pages()), std::vector<std::string>{"index.html"});
+    frames[0]->edit("<p>Góry</p>"_w);
+    ASSERT_TRUE(docs.active()->save());
+    EXPECT_EQ(read("webpages/wycieczki/index.html"), "<title>wycieczki</title>\r\n<p>Góry</p>"_w);
+    // Opened again from the page list: a second window on the same file.
+    sites.editPage("index.html");
+    ASSERT_EQ(docs.count(), 2u);
+    EXPECT_EQ(frames[1]->html, "<title>wycieczki</title>\r\n<p>Góry</p>"_w);
+    // A second page.
+    fields.title = "Mazury";
+    nextFileName = "mazury";
+    newPage();
+    EXPECT_EQ(captions(sites.pages()), (std::vector<std::string>{"index.html", "mazury.html"}));
+    ASSERT_EQ(docs.count(), 3u);
+    docs.active()->preview();
+    EXPECT_EQ(answers.asked("shell").back().text, (dir / "webpages/wycieczki/mazury.html").string());
+    // Deleting the open site closes its windows first (the changed one asks).
+    frames[2]->edit("x");
+    answers.answerMessage(6);  // delete the site
+    answers.answerMessage(7);  // do not save mazury.html
+    EXPECT_TRUE(sites.deleteSite("wycieczki"));
+    EXPECT_EQ(docs.count(), 0u);
+    EXPECT_EQ(enable2.back(), 0);
+    EXPECT_TRUE(sites.siteName().empty());
+    EXPECT_FALSE(fs::exists(dir / "webpages/wycieczki"));
+    EXPECT_TRUE(sites.siteList().empty());
+}

@@ -98,8 +98,9 @@ TEST(Replace, SameResultAsTheRescanningLoopWhereverThatEnds) {
                     ASSERT_EQ(repl(find, with, src), expected) << find << " -> " << with << " in " << src;
                     ++compared;
                 }
-                if (find.size() == 1 && rescanning(find, with, src, 1, expected))
+                if (find.size() == 1 && rescanning(find, with, src, 1, expected)) {
                     ASSERT_EQ(replace_chars(find, with, src), expected);
+                }
             }
         }
     }
