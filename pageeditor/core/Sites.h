@@ -95,7 +95,9 @@ public:
         if (hooks_.openDocument) hooks_.openDocument(page);
     }
 
-    // Opens a file or address with the shell's "open" (the default program).
+    // Opens a file with the shell's "open" (the default program) through
+    // forms::modal(); the shell is given the real path (slashes), still as
+    // Windows-1250 text.
     static void openExternally(const std::string& name);
 
 private:
