@@ -105,8 +105,15 @@ SiteExport::Outcome SiteExport::copyInto(const std::string& appDir, const std::s
             outcome = Outcome::Cancelled;
             break;
         }
+        if (!r.ok) outcome = Outcome::Incomplete;
     }
     if (progress) progress->close();
+    // The copy goes on past a file that fails, as the shell's does, and says
+    // so once at the end.
+    if (outcome == Outcome::Incomplete)
+        messages_.MyBox(ansi("Nie udało się skopiować wszystkich plików strony do wybranego folderu. Sprawdź, czy "
+                             "folder jest dostępny do zapisu i czy na dysku jest dość miejsca."),
+                        ansi("Błąd"), 48);
     return outcome;
 }
 

@@ -13,7 +13,8 @@ class PublishProgress;
 
 class SiteExport {
 public:
-    enum class Outcome { NoFolder, IntoItself, Cancelled, Done };
+    // Incomplete: some files could not be copied (the user was told).
+    enum class Outcome { NoFolder, IntoItself, Cancelled, Incomplete, Done };
 
     explicit SiteExport(const MessageList& messages) : messages_(messages) {}
 

@@ -440,7 +440,7 @@ TEST_F(Export, ReplaceQuestionForExistingFiles) {
     }
 }
 
-TEST_F(Export, IntoTheSiteItselfIsRefused) {
+TEST_F(Export, RefusedOrFailedDestinations) {
     SiteExport ex(messages);
     auto before = tree(app.path());
     for (fs::path into : {site, site / "data", site / "nowy" / "folder", site / "sub" / ".." / "data"}) {
@@ -452,6 +452,16 @@ TEST_F(Export, IntoTheSiteItselfIsRefused) {
         EXPECT_EQ(answers.asked("message")[0].flags, 48);
         EXPECT_EQ(tree(app.path()), before);
     }
+    // A file where the folder should be: nothing can be copied, and the user is told.
+    TempDir out;
+    writeFile(out.path() / "plik", "x");
+    answers.clear();
+    answers.answerFolder(true, (out.path() / "plik").string());
+    EXPECT_EQ(ex.exportSite(appDir, "Moja"), SiteExport::Outcome::Incomplete);
+    ASSERT_EQ(answers.asked("message").size(), 1u);
+    EXPECT_EQ(answers.asked("message")[0].title, "Błąd"_w);
+    EXPECT_EQ(readFile(out.path() / "plik"), "x");
+
     answers.clear();
     answers.answerFolder(false);
     EXPECT_EQ(ex.exportSite(appDir, "Moja"), SiteExport::Outcome::NoFolder);

@@ -48,21 +48,19 @@ def serve_ftp(args):
 
     class TestDTP(DTPHandler):
         def handle_read(self):
-            if args.stall_after is not None and self.tot_bytes_received >= args.stall_after:
-                return
             DTPHandler.handle_read(self)
-            if args.drop_after is not None and self.tot_bytes_received >= args.drop_after:
+            received = self.tot_bytes_received
+            if args.drop_after is not None and received >= args.drop_after:
                 self._resp = None
                 cmd = self.cmd_channel
                 self.close()
                 cmd.close()
+            elif args.stall_after is not None and received >= args.stall_after:
+                # No longer polled: the data stays unread and the client's
+                # sending stalls once the socket buffers are full.
+                self.ioloop.unregister(self._fileno)
 
         handle_read_event = handle_read
-
-        def readable(self):
-            if args.stall_after is not None and self.tot_bytes_received >= args.stall_after:
-                return False
-            return DTPHandler.readable(self)
 
     class Handler(FTPHandler):
         if args.active_only:
