@@ -131,6 +131,8 @@ Publisher::Outcome Publisher::publish(const std::string& appDir, const std::stri
 bool Publisher::uploadFolder(const std::vector<std::string>& localFiles, bool topLevel) {
     for (const std::string& file : localFiles) {
         const std::string name = fileNameOf(file);
+        // The project file holds the FTP password in plain text.
+        if (topLevel && text::equalsNoCase(name, "project.prj")) continue;
         if (topLevel) {
             if (cancelled_) return false;
             if (progress) progress->showFile(name);
@@ -138,9 +140,6 @@ bool Publisher::uploadFolder(const std::vector<std::string>& localFiles, bool to
             if (progress) progress->showFile(name);
             if (cancelled_) return false;
         }
-        // The project file holds the FTP password in plain text.
-        if (topLevel && text::equalsNoCase(name, "project.prj")) continue;
-
         if (!replaceAll_) {
             bool onServer = false;
             for (const std::string& r : remoteNames_)
