@@ -272,6 +272,24 @@ TEST_F(Ftp, AbortFromTheProgressEventStopsTheTransfer) {
     EXPECT_EQ(readFile(root.path() / "small"), "small");
 }
 
+TEST_F(Ftp, ARequestWhileOneRunsIsRefused) {
+    start();
+    writeFile(local.path() / "big", pattern(2 * 1024 * 1024));
+    NetError::Kind during = NetError::Kind::Aborted;
+    bool asked = false;
+    client.setEvents({nullptr,
+                      [&](std::int64_t) {
+                          if (asked) return;
+                          asked = true;
+                          during = failureOf([&] { client.listNames(); });
+                      },
+                      nullptr});
+    client.connect();
+    client.store(local.path() / "big", "big");
+    EXPECT_EQ(during, NetError::Kind::Busy);
+    EXPECT_EQ(fs::file_size(root.path() / "big"), 2u * 1024 * 1024);
+}
+
 // The event loop keeps running while a call waits: a timer of the caller's
 // fires during a stalled store and aborts it long before the idle time-out.
 TEST_F(Ftp, EventLoopRunsDuringACallAndAbortsIt) {
