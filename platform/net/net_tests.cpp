@@ -134,6 +134,13 @@ TEST_F(Ftp, PolishNamesTravelAsUtf8) {
     client.store(local.path() / "a", name);
     EXPECT_EQ(readFile(root.path() / fs::u8path("zażółć gęślą.html")), "abc");
     EXPECT_EQ(client.listNames(), std::vector<std::string>{name});
+    // Names with blanks inside commands.
+    client.makeDir("nowy folder");
+    client.rename(name, "nowy folder/" + name);
+    client.changeDir("nowy folder");
+    EXPECT_EQ(client.listNames(), std::vector<std::string>{name});
+    client.deleteFile(name);
+    EXPECT_TRUE(client.listNames().empty());
 }
 
 TEST_F(Ftp, ConnectFailuresGiveTheirPolishMessages) {
