@@ -201,9 +201,11 @@ void BaseBuilder::add(const DictdEntry& e) {
     }
     if (block.senses.empty()) return;
 
-    auto it = byHead_.find(head);
+    // Headwords that are one after conversion (à and a) are one headword.
+    const std::string key = toAnsi(head, nullptr, nullptr);
+    auto it = byHead_.find(key);
     if (it == byHead_.end()) {
-        byHead_[head] = words_.size();
+        byHead_[key] = words_.size();
         words_.push_back({head, {std::move(block)}});
     } else {
         ++stats_.mergedEntries;
@@ -248,7 +250,9 @@ std::string BaseBuilder::lineOf(const Word& w, std::string& target) const {
                     std::size_t at = x.find(p);
                     if (at == std::string::npos) continue;
                     std::string cand = wordAt(x, at + std::char_traits<char>::length(p));
-                    if (!cand.empty() && cand != w.head && byHead_.count(cand)) target = cand;
+                    if (cand.empty() || cand == w.head) continue;
+                    std::string key = toAnsi(cand, nullptr, nullptr);
+                    if (key != toAnsi(w.head, nullptr, nullptr) && byHead_.count(key)) target = cand;
                 }
     if (!target.empty()) line += " <i>zob. <a href=" + target + ">" + target + "</a></i>";
     return line;

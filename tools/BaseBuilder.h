@@ -66,7 +66,7 @@ private:
     std::string lineOf(const Word& w, std::string& target) const;
 
     std::vector<Word> words_;
-    std::map<std::string, std::size_t> byHead_;
+    std::map<std::string, std::size_t> byHead_;  // by the Windows-1250 headword
     std::vector<std::string> headwords_, lines_;
     ImportStats stats_;
 };

@@ -70,15 +70,17 @@ TEST_F(Import, EntryLinesInTheBaseFormat) {
         {"café", "Café <n, neut>\nkawiarnia <mała>\nLokal & mehr ~ Ort\n"},
         {"moskau", "Москва <n>\nMoskwa\nStadt\n"},
         {"haus", "Haus <n, neut>\nród\nGeschlecht\n"},
+        {"aa", "ÀA <n>\nzwei A\nder Name\n"},  // one headword with AA once converted
     });
     auto b = build();
     EXPECT_EQ(b.stats().withSpaces, 1u);
     EXPECT_EQ(b.stats().unencodableHeadwords, 1u);
-    EXPECT_EQ(b.stats().mergedEntries, 1u);
+    EXPECT_EQ(b.stats().mergedEntries, 2u);
     const std::vector<std::string> heads = {"AA", "Café"_w, "Essen", "essen", "gehen", "Haus"};
     EXPECT_EQ(b.headwords(), heads);
     const std::vector<std::string> lines = {
-        "AA <i>skrót</i> <b>AA</b> ~ Kurzform für: Haus und Hof <i>zob. <a href=Haus>Haus</a></i>"_w,
+        "AA <i>skrót</i> <b>AA</b> <i>rzeczownik</i> <b>zwei A</b> ~ Kurzform für: Haus und Hof; der Name "
+        "<i>zob. <a href=Haus>Haus</a></i>"_w,
         "Café <i>das</i> <b>kawiarnia &lt;mała&gt;</b> ~ Lokal &amp; mehr - Ort"_w,
         "Essen <i>das</i> <b>jedzenie</b> ~ eine Speise, siehe auch essen <i>zob. <a href=essen>essen</a></i>",
         "essen <i>czasownik</i> <b>jeść</b> ~ Nahrung aufnehmen"_w,

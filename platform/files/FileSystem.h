@@ -1,0 +1,93 @@
+#pragma once
+// The file system as the programs expect it of their platform, applied at this
+// one boundary:
+// - names are Windows-1250 text written with backslashes, relative to the
+//   current folder or absolute ("webpages\site\index.html"); realPath turns
+//   them into real paths;
+// - wildcard masks match without regard to case, and "*.*" also matches names
+//   without a dot;
+// - listings come sorted by name without regard to case, so results that
+//   depend on the search order are the same on every run;
+// - read-only is the owner's write bit being clear: such a file or folder is
+//   never deleted here, even by a process running as root;
+// - names with ":", "<", ">", "|", "?", "*", "\"" or a control character
+//   cannot be created;
+// - copies never overwrite and report every failure.
+// The programs' own code builds names with backslashes and calls realPath
+// once, right before touching the file system.
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace files {
+
+namespace fs = std::filesystem;
+
+// A backslash (or slash) separated Windows-1250 name as a real path.
+fs::path realPath(std::string_view name);
+// The real path as Windows-1250 text with backslashes, the inverse of
+// realPath (characters without a Windows-1250 byte are dropped).
+std::string platformName(const fs::path& path);
+
+// False for a name (one component) the platform refuses: empty, or holding
+// ":", "<", ">", "|", "?", "*", "\"", a slash, a backslash or a control character.
+bool isAllowedName(std::string_view name);
+
+// Platform wildcard match of one name: "*" any run, "?" one character,
+// without regard to case (Windows-1250 rules). A mask ending in ".*" also
+// matches the name without that part, so "*.*" matches every name.
+bool matchesMask(std::string_view name, std::string_view mask);
+
+struct Entry {
+    std::string name;  // Windows-1250 name, without folder
+    fs::path path;     // the real path
+    bool folder = false;
+    bool readOnly = false;
+    bool hidden = false;  // the name starts with "."
+    bool link = false;    // a symbolic link (folder is that of its target)
+    std::int64_t size = 0;
+};
+
+struct Include {
+    bool folders = false;  // folders are returned as well as files
+    bool hidden = false;   // hidden files (and folders) are returned too
+};
+
+// The entries of `folder` that match `mask`, sorted by name without regard to
+// case ("." and ".." are never returned). Empty when the folder cannot be read.
+std::vector<Entry> listFolder(const fs::path& folder, std::string_view mask, Include include = {});
+
+// A search as the platform takes it: a Windows-1250 name whose last part is
+// the mask ("webpages\*.*", "data\lang\pl\*.lng", "*.*"); the rest is
+// the folder searched (the current folder when there is none).
+std::vector<Entry> search(std::string_view pattern, Include include = {});
+
+bool exists(const fs::path& path);
+bool isFolder(const fs::path& path);
+bool isFile(const fs::path& path);
+
+bool isReadOnly(const fs::path& path);
+bool setReadOnly(const fs::path& path, bool readOnly);
+
+// Deletes one file (or link); false when it is read-only, missing or a folder.
+bool removeFile(const fs::path& path);
+// Removes an empty folder; false when it is read-only, missing or not empty.
+bool removeFolder(const fs::path& path);
+// Makes one folder; false when it exists, its parent is missing or its name
+// is not allowed.
+bool makeFolder(const fs::path& path);
+
+// Copies a file; false when the destination exists (it is never touched), its
+// name is not allowed, or anything of the copy failed (a partial destination
+// is removed). A read-only source gives a read-only copy.
+bool copyFile(const fs::path& from, const fs::path& to);
+
+enum class Access { Normal, OwnerOnly };
+// Writes a whole file, creating or replacing it; false on any failure or a
+// name that is not allowed. OwnerOnly creates it readable and writable by its
+// owner alone (an existing file is narrowed to that too).
+bool writeFile(const fs::path& path, std::string_view bytes, Access access = Access::Normal);
+
+}  // namespace files
