@@ -1,0 +1,233 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "registry/BrowserVersion.h"
+#include "registry/Registry.h"
+#include "text/LineFile.h"
+
+using namespace registry;
+namespace fs = std::filesystem;
+
+namespace {
+
+class RegistryTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() / ("registry_tests_" + std::to_string(::getpid()) + "_" +
+                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        file = dir / "sub" / "registry";
+    }
+    void TearDown() override { fs::remove_all(dir); }
+    fs::path dir, file;
+};
+
+TEST_F(RegistryTest, KeysAndValuesIgnoreCaseAndKeepTheirOwn) {
+    Registry r(file);
+    ASSERT_EQ(r.setString(Hive::LocalMachine, "Software\\Microsoft\\Internet Explorer", "Version", "6.0"), Status::Ok);
+    std::string v;
+    EXPECT_TRUE(r.getString(Hive::LocalMachine, "SOFTWARE\\microsoft\\INTERNET explorer", "VERSION", v));
+    EXPECT_EQ(v, "6.0");
+    EXPECT_FALSE(r.getString(Hive::CurrentUser, "Software\\Microsoft\\Internet Explorer", "Version", v))
+        << "hives are separate";
+    // A second set under other case replaces the value and keeps the first spelling.
+    r.setString(Hive::LocalMachine, "software\\microsoft\\internet explorer", "version", "7.0");
+    auto vals = r.values(Hive::LocalMachine, "Software\\Microsoft\\Internet Explorer");
+    ASSERT_EQ(vals.size(), 1u);
+    EXPECT_EQ(vals[0].name, "Version");
+    EXPECT_EQ(vals[0].value, Value::string("7.0"));
+    EXPECT_EQ(r.subkeys(Hive::LocalMachine, "software"), std::vector<std::string>{"Microsoft"});
+    // Polish letters (Windows-1250) compare without regard to case too.
+    r.createKey(Hive::CurrentUser, "\xA3\xF3\x64\xBF");  // Łódż
+    EXPECT_TRUE(r.keyExists(Hive::CurrentUser, "\xB3\xD3\x44\xAF"));
+}
+
+TEST_F(RegistryTest, StringAndDwordValuesOfEveryShapeSurviveAReload) {
+    struct Case {
+        const char* name;
+        Value value;
+    } cases[] = {
+        {"", Value::string("default value")},
+        {"empty", Value::string("")},
+        {"a=b", Value::string("x=y")},
+        {"100%", Value::string("%41 is not A")},
+        {"[brackets]", Value::string("[not a key]")},
+        {"lines", Value::string("one\r\ntwo\nthree")},
+        {"polish \xB3\xB9", Value::string("\xA3\xF3\x64\xBF \x9C\x9F")},
+        {"trailing", Value::string("spaces  ")},
+        {"zero", Value::dword(0)},
+        {"max", Value::dword(0xFFFFFFFFu)},
+        {"misc", Value::dword(131473)},
+    };
+    {
+        Registry r(file);
+        for (auto& c : cases) ASSERT_EQ(r.setValue(Hive::ClassesRoot, "CLSID\\{X}\\Sub", c.name, c.value), Status::Ok);
+    }
+    Registry again(file);
+    for (auto& c : cases) {
+        auto v = again.value(Hive::ClassesRoot, "CLSID\\{X}\\Sub", c.name);
+        ASSERT_TRUE(v) << c.name;
+        EXPECT_EQ(*v, c.value) << c.name;
+    }
+    EXPECT_TRUE(again.lastReadClean());
+    auto vals = again.values(Hive::ClassesRoot, "CLSID\\{X}\\Sub");
+    ASSERT_EQ(vals.size(), std::size(cases));
+    for (std::size_t i = 0; i < vals.size(); ++i) EXPECT_EQ(vals[i].name, cases[i].name) << "creation order";
+    // A type mismatch is no answer.
+    std::uint32_t n = 7;
+    EXPECT_FALSE(again.getDword(Hive::ClassesRoot, "CLSID\\{X}\\Sub", "empty", n));
+    EXPECT_EQ(n, 7u);
+    std::string s;
+    EXPECT_FALSE(again.getString(Hive::ClassesRoot, "CLSID\\{X}\\Sub", "max", s));
+}
+
+TEST_F(RegistryTest, DeleteKeyRemovesTheWholeBranchAndNothingElse) {
+    Registry r(file);
+    r.setString(Hive::ClassesRoot, "A\\B\\C", "v", "1");
+    r.setString(Hive::ClassesRoot, "A\\B\\D", "v", "2");
+    r.setString(Hive::ClassesRoot, "A\\Bee", "v", "3");
+    r.createKey(Hive::ClassesRoot, "A\\B\\E\\F");
+    EXPECT_EQ(r.deleteKey(Hive::ClassesRoot, "a\\b"), Status::Ok);
+    EXPECT_FALSE(r.keyExists(Hive::ClassesRoot, "A\\B"));
+    EXPECT_FALSE(r.keyExists(Hive::ClassesRoot, "A\\B\\E\\F"));
+    EXPECT_EQ(r.subkeys(Hive::ClassesRoot, "A"), std::vector<std::string>{"Bee"});
+    EXPECT_EQ(r.deleteKey(Hive::ClassesRoot, "A\\B"), Status::NotFound);
+    EXPECT_EQ(r.deleteKey(Hive::ClassesRoot, "Nowhere\\B"), Status::NotFound);
+    EXPECT_EQ(r.deleteKey(Hive::ClassesRoot, ""), Status::BadName) << "a hive's root stays";
+    EXPECT_EQ(r.deleteValue(Hive::ClassesRoot, "A\\Bee", "V"), Status::Ok);
+    EXPECT_EQ(r.deleteValue(Hive::ClassesRoot, "A\\Bee", "v"), Status::NotFound);
+    EXPECT_TRUE(r.keyExists(Hive::ClassesRoot, "A\\Bee")) << "an emptied key stays";
+    Registry again(file);
+    EXPECT_TRUE(again.keyExists(Hive::ClassesRoot, "A\\Bee"));
+    EXPECT_FALSE(again.keyExists(Hive::ClassesRoot, "A\\B"));
+}
+
+TEST_F(RegistryTest, BadNamesAreRefused) {
+    Registry r(file);
+    const char* bad[] = {"A\\\\B", "A\\\x01"};
+    for (auto k : bad) {
+        EXPECT_EQ(r.createKey(Hive::CurrentUser, k), Status::BadName) << k;
+        EXPECT_EQ(r.setString(Hive::CurrentUser, k, "v", "x"), Status::BadName) << k;
+    }
+    EXPECT_EQ(r.setString(Hive::CurrentUser, "A", "bad\nname", "x"), Status::BadName);
+    EXPECT_FALSE(fs::exists(file)) << "nothing was written";
+    // Leading and trailing separators are tolerated.
+    EXPECT_EQ(r.createKey(Hive::CurrentUser, "\\A\\B\\"), Status::Ok);
+    EXPECT_TRUE(r.keyExists(Hive::CurrentUser, "A\\B"));
+}
+
+TEST_F(RegistryTest, TwoUsersOfOneFileLoseNoChange) {
+    Registry a(file), b(file);
+    a.setString(Hive::CurrentUser, "Forms\\Main", "Width", "800");
+    EXPECT_TRUE(b.keyExists(Hive::CurrentUser, "Forms\\Main")) << "b sees a's change";
+    b.setDword(Hive::CurrentUser, "Forms\\Main", "Height", 600);
+    a.setDword(Hive::CurrentUser, "Forms\\Main", "Left", 10);
+    Registry c(file);
+    EXPECT_EQ(c.values(Hive::CurrentUser, "Forms\\Main").size(), 3u);
+
+    // Processes writing at once each keep all of their changes.
+    constexpr int kProcs = 4, kEach = 25;
+    for (int p = 0; p < kProcs; ++p) {
+        pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            Registry own(file);
+            for (int i = 0; i < kEach; ++i)
+                if (own.setDword(Hive::CurrentUser, "Proc" + std::to_string(p), "v" + std::to_string(i), i) !=
+                    Status::Ok)
+                    ::_exit(1);
+            ::_exit(0);
+        }
+    }
+    for (int p = 0; p < kProcs; ++p) {
+        int status = 0;
+        ::wait(&status);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    for (int p = 0; p < kProcs; ++p) EXPECT_EQ(c.values(Hive::CurrentUser, "Proc" + std::to_string(p)).size(), kEach + 0u);
+    EXPECT_EQ(c.values(Hive::CurrentUser, "Forms\\Main").size(), 3u);
+    // No temporary file is left behind.
+    for (auto& e : fs::directory_iterator(file.parent_path()))
+        EXPECT_EQ(e.path().filename().string().find(".tmp"), std::string::npos) << e.path();
+}
+
+TEST_F(RegistryTest, ADamagedFileIsReadAsFarAsPossibleAndKeptAside) {
+    fs::create_directories(file.parent_path());
+    const std::string damaged =
+        "REGISTRY 1\n[HKEY_CURRENT_USER\\Good]\ns name=kept\nx what is this\nd num=notanumber\n"
+        "[HKEY_NOWHERE\\Bad]\ns lost=1\n[HKEY_CURRENT_USER\\Good2]\nd n=5\n";
+    text::writeFile(file, damaged);
+    Registry r(file);
+    std::string v;
+    EXPECT_TRUE(r.getString(Hive::CurrentUser, "Good", "name", v));
+    EXPECT_EQ(v, "kept");
+    std::uint32_t n = 0;
+    EXPECT_TRUE(r.getDword(Hive::CurrentUser, "Good2", "n", n));
+    EXPECT_EQ(n, 5u);
+    EXPECT_FALSE(r.lastReadClean());
+    ASSERT_EQ(r.setString(Hive::CurrentUser, "Good", "more", "x"), Status::Ok);
+    std::string aside;
+    ASSERT_TRUE(text::readFile(file.string() + ".damaged", aside));
+    EXPECT_EQ(aside, damaged);
+    Registry again(file);
+    EXPECT_TRUE(again.getString(Hive::CurrentUser, "Good", "more", v));
+    EXPECT_TRUE(again.lastReadClean());
+}
+
+TEST_F(RegistryTest, AFileThatCannotBeWrittenIsReportedAndTheChangeNotKept) {
+    fs::create_directories(dir);
+    text::writeFile(dir / "notadir", "x");
+    Registry r(dir / "notadir" / "registry");
+    EXPECT_EQ(r.setString(Hive::CurrentUser, "A", "v", "x"), Status::IoError);
+    EXPECT_FALSE(r.keyExists(Hive::CurrentUser, "A"));
+}
+
+TEST_F(RegistryTest, DefaultPathAndOverride) {
+    ::setenv("SUITE_REGISTRY", file.c_str(), 1);
+    EXPECT_EQ(defaultPath(), file);
+    ::unsetenv("SUITE_REGISTRY");
+    ::setenv("XDG_CONFIG_HOME", "/cfg", 1);
+    EXPECT_EQ(defaultPath(), fs::path("/cfg/wortel-suite/registry"));
+    ::unsetenv("XDG_CONFIG_HOME");
+    ::setenv("HOME", "/home/u", 1);
+    EXPECT_EQ(defaultPath(), fs::path("/home/u/.config/wortel-suite/registry"));
+
+    Registry& before = store();
+    setPath(file);
+    EXPECT_EQ(&store(), &before);
+    EXPECT_EQ(store().file(), file);
+    store().setString(Hive::LocalMachine, "K", "v", "1");
+    EXPECT_TRUE(fs::exists(file));
+    setPath({});
+    EXPECT_EQ(store().file(), fs::path("/home/u/.config/wortel-suite/registry"));
+}
+
+TEST_F(RegistryTest, BrowserVersionIsSeededOnceAndThenKept) {
+    setPath(file);
+    EXPECT_EQ(seedBrowserVersion("108.0.5359.220"), "108.0.5359.220");
+    EXPECT_EQ(seedBrowserVersion("120.1"), "108.0.5359.220") << "a stored version is kept";
+    store().setString(Hive::LocalMachine, kBrowserKey, kBrowserValue, "5.5");
+    EXPECT_EQ(seedBrowserVersion("108.0"), "5.5");
+    setPath({});
+}
+
+TEST(Hives, NamesParseInLongAndShortForm) {
+    struct {
+        const char* text;
+        std::optional<Hive> hive;
+    } cases[] = {{"HKEY_CLASSES_ROOT", Hive::ClassesRoot}, {"hkcr", Hive::ClassesRoot},
+                 {"HKEY_LOCAL_MACHINE", Hive::LocalMachine}, {"HKCU", Hive::CurrentUser},
+                 {"HKEY_USERS", Hive::Users}, {"HKEY_CURRENT_CONFIG", Hive::CurrentConfig},
+                 {"HKEY_NONE", std::nullopt}, {"", std::nullopt}};
+    for (auto& c : cases) {
+        EXPECT_EQ(parseHive(c.text), c.hive) << c.text;
+        if (c.hive) EXPECT_EQ(parseHive(hiveName(*c.hive)), c.hive);
+    }
+}
+
+}  // namespace
