@@ -68,7 +68,8 @@ void TMainForm::setProgramFolder(const std::string& folder) { programFolderSlot(
 TMainForm::TMainForm() : forms::Form("TMainForm", Scale::Pixels) { mainSlot() = this; }
 
 TMainForm::~TMainForm() {
-    for (auto& d : documents_) d->closeWithoutQuestion();
+    // Closing a window takes it out of documents_: close a copy of the list.
+    for (TMDIChild* d : documentWindows()) d->closeWithoutQuestion();
     documents_.clear();
     closed_.clear();
     if (mainSlot() == this) mainSlot() = nullptr;
