@@ -1,0 +1,35 @@
+#include "dictionary/Program.h"
+
+#include <cassert>
+
+#include "dictionary/Form1.h"
+#include "dictionary/frmSplash.h"
+
+namespace dictionary {
+
+namespace {
+Program* gCurrent = nullptr;
+}
+
+std::string Program::title() { return "Wortel"; }
+
+Program::Program(std::filesystem::path folder)
+    : folder_(std::move(folder)), splash_(std::make_unique<frmSplash>()), form1_(std::make_unique<Form1>()) {
+    gCurrent = this;
+}
+
+Program::~Program() {
+    // Windows go before the state they read.
+    form1_.reset();
+    splash_.reset();
+    if (gCurrent == this) gCurrent = nullptr;
+}
+
+Program& Program::current() {
+    assert(gCurrent);
+    return *gCurrent;
+}
+
+void Program::start() { splash_->show(); }
+
+}  // namespace dictionary

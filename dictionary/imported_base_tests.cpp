@@ -1,0 +1,129 @@
+// The program base as the build imports it, in a copy of the program folder.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <set>
+
+#include "dictionary/EntryPages.h"
+#include "dictionary/Form1.h"
+#include "dictionary/LinkTarget.h"
+#include "dictionary/Program.h"
+#include "forms/Application.h"
+#include "forms/ScriptedAnswers.h"
+#include "text/CaseRules.h"
+#include "text/CodePage.h"
+#include "text/LineFile.h"
+#include "text/Paths.h"
+
+namespace fs = std::filesystem;
+using namespace dictionary;
+using namespace text::literals;
+
+namespace {
+
+class AppEnv : public ::testing::Environment {
+public:
+    void SetUp() override {
+        static int argc = 1;
+        static char name[] = "imported_base_tests";
+        static char* argv[] = {name, nullptr};
+        app = new forms::Application(argc, argv);
+    }
+    forms::Application* app = nullptr;
+};
+[[maybe_unused]] auto* env = ::testing::AddGlobalTestEnvironment(new AppEnv);
+
+fs::path dist() {
+    const char* b = std::getenv("SUITE_BINARY_DIR");
+    return fs::path(b ? b : "build") / "dist" / "Wortel";
+}
+
+class ImportedBase : public ::testing::Test {
+protected:
+    void SetUp() override {
+        forms::setModal(&answers);
+        forms::Application::clearEndRequest();
+        ASSERT_TRUE(text::readLines(dist() / "b.dat", heads)) << dist();
+        ASSERT_TRUE(text::readLines(dist() / "a.dat", lines));
+        folder = fs::temp_directory_path() / ("wortel_imported_" + std::to_string(::getpid()));
+        fs::remove_all(folder);
+        fs::create_directories(folder / "wyrazy");
+        for (const char* f : {"a.dat", "b.dat", "3.dat", "data.dat", "niem.jpg", "min.gif", "ikona.ico"})
+            fs::copy_file(dist() / f, folder / f);
+    }
+    void TearDown() override {
+        program.reset();
+        forms::setModal(nullptr);
+        fs::current_path(fs::temp_directory_path());
+        fs::remove_all(folder);
+    }
+    forms::ScriptedAnswers answers;
+    std::vector<std::string> heads, lines;
+    fs::path folder;
+    std::unique_ptr<Program> program;
+};
+
+TEST_F(ImportedBase, FilesKeepTheFormatsTheLookupReliesOn) {
+    ASSERT_EQ(heads.size(), lines.size());
+    EXPECT_GT(heads.size(), 15000u);
+    EXPECT_LE(heads.size(), 32767u);
+    std::set<std::string> all(heads.begin(), heads.end());
+    std::size_t links = 0;
+    for (std::size_t i = 0; i < heads.size(); ++i) {
+        const std::string& h = heads[i];
+        const std::string& l = lines[i];
+        ASSERT_FALSE(h.empty()) << i;
+        ASSERT_EQ(h.find(' '), std::string::npos) << h;
+        ASSERT_EQ(l.compare(0, h.size() + 1, h + " "), 0) << l;  // parallel files
+        if (i > 0) ASSERT_LE(text::collate(heads[i - 1], h), 0) << heads[i - 1] << " / " << h;
+        for (unsigned char c : l) {
+            // No control characters, no bytes Windows-1250 leaves undefined.
+            ASSERT_TRUE(c >= 0x20 && c != 0x81 && c != 0x83 && c != 0x88 && c != 0x90 && c != 0x98) << l;
+        }
+        ASSERT_NE(l.find("<b>"), std::string::npos) << l;
+        if (l.find("href") != std::string::npos) {
+            ++links;
+            std::string w;
+            ASSERT_TRUE(LinkTarget::of(l, w)) << l;
+            ASSERT_TRUE(all.count(w)) << l;
+            ASSERT_EQ(l.substr(l.size() - (w.size() * 2 + 14)), "href=" + w + ">" + w + "</a></i>") << l;
+        }
+    }
+    EXPECT_GT(links, 10u);
+}
+
+TEST_F(ImportedBase, LookupSearchAndLinkOnTheFullBase) {
+    program = std::make_unique<Program>(folder);
+    Form1& f = program->form1();
+    f.show();
+    EXPECT_TRUE(answers.asked("message").empty());
+    EXPECT_EQ(f.lblIloscWyrazow->caption(), "Znaleziono wyrazów: "_w + std::to_string(heads.size()));
+    EXPECT_EQ(program->intIloscWyrazow, static_cast<int>(heads.size()));
+
+    f.Text1->setText("hau");
+    ASSERT_GE(f.lstWort->listIndex(), 0);
+    EXPECT_TRUE(text::startsWithNoCase(f.lstWort->text(), "hau"));
+    std::string page;
+    ASSERT_TRUE(text::readFile(EntryPages(folder).pagePath(f.lstWort->text()), page));
+    EXPECT_NE(page.find("<b>"), std::string::npos);
+
+    // A headword whose entry links to another: the link shows the other's entry.
+    std::size_t i = 0;
+    while (i < lines.size() && lines[i].find("href") == std::string::npos) ++i;
+    ASSERT_LT(i, lines.size());
+    std::string target;
+    LinkTarget::of(lines[i], target);
+    f.lstWort->setListIndex(static_cast<int>(i));
+    f.WebBrowser1->followLink(target);
+    EXPECT_EQ(f.lstWort->text(), target);
+    EXPECT_EQ(f.WebBrowser1->locationPath(), fs::absolute(EntryPages(folder).pagePath(target)).string());
+
+    // Closing the window deletes the generated pages.
+    f.unload();
+    EXPECT_TRUE(fs::is_empty(folder / "wyrazy"));
+}
+
+}  // namespace

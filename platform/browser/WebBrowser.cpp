@@ -1,0 +1,159 @@
+#include "browser/WebBrowser.h"
+
+#include <QFileInfo>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTextBrowser>
+#include <QUrl>
+
+#include <vector>
+
+#include "forms/EventBridge.h"
+#include "forms/ModalAnswers.h"
+#include "forms/QtAccess.h"
+#include "text/CaseRules.h"
+#include "text/CodePage.h"
+#include "text/LineFile.h"
+
+namespace browser {
+
+struct WebBrowser::Impl {
+    std::vector<std::string> history;
+    int pos = -1;
+    std::unique_ptr<QPrinter> printer;
+};
+
+namespace {
+QTextBrowser* viewOf(const forms::Control& c) { return static_cast<QTextBrowser*>(forms::widgetOf(c)); }
+
+// Decodes a page by the character set it declares; Windows-1250 when none.
+QString decodePage(const std::string& bytes) {
+    std::string head = text::lower(std::string_view(bytes).substr(0, 4096));
+    std::size_t at = head.find("charset=");
+    std::string cs;
+    if (at != std::string::npos) {
+        at += 8;
+        while (at < head.size() && (head[at] == '"' || head[at] == '\'' || head[at] == ' ')) ++at;
+        std::size_t end = at;
+        while (end < head.size() && (std::isalnum(static_cast<unsigned char>(head[end])) || head[end] == '-' ||
+                                     head[end] == '_'))
+            ++end;
+        cs = head.substr(at, end - at);
+    }
+    if (cs == "utf-8" || cs == "utf8") return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    std::u16string u = text::toUtf16(bytes, cs == "iso-8859-2" || cs == "latin2" ? text::CodePage::Iso8859_2
+                                                                                : text::CodePage::Windows1250);
+    return QString::fromUtf16(u.data(), static_cast<qsizetype>(u.size()));
+}
+
+std::string localPathOf(const std::string& path) {
+    QString p = QString::fromStdString(path);
+    if (p.startsWith(QLatin1String("file:"))) return QUrl(p).toLocalFile().toStdString();
+    return path;
+}
+
+QString errorPage(const QString& what) {
+    return QStringLiteral("<html><body><h3>Nie można wyświetlić strony</h3><p>%1</p></body></html>")
+        .arg(what.toHtmlEscaped());
+}
+}  // namespace
+
+WebBrowser::WebBrowser(forms::Form& form, std::string name, forms::Control* container)
+    : Control(form, std::move(name), container), b_(std::make_unique<Impl>()) {
+    auto* v = new QTextBrowser;
+    v->setOpenLinks(false);
+    v->setOpenExternalLinks(false);
+    forms::attachWidget(*this, v);
+    impl().synthesizeClick = false;
+    impl().bridge->watch(v->viewport());
+    QObject::connect(v, &QTextBrowser::anchorClicked, impl().bridge,
+                     [this](const QUrl& link) { followLink(link.toString().toStdString()); });
+}
+
+void WebBrowser::followLink(const std::string& href) {
+    QTextBrowser* view = viewOf(*this);
+    QUrl base = view->document()->baseUrl();
+    QUrl target = base.resolved(QUrl(QString::fromStdString(href)));
+    if (target.isLocalFile() || target.scheme().isEmpty()) {
+        std::string p = target.toLocalFile().toStdString();
+        QFileInfo info(QString::fromStdString(p));
+        if (!p.empty() && info.isFile() && info.isReadable()) {
+            navigate(p);
+            return;
+        }
+        view->setHtml(errorPage(target.toString()));
+        if (auto fn = onNavigateError) fn(target.toString().toStdString());
+        return;
+    }
+    // Web and mail addresses go to the desktop's own programs.
+    forms::modal().shellExecute("Open", target.toString().toStdString(), "", "");
+}
+
+WebBrowser::~WebBrowser() = default;
+
+bool WebBrowser::navigate(const std::string& path) { return show(localPathOf(path), true); }
+
+bool WebBrowser::show(const std::string& path, bool record) {
+    QTextBrowser* v = viewOf(*this);
+    std::string bytes;
+    QFileInfo info(QString::fromStdString(path));
+    if (path.empty() || !info.isFile() || !text::readFile(path, bytes)) {
+        v->setHtml(errorPage(QString::fromStdString(path)));
+        if (auto fn = onNavigateError) fn(QUrl::fromLocalFile(QString::fromStdString(path)).toString().toStdString());
+        return false;
+    }
+    QString html = decodePage(bytes);
+    v->document()->setBaseUrl(QUrl::fromLocalFile(info.absolutePath() + QLatin1Char('/')));
+    v->setHtml(html);
+    if (record) {
+        b_->history.resize(static_cast<std::size_t>(b_->pos + 1));
+        b_->history.push_back(info.absoluteFilePath().toStdString());
+        b_->pos = static_cast<int>(b_->history.size()) - 1;
+    }
+    if (auto fn = onDocumentComplete) fn(info.absoluteFilePath().toStdString());
+    return true;
+}
+
+bool WebBrowser::canGoBack() const { return b_->pos > 0; }
+bool WebBrowser::canGoForward() const { return b_->pos + 1 < static_cast<int>(b_->history.size()); }
+
+bool WebBrowser::goBack() {
+    if (!canGoBack()) return false;
+    --b_->pos;
+    show(b_->history[static_cast<std::size_t>(b_->pos)], false);
+    return true;
+}
+
+bool WebBrowser::goForward() {
+    if (!canGoForward()) return false;
+    ++b_->pos;
+    show(b_->history[static_cast<std::size_t>(b_->pos)], false);
+    return true;
+}
+
+std::string WebBrowser::locationPath() const {
+    return b_->pos >= 0 ? b_->history[static_cast<std::size_t>(b_->pos)] : std::string();
+}
+
+std::string WebBrowser::plainText() const { return viewOf(*this)->toPlainText().toStdString(); }
+
+bool WebBrowser::execCommand(int command, bool prompt) {
+    if (!b_->printer) b_->printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QWidget* parent = forms::widgetOf(*this);
+    if (command == PageSetup) {
+        QPageSetupDialog dlg(b_->printer.get(), parent);
+        return dlg.exec() == QDialog::Accepted;
+    }
+    if (command == Print) {
+        if (prompt) {
+            QPrintDialog dlg(b_->printer.get(), parent);
+            if (dlg.exec() != QDialog::Accepted) return false;
+        }
+        viewOf(*this)->document()->print(b_->printer.get());
+        return true;
+    }
+    return false;
+}
+
+}  // namespace browser

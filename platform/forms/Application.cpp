@@ -1,0 +1,94 @@
+#include "forms/Application.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <filesystem>
+
+#include "forms/Form.h"
+#include "forms/ModalAnswers.h"
+#include "forms/QtAccess.h"
+#include "forms/WidgetAnswers.h"
+
+namespace forms {
+
+namespace {
+bool gEnd = false;
+std::string gTitle;
+int gBusy = 0;
+}  // namespace
+
+struct Application::Impl {
+    std::unique_ptr<QApplication> app;
+    WidgetAnswers answers;
+};
+
+Application::Application(int& argc, char** argv) : d_(std::make_unique<Impl>()) {
+    if (!QCoreApplication::instance()) d_->app = std::make_unique<QApplication>(argc, argv);
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    setModal(&d_->answers);
+}
+
+Application::~Application() {
+    if (&modal() == &d_->answers) setModal(nullptr);
+}
+
+int Application::run() {
+    if (gEnd) return 0;
+    return QApplication::exec();
+}
+
+void Application::processEvents() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void Application::end() {
+    gEnd = true;
+    for (Form* f : forms())
+        if (QWidget* w = windowOf(*f)) w->hide();
+    QCoreApplication::exit(0);
+}
+
+bool Application::endRequested() { return gEnd; }
+void Application::clearEndRequest() { gEnd = false; }
+
+std::string Application::programFolder() {
+    QString dir = QCoreApplication::applicationDirPath();
+    return dir.toStdString();
+}
+
+void Application::setTitle(const std::string& title) {
+    gTitle = title;
+    QGuiApplication::setApplicationDisplayName(qs(title));
+}
+std::string Application::title() { return gTitle; }
+
+void Application::setBusy(bool busy) {
+    if (busy) {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        ++gBusy;
+    } else {
+        while (gBusy > 0) {
+            QGuiApplication::restoreOverrideCursor();
+            --gBusy;
+        }
+    }
+}
+
+int Application::screenWidth(Scale s) {
+    QScreen* scr = QGuiApplication::primaryScreen();
+    int px = scr ? scr->geometry().width() : 1024;
+    return s == Scale::Twips ? px * TwipsPerPixel : px;
+}
+
+int Application::screenHeight(Scale s) {
+    QScreen* scr = QGuiApplication::primaryScreen();
+    int px = scr ? scr->geometry().height() : 768;
+    return s == Scale::Twips ? px * TwipsPerPixel : px;
+}
+
+}  // namespace forms

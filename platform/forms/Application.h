@@ -1,0 +1,52 @@
+#pragma once
+// The running program: the widget toolkit, the program's title and folder,
+// the busy pointer, the screen, and ending the program. Creating it installs
+// the widget answers (real message boxes and dialogs) as forms::modal().
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "forms/Types.h"
+
+namespace forms {
+
+class Form;
+
+class Application {
+public:
+    Application(int& argc, char** argv);
+    ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    // Runs the event loop until end() or the last window closes.
+    int run();
+    static void processEvents();
+
+    // Ends the program at once: every window closes without its unload
+    // handlers, and run() returns. Tests read endRequested() instead.
+    static void end();
+    static bool endRequested();
+    static void clearEndRequest();
+
+    // Folder of the executable, as a file-system path ending without a slash.
+    static std::string programFolder();
+    // The title a message box without a title of its own carries (Windows-1250).
+    static void setTitle(const std::string& title);
+    static std::string title();
+
+    // The busy pointer over every window of the program.
+    static void setBusy(bool busy);
+
+    static int screenWidth(Scale s = Scale::Twips);
+    static int screenHeight(Scale s = Scale::Twips);
+
+    // Every form object of the program, loaded or not.
+    static std::vector<Form*> forms();
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d_;
+};
+
+}  // namespace forms

@@ -1,0 +1,28 @@
+#pragma once
+// A push button.
+#include "forms/Control.h"
+
+namespace forms {
+
+class CommandButton : public Control {
+public:
+    CommandButton(Form& form, std::string name, Control* container = nullptr);
+    void setCaption(const std::string& caption);
+    std::string caption() const;
+    // The default button answers Enter, the cancel button Esc, anywhere on the form.
+    void setDefault(bool on);
+    void setCancel(bool on);
+    bool isDefault() const { return default_; }
+    bool isCancel() const { return cancel_; }
+    // A picture on the button (a file path); false when it cannot be read.
+    bool setPicture(const std::string& path);
+    // Clicks the button from code, as the user would.
+    void press();
+
+private:
+    std::string caption_;
+    bool default_ = false;
+    bool cancel_ = false;
+};
+
+}  // namespace forms

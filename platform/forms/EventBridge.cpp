@@ -1,0 +1,185 @@
+#include "forms/EventBridge.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include "forms/FormEvents.h"
+#include "forms/QtAccess.h"
+
+namespace forms::detail {
+
+EventBridge::EventBridge(Control& c) : QObject(nullptr), c_(c) {}
+
+void EventBridge::watch(QObject* o) { o->installEventFilter(this); }
+
+bool formKeyDown(Control& c, int& code, int shift) {
+    Form& f = c.form();
+    if (f.keyPreview()) {
+        FormEvents::keyDown(f, code, shift);
+        if (code == 0) return false;
+    }
+    return true;
+}
+
+namespace {
+// The character a key event types, in Windows-1250; 0 when none.
+int asciiOf(QKeyEvent* k) {
+    switch (k->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Tab: return 9;
+    default: break;
+    }
+    QString t = k->text();
+    if (t.isEmpty()) return 0;
+    if (k->modifiers() & Qt::ControlModifier) {
+        if (t.size() == 1 && t[0].unicode() < 32) return t[0].unicode();
+        return 0;
+    }
+    std::string a = ansiOf(t.left(1));
+    return a.size() == 1 ? static_cast<unsigned char>(a[0]) : 0;
+}
+}  // namespace
+
+bool EventBridge::eventFilter(QObject* watched, QEvent* event) {
+    if (replaying_) return false;
+    auto& d = c_.impl();
+    Form& f = c_.form();
+    auto pos = [&](QMouseEvent* m) {
+        QPoint p = m->position().toPoint();
+        if (watched != d.widget.data()) {
+            if (auto* w = qobject_cast<QWidget*>(watched); w && d.widget) p = w->mapTo(d.widget.data(), p);
+        }
+        return std::pair<float, float>(static_cast<float>(f.fromPixels(p.x())),
+                                       static_cast<float>(f.fromPixels(p.y())));
+    };
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove: {
+        // A mouse event that a child control ignored travels up to its
+        // container: it is the child's, not the container's.
+        auto* w = qobject_cast<QWidget*>(watched);
+        if (w && coveredByControl(w, static_cast<QMouseEvent*>(event)->position().toPoint())) return false;
+        break;
+    }
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+        // Keys a control left alone travel up to its container; only the
+        // control with the focus raises key events.
+        if (auto* w = qobject_cast<QWidget*>(watched)) {
+            QWidget* fw = w->window()->focusWidget();
+            if (fw && fw != w && w->isAncestorOf(fw)) return false;
+        }
+        break;
+    default: break;
+    }
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        auto* m = static_cast<QMouseEvent*>(event);
+        auto [x, y] = pos(m);
+        d.pressed = true;
+        if (auto fn = c_.onMouseDown) fn(buttonOf(m->button()), shiftOf(m->modifiers()), x, y);
+        break;
+    }
+    case QEvent::MouseButtonRelease: {
+        auto* m = static_cast<QMouseEvent*>(event);
+        auto [x, y] = pos(m);
+        bool wasPressed = d.pressed;
+        d.pressed = false;
+        QPointer<QObject> alive(this);
+        if (auto fn = c_.onMouseUp) fn(buttonOf(m->button()), shiftOf(m->modifiers()), x, y);
+        if (!alive) return true;
+        if (d.synthesizeClick && wasPressed && d.widget && m->button() == Qt::LeftButton) {
+            QWidget* w = qobject_cast<QWidget*>(watched);
+            if (w && w->rect().contains(m->position().toPoint()) && c_.onClick) c_.onClick();
+        }
+        break;
+    }
+    case QEvent::MouseButtonDblClick: {
+        auto* m = static_cast<QMouseEvent*>(event);
+        auto [x, y] = pos(m);
+        d.pressed = true;
+        if (auto fn = c_.onMouseDown) fn(buttonOf(m->button()), shiftOf(m->modifiers()), x, y);
+        if (auto fn = c_.onDblClick) fn();
+        break;
+    }
+    case QEvent::MouseMove: {
+        auto* m = static_cast<QMouseEvent*>(event);
+        auto [x, y] = pos(m);
+        if (auto fn = c_.onMouseMove) fn(buttonOf(m->buttons()), shiftOf(m->modifiers()), x, y);
+        break;
+    }
+    case QEvent::KeyPress: {
+        auto* k = static_cast<QKeyEvent*>(event);
+        int code = keyCodeOf(k->key());
+        int sh = shiftOf(k->modifiers());
+        QPointer<QObject> alive(this);
+        if (code != 0) {
+            if (!formKeyDown(c_, code, sh)) return true;
+            if (!alive) return true;
+            if (auto fn = c_.onKeyDown) fn(code, sh);
+            if (!alive) return true;
+            if (code == 0) return true;
+        }
+        int ascii = asciiOf(k);
+        if (ascii == 0 && !k->text().isEmpty() && k->text()[0].unicode() >= 32 &&
+            !(k->modifiers() & Qt::ControlModifier))
+            return true;  // a character Windows-1250 cannot hold is not typed
+        if (ascii != 0) {
+            int original = ascii;
+            if (f.keyPreview()) {
+                FormEvents::keyPress(f, ascii);
+                if (!alive) return true;
+            }
+            if (ascii != 0 && c_.onKeyPress) c_.onKeyPress(ascii);
+            if (!alive) return true;
+            if (ascii == 0) return true;
+            if (ascii != original) {
+                std::string a(1, static_cast<char>(ascii));
+                QKeyEvent replaced(QEvent::KeyPress, Qt::Key_unknown, k->modifiers(), qs(a));
+                replaying_ = true;
+                QCoreApplication::sendEvent(watched, &replaced);
+                replaying_ = false;
+                return true;
+            }
+        }
+        break;
+    }
+    case QEvent::KeyRelease: {
+        auto* k = static_cast<QKeyEvent*>(event);
+        int code = keyCodeOf(k->key());
+        int sh = shiftOf(k->modifiers());
+        if (code != 0) {
+            if (f.keyPreview()) {
+                FormEvents::keyUp(f, code, sh);
+                if (code == 0) return true;
+            }
+            if (auto fn = c_.onKeyUp) fn(code, sh);
+            if (code == 0) return true;
+        }
+        break;
+    }
+    case QEvent::Resize:
+        if (watched == d.widget.data()) {
+            if (QWidget* area = childAreaOf(c_)) layoutDocked(area);
+        }
+        break;
+    case QEvent::FocusIn:
+        if (watched == d.widget.data() && c_.onGotFocus) c_.onGotFocus();
+        break;
+    case QEvent::FocusOut:
+        if (watched == d.widget.data() && c_.onLostFocus) c_.onLostFocus();
+        break;
+    default: break;
+    }
+    return false;
+}
+
+}  // namespace forms::detail

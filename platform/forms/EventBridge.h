@@ -1,0 +1,29 @@
+#pragma once
+// Platform-internal: turns a control's widget events into the control's
+// events (mouse, keys with the platform's codes, focus, click), honouring the
+// form's key preview.
+#include <QObject>
+
+namespace forms {
+class Control;
+namespace detail {
+
+class EventBridge : public QObject {
+public:
+    explicit EventBridge(Control& c);
+    // Also watch a child widget (a list's viewport, ...).
+    void watch(QObject* o);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    Control& c_;
+    bool replaying_ = false;
+};
+
+// Runs the form-level key handlers; false when the key was consumed.
+bool formKeyDown(Control& c, int& code, int shift);
+
+}  // namespace detail
+}  // namespace forms

@@ -1,0 +1,51 @@
+#include "forms/Label.h"
+
+#include <QLabel>
+
+#include "forms/QtAccess.h"
+
+namespace forms {
+
+namespace {
+QLabel* labelOf(const Control& c) { return static_cast<QLabel*>(widgetOf(c)); }
+}  // namespace
+
+Label::Label(Form& form, std::string name, Control* container) : Control(form, std::move(name), container) {
+    auto* l = new QLabel;
+    l->setTextFormat(Qt::PlainText);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    l->setWordWrap(true);
+    l->setAutoFillBackground(false);
+    attachWidget(*this, l);
+}
+
+void Label::setCaption(const std::string& caption) {
+    caption_ = caption;
+    labelOf(*this)->setText(qs(caption));
+    if (autoSize_) labelOf(*this)->adjustSize();
+}
+std::string Label::caption() const { return caption_; }
+
+void Label::setAlignment(Alignment a) {
+    alignment_ = a;
+    Qt::Alignment h = a == Alignment::Center ? Qt::AlignHCenter : a == Alignment::Right ? Qt::AlignRight : Qt::AlignLeft;
+    labelOf(*this)->setAlignment(h | Qt::AlignTop);
+}
+Alignment Label::alignment() const { return alignment_; }
+
+void Label::setTransparent(bool t) {
+    transparent_ = t;
+    QLabel* l = labelOf(*this);
+    l->setAutoFillBackground(!t);
+    if (!t && !impl().backSet) setBackColor(color::ButtonFace);
+}
+bool Label::transparent() const { return transparent_; }
+
+void Label::setWordWrap(bool on) { labelOf(*this)->setWordWrap(on); }
+
+void Label::setAutoSize(bool on) {
+    autoSize_ = on;
+    if (on) labelOf(*this)->adjustSize();
+}
+
+}  // namespace forms

@@ -1,0 +1,28 @@
+#pragma once
+// A caption on a form; often used as a command: it has click and mouse events.
+#include "forms/Control.h"
+
+namespace forms {
+
+class Label : public Control {
+public:
+    Label(Form& form, std::string name, Control* container = nullptr);
+    void setCaption(const std::string& caption);
+    std::string caption() const;
+    void setAlignment(Alignment a);
+    Alignment alignment() const;
+    // Transparent lets the form's picture show through (the default).
+    void setTransparent(bool t);
+    bool transparent() const;
+    void setWordWrap(bool on);
+    void setAutoSize(bool on);
+    // "|" or "\n" in captions set with setCaption break lines as written.
+
+private:
+    std::string caption_;
+    Alignment alignment_ = Alignment::Left;
+    bool transparent_ = true;
+    bool autoSize_ = false;
+};
+
+}  // namespace forms

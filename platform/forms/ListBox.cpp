@@ -1,0 +1,233 @@
+#include "forms/ListBox.h"
+
+#include <QAbstractListModel>
+#include <QListView>
+#include <QScrollBar>
+
+#include <algorithm>
+
+#include "forms/EventBridge.h"
+#include "forms/QtAccess.h"
+#include "text/CaseRules.h"
+
+namespace forms {
+
+struct ListBox::Model : QAbstractListModel {
+    explicit Model(ListBox& owner) : owner_(owner) {}
+    int rowCount(const QModelIndex& parent) const override {
+        return parent.isValid() ? 0 : owner_.listCount();
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role != Qt::DisplayRole || !index.isValid() || index.row() >= owner_.listCount()) return {};
+        return qs(owner_.items_[static_cast<std::size_t>(index.row())]);
+    }
+    void insertRowAt(int row, const std::function<void()>& change) {
+        beginInsertRows({}, row, row);
+        change();
+        endInsertRows();
+    }
+    void removeRowAt(int row, const std::function<void()>& change) {
+        beginRemoveRows({}, row, row);
+        change();
+        endRemoveRows();
+    }
+    void resetWith(const std::function<void()>& change) {
+        beginResetModel();
+        change();
+        endResetModel();
+    }
+    void changed(int row) { emit dataChanged(index(row), index(row)); }
+
+    ListBox& owner_;
+};
+
+namespace {
+QListView* viewOf(const Control& c) { return static_cast<QListView*>(widgetOf(c)); }
+bool before(const std::string& a, const std::string& b) { return text::collate(a, b) < 0; }
+const std::string kEmpty;
+}  // namespace
+
+ListBox::ListBox(Form& form, std::string name, Control* container, bool sorted)
+    : Control(form, std::move(name), container), sorted_(sorted) {
+    impl().back = color::Window;
+    auto* v = new QListView;
+    v->setUniformItemSizes(true);
+    v->setSelectionMode(QAbstractItemView::SingleSelection);
+    v->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    v->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    model_ = new Model(*this);
+    v->setModel(model_);
+    model_->setParent(v);
+    attachWidget(*this, v);
+    impl().synthesizeClick = false;
+    impl().bridge->watch(v->viewport());
+    v->viewport()->setMouseTracking(true);
+    QObject::connect(v->selectionModel(), &QItemSelectionModel::currentChanged, impl().bridge,
+                     [this](const QModelIndex& now, const QModelIndex&) {
+                         if (syncing_) return;
+                         if (now.isValid()) select(now.row(), true);
+                     });
+    QObject::connect(v, &QAbstractItemView::doubleClicked, impl().bridge, [this](const QModelIndex&) {
+        if (auto fn = onDblClick) fn();
+    });
+}
+
+ListBox::~ListBox() = default;
+
+int ListBox::addItem(const std::string& item) {
+    int pos = listCount();
+    if (sorted_ && !items_.empty() && before(item, items_.back()))
+        pos = static_cast<int>(std::upper_bound(items_.begin(), items_.end(), item, before) - items_.begin());
+    return addItem(item, pos);
+}
+
+int ListBox::addItem(const std::string& item, int index) {
+    if (sorted_) {
+        // A sorted list finds the place itself: after the items equal to it.
+        index = static_cast<int>(std::upper_bound(items_.begin(), items_.end(), item, before) - items_.begin());
+    }
+    index = std::clamp(index, 0, listCount());
+    model_->insertRowAt(index, [&] {
+        items_.insert(items_.begin() + index, item);
+        if (!data_.empty()) data_.insert(data_.begin() + index, 0);
+    });
+    if (index_ >= index) ++index_;
+    return index;
+}
+
+void ListBox::addItems(std::vector<std::string> items) {
+    if (items.empty()) return;
+    // Where the selected item stands among the items equal to it: a stable
+    // merge keeps that rank, and new equal items go after all of them.
+    std::string selected = index_ >= 0 ? items_[static_cast<std::size_t>(index_)] : std::string();
+    int rank = 0;
+    if (index_ >= 0 && sorted_)
+        for (int i = index_ - 1; i >= 0 && text::collate(items_[static_cast<std::size_t>(i)], selected) == 0; --i) ++rank;
+    model_->resetWith([&] {
+        std::size_t mid = items_.size();
+        if (!data_.empty()) data_.resize(mid + items.size(), 0);
+        if (sorted_ && !data_.empty()) {
+            // Keep each item's number with it through the merge.
+            std::vector<std::pair<std::string, long>> all;
+            all.reserve(mid + items.size());
+            for (std::size_t i = 0; i < mid; ++i) all.emplace_back(std::move(items_[i]), data_[i]);
+            for (auto& s : items) all.emplace_back(std::move(s), 0);
+            auto cmp = [](const auto& a, const auto& b) { return before(a.first, b.first); };
+            std::stable_sort(all.begin() + static_cast<std::ptrdiff_t>(mid), all.end(), cmp);
+            std::inplace_merge(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(mid), all.end(), cmp);
+            items_.clear();
+            for (std::size_t i = 0; i < all.size(); ++i) {
+                items_.push_back(std::move(all[i].first));
+                data_[i] = all[i].second;
+            }
+            return;
+        }
+        items_.reserve(mid + items.size());
+        for (auto& s : items) items_.push_back(std::move(s));
+        if (sorted_) {
+            auto m = items_.begin() + static_cast<std::ptrdiff_t>(mid);
+            if (!std::is_sorted(m, items_.end(), before)) std::stable_sort(m, items_.end(), before);
+            if (mid > 0 && m != items_.end() && before(*m, *(m - 1)))
+                std::inplace_merge(items_.begin(), m, items_.end(), before);
+        }
+    });
+    if (index_ >= 0 && sorted_)
+        index_ = static_cast<int>(std::lower_bound(items_.begin(), items_.end(), selected, before) - items_.begin()) +
+                 rank;
+    syncView();
+}
+
+void ListBox::removeItem(int index) {
+    if (index < 0 || index >= listCount()) return;
+    model_->removeRowAt(index, [&] {
+        items_.erase(items_.begin() + index);
+        if (!data_.empty()) data_.erase(data_.begin() + index);
+    });
+    if (index_ == index)
+        index_ = -1;
+    else if (index_ > index)
+        --index_;
+    syncView();
+}
+
+void ListBox::clear() {
+    model_->resetWith([&] {
+        items_.clear();
+        data_.clear();
+    });
+    index_ = -1;
+    syncView();
+}
+
+const std::string& ListBox::list(int index) const {
+    if (index < 0 || index >= listCount()) return kEmpty;
+    return items_[static_cast<std::size_t>(index)];
+}
+
+void ListBox::setList(int index, const std::string& item) {
+    if (index < 0 || index >= listCount()) return;
+    items_[static_cast<std::size_t>(index)] = item;
+    model_->changed(index);
+}
+
+void ListBox::setListIndex(int index) {
+    if (index < -1 || index >= listCount()) return;
+    select(index, true);
+}
+
+void ListBox::select(int index, bool raise) {
+    index_ = index;
+    syncView();
+    if (raise && index >= 0 && onClick) onClick();
+}
+
+void ListBox::syncView() {
+    QListView* v = viewOf(*this);
+    if (!v) return;
+    syncing_ = true;
+    if (index_ < 0) {
+        v->selectionModel()->clearSelection();
+        v->selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::Clear);
+    } else {
+        QModelIndex i = model_->index(index_);
+        v->selectionModel()->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect);
+        v->scrollTo(i);
+    }
+    syncing_ = false;
+}
+
+std::string ListBox::text() const { return index_ >= 0 ? items_[static_cast<std::size_t>(index_)] : std::string(); }
+
+bool ListBox::setText(const std::string& t) {
+    for (int i = 0; i < listCount(); ++i) {
+        if (text::equalsNoCase(items_[static_cast<std::size_t>(i)], t)) {
+            select(i, true);
+            return true;
+        }
+    }
+    return false;
+}
+
+int ListBox::topIndex() const {
+    QListView* v = viewOf(*this);
+    QModelIndex i = v->indexAt(QPoint(2, 2));
+    return i.isValid() ? i.row() : 0;
+}
+
+void ListBox::setTopIndex(int index) {
+    if (index < 0 || index >= listCount()) return;
+    viewOf(*this)->scrollTo(model_->index(index), QAbstractItemView::PositionAtTop);
+}
+
+void ListBox::setItemData(int index, long value) {
+    if (index < 0 || index >= listCount()) return;
+    if (data_.empty()) data_.assign(items_.size(), 0);
+    data_[static_cast<std::size_t>(index)] = value;
+}
+
+long ListBox::itemData(int index) const {
+    if (index < 0 || index >= listCount() || data_.empty()) return 0;
+    return data_[static_cast<std::size_t>(index)];
+}
+
+}  // namespace forms

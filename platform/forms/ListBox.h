@@ -1,0 +1,64 @@
+#pragma once
+// A list box. A sorted list keeps its items in the platform's order
+// (text::collate: without regard to case) and is stable: a new item goes
+// after the items equal to it. addItems() loads many items at once in
+// O(n log n).
+//
+// The selection event onClick runs every time the selection is set to an
+// item, by the user or by code (also when it is set to the item already
+// selected); clearing the selection (index -1) raises nothing.
+#include <string>
+#include <vector>
+
+#include "forms/Control.h"
+
+namespace forms {
+
+class ListBox : public Control {
+public:
+    ListBox(Form& form, std::string name, Control* container = nullptr, bool sorted = true);
+    ~ListBox() override;
+
+    bool sorted() const { return sorted_; }
+    // Adds an item; returns its position.
+    int addItem(const std::string& item);
+    // Inserts at a position (unsorted lists; a sorted list sorts it in).
+    int addItem(const std::string& item, int index);
+    void addItems(std::vector<std::string> items);
+    void removeItem(int index);
+    void clear();
+    int listCount() const { return static_cast<int>(items_.size()); }
+    // The item at a position; "" outside the list.
+    const std::string& list(int index) const;
+    void setList(int index, const std::string& item);
+    const std::vector<std::string>& items() const { return items_; }
+
+    int listIndex() const { return index_; }
+    // -1 clears the selection; a position outside the list is ignored.
+    void setListIndex(int index);
+    // The selected item's text ("" when none).
+    std::string text() const;
+    // Selects the first item equal to `t` without regard to case; when none
+    // is, the selection stays as it is. Returns whether one was found.
+    bool setText(const std::string& t);
+    int topIndex() const;
+    void setTopIndex(int index);
+    // Per-item number kept beside each item.
+    void setItemData(int index, long value);
+    long itemData(int index) const;
+
+    struct Model;
+
+private:
+    void select(int index, bool raise);
+    void syncView();
+
+    bool sorted_;
+    std::vector<std::string> items_;
+    std::vector<long> data_;
+    int index_ = -1;
+    bool syncing_ = false;
+    Model* model_ = nullptr;
+};
+
+}  // namespace forms

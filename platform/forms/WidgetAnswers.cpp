@@ -1,0 +1,154 @@
+#include "forms/WidgetAnswers.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QUrl>
+
+#include "forms/Application.h"
+#include "forms/QtAccess.h"
+
+namespace forms {
+
+namespace {
+QWidget* activeParent() { return QApplication::activeWindow(); }
+QString titleOr(const std::string& title) { return qs(title.empty() ? Application::title() : title); }
+}  // namespace
+
+int WidgetAnswers::messageBox(const std::string& text, const std::string& title, int flags) {
+    QMessageBox box(activeParent());
+    box.setWindowTitle(titleOr(title));
+    box.setText(qs(text));
+    switch (flags & 0x70) {
+    case mb::Critical: box.setIcon(QMessageBox::Critical); break;
+    case mb::Question: box.setIcon(QMessageBox::Question); break;
+    case mb::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    case mb::Information: box.setIcon(QMessageBox::Information); break;
+    default: box.setIcon(QMessageBox::NoIcon); break;
+    }
+    struct B {
+        const char* caption;
+        int result;
+        QMessageBox::ButtonRole role;
+    };
+    std::vector<B> buttons;
+    switch (flags & 7) {
+    case mb::OkCancel: buttons = {{"OK", mb::Ok, QMessageBox::AcceptRole}, {"Anuluj", mb::Cancel, QMessageBox::RejectRole}}; break;
+    case mb::AbortRetryIgnore:
+        buttons = {{"Przerwij", mb::Abort, QMessageBox::RejectRole}, {"Ponów próbę", mb::Retry, QMessageBox::AcceptRole},
+                   {"Ignoruj", mb::Ignore, QMessageBox::AcceptRole}};
+        break;
+    case mb::YesNoCancel:
+        buttons = {{"Tak", mb::Yes, QMessageBox::YesRole}, {"Nie", mb::No, QMessageBox::NoRole},
+                   {"Anuluj", mb::Cancel, QMessageBox::RejectRole}};
+        break;
+    case mb::YesNo: buttons = {{"Tak", mb::Yes, QMessageBox::YesRole}, {"Nie", mb::No, QMessageBox::NoRole}}; break;
+    case mb::RetryCancel:
+        buttons = {{"Ponów próbę", mb::Retry, QMessageBox::AcceptRole}, {"Anuluj", mb::Cancel, QMessageBox::RejectRole}};
+        break;
+    default: buttons = {{"OK", mb::Ok, QMessageBox::AcceptRole}}; break;
+    }
+    // The default button: 0, 256, 512 pick the first, second, third.
+    int def = (flags >> 8) & 3;
+    std::vector<QPushButton*> made;
+    for (const auto& b : buttons) made.push_back(box.addButton(QString::fromUtf8(b.caption), b.role));
+    if (def < static_cast<int>(made.size())) box.setDefaultButton(made[def]);
+    int esc = mb::escapeResult(flags);
+    for (std::size_t i = 0; i < buttons.size(); ++i)
+        if (buttons[i].result == esc) box.setEscapeButton(made[i]);
+    box.exec();
+    for (std::size_t i = 0; i < made.size(); ++i)
+        if (box.clickedButton() == made[i]) return buttons[i].result;
+    return esc ? esc : buttons.front().result;
+}
+
+bool WidgetAnswers::inputBox(const std::string& prompt, const std::string& title, const std::string& initial,
+                             std::string& answer) {
+    bool ok = false;
+    QString r = QInputDialog::getText(activeParent(), titleOr(title), qs(prompt), QLineEdit::Normal, qs(initial), &ok);
+    if (!ok) return false;
+    answer = ansiOf(r);
+    return true;
+}
+
+std::string dialogFilter(const std::string& filter) {
+    // Pairs of description and pattern list, separated by "|".
+    std::vector<std::string> parts;
+    std::string cur;
+    for (char c : filter) {
+        if (c == '|') {
+            parts.push_back(cur);
+            cur.clear();
+        } else {
+            cur += c;
+        }
+    }
+    parts.push_back(cur);
+    std::string out;
+    for (std::size_t i = 0; i + 1 < parts.size(); i += 2) {
+        std::string patterns = parts[i + 1];
+        for (char& c : patterns)
+            if (c == ';') c = ' ';
+        std::string desc = parts[i];
+        if (desc.find('(') == std::string::npos) desc += " (" + patterns + ")";
+        else desc = desc.substr(0, desc.find('(')) + "(" + patterns + ")";
+        if (!out.empty()) out += ";;";
+        out += desc;
+    }
+    return out;
+}
+
+bool WidgetAnswers::fileDialog(const FileDialogRequest& request, std::string& path) {
+    QString filter = qs(dialogFilter(request.filter));
+    QString start = QString::fromStdString(request.initialDir);
+    if (!request.initialName.empty()) start = QDir(start).filePath(qs(request.initialName));
+    QString r = request.kind == FileDialogRequest::Save
+                    ? QFileDialog::getSaveFileName(activeParent(), qs(request.title), start, filter)
+                    : QFileDialog::getOpenFileName(activeParent(), qs(request.title), start, filter);
+    if (r.isEmpty()) return false;
+    path = r.toStdString();
+    return true;
+}
+
+bool WidgetAnswers::colorDialog(std::uint32_t initial, std::uint32_t& color) {
+    QColor c = QColorDialog::getColor(toQColor(initial), activeParent());
+    if (!c.isValid()) return false;
+    color = fromQColor(c);
+    return true;
+}
+
+bool WidgetAnswers::folderDialog(const std::string& title, const std::string& initialDir, std::string& path) {
+    QString r = QFileDialog::getExistingDirectory(activeParent(), qs(title), QString::fromStdString(initialDir));
+    if (r.isEmpty()) return false;
+    path = r.toStdString();
+    return true;
+}
+
+int WidgetAnswers::shellExecute(const std::string& verb, const std::string& file, const std::string& parameters,
+                                const std::string& directory) {
+    (void)verb;
+    (void)parameters;
+    QString f = QString::fromStdString(file);
+    QUrl url(f);
+    if (url.scheme().size() > 1 && (url.scheme() == "http" || url.scheme() == "https" || url.scheme() == "mailto" ||
+                                    url.scheme() == "ftp" || url.scheme() == "file")) {
+        return QDesktopServices::openUrl(url) ? 42 : 31;
+    }
+    QFileInfo info(f);
+    if (info.isRelative() && !directory.empty()) info = QFileInfo(QDir(QString::fromStdString(directory)), f);
+    if (!info.exists()) return 2;  // file not found
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath())) ? 42 : 31;
+}
+
+bool WidgetAnswers::fileDownload(const std::string& url) {
+    // The desktop browser downloads the address.
+    return QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
+}
+
+}  // namespace forms

@@ -1,0 +1,313 @@
+#include <gtest/gtest.h>
+
+#include "forms/Application.h"
+#include "forms/CommandButton.h"
+#include "forms/Form.h"
+#include "forms/Label.h"
+#include "forms/ListBox.h"
+#include "forms/ScriptedAnswers.h"
+#include "forms/Shape.h"
+#include "forms/Drive.h"
+#include "forms/TextBox.h"
+#include "forms/Timer.h"
+#include "text/CodePage.h"
+
+using namespace forms;
+using namespace text::literals;
+
+namespace {
+
+class AppEnv : public ::testing::Environment {
+public:
+    void SetUp() override {
+        static int argc = 1;
+        static char name[] = "forms_tests";
+        static char* argv[] = {name, nullptr};
+        app = new Application(argc, argv);
+    }
+    Application* app = nullptr;
+};
+[[maybe_unused]] auto* env = ::testing::AddGlobalTestEnvironment(new AppEnv);
+
+// A form that records its lifecycle and holds a few controls.
+class Probe : public Form {
+public:
+    explicit Probe(Scale s = Scale::Twips) : Form("Probe", s) {}
+    int loads = 0, unloads = 0;
+    bool cancelUnload = false;
+    std::vector<int> previewKeys;
+    int backgroundMoves = 0;
+    Label* label = nullptr;
+    TextBox* box = nullptr;
+    ListBox* list = nullptr;
+    CommandButton* ok = nullptr;
+    int persistent = 0;  // a member of the form's code: kept across reloads
+
+protected:
+    void createControls() override {
+        label = add<Label>("Label1");
+        label->move(150, 150, 1500, 300);
+        label->setCaption("Start");
+        box = add<TextBox>("Text1");
+        box->move(150, 600, 1500, 300);
+        list = add<ListBox>("List1");
+        list->move(150, 1050, 1500, 1500);
+        ok = add<CommandButton>("cmdOK");
+        ok->move(1800, 150, 900, 300);
+    }
+    void onLoad() override { ++loads; }
+    void onUnload(bool& cancel) override {
+        cancel = cancelUnload;
+        if (!cancel) ++unloads;
+    }
+    void onKeyDown(int& code, int) override {
+        previewKeys.push_back(code);
+        if (code == key::F12) code = 0;  // swallowed by the form
+    }
+    void onMouseMove(int, int, float, float) override { ++backgroundMoves; }
+};
+
+class FormsTest : public ::testing::Test {
+protected:
+    void SetUp() override { setModal(&answers); }
+    void TearDown() override {
+        setModal(nullptr);
+        drive::processEvents();
+    }
+    ScriptedAnswers answers;
+};
+
+TEST_F(FormsTest, LoadShowUnloadReloadLifecycle) {
+    Probe f;
+    EXPECT_FALSE(f.isLoaded());
+    f.show();
+    f.show();  // an open window is only brought to the front
+    EXPECT_TRUE(f.isLoaded());
+    EXPECT_EQ(f.loads, 1);
+    f.label->setCaption("Changed");
+    f.persistent = 7;
+
+    f.cancelUnload = true;
+    EXPECT_FALSE(f.unload());
+    EXPECT_TRUE(f.isLoaded());
+
+    f.cancelUnload = false;
+    EXPECT_TRUE(f.unload());
+    EXPECT_FALSE(f.isLoaded());
+    EXPECT_EQ(f.unloads, 1);
+
+    f.show();  // loads afresh: controls as built, the load handler again
+    EXPECT_EQ(f.loads, 2);
+    EXPECT_EQ(f.label->caption(), "Start");
+    EXPECT_EQ(f.persistent, 7);
+}
+
+TEST_F(FormsTest, UserCloseUnloadsUnlessCancelled) {
+    Probe f;
+    f.show();
+    f.cancelUnload = true;
+    drive::closeByUser(f);
+    EXPECT_TRUE(f.isLoaded());
+    f.cancelUnload = false;
+    drive::closeByUser(f);
+    EXPECT_FALSE(f.isLoaded());
+    EXPECT_EQ(f.unloads, 1);
+}
+
+TEST_F(FormsTest, GeometryInTwipsAndPixels) {
+    Probe t;
+    t.load();
+    t.setClientSize(7365, 6270);
+    EXPECT_EQ(t.clientWidth(), 7365 / 15 * 15);
+    t.label->move(90, 720, 2535, 300);
+    EXPECT_EQ(t.label->left(), 90);
+    EXPECT_EQ(t.label->width(), 2535);
+    EXPECT_EQ(t.toPixels(2535), 169);
+
+    Probe p(Scale::Pixels);
+    p.load();
+    p.label->move(10, 20, 100, 30);
+    EXPECT_EQ(p.label->left(), 10);
+    EXPECT_EQ(p.label->height(), 30);
+    t.unload();
+    p.unload();
+}
+
+TEST_F(FormsTest, ModalResultReturnsFromShowModal) {
+    Probe f(Scale::Pixels);
+    drive::setModalHook([](Form& m) { m.setModalResult(1); });
+    EXPECT_EQ(f.showModal(), 1);
+    EXPECT_TRUE(f.isLoaded());  // a modal dialog is hidden, not unloaded
+    EXPECT_FALSE(f.visible());
+    drive::setModalHook([](Form& m) {
+        auto* p = static_cast<Probe*>(&m);
+        p->ok->onClick = [&m] { m.setModalResult(2); };
+        drive::click(*p->ok);
+    });
+    EXPECT_EQ(f.showModal(), 2);
+    drive::setModalHook(nullptr);
+    f.unload();
+}
+
+TEST_F(FormsTest, SortedListIsCaseInsensitiveAndStable) {
+    Probe f;
+    f.show();
+    ListBox& l = *f.list;
+    for (const char* s : {"essen", "Haus", "Essen", "auto", "ESSEN", "Zug"}) l.addItem(s);
+    std::vector<std::string> want = {"auto", "essen", "Essen", "ESSEN", "Haus", "Zug"};
+    EXPECT_EQ(l.items(), want);
+
+    // A bulk load merges in the same order as adding one at a time.
+    ListBox& b = *f.add<ListBox>("Bulk");
+    b.addItems({"essen", "Haus", "Essen"});
+    b.addItems({"auto", "ESSEN", "Zug"});
+    EXPECT_EQ(b.items(), want);
+
+    // German and Polish letters sort beside their base letter.
+    ListBox& g = *f.add<ListBox>("Letters");
+    g.addItems({"b"_w, "ä"_w, "a"_w, "ł"_w, "l"_w, "ß"_w, "sr"_w, "st"_w});
+    EXPECT_EQ(g.items(), (std::vector<std::string>{"a"_w, "ä"_w, "b"_w, "l"_w, "ł"_w, "sr"_w, "ß"_w, "st"_w}));
+}
+
+TEST_F(FormsTest, ListSelectionRaisesEventEveryTimeItIsSet) {
+    Probe f;
+    f.show();
+    ListBox& l = *f.list;
+    l.addItems({"Haus", "essen", "Essen"});
+    std::vector<std::string> seen;
+    l.onClick = [&] { seen.push_back(l.text()); };
+
+    l.setListIndex(0);
+    l.setListIndex(0);  // the same item again: raised again
+    EXPECT_TRUE(l.setText("ESSEN"));  // first equal without regard to case
+    EXPECT_EQ(l.listIndex(), 0);
+    EXPECT_FALSE(l.setText("Auto"));  // none equal: the selection stays
+    EXPECT_EQ(l.listIndex(), 0);
+    l.setListIndex(-1);  // clearing raises nothing
+    EXPECT_EQ(l.text(), "");
+    l.setListIndex(5);  // outside the list: ignored
+    EXPECT_EQ(l.listIndex(), -1);
+    EXPECT_EQ(seen, (std::vector<std::string>{"essen", "essen", "essen"}));
+    EXPECT_EQ(l.list(2), "Haus");
+    EXPECT_EQ(l.list(3), "");
+    EXPECT_EQ(l.listCount(), 3);
+
+    // Keyboard movement in the list selects, and so raises the event.
+    l.setListIndex(0);
+    l.setFocus();
+    drive::pressKey(l, key::Down);
+    EXPECT_EQ(l.listIndex(), 1);
+    EXPECT_EQ(seen.back(), "Essen");
+}
+
+TEST_F(FormsTest, AddingKeepsTheSelectedItemSelected) {
+    Probe f;
+    f.show();
+    ListBox& l = *f.list;
+    l.addItems({"b", "d"});
+    l.setListIndex(1);
+    l.addItem("a");
+    EXPECT_EQ(l.text(), "d");
+    l.addItems({"c", "e", "D"});
+    EXPECT_EQ(l.text(), "d");
+    EXPECT_EQ(l.listIndex(), 3);
+    l.removeItem(0);
+    EXPECT_EQ(l.text(), "d");
+}
+
+TEST_F(FormsTest, TextBoxKeysAndSelection) {
+    Probe f;
+    f.show();
+    TextBox& t = *f.box;
+    int changes = 0;
+    std::vector<int> downs;
+    t.onChange = [&] { ++changes; };
+    t.onKeyDown = [&](int& code, int) { downs.push_back(code); };
+    t.onKeyPress = [&](int& ascii) {
+        if (ascii == 13) ascii = 0;      // Enter discarded
+        if (ascii == 'x') ascii = 'y';  // a replaced character
+    };
+    t.setFocus();
+    drive::typeText(t, "hax");
+    drive::pressKey(t, key::Return);
+    EXPECT_EQ(t.text(), "hay");
+    EXPECT_EQ(changes, 3);
+    drive::pressKey(t, key::F3);
+    drive::pressKey(t, key::Up);
+    EXPECT_EQ(downs, (std::vector<int>{'H', 'A', 'X', key::Return, key::F3, key::Up}));
+
+    t.setText("Haus");
+    t.setSelStart(1);
+    t.setSelLength(2);
+    EXPECT_EQ(t.selText(), "au");
+    t.setSelText("ä"_w);
+    EXPECT_EQ(t.text(), "Häs"_w);
+    EXPECT_EQ(t.selStart(), 2);
+    EXPECT_EQ(t.selLength(), 0);
+
+    // Characters Windows-1250 cannot hold are not typed.
+    t.setText("");
+    drive::typeText(t, "a");
+    EXPECT_EQ(t.text(), "a");
+}
+
+TEST_F(FormsTest, KeyPreviewSeesKeysFirstAndMaySwallowThem) {
+    Probe f;
+    f.show();
+    std::vector<int> control;
+    f.box->onKeyDown = [&](int& code, int) { control.push_back(code); };
+    f.setKeyPreview(true);
+    f.box->setFocus();
+    drive::pressKey(*f.box, key::Escape);
+    drive::pressKey(*f.box, key::F12);
+    EXPECT_EQ(f.previewKeys, (std::vector<int>{key::Escape, key::F12}));
+    EXPECT_EQ(control, (std::vector<int>{key::Escape}));
+}
+
+TEST_F(FormsTest, MouseOverControlIsNotOverTheBackground) {
+    Probe f;
+    f.show();
+    int clicks = 0, moves = 0;
+    f.label->onClick = [&] { ++clicks; };
+    f.label->onMouseMove = [&](int, int, float, float) { ++moves; };
+    drive::mouseMove(*f.label, 30, 30);
+    drive::click(*f.label);
+    EXPECT_EQ(moves, 1);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(f.backgroundMoves, 0);
+    drive::mouseMoveOnForm(f, 4000, 4000);
+    EXPECT_EQ(f.backgroundMoves, 1);
+
+    // A shape takes no mouse events: the background under it gets them.
+    auto* s = f.add<Shape>("Shape1");
+    s->move(3000, 3000, 1500, 600);
+    drive::mouseMoveOnForm(f, 3300, 3300);
+    EXPECT_EQ(f.backgroundMoves, 2);
+}
+
+TEST_F(FormsTest, ButtonUnloadingItsFormDoesNotCrash) {
+    Probe f;
+    f.show();
+    f.ok->onClick = [&] { f.unload(); };
+    drive::click(*f.ok);
+    EXPECT_FALSE(f.isLoaded());
+    drive::processEvents();
+}
+
+TEST_F(FormsTest, TimerFiresWhileEnabled) {
+    Probe f;
+    f.show();
+    auto* t = f.add<Timer>("Timer1", 5, true);
+    int n = 0;
+    t->onTimer = [&] {
+        ++n;
+        t->setEnabled(false);
+    };
+    for (int i = 0; i < 200 && n == 0; ++i) {
+        drive::processEvents();
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    EXPECT_EQ(n, 1);
+}
+
+}  // namespace
