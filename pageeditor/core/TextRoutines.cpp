@@ -1,5 +1,6 @@
 #include "pageeditor/core/TextRoutines.h"
 
+#include <algorithm>
 #include <array>
 
 namespace pageeditor {
@@ -35,31 +36,44 @@ std::string singlePass(std::string_view find, std::string_view replacement, std:
     return out;
 }
 
-// Limits for a loop whose end cannot be known in advance: the bytes moved by
-// all replacements together, and the growth of the text.
-constexpr std::size_t kMaxWork = std::size_t{1} << 28;
+// Limits for a loop whose end cannot be known in advance: the number of
+// replacements and the growth of the text.
+constexpr std::size_t kMaxSteps = 4'000'000;
 constexpr std::size_t kMaxGrowth = std::size_t{16} << 20;
 
-// The rescanning loop. After a hit at p, no occurrence can start before
-// p - |find| + 1 (the text before p held none), so the next search starts
-// there; the result is that of searching from the first character each time.
+// The rescanning loop: replace the first occurrence, search again from the
+// first character. After a hit at p no occurrence can start before
+// p - |find| + 1 (the text before p held none), so the text before that is
+// final. It is kept in `out`; the rest of the text is kept reversed in `rev`,
+// so taking from its front and putting the replacement before it are cheap.
+// The result equals that of searching from the first character every time.
 std::string replaceLoop(std::string_view find, std::string_view replacement, std::string_view source,
                         std::size_t cut) {
     if (find.empty()) return std::string(source);
-    bool shrinks = replacement.size() < cut;
     if (cut == find.size() && replacement.find(find) != std::string_view::npos)
         return singlePass(find, replacement, source, cut);
-    std::string s(source);
-    std::size_t from = 0, work = 0;
+    bool shrinks = replacement.size() < cut;
+    const std::string rfind(find.rbegin(), find.rend());
+    const std::string rrepl(replacement.rbegin(), replacement.rend());
+    std::string rev(source.rbegin(), source.rend());
+    std::string out;
+    std::size_t steps = 0;
     while (true) {
-        std::size_t p = s.find(find, from);
-        if (p == std::string::npos) return s;
-        s.replace(p, cut, replacement);
-        from = p + 1 > find.size() ? p + 1 - find.size() : 0;
-        work += s.size() - p;
-        if (!shrinks && (work > kMaxWork || s.size() > source.size() + kMaxGrowth))
+        std::size_t pos = rev.rfind(rfind);
+        if (pos == std::string::npos) break;
+        // Text before the hit is final.
+        out.append(rev.rbegin(), rev.rbegin() + static_cast<long>(rev.size() - pos - find.size()));
+        rev.resize(pos + find.size() - cut);
+        rev += rrepl;
+        // The last |find| - 1 final bytes may start the next hit.
+        std::size_t back = std::min(out.size(), find.size() - 1);
+        rev.append(out.rbegin(), out.rbegin() + static_cast<long>(back));
+        out.resize(out.size() - back);
+        if (!shrinks && (++steps > kMaxSteps || out.size() + rev.size() > source.size() + kMaxGrowth))
             return singlePass(find, replacement, source, cut);
     }
+    out.append(rev.rbegin(), rev.rend());
+    return out;
 }
 
 constexpr std::array<std::pair<unsigned char, unsigned char>, 6> kLetters{{

@@ -62,6 +62,51 @@ TEST(Replace, GrowingLoopWithoutSelfMatchIsBounded) {
     EXPECT_FALSE(r.empty());
 }
 
+namespace {
+// The loop exactly as the editor has always run it, for comparison.
+bool rescanning(const std::string& find, const std::string& with, std::string s, std::size_t cut, std::string& out) {
+    for (int steps = 0; steps < 10000; ++steps) {
+        std::size_t p = s.find(find);
+        if (p == std::string::npos) {
+            out = s;
+            return true;
+        }
+        s.replace(p, cut, with);
+    }
+    return false;  // did not end
+}
+}  // namespace
+
+TEST(Replace, SameResultAsTheRescanningLoopWhereverThatEnds) {
+    // Every find/replacement pair over {a, b} up to three letters (without
+    // self-containing replacements), on every source up to seven letters.
+    std::vector<std::string> words{""};
+    for (std::size_t len = 1; len <= 7; ++len)
+        for (unsigned bits = 0; bits < (1u << len); ++bits) {
+            std::string w;
+            for (std::size_t i = 0; i < len; ++i) w += (bits >> i & 1) ? 'b' : 'a';
+            words.push_back(w);
+        }
+    std::size_t compared = 0;
+    for (const auto& find : words) {
+        if (find.empty() || find.size() > 2) continue;
+        for (const auto& with : words) {
+            if (with.size() > 3 || with.find(find) != std::string::npos) continue;
+            for (const auto& src : words) {
+                std::string expected;
+                if (rescanning(find, with, src, find.size(), expected)) {
+                    ASSERT_EQ(repl(find, with, src), expected) << find << " -> " << with << " in " << src;
+                    ++compared;
+                }
+                if (find.size() == 1 && rescanning(find, with, src, 1, expected)) {
+                    ASSERT_EQ(replace_chars(find, with, src), expected);
+                }
+            }
+        }
+    }
+    EXPECT_GT(compared, 0u);
+}
+
 TEST(ReplaceChars, OneCharacterHits) {
     EXPECT_EQ(replace_chars("|", "\r\n", "a|b||c"), "a\r\nb\r\n\r\nc");
     EXPECT_EQ(replace_chars("|", "||", "a|b"), "a||b");  // would loop for ever

@@ -62,8 +62,9 @@ bool wildMatch(std::string_view n, std::string_view m) {
     return j == m.size();
 }
 
+// The name a path ends in; a trailing separator is not a name of its own.
 bool allowedPathName(const fs::path& p) {
-    std::string utf8 = p.filename().string();
+    std::string utf8 = (p.has_filename() ? p.filename() : p.parent_path().filename()).string();
     return isAllowedName(utf8);
 }
 
@@ -117,6 +118,7 @@ std::vector<Entry> listFolder(const fs::path& folder, std::string_view mask, Inc
         e.name = platformName(it->path().filename());
         e.hidden = !e.name.empty() && e.name[0] == '.';
         std::error_code sec;
+        e.link = fs::is_symlink(fs::symlink_status(it->path(), sec));
         auto st = fs::status(it->path(), sec);
         if (sec) st = fs::symlink_status(it->path(), sec);
         e.folder = fs::is_directory(st);
@@ -135,6 +137,13 @@ std::vector<Entry> listFolder(const fs::path& folder, std::string_view mask, Inc
         return c != 0 ? c < 0 : a.path.native() < b.path.native();
     });
     return out;
+}
+
+std::vector<Entry> search(std::string_view pattern, Include include) {
+    std::size_t cut = pattern.find_last_of("\\/");
+    if (cut == std::string_view::npos) return listFolder(fs::path(), pattern, include);
+    std::string folder(pattern.substr(0, cut + 1));
+    return listFolder(realPath(folder), pattern.substr(cut + 1), include);
 }
 
 bool removeFile(const fs::path& path) {

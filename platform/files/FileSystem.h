@@ -46,6 +46,7 @@ struct Entry {
     bool folder = false;
     bool readOnly = false;
     bool hidden = false;  // the name starts with "."
+    bool link = false;    // a symbolic link (folder is that of its target)
     std::int64_t size = 0;
 };
 
@@ -57,6 +58,11 @@ struct Include {
 // The entries of `folder` that match `mask`, sorted by name without regard to
 // case ("." and ".." are never returned). Empty when the folder cannot be read.
 std::vector<Entry> listFolder(const fs::path& folder, std::string_view mask, Include include = {});
+
+// A search as the platform takes it: a Windows-1250 name whose last part is
+// the mask ("webpages\*.*", "data\lang\pl\*.lng", "*.*"); the rest is
+// the folder searched (the current folder when there is none).
+std::vector<Entry> search(std::string_view pattern, Include include = {});
 
 bool exists(const fs::path& path);
 bool isFolder(const fs::path& path);

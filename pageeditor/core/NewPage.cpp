@@ -1,0 +1,116 @@
+#include "pageeditor/core/NewPage.h"
+
+#include "files/FileSystem.h"
+#include "pageeditor/core/FileRoutines.h"
+#include "pageeditor/core/TextRoutines.h"
+#include "text/CodePage.h"
+
+namespace pageeditor {
+
+namespace {
+
+const char* const kInfo = "Informacja:";
+
+std::string existsText() { return text::ansi("Nie można utworzyć dokumentu ponieważ taki plik już istnieje"); }
+std::string chooseText() { return text::ansi("Musisz wybrać szablon graficzny, oraz ustalić nazwę pliku."); }
+
+bool plainFolderName(std::string_view name) {
+    return files::isAllowedName(name) && name.find("..") == std::string_view::npos;
+}
+
+}  // namespace
+
+std::string NewPage::templatesFolder() const { return sites_.appDir() + "data\\templates\\"; }
+
+ItemList NewPage::templates() const {
+    ItemList list;
+    folders_list(list, templatesFolder() + "*.*", PageMode);
+    return list;
+}
+
+std::string NewPage::thumbPath(const std::string& templateName) const {
+    return templatesFolder() + templateName + "\\thumb.bmp";
+}
+
+std::string NewPage::pagePath(const std::string& fileName) const { return sites_.siteFolder() + fileName + ".html"; }
+
+bool NewPage::validFileName(std::string_view fileName) { return plainFolderName(fileName); }
+
+std::string NewPage::htmlText(std::string_view title) {
+    std::string out;
+    for (char c : title) {
+        switch (c) {
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '"': out += "&quot;"; break;
+        case '\'': out += "&#39;"; break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+void NewPage::prepare(Fields& fields) const {
+    if (!sites_.pages().empty()) {
+        fields.fileName.clear();
+        fields.fileNameShown = true;
+    } else {
+        fields.title = sites_.siteName();
+        fields.fileName = "index";
+        fields.fileNameShown = false;
+    }
+}
+
+bool NewPage::accept(const Fields& fields, const std::string& templateName) const {
+    bool usable = validFileName(fields.fileName);
+    if (usable && files::exists(files::realPath(pagePath(fields.fileName)))) {
+        messages_.MyBox(existsText(), kInfo, 64);
+        return false;
+    }
+    if (!usable || templateName.empty() || !plainFolderName(templateName)) {
+        messages_.MyBox(chooseText(), kInfo, 64);
+        return false;
+    }
+    return true;
+}
+
+bool NewPage::create(const Fields& fields, const std::string& templateName) {
+    if (sites_.siteName().empty() || !validFileName(fields.fileName) || !plainFolderName(templateName)) return false;
+    if (files::exists(files::realPath(pagePath(fields.fileName)))) {
+        messages_.MyBox(existsText(), kInfo, 64);
+        return false;
+    }
+    bool made = doc_new(templateName, fields.fileName, fields.title);
+    sites_.refillPages();
+    return made;
+}
+
+bool NewPage::doc_new(const std::string& templateName, const std::string& fileName, const std::string& title,
+                      std::string* path) {
+    if (sites_.siteName().empty() || !validFileName(fileName) || !plainFolderName(templateName)) return false;
+    std::string tpl = templatesFolder() + templateName + "\\";
+    std::string site = sites_.siteFolder();
+    std::string page = pagePath(fileName);
+    // The template's media; files the site has already are kept as they are.
+    if (FolderExists(tpl + "data")) {
+        if (!FolderExists(site + "data")) files::makeFolder(files::realPath(site + "data"));
+        CopyFolderTree(tpl + "data", site + "data");
+    }
+    // The page file is made only here; an existing one stays untouched.
+    if (!files::copyFile(files::realPath(tpl + "index.html"), files::realPath(page))) return false;
+    files::setReadOnly(files::realPath(page), false);  // a read-only template still gives an editable page
+    try {
+        std::string html = LoadTextFromFile(page);
+        html = iso(repl("${TITLE}", htmlText(title), html));
+        SaveTextToFile(page, html);
+    } catch (const FileError&) {
+        files::removeFile(files::realPath(page));
+        return false;
+    }
+    if (path) *path = page;
+    sites_.openDocument(page);
+    return true;
+}
+
+}  // namespace pageeditor

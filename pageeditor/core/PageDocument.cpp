@@ -1,0 +1,60 @@
+#include "pageeditor/core/PageDocument.h"
+
+#include "forms/ModalAnswers.h"
+#include "pageeditor/core/Sites.h"
+#include "text/CodePage.h"
+
+namespace pageeditor {
+
+PageDocument::PageDocument(const MessageList& messages, PageFrame& frame, std::string path)
+    : messages_(messages), frame_(frame), path_(std::move(path)) {}
+
+bool PageDocument::open() { return frame_.LoadDocument(path_); }
+
+std::string PageDocument::caption() const {
+    std::size_t cut = path_.find_last_of("\\/");
+    return cut == std::string::npos ? path_ : path_.substr(cut + 1);
+}
+
+bool PageDocument::save() {
+    if (!frame_.SaveDocument(path_)) return false;
+    frame_.clearModified();
+    copyOnly_ = false;
+    status_ = messages_.tr("Zapisano.");
+    return true;
+}
+
+std::string PageDocument::copyPath() const {
+    std::size_t cut = path_.find_last_of("\\/");
+    std::string folder = cut == std::string::npos ? std::string() : path_.substr(0, cut + 1);
+    return folder + "Kopia " + caption();
+}
+
+bool PageDocument::saveCopy() {
+    // The control counts the page as saved after writing the copy; the
+    // page's own file has not been, so its unsaved state is remembered.
+    bool wasUnsaved = unsaved();
+    if (!frame_.SaveDocument(copyPath())) return false;
+    copyOnly_ = wasUnsaved;
+    frame_.clearModified();
+    status_ = messages_.tr("Zapisano.");
+    return true;
+}
+
+void PageDocument::preview() {
+    if (unsaved() &&
+        messages_.MyBox(text::ansi("Edytowany dokument nie jest zapisany. Aby zobaczyć wprowadzone zmiany musisz "
+                                   "zapisać dokument. Czy chcesz go teraz zapisać?"),
+                        "Pytanie:", 36) == forms::mb::Yes)
+        save();
+    Sites::openExternally(path_);
+}
+
+bool PageDocument::closeQuery() {
+    if (!unsaved()) return true;
+    int answer = messages_.MyBox(text::ansi("Edytowany plik nie jest zapisany. Czy chcesz go zapisać?"), "Pytanie:", 35);
+    if (answer == forms::mb::Yes) return save();
+    return answer == forms::mb::No;
+}
+
+}  // namespace pageeditor

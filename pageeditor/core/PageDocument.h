@@ -1,0 +1,50 @@
+#pragma once
+// One open page: the logic of a document window. It keeps the page's name
+// (never changed, also not by saving a copy), saves, saves a copy beside it,
+// previews in the default browser and asks about unsaved changes on closing.
+#include <string>
+
+#include "pageeditor/core/MessageList.h"
+#include "pageeditor/core/PageFrame.h"
+
+namespace pageeditor {
+
+class PageDocument {
+public:
+    PageDocument(const MessageList& messages, PageFrame& frame, std::string path);
+
+    // Loads the page into the frame.
+    bool open();
+    const std::string& file_path() const { return path_; }
+    // The file name part of the path.
+    std::string caption() const;
+    PageFrame& frame() { return frame_; }
+
+    // Unsaved changes to the page's own file: the frame's changed state, or
+    // changes that only went into a copy.
+    bool unsaved() const { return frame_.changed() || copyOnly_; }
+
+    // Save to file_path. True on success; the status text is then tr("Zapisano.").
+    bool save();
+    // Folder of file_path + "Kopia " + its file name.
+    std::string copyPath() const;
+    // Saves a copy; file_path is kept and stays unsaved when it was.
+    bool saveCopy();
+    // Asks to save unsaved changes first (Yes/No), then opens file_path with
+    // the shell.
+    void preview();
+    // The window's close question: true when it may close. Yes saves (and a
+    // failed save keeps the window open), No closes, Cancel keeps it.
+    bool closeQuery();
+
+    const std::string& status() const { return status_; }
+
+private:
+    const MessageList& messages_;
+    PageFrame& frame_;
+    std::string path_;
+    std::string status_;
+    bool copyOnly_ = false;
+};
+
+}  // namespace pageeditor

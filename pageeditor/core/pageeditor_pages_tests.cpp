@@ -1,0 +1,357 @@
+#include "pageeditor/core/DocumentList.h"
+#include "pageeditor/core/NewPage.h"
+#include "pageeditor/core/PageDocument.h"
+#include "pageeditor/core/SiteFixture.h"
+#include "pageeditor/core/TextRoutines.h"
+#include "text/CodePage.h"
+
+using namespace pageeditor;
+using namespace pageeditor::testing;
+using namespace text::literals;
+
+namespace {
+
+const std::string kExists = "Nie można utworzyć dokumentu ponieważ taki plik już istnieje"_w;
+const std::string kChoose = "Musisz wybrać szablon graficzny, oraz ustalić nazwę pliku."_w;
+const std::string kTemplate =
+    "<html><head><title>${TITLE}</title></head>\r\n<body><h1 title=\"${TITLE}\">${TITLE}</h1>${title}</body></html>\r\n";
+
+class NewPageTest : public AppFolder {
+protected:
+    void SetUp() override {
+        AppFolder::SetUp();
+        put("data/templates/prosty/index.html", kTemplate);
+        put("data/templates/prosty/thumb.bmp", "BM");
+        put("data/templates/prosty/data/logo.gif", "logo");
+        put("data/templates/prosty/data/img/tlo.jpg", "tlo");
+        put("data/templates/pusty/thumb.bmp", "BM");  // no index.html
+        put("webpages/s/project.prj", "[project]\r\nname=s\r\n");
+        fs::create_directories(dir / "webpages/s/data");
+        ASSERT_TRUE(sites.page_open("s"));
+    }
+    // The page text with the title as the page holds it.
+    static std::string page(const std::string& title) {
+        std::string t = iso(title);
+        return "<html><head><title>" + t + "</title></head>\r\n<body><h1 title=\"" + t + "\">" + t +
+               "</h1>${title}</body></html>\r\n";
+    }
+    NewPage pages{messages, sites};
+};
+
+}  // namespace
+
+TEST_F(NewPageTest, FirstPageOfASiteIsIndexWithTheSiteName) {
+    EXPECT_EQ(newPageRuns, 1);  // the new site had no page
+    NewPage::Fields f{"stary tytuł"_w, "x", true};
+    pages.prepare(f);
+    EXPECT_EQ(f.title, "s");
+    EXPECT_EQ(f.fileName, "index");
+    EXPECT_FALSE(f.fileNameShown);
+    EXPECT_EQ(captions(pages.templates()), (std::vector<std::string>{"prosty", "pusty"}));
+    EXPECT_EQ(pages.thumbPath("prosty"), appDir + "data\\templates\\prosty\\thumb.bmp");
+    ASSERT_TRUE(pages.accept(f, "prosty"));
+    ASSERT_TRUE(pages.create(f, "prosty"));
+    EXPECT_EQ(read("webpages/s/index.html"), page("s"));
+    EXPECT_EQ(read("webpages/s/data/logo.gif"), "logo");
+    EXPECT_EQ(read("webpages/s/data/img/tlo.jpg"), "tlo");
+    EXPECT_EQ(captions(sites.pages()), std::vector<std::string>{"index.html"});
+    EXPECT_EQ(opened, std::vector<std::string>{appDir + "webpages\\s\\index.html"});
+    // The next page has a file name of its own; the title keeps its text.
+    f.title = "Druga";
+    pages.prepare(f);
+    EXPECT_EQ(f.fileName, "");
+    EXPECT_TRUE(f.fileNameShown);
+    EXPECT_EQ(f.title, "Druga");
+}
+
+TEST_F(NewPageTest, TitleIsWrittenSafelyAndInIsoLetters) {
+    struct Case {
+        std::string file, title, written;
+    } cases[] = {
+        {"swiat", "Świat ślimaków"_w, "\xA6wiat \xB6limak\xF3w"},                  // ś as byte 0xB6
+        {"petla", "a ${TITLE} b", "a ${TITLE} b"},                                  // no endless replacement
+        {"znaki", "\"Tom\" & <Jerry>", "&quot;Tom&quot; &amp; &lt;Jerry&gt;"},      // markup stays whole
+        {"pusty", "", ""},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(pages.doc_new("prosty", c.file, c.title)) << c.file;
+        std::string expected =
+            "<html><head><title>" + c.written + "</title></head>\r\n<body><h1 title=\"" + c.written + "\">" +
+            c.written + "</h1>${title}</body></html>\r\n";
+        EXPECT_EQ(read("webpages/s/" + c.file + ".html"), expected) << c.file;
+    }
+}
+
+TEST_F(NewPageTest, ExistingFileNameWritesNothing) {
+    put("webpages/s/o-nas.html", "moja strona");
+    put("webpages/s/data/logo.gif", "moje logo");
+    NewPage::Fields f{"Tytuł"_w, "o-nas", true};
+    EXPECT_FALSE(pages.accept(f, "prosty"));
+    EXPECT_EQ(messageTexts(), std::vector<std::string>{kExists});
+    EXPECT_EQ(answers.asked("message")[0].flags, 64);
+    EXPECT_FALSE(pages.create(f, "prosty"));
+    EXPECT_FALSE(pages.doc_new("prosty", "o-nas", "Tytuł"_w));
+    EXPECT_EQ(read("webpages/s/o-nas.html"), "moja strona");
+    // The template's media never replace the site's own files.
+    ASSERT_TRUE(pages.doc_new("prosty", "nowa", "Tytuł"_w));
+    EXPECT_EQ(read("webpages/s/data/logo.gif"), "moje logo");
+    EXPECT_TRUE(opened.size() == 1 && opened[0] == appDir + "webpages\\s\\nowa.html");
+}
+
+TEST_F(NewPageTest, FileNameAndTemplateChecks) {
+    struct Case {
+        std::string file, tpl;
+    } cases[] = {
+        {"", "prosty"}, {"strona", ""}, {"..\\..\\x", "prosty"}, {"a/b", "prosty"}, {"a:b", "prosty"},
+        {"..", "prosty"}, {"strona", "..\\..\\webpages\\s"}, {"a?b", "prosty"},
+    };
+    for (const auto& c : cases) {
+        answers.clear();
+        EXPECT_FALSE(pages.accept({"T", c.file, true}, c.tpl)) << c.file << " " << c.tpl;
+        EXPECT_EQ(messageTexts(), std::vector<std::string>{kChoose}) << c.file;
+        EXPECT_FALSE(pages.doc_new(c.tpl, c.file, "T"));
+    }
+    EXPECT_FALSE(fs::exists(dir / "x.html"));
+    EXPECT_TRUE(pages.accept({"T", "z odstępem"_w, true}, "prosty"));
+}
+
+TEST_F(NewPageTest, TemplateWithoutPageMakesNothing) {
+    EXPECT_FALSE(pages.doc_new("pusty", "strona", "T"));
+    EXPECT_FALSE(fs::exists(dir / "webpages/s/strona.html"));
+    EXPECT_TRUE(opened.empty());
+}
+
+namespace {
+
+// The editor frame as the document logic sees it.
+struct FakeFrame : PageFrame {
+    explicit FakeFrame(std::vector<std::string>* log) : log(log) {}
+    bool LoadDocument(const std::string& p) override {
+        log->push_back("load " + p);
+        return loadOk;
+    }
+    bool SaveDocument(const std::string& p) override {
+        log->push_back("save " + p);
+        if (!saveOk) return false;
+        dirty = false;  // the control counts itself saved, whatever the file
+        return true;
+    }
+    bool changed() const override { return dirty; }
+    void clearModified() override { modified = false; }
+    std::vector<std::string>* log;
+    bool dirty = false, modified = true, loadOk = true, saveOk = true;
+};
+
+class DocumentTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        forms::setModal(&answers);
+        messages.setLines({"Zapisano.", "Saved."});
+        docs.setEnable2([this](int s) { enable2.push_back(s); });
+    }
+    void TearDown() override { forms::setModal(nullptr); }
+    forms::ScriptedAnswers answers;
+    MessageList messages;
+    DocumentList docs{messages};
+    std::vector<std::string> log;
+    std::vector<int> enable2;
+};
+
+}  // namespace
+
+TEST_F(DocumentTest, SaveAndSaveCopy) {
+    FakeFrame frame(&log);
+    PageDocument* d = docs.open(frame, "C:\\s\\a.html");
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(d->caption(), "a.html");
+    frame.dirty = true;
+    ASSERT_TRUE(d->saveCopy());
+    EXPECT_EQ(d->file_path(), "C:\\s\\a.html");
+    EXPECT_EQ(d->status(), "Saved.");
+    // The copy does not save the page's own file: closing still asks.
+    EXPECT_TRUE(d->unsaved());
+    answers.answerMessage(2);
+    EXPECT_FALSE(d->closeQuery());
+    ASSERT_TRUE(d->save());
+    EXPECT_FALSE(d->unsaved());
+    EXPECT_FALSE(frame.modified);
+    EXPECT_EQ(log, (std::vector<std::string>{"load C:\\s\\a.html", "save C:\\s\\Kopia a.html", "save C:\\s\\a.html"}));
+    // A copy of an unchanged page leaves it unchanged.
+    ASSERT_TRUE(d->saveCopy());
+    EXPECT_FALSE(d->unsaved());
+}
+
+TEST_F(DocumentTest, CloseQuestion) {
+    struct Case {
+        bool dirty, saveOk;
+        int answer;
+        bool mayClose;
+        std::size_t saves;
+    } cases[] = {
+        {false, true, 0, true, 0}, {true, true, 6, true, 1}, {true, true, 7, true, 0},
+        {true, true, 2, false, 0}, {true, false, 6, false, 1},  // a failed save keeps the window
+    };
+    for (const auto& c : cases) {
+        log.clear();
+        answers.clear();
+        FakeFrame frame(&log);
+        PageDocument d(messages, frame, "p.html");
+        frame.dirty = c.dirty;
+        frame.saveOk = c.saveOk;
+        if (c.answer) answers.answerMessage(c.answer);
+        EXPECT_EQ(d.closeQuery(), c.mayClose) << c.answer;
+        EXPECT_EQ(log.size(), c.saves);
+        EXPECT_EQ(answers.asked("message").size(), c.dirty ? 1u : 0u);
+        if (c.dirty) {
+            EXPECT_EQ(answers.asked("message")[0].text, "Edytowany plik nie jest zapisany. Czy chcesz go zapisać?"_w);
+            EXPECT_EQ(answers.asked("message")[0].flags, 35);
+        }
+    }
+}
+
+TEST_F(DocumentTest, TwoChangedWindowsAskedInTurnEachSavingItsOwnFile) {
+    FakeFrame a(&log), b(&log);
+    PageDocument* da = docs.open(a, "s\\a.html");
+    PageDocument* db = docs.open(b, "s\\b.html");
+    EXPECT_EQ(docs.active(), db);
+    a.dirty = b.dirty = true;
+    log.clear();
+    answers.answerMessage(6);
+    answers.answerMessage(6);
+    EXPECT_TRUE(docs.closeQueryAll());
+    EXPECT_EQ(answers.asked("message").size(), 2u);
+    EXPECT_EQ(log, (std::vector<std::string>{"save s\\a.html", "save s\\b.html"}));
+    docs.closed(da);
+    EXPECT_EQ(enable2, (std::vector<int>{1, 1}));
+    docs.closed(db);
+    EXPECT_EQ(enable2, (std::vector<int>{1, 1, 0}));
+    EXPECT_EQ(docs.active(), nullptr);
+    // A page that does not load opens no window.
+    FakeFrame bad(&log);
+    bad.loadOk = false;
+    EXPECT_EQ(docs.open(bad, "x.html"), nullptr);
+    EXPECT_EQ(docs.count(), 0u);
+}
+
+TEST_F(DocumentTest, OneRefusalStopsTheExitAndSiteWindowsCloseTogether) {
+    FakeFrame a(&log), b(&log), c(&log);
+    docs.open(a, "w\\s\\a.html");
+    docs.open(b, "w\\t\\b.html");
+    docs.open(c, "w\\s\\c.html");
+    a.dirty = c.dirty = true;
+    answers.answerMessage(2);
+    EXPECT_FALSE(docs.closeQueryAll());
+    EXPECT_EQ(answers.asked("message").size(), 1u);
+    answers.clear();
+    answers.answerMessage(7);
+    answers.answerMessage(2);
+    std::vector<std::string> closedWindows;
+    EXPECT_FALSE(docs.closeIn("w\\s\\", [&](PageDocument* d) { closedWindows.push_back(d->file_path()); }));
+    EXPECT_EQ(closedWindows, std::vector<std::string>{"w\\s\\a.html"});
+    EXPECT_EQ(docs.count(), 2u);
+}
+
+TEST_F(DocumentTest, PreviewAsksToSaveFirst) {
+    FakeFrame frame(&log);
+    PageDocument* d = docs.open(frame, "/s/a.html");
+    frame.dirty = true;
+    answers.answerMessage(7);
+    d->preview();
+    EXPECT_EQ(log.size(), 1u);  // not saved
+    answers.answerMessage(6);
+    d->preview();
+    EXPECT_EQ(log.back(), "save /s/a.html");
+    auto shell = answers.asked("shell");
+    ASSERT_EQ(shell.size(), 2u);
+    EXPECT_EQ(shell[1].text, "/s/a.html");
+    d->preview();  // saved: no question
+    EXPECT_EQ(answers.asked("message").size(), 2u);
+}
+
+namespace {
+
+// A frame over real files: it holds the page text and writes it on saving.
+struct FileFrame : PageFrame {
+    bool LoadDocument(const std::string& p) override { return text::readFile(files::realPath(p), html); }
+    bool SaveDocument(const std::string& p) override {
+        dirty = false;
+        return files::writeFile(files::realPath(p), html);
+    }
+    bool changed() const override { return dirty; }
+    void clearModified() override {}
+    void edit(const std::string& more) {
+        html += more;
+        dirty = true;
+    }
+    std::string html;
+    bool dirty = false;
+};
+
+// The main window's wiring of the site, page and document logic.
+class EditorFlow : public AppFolder {
+protected:
+    void SetUp() override {
+        AppFolder::SetUp();
+        put("data/templates/prosty/index.html", "<title>${TITLE}</title>\r\n");
+        put("data/templates/prosty/data/logo.gif", "logo");
+        SiteHooks h = hooks();
+        h.newPage = [this] { newPage(); };
+        h.openDocument = [this](const std::string& p) {
+            frames.push_back(std::make_unique<FileFrame>());
+            docs.open(*frames.back(), p);
+        };
+        h.closeSiteDocuments = [this](const std::string& folder) { return docs.closeIn(folder, {}); };
+        sites.setHooks(h);
+        docs.setEnable2([this](int s) { enable2.push_back(s); });
+    }
+    // The new-page command, the dialog confirmed with `fields` (and `nextFileName`).
+    void newPage() {
+        pages.prepare(fields);
+        fields.fileName = fields.fileNameShown ? nextFileName : fields.fileName;
+        if (pages.accept(fields, "prosty")) pages.create(fields, "prosty");
+    }
+    NewPage pages{messages, sites};
+    DocumentList docs{messages};
+    std::vector<std::unique_ptr<FileFrame>> frames;
+    NewPage::Fields fields;
+    std::string nextFileName;
+    std::vector<int> enable2;
+};
+
+}  // namespace
+
+TEST_F(EditorFlow, NewUserMakesASiteAndItsPages) {
+    ProjectSettings s{"Ala", "wycieczki", "", "", "", "", ""};
+    ASSERT_TRUE(sites.acceptSiteDialog(s, true));
+    ASSERT_TRUE(sites.createSite(s));
+    // The empty site asked for its first page: index.html, opened at once.
+    ASSERT_EQ(docs.count(), 1u);
+    EXPECT_EQ(read("webpages/wycieczki/index.html"), "<title>wycieczki</title>\r\n");
+    EXPECT_EQ(read("webpages/wycieczki/data/logo.gif"), "logo");
+    EXPECT_EQ(captions(sites.pages()), std::vector<std::string>{"index.html"});
+    frames[0]->edit("<p>Góry</p>"_w);
+    ASSERT_TRUE(docs.active()->save());
+    EXPECT_EQ(read("webpages/wycieczki/index.html"), "<title>wycieczki</title>\r\n<p>Góry</p>"_w);
+    // Opened again from the page list: a second window on the same file.
+    sites.editPage("index.html");
+    ASSERT_EQ(docs.count(), 2u);
+    EXPECT_EQ(frames[1]->html, "<title>wycieczki</title>\r\n<p>Góry</p>"_w);
+    // A second page.
+    fields.title = "Mazury";
+    nextFileName = "mazury";
+    newPage();
+    EXPECT_EQ(captions(sites.pages()), (std::vector<std::string>{"index.html", "mazury.html"}));
+    ASSERT_EQ(docs.count(), 3u);
+    docs.active()->preview();
+    EXPECT_EQ(answers.asked("shell").back().text, (dir / "webpages/wycieczki/mazury.html").string());
+    // Deleting the open site closes its windows first (the changed one asks).
+    frames[2]->edit("x");
+    answers.answerMessage(6);  // delete the site
+    answers.answerMessage(7);  // do not save mazury.html
+    EXPECT_TRUE(sites.deleteSite("wycieczki"));
+    EXPECT_EQ(docs.count(), 0u);
+    EXPECT_EQ(enable2.back(), 0);
+    EXPECT_TRUE(sites.siteName().empty());
+    EXPECT_FALSE(fs::exists(dir / "webpages/wycieczki"));
+    EXPECT_TRUE(sites.siteList().empty());
+}

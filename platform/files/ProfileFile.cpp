@@ -1,0 +1,145 @@
+#include "files/ProfileFile.h"
+
+#include "text/CaseRules.h"
+#include "text/LineFile.h"
+
+namespace files {
+
+namespace {
+
+std::string_view trim(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    return s;
+}
+
+// The name of a "[name]" line (trimmed), or false.
+bool sectionName(std::string_view line, std::string_view& name) {
+    std::string_view t = trim(line);
+    if (t.size() < 2 || t.front() != '[') return false;
+    std::size_t close = t.find(']');
+    if (close == std::string_view::npos) return false;
+    name = trim(t.substr(1, close - 1));
+    return true;
+}
+
+// The key and value of a "key=value" line, or false.
+bool keyLine(std::string_view line, std::string_view& key, std::string_view& value) {
+    std::size_t eq = line.find('=');
+    if (eq == std::string_view::npos) return false;
+    key = trim(line.substr(0, eq));
+    value = trim(line.substr(eq + 1));
+    return true;
+}
+
+}  // namespace
+
+bool ProfileFile::load() {
+    lines_.clear();
+    return text::readLines(path_, lines_);
+}
+
+bool ProfileFile::save(Access access) const {
+    std::string bytes;
+    for (const auto& l : lines_) {
+        bytes += l;
+        bytes += "\r\n";
+    }
+    return writeFile(path_, bytes, access);
+}
+
+long ProfileFile::findSection(std::string_view section) const {
+    std::string_view name;
+    for (std::size_t i = 0; i < lines_.size(); ++i)
+        if (sectionName(lines_[i], name) && text::equalsNoCase(name, trim(section))) return static_cast<long>(i);
+    return -1;
+}
+
+long ProfileFile::findKey(long header, std::string_view key) const {
+    std::string_view name, k, v;
+    for (std::size_t i = static_cast<std::size_t>(header) + 1; i < lines_.size(); ++i) {
+        if (sectionName(lines_[i], name)) break;
+        if (keyLine(lines_[i], k, v) && text::equalsNoCase(k, trim(key))) return static_cast<long>(i);
+    }
+    return -1;
+}
+
+std::string ProfileFile::read(std::string_view section, std::string_view key, std::string_view fallback) const {
+    long h = findSection(section);
+    long i = h < 0 ? -1 : findKey(h, key);
+    if (i < 0) return std::string(fallback);
+    std::string_view k, v;
+    keyLine(lines_[static_cast<std::size_t>(i)], k, v);
+    return std::string(v);
+}
+
+bool ProfileFile::has(std::string_view section, std::string_view key) const {
+    long h = findSection(section);
+    return h >= 0 && findKey(h, key) >= 0;
+}
+
+void ProfileFile::write(std::string_view section, std::string_view key, std::string_view rawValue) {
+    // A line break inside a value would end its line and start another key
+    // (a typed "x\r\npass=..." must not add a key): it is written as a blank.
+    std::string cleaned(rawValue);
+    for (char& c : cleaned)
+        if (c == '\r' || c == '\n') c = ' ';
+    std::string_view value = cleaned;
+    long h = findSection(section);
+    if (h < 0) {
+        lines_.push_back("[" + std::string(section) + "]");
+        lines_.push_back(std::string(key) + "=" + std::string(value));
+        return;
+    }
+    long i = findKey(h, key);
+    if (i >= 0) {
+        std::string& old = lines_[static_cast<std::size_t>(i)];
+        std::size_t eq = old.find('=');
+        old = old.substr(0, eq + 1) + std::string(value);
+        return;
+    }
+    // After the last non-blank line of the section.
+    std::size_t end = static_cast<std::size_t>(h) + 1;
+    std::string_view name;
+    std::size_t last = static_cast<std::size_t>(h);
+    for (; end < lines_.size() && !sectionName(lines_[end], name); ++end)
+        if (!trim(lines_[end]).empty()) last = end;
+    lines_.insert(lines_.begin() + static_cast<long>(last) + 1, std::string(key) + "=" + std::string(value));
+}
+
+std::vector<std::string> ProfileFile::sections() const {
+    std::vector<std::string> out;
+    std::string_view name;
+    for (const auto& l : lines_)
+        if (sectionName(l, name)) out.emplace_back(name);
+    return out;
+}
+
+std::vector<std::string> ProfileFile::keys(std::string_view section) const {
+    std::vector<std::string> out;
+    long h = findSection(section);
+    if (h < 0) return out;
+    std::string_view name, k, v;
+    for (std::size_t i = static_cast<std::size_t>(h) + 1; i < lines_.size(); ++i) {
+        if (sectionName(lines_[i], name)) break;
+        if (keyLine(lines_[i], k, v)) out.emplace_back(k);
+    }
+    return out;
+}
+
+std::string ProfileFile::readString(const std::filesystem::path& file, std::string_view section, std::string_view key,
+                                    std::string_view fallback) {
+    ProfileFile f(file);
+    f.load();
+    return f.read(section, key, fallback);
+}
+
+bool ProfileFile::writeString(const std::filesystem::path& file, std::string_view section, std::string_view key,
+                              std::string_view value, Access access) {
+    ProfileFile f(file);
+    if (!f.load() && files::exists(file)) return false;  // never replace a file we could not read
+    f.write(section, key, value);
+    return f.save(access);
+}
+
+}  // namespace files

@@ -1,0 +1,234 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "files/FileSystem.h"
+#include "files/ProfileFile.h"
+#include "files/ShellCopy.h"
+#include "text/CodePage.h"
+#include "text/LineFile.h"
+
+using namespace files;
+using namespace text::literals;
+
+namespace {
+
+class TempDir : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char tmpl[] = "/tmp/filesXXXXXX";
+        ASSERT_NE(::mkdtemp(tmpl), nullptr);
+        dir = tmpl;
+    }
+    void TearDown() override {
+        // Read-only entries are made writable again so the tree can go.
+        std::error_code ec;
+        for (auto it = fs::recursive_directory_iterator(dir, ec); it != fs::recursive_directory_iterator(); ++it)
+            fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
+        fs::remove_all(dir, ec);
+    }
+    void put(const fs::path& rel, std::string_view bytes = "x") {
+        fs::create_directories((dir / rel).parent_path());
+        ASSERT_TRUE(text::writeFile(dir / rel, bytes));
+    }
+    std::string read(const fs::path& rel) {
+        std::string s;
+        text::readFile(dir / rel, s);
+        return s;
+    }
+    std::vector<std::string> names(const std::vector<Entry>& entries) {
+        std::vector<std::string> out;
+        for (const auto& e : entries) out.push_back(e.name);
+        return out;
+    }
+    std::string name() const { return platformName(dir); }  // the folder as the programs write it
+    fs::path dir;
+};
+
+}  // namespace
+
+TEST(RealPath, BackslashNamesBecomeRealPaths) {
+    EXPECT_EQ(realPath("webpages\\site\\index.html"), fs::path("webpages/site/index.html"));
+    EXPECT_EQ(realPath("webpages\\strona\\"), fs::path("webpages/strona/"));
+    EXPECT_EQ(realPath("data\\gęś.jpg"_w), fs::path("data/gęś.jpg"));
+    EXPECT_EQ(platformName(fs::path("a/gęś")), "a\\gęś"_w);
+}
+
+TEST(Mask, PlatformWildcards) {
+    struct Case {
+        const char *name, *mask;
+        bool match;
+    } cases[] = {
+        {"README", "*.*", true},   {"a.b.c", "*.*", true},      {"index.html", "*.html", true},
+        {"INDEX.HTML", "*.html", true}, {"index.htm", "*.html", false}, {"a", "?", true},
+        {"ab", "?", false},        {"menu.ht.bmp", "*.bmp", true}, {"x", "*", true},
+        {"page1.html", "page?.*", true}, {"page", "page.*", true},   {"pagex", "page.*", false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(matchesMask(c.name, c.mask), c.match) << c.name << " ~ " << c.mask;
+    EXPECT_TRUE(matchesMask("ŚWIAT.txt"_w, "świat.*"_w));
+}
+
+TEST(Names, ForbiddenCharactersAreRefused) {
+    for (const char* bad : {"a:b", "a<b", "a>b", "a|b", "a?b", "a*b", "a\"b", "a\\b", "a/b", "a\tb", "", ".", ".."})
+        EXPECT_FALSE(isAllowedName(bad)) << bad;
+    for (const char* good : {"moja strona", "a,b", "it's", "a.b", "gęś"})
+        EXPECT_TRUE(isAllowedName(good)) << good;
+}
+
+TEST_F(TempDir, ListingIsInNameOrderWithoutRegardToCase) {
+    for (const char* n : {"b.html", "A.html", "c", ".hidden", "Ba.txt"}) put(n);
+    fs::create_directory(dir / "data");
+    EXPECT_EQ(names(listFolder(dir, "*.*")), (std::vector<std::string>{"A.html", "b.html", "Ba.txt", "c"}));
+    EXPECT_EQ(names(listFolder(dir, "*.*", {true, true})),
+              (std::vector<std::string>{".hidden", "A.html", "b.html", "Ba.txt", "c", "data"}));
+    EXPECT_EQ(names(search(name() + "\\*.HTML")), (std::vector<std::string>{"A.html", "b.html"}));
+    EXPECT_TRUE(listFolder(dir / "missing", "*.*").empty());
+}
+
+TEST_F(TempDir, ReadOnlyMeansNoDeletionEvenForRoot) {
+    put("ro.txt");
+    fs::create_directory(dir / "rodir");
+    ASSERT_TRUE(setReadOnly(dir / "ro.txt", true));
+    ASSERT_TRUE(setReadOnly(dir / "rodir", true));
+    EXPECT_TRUE(isReadOnly(dir / "ro.txt"));
+    EXPECT_FALSE(removeFile(dir / "ro.txt"));
+    EXPECT_FALSE(removeFolder(dir / "rodir"));
+    EXPECT_TRUE(fs::exists(dir / "ro.txt"));
+    EXPECT_TRUE(fs::exists(dir / "rodir"));
+    EXPECT_FALSE(writeFile(dir / "ro.txt", "new"));
+    EXPECT_EQ(read("ro.txt"), "x");
+    ASSERT_TRUE(setReadOnly(dir / "ro.txt", false));
+    EXPECT_TRUE(removeFile(dir / "ro.txt"));
+}
+
+TEST_F(TempDir, FoldersAreMadeOneAtATime) {
+    EXPECT_TRUE(makeFolder(dir / "site"));
+    EXPECT_FALSE(makeFolder(dir / "site"));          // exists
+    EXPECT_TRUE(makeFolder(realPath(name() + "\\webpages\\")));  // named with its trailing backslash
+    EXPECT_TRUE(fs::is_directory(dir / "webpages"));
+    EXPECT_FALSE(makeFolder(dir / "no" / "parent"));  // parent missing
+    EXPECT_FALSE(makeFolder(dir / "a:b"));            // forbidden name
+    EXPECT_FALSE(fs::exists(dir / "a:b"));
+    EXPECT_FALSE(removeFolder(dir / "missing"));
+    put("site/page.html");
+    EXPECT_FALSE(removeFolder(dir / "site"));  // not empty
+}
+
+TEST_F(TempDir, CopyNeverOverwritesAndReportsEveryFailure) {
+    put("src.txt", "source");
+    put("old.txt", "old");
+    EXPECT_FALSE(copyFile(dir / "src.txt", dir / "old.txt"));
+    EXPECT_EQ(read("old.txt"), "old");
+    EXPECT_FALSE(copyFile(dir / "missing.txt", dir / "new.txt"));
+    EXPECT_FALSE(fs::exists(dir / "new.txt"));
+    EXPECT_FALSE(copyFile(dir / "src.txt", dir / "a?b.txt"));
+    EXPECT_FALSE(copyFile(dir / "src.txt", dir / "nofolder" / "x.txt"));
+    EXPECT_TRUE(copyFile(dir / "src.txt", dir / "new.txt"));
+    EXPECT_EQ(read("new.txt"), "source");
+    setReadOnly(dir / "src.txt", true);
+    EXPECT_TRUE(copyFile(dir / "src.txt", dir / "ro-copy.txt"));
+    EXPECT_TRUE(isReadOnly(dir / "ro-copy.txt"));
+}
+
+TEST_F(TempDir, OwnerOnlyFilesAreReadableByTheOwnerAlone) {
+    ASSERT_TRUE(writeFile(dir / "secret.prj", "pass=x\r\n", Access::OwnerOnly));
+    struct stat st {};
+    ASSERT_EQ(::stat((dir / "secret.prj").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0600u);
+    EXPECT_FALSE(fs::exists(dir / "secret.prj.~wr"));
+}
+
+TEST_F(TempDir, ProfileKeysUpdatedInPlaceOtherLinesKept) {
+    put("p.ini",
+        "; comment\r\n[Project]\r\nAuthor = Jan \r\nname=strona\r\n\r\n[other]\r\nname=inna\r\nx=1\r\n");
+    ProfileFile f(dir / "p.ini");
+    ASSERT_TRUE(f.load());
+    EXPECT_EQ(f.read("project", "AUTHOR"), "Jan");   // case, trimmed
+    EXPECT_EQ(f.read("OTHER", "name"), "inna");
+    EXPECT_EQ(f.read("project", "email", "brak"), "brak");
+    EXPECT_EQ(f.read("missing", "name"), "");
+    f.write("project", "author", "Anna");
+    f.write("project", "email", "a@b.pl");
+    f.write("new", "k", "v");
+    f.write("other", "x", "line\r\npass=evil");
+    ASSERT_TRUE(f.save());
+    EXPECT_EQ(read("p.ini"),
+              "; comment\r\n[Project]\r\nAuthor =Anna\r\nname=strona\r\nemail=a@b.pl\r\n\r\n[other]\r\nname=inna\r\n"
+              "x=line  pass=evil\r\n[new]\r\nk=v\r\n");
+    EXPECT_EQ(f.keys("other"), (std::vector<std::string>{"name", "x"}));
+    EXPECT_EQ(f.sections(), (std::vector<std::string>{"Project", "other", "new"}));
+}
+
+TEST_F(TempDir, ProfileWriteStringCreatesAndKeepsOrder) {
+    fs::path p = dir / "project.prj";
+    for (const char* k : {"author", "name", "email", "author", "host"})
+        ASSERT_TRUE(ProfileFile::writeString(p, "project", k, std::string("v-") + k, Access::OwnerOnly));
+    EXPECT_EQ(read("project.prj"), "[project]\r\nauthor=v-author\r\nname=v-name\r\nemail=v-email\r\nhost=v-host\r\n");
+    EXPECT_EQ(ProfileFile::readString(p, "PROJECT", "Host"), "v-host");
+    EXPECT_EQ(ProfileFile::readString(dir / "none.prj", "project", "host"), "");
+}
+
+class ShellCopyTest : public TempDir {};
+
+TEST_F(ShellCopyTest, MaskedTreeCopyMakesTheDestination) {
+    put("site/index.html", "i");
+    put("site/data/a.jpg", "a");
+    put("site/data/sub/b.gif", "b");
+    put("site/.hidden", "h");
+    auto r = shellCopy(name() + "\\site\\*.*", name() + "\\out\\new", shellflags::AllowUndo | shellflags::NoConfirmMkDir);
+    EXPECT_TRUE(r.ok);
+    EXPECT_EQ(r.copied, 4);
+    EXPECT_EQ(read("out/new/data/sub/b.gif"), "b");
+    EXPECT_EQ(read("out/new/.hidden"), "h");
+}
+
+TEST_F(ShellCopyTest, AsksBeforeReplacing) {
+    put("src/a.txt", "new a");
+    put("src/b.txt", "new b");
+    put("src/c.txt", "new c");
+    put("dst/a.txt", "old a");
+    put("dst/b.txt", "old b");
+    put("dst/c.txt", "old c");
+    struct Case {
+        std::vector<int> answers;
+        const char *a, *b, *c;
+        bool aborted;
+    } cases[] = {
+        {{6, 7, 6}, "new a", "old b", "new c", false},
+        {{7, 2}, "old a", "old b", "old c", true},
+    };
+    for (const auto& c : cases) {
+        for (const char* n : {"a", "b", "c"}) {
+            fs::remove(dir / "dst" / (std::string(n) + ".txt"));
+            put(fs::path("dst") / (std::string(n) + ".txt"), std::string("old ") + n);
+        }
+        std::vector<std::string> asked;
+        std::size_t i = 0;
+        auto r = shellCopy(name() + "\\src\\*.*", name() + "\\dst", 576, [&](const std::string& n) {
+            asked.push_back(n);
+            return c.answers[i++];
+        });
+        EXPECT_EQ(r.aborted, c.aborted);
+        EXPECT_EQ(read("dst/a.txt"), c.a);
+        EXPECT_EQ(read("dst/b.txt"), c.b);
+        EXPECT_EQ(read("dst/c.txt"), c.c);
+        EXPECT_EQ(asked.size(), c.answers.size());
+    }
+    // Without a question nothing is replaced.
+    auto r = shellCopy(name() + "\\src\\*.*", name() + "\\dst", 576);
+    EXPECT_EQ(r.skipped, 3);
+    EXPECT_EQ(read("dst/b.txt"), "old b");
+}
+
+TEST_F(ShellCopyTest, FolderWithoutMaskAndDestinationInsideSource) {
+    put("site/index.html", "i");
+    fs::create_directory(dir / "export");
+    EXPECT_TRUE(shellCopy(name() + "\\site", name() + "\\export", 576).ok);
+    EXPECT_EQ(read("export/site/index.html"), "i");
+    EXPECT_TRUE(shellCopy(name() + "\\site\\", name() + "\\fresh", 576).ok);
+    EXPECT_EQ(read("fresh/index.html"), "i");
+    auto r = shellCopy(name() + "\\site\\*.*", name() + "\\site\\copy", 576);
+    EXPECT_FALSE(r.ok);
+    EXPECT_FALSE(fs::exists(dir / "site" / "copy"));
+    EXPECT_FALSE(shellCopy(name() + "\\missing", name() + "\\export", 576).ok);
+}
