@@ -7,15 +7,18 @@
 #include <functional>
 #include <string>
 
+#include "pageeditor/core/PageFrame.h"
+
 namespace forms {
 class Form;
 }
 
 namespace pageeditor {
 
-class IEditorFrame {
+// The page itself (load, save, the unsaved-changes state and the modified
+// flag) is the document windows' part of the frame (PageFrame).
+class IEditorFrame : public PageFrame {
 public:
-    virtual ~IEditorFrame() = default;
 
     // Edit commands of the main window.
     virtual void MenuUndo() = 0;       // "&Cofnij"
@@ -49,15 +52,7 @@ public:
     virtual void EditImage(const std::string& path) = 0;
     virtual void EditFlash(const std::string& path) = 0;
 
-    // The page: load, save and the editing control's unsaved-changes state.
-    virtual void LoadDocument(const std::string& path) = 0;
-    virtual void SaveDocument(const std::string& path) = 0;
-    virtual bool documentChanged() const = 0;
-
-    // Flags: `modified` is cleared by the save commands; MouseOverEditor is
-    // true while the mouse pointer is over the editing area.
-    virtual bool modified() const = 0;
-    virtual void setModified(bool on) = 0;
+    // True while the mouse pointer is over the editing area.
     virtual bool MouseOverEditor() const = 0;
 };
 

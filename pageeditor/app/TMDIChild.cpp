@@ -1,8 +1,8 @@
 #include "pageeditor/app/TMDIChild.h"
 
 #include "pageeditor/IEditorFrame.h"
+#include "pageeditor/core/PageDocument.h"
 #include "pageeditor/app/TMainForm.h"
-#include "text/CodePage.h"
 
 namespace pageeditor {
 
@@ -14,21 +14,10 @@ void TMDIChild::createControls() {
 
 void TMDIChild::onLoad() { setClientSize(760, 520); }
 
-bool TMDIChild::FormCloseQuery() {
-    if (!HTMLEdit1 || !HTMLEdit1->documentChanged()) return true;
-    int r = main_.MyBox(text::ansi("Edytowany plik nie jest zapisany. Czy chcesz go zapisać?"), "Pytanie:", 35);
-    if (r == 6) {
-        save();
-        return true;
-    }
-    return r == 7;
-}
+bool TMDIChild::FormCloseQuery() { return !document || document->closeQuery(); }
 
 void TMDIChild::save() {
-    if (!HTMLEdit1) return;
-    HTMLEdit1->SaveDocument(file_path);
-    HTMLEdit1->setModified(false);
-    main_.showStatus(main_.tr("Zapisano."));
+    if (document && document->save()) main_.showStatus(document->status());
 }
 
 void TMDIChild::closeWithoutQuestion() {
@@ -42,8 +31,9 @@ void TMDIChild::onQueryUnload(bool& cancel, bool) {
 }
 
 void TMDIChild::onUnload(bool&) {
-    HTMLEdit1 = nullptr;  // the frame goes with the window's controls
     main_.documentWindowClosed(*this);
+    HTMLEdit1 = nullptr;  // the frame goes with the window's controls
+    document = nullptr;
 }
 
 }  // namespace pageeditor

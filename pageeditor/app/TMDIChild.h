@@ -8,6 +8,7 @@
 namespace pageeditor {
 
 class IEditorFrame;
+class PageDocument;
 class TMainForm;
 
 class TMDIChild : public forms::Form {
@@ -15,14 +16,12 @@ public:
     explicit TMDIChild(TMainForm& main);
 
     IEditorFrame* HTMLEdit1 = nullptr;
-    std::string file_path;
+    // The page shown (its path, save, copy, preview and close question).
+    PageDocument* document = nullptr;
 
-    // The window's close question: with unsaved changes, "Edytowany plik nie
-    // jest zapisany. Czy chcesz go zapisać?" (Yes saves and closes, No closes,
-    // Cancel keeps the window). True when the window may close.
+    // The window's close question: true when the window may close.
     bool FormCloseQuery();
-    // Saves the page to file_path, clears the frame's modified flag and shows
-    // the save notice.
+    // Saves the page and shows the save notice in the status bar.
     void save();
     // The main window is closing and has asked already: close without asking.
     void closeWithoutQuestion();

@@ -32,9 +32,9 @@
 #include "pageeditor/app/HandlerGuard.h"
 #include "pageeditor/app/InsertDateText.h"
 #include "pageeditor/app/LanguagePack.h"
-#include "pageeditor/app/ListFillers.h"
 #include "pageeditor/app/TAboutBox.h"
 #include "pageeditor/app/TMDIChild.h"
+#include "pageeditor/core/PageDocument.h"
 #include "registry/BrowserVersion.h"
 #include "registry/Registry.h"
 #include "text/CodePage.h"
@@ -109,6 +109,10 @@ void TMainForm::createControls() {
     Splitter1->resize(5, 100);
     Splitter1->setTarget(*Panel1, 150);
     MdiArea1 = add<MdiArea>("MdiArea1");
+    MdiArea1->onChildrenChanged = [this] {
+        if (TMDIChild* d = activeDocument(); d && d->document) documents.activate(d->document);
+    };
+    documents.setEnable2([this](int state) { enable2(state); });
     createMenus();
     MdiArea1->setWindowMenu(*Okna1);
     ListView1->setPopupMenu(*PopupMenu1);
@@ -421,12 +425,19 @@ void TMainForm::enable2(int state) {
 // ---------------------------------------------------------------------------
 // Document windows.
 
-TMDIChild& TMainForm::newDocumentWindow() {
+TMDIChild* TMainForm::doc_open(const std::string& path) {
     closed_.clear();  // windows closed earlier are no longer inside their own events
     documents_.push_back(std::make_unique<TMDIChild>(*this));
     TMDIChild& d = *documents_.back();
     MdiArea1->addChild(d);
-    return d;
+    auto cut = path.find_last_of('\\');
+    d.setCaption(cut == std::string::npos ? path : path.substr(cut + 1));
+    if (d.HTMLEdit1) d.document = documents.open(*d.HTMLEdit1, path);
+    if (!d.document) {
+        d.closeWithoutQuestion();
+        return nullptr;
+    }
+    return &d;
 }
 
 TMDIChild* TMainForm::activeDocument() const {
@@ -448,17 +459,22 @@ std::vector<TMDIChild*> TMainForm::documentWindows() const {
 }
 
 void TMainForm::documentWindowClosed(TMDIChild& window) {
+    if (window.document) documents.closed(window.document);  // the last one turns the document commands off
     for (auto it = documents_.begin(); it != documents_.end(); ++it) {
         if (it->get() != &window) continue;
         closed_.push_back(std::move(*it));  // freed later: the window is inside its own close
         documents_.erase(it);
         break;
     }
-    if (documents_.empty() && isLoaded()) enable2(0);
 }
 
 void TMainForm::showStatus(const std::string& text) {
     if (StatusBar) StatusBar->setSimpleText(text);
+}
+
+void TMainForm::showItems(ListView& view, const ItemList& items) {
+    view.clear();
+    for (const auto& i : items) view.addItem(i.caption, i.image);
 }
 
 // ---------------------------------------------------------------------------
@@ -499,7 +515,9 @@ void TMainForm::FormShow() {
     restorePlacement();
     if (EditorForms* f = editorForms()) loadLANG(app_dir + "data\\lang\\" + "pl" + "\\transui.lng", f->owned());
     lib_dir = app_dir + "data\\library\\";
-    folders_list(*ListView3, lib_dir + "*.*", 2);
+    ItemList folders;
+    folders_list(folders, lib_dir + "*.*", LibraryFolderMode);
+    showItems(*ListView3, folders);
 }
 
 bool TMainForm::FormCloseQuery() {
@@ -572,13 +590,7 @@ void TMainForm::Zapisz1Click() {
 
 void TMainForm::Zapiszkopi1Click() {
     TMDIChild* d = activeDocument();
-    if (!d || !d->HTMLEdit1) return;
-    auto cut = d->file_path.find_last_of('\\');
-    std::string folder = cut == std::string::npos ? std::string() : d->file_path.substr(0, cut + 1);
-    std::string name = cut == std::string::npos ? d->file_path : d->file_path.substr(cut + 1);
-    d->HTMLEdit1->SaveDocument(folder + "Kopia " + name);
-    d->HTMLEdit1->setModified(false);
-    showStatus(tr("Zapisano."));
+    if (d && d->document && d->document->saveCopy()) showStatus(d->document->status());
 }
 
 void TMainForm::Zamknij1Click() {
@@ -629,13 +641,7 @@ void TMainForm::Wstawdat1Click() {
 
 void TMainForm::Podgldwprzegldarce1Click() {
     TMDIChild* d = activeDocument();
-    if (!d || !d->HTMLEdit1) return;
-    if (d->HTMLEdit1->documentChanged() &&
-        MyBox(ansi("Edytowany dokument nie jest zapisany. Aby zobaczyć wprowadzone zmiany musisz zapisać dokument. "
-                   "Czy chcesz go teraz zapisać?"),
-              "Pytanie:", 36) == 6)
-        d->save();
-    modal().shellExecute("open", files::realPath(d->file_path).string(), "", "");
+    if (d && d->document) d->document->preview();
 }
 
 void TMainForm::Obrazek1Click() {

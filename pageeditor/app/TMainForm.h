@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "forms/Form.h"
+#include "pageeditor/core/DocumentList.h"
 #include "pageeditor/core/MessageList.h"
+#include "pageeditor/core/SiteLists.h"
 
 namespace forms {
 class Action;
@@ -49,6 +51,7 @@ public:
     bool keyboardHookWanted = false;     // the browser is older than version 6
     bool keyboardHookInstalled = false;
     MessageList messages;
+    DocumentList documents{messages};
 
     // The program folder the create handler takes app_dir from (the folder of
     // the program file unless set before the window is created).
@@ -65,13 +68,17 @@ public:
     void enable(int state);
     void enable2(int state);
 
-    // Document windows.
-    TMDIChild& newDocumentWindow();
+    // Document windows. doc_open opens a page (an editor path) in a new
+    // window, which becomes the active one; null when the page did not load
+    // (the window is closed again).
+    TMDIChild* doc_open(const std::string& path);
     TMDIChild* activeDocument() const;
     IEditorFrame* activeFrame() const;
     std::vector<TMDIChild*> documentWindows() const;
     void documentWindowClosed(TMDIChild& window);
     void showStatus(const std::string& text);
+    // Shows the items of a list filler in a list view.
+    static void showItems(forms::ListView& view, const ItemList& items);
 
     // Handlers, named as the commands they serve.
     void FormCreate();

@@ -18,7 +18,7 @@
 #include "forms/Panel.h"
 #include "forms/ScriptedAnswers.h"
 #include "forms/SpeedButton.h"
-#include "forms/Testing.h"
+#include "forms/Drive.h"
 #include "forms/TextBox.h"
 #include "forms/ToolButton.h"
 #include "pageeditor/IEditorFrame.h"
@@ -49,7 +49,8 @@ public:
     std::vector<std::string> calls;
     // Pages saved by any frame, kept after the frames are gone.
     static inline std::vector<std::string> saved;
-    bool cut = false, copy = false, paste = false, changed = false, mod = true;
+    bool cut = false, copy = false, paste = false, dirty = false, mod = true;
+    static inline bool loads = true;  // what LoadDocument answers
 
     void MenuUndo() override { calls.push_back("MenuUndo"); }
     void CutSelection() override { calls.push_back("CutSelection"); }
@@ -73,15 +74,18 @@ public:
     void EditLink(const std::string& p) override { calls.push_back("EditLink:" + p); }
     void EditImage(const std::string& p) override { calls.push_back("EditImage:" + p); }
     void EditFlash(const std::string& p) override { calls.push_back("EditFlash:" + p); }
-    void LoadDocument(const std::string& p) override { calls.push_back("LoadDocument:" + p); }
-    void SaveDocument(const std::string& p) override {
+    bool LoadDocument(const std::string& p) override {
+        calls.push_back("LoadDocument:" + p);
+        return loads;
+    }
+    bool SaveDocument(const std::string& p) override {
         calls.push_back("SaveDocument:" + p);
         saved.push_back(p);
-        changed = false;
+        dirty = false;
+        return true;
     }
-    bool documentChanged() const override { return changed; }
-    bool modified() const override { return mod; }
-    void setModified(bool on) override { mod = on; }
+    bool changed() const override { return dirty; }
+    void clearModified() override { mod = false; }
     bool MouseOverEditor() const override { return false; }
 };
 
@@ -112,7 +116,7 @@ protected:
     void TearDown() override {
         all.reset();
         forms::setModal(nullptr);
-        forms::testing::setModalHook(nullptr);
+        forms::drive::setModalHook(nullptr);
         forms::Application::clearEndRequest();
         registry::setPath({});
         fs::remove_all(tmp);
@@ -135,17 +139,18 @@ protected:
         all = std::make_unique<EditorForms>();
         all->createAll();
         all->MainForm->show();
-        forms::testing::processEvents();
+        forms::drive::processEvents();
         return *all->MainForm;
     }
 
     FakeFrame& openDocument(TMainForm& m, const std::string& path) {
-        TMDIChild& d = m.newDocumentWindow();
-        d.file_path = path;
-        d.setCaption(path.substr(path.find_last_of('\\') + 1));
-        m.enable2(1);
-        forms::testing::processEvents();
-        return *dynamic_cast<FakeFrame*>(d.HTMLEdit1);
+        TMDIChild* d = m.doc_open(path);
+        forms::drive::processEvents();
+        EXPECT_NE(d, nullptr);
+        EXPECT_EQ(d->caption(), path.substr(path.find_last_of('\\') + 1));
+        auto* f = dynamic_cast<FakeFrame*>(d->HTMLEdit1);
+        f->calls.clear();
+        return *f;
     }
 
     fs::path tmp;
@@ -248,10 +253,10 @@ TEST_F(MainWindow, CommandGroupsFollowTheSiteAndTheDocuments) {
     check(true, true, true, "a site and a document");
     openDocument(m, "C:\\b.html");
     m.Zamknij1->click();  // closes the active window: one is left
-    forms::testing::processEvents();
+    forms::drive::processEvents();
     check(true, true, true, "one of two documents closed");
     m.Zamknij1->click();
-    forms::testing::processEvents();
+    forms::drive::processEvents();
     EXPECT_TRUE(m.documentWindows().empty());
     check(true, false, false, "the last document closed");
     m.enable(0);
@@ -327,7 +332,7 @@ TEST_F(MainWindow, ExitAsksEveryUnsavedPageFirstThenTheExitQuestion) {
     TMainForm& m = start(programFolder({{"data/lang/pl/trans.msg", ""}}));
     FakeFrame& a = openDocument(m, "C:\\a.html");
     openDocument(m, "C:\\b.html");
-    a.changed = true;
+    a.dirty = true;
 
     // Cancel on the page's question: nothing closes and no exit question.
     answers.answerMessage(2);
@@ -367,12 +372,12 @@ TEST_F(MainWindow, ExitAsksEveryUnsavedPageFirstThenTheExitQuestion) {
 TEST_F(MainWindow, ExitWithoutPagesAsksOnlyTheExitQuestion) {
     TMainForm& m = start(programFolder({{"data/lang/pl/trans.msg", "Pytanie:\r\nPytanie!\r\n"}}));
     answers.answerMessage(7);
-    forms::testing::closeByUser(m);
+    forms::drive::closeByUser(m);
     EXPECT_TRUE(m.isLoaded());
     ASSERT_EQ(answers.asked("message").size(), 1u);
     EXPECT_EQ(answers.asked("message")[0].title, "Pytanie!") << "the title passes through the message list";
     answers.answerMessage(6);
-    forms::testing::closeByUser(m);
+    forms::drive::closeByUser(m);
     EXPECT_TRUE(forms::Application::endRequested());
 }
 
@@ -430,7 +435,7 @@ TEST_F(MainWindow, InputBoxGivesTheTextBlankPageOrTheOldValue) {
         {"Moja strona", forms::key::Escape, "stary", "stary"},
     };
     for (const auto& c : cases) {
-        forms::testing::setModalHook([&](forms::Form& f) {
+        forms::drive::setModalHook([&](forms::Form& f) {
             ASSERT_EQ(&f, &d);
             EXPECT_EQ(d.caption(), "Podaj nowy tytuł:"_w);
             EXPECT_EQ(d.Label1->caption(), "Tytuł dokumentu:"_w);
@@ -439,21 +444,21 @@ TEST_F(MainWindow, InputBoxGivesTheTextBlankPageOrTheOldValue) {
             EXPECT_EQ(d.Button2->caption(), "&Anuluj");
             d.Edit1->setText(c.typed);
             // The form sees the key before the edit does.
-            forms::testing::pressKey(*d.Edit1, c.key);
+            forms::drive::pressKey(*d.Edit1, c.key);
         });
         std::string result = c.before;
         d.input_box("Podaj nowy tytuł:"_w, "Tytuł dokumentu:"_w, result, "&Anuluj", "&OK", "domyślny"_w);
         EXPECT_EQ(result, c.after) << c.typed << " " << c.key;
     }
     // The buttons give the same results as the keys.
-    forms::testing::setModalHook([&](forms::Form&) {
+    forms::drive::setModalHook([&](forms::Form&) {
         d.Edit1->setText("z przycisku");
         d.Button1->press();
     });
     std::string result = "stary";
     d.input_box("a", "b", result, "Nie", "Tak", "");
     EXPECT_EQ(result, "z przycisku");
-    forms::testing::setModalHook([&](forms::Form&) { d.Button2->press(); });
+    forms::drive::setModalHook([&](forms::Form&) { d.Button2->press(); });
     d.input_box("a", "b", result, "Nie", "Tak", "inny");
     EXPECT_EQ(result, "z przycisku");
 }
@@ -463,24 +468,24 @@ TEST_F(MainWindow, KeywordsDialogConfirmsWithEnterEvenInsideAMemo) {
     Tkeyform& k = *all->keyform;
     EXPECT_EQ(k.caption(), "Słowa kluczowe i opis dokumentu:"_w);
     k.Memo1->setText("strona, edytor");
-    forms::testing::setModalHook([&](forms::Form&) {
+    forms::drive::setModalHook([&](forms::Form&) {
         k.Memo1->setFocus();
-        forms::testing::pressKey(*k.Memo1, forms::key::Return);
+        forms::drive::pressKey(*k.Memo1, forms::key::Return);
     });
     EXPECT_EQ(k.showModal(), 1);
     EXPECT_EQ(k.Memo1->text(), "strona, edytor") << "Enter started no new line";
-    forms::testing::setModalHook([&](forms::Form&) { forms::testing::pressKey(*k.Memo2, forms::key::Escape); });
+    forms::drive::setModalHook([&](forms::Form&) { forms::drive::pressKey(*k.Memo2, forms::key::Escape); });
     EXPECT_EQ(k.showModal(), 2);
-    forms::testing::setModalHook([&](forms::Form&) { k.SpeedButton1->press(); });
+    forms::drive::setModalHook([&](forms::Form&) { k.SpeedButton1->press(); });
     EXPECT_EQ(k.showModal(), 1);
 }
 
 TEST_F(MainWindow, AboutBoxOpensTheMakersPagesAndClosesWithOk) {
     TMainForm& m = start(programFolder({{"data/lang/pl/trans.msg", ""}}));
     TAboutBox& a = *all->AboutBox;
-    forms::testing::setModalHook([&](forms::Form&) {
-        forms::testing::click(*a.Image8);
-        forms::testing::click(*a.Image10);
+    forms::drive::setModalHook([&](forms::Form&) {
+        forms::drive::click(*a.Image8);
+        forms::drive::click(*a.Image10);
         a.OKButton->press();
     });
     m.Oprogramie1->click();
