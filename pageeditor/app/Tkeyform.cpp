@@ -15,11 +15,13 @@ void Tkeyform::createControls() {
     using text::ansi;
     Label1 = add<Label>("Label1");
     Label1->move(12, 10, 376, 18);
+    Label1->setShowAccelChar(true);
     Label1->setCaption(ansi("&Słowa kluczowe:"));
     Memo1 = add<TextBox>("Memo1", nullptr, TextBox::Kind::MultiLine);
     Memo1->move(12, 30, 376, 70);
     Label2 = add<Label>("Label2");
     Label2->move(12, 108, 376, 18);
+    Label2->setShowAccelChar(true);
     Label2->setCaption(ansi("&Opis dokumentu:"));
     Memo2 = add<TextBox>("Memo2", nullptr, TextBox::Kind::MultiLine);
     Memo2->move(12, 128, 376, 70);

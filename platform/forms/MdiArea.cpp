@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "forms/ImageListAccess.h"
 #include "forms/MenuAccess.h"
 #include "forms/MenuItem.h"
 #include "forms/EventBridge.h"
@@ -49,6 +50,7 @@ void MdiArea::addChild(Form& child) {
     QMdiArea* area = areaOf(*this);
     QMdiSubWindow* sub = area->addSubWindow(w);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowIcon(w->windowIcon().isNull() ? glyphIcon(Glyph::Page) : w->windowIcon());
     sub->setWindowTitle(w->windowTitle());
     a_->children.push_back({&child, sub});
     // The child's window title follows its caption.
