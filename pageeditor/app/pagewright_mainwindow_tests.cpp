@@ -14,6 +14,7 @@
 #include "forms/CommandButton.h"
 #include "forms/Label.h"
 #include "forms/ListView.h"
+#include "forms/MdiArea.h"
 #include "forms/MenuItem.h"
 #include "forms/Panel.h"
 #include "forms/ScriptedAnswers.h"
@@ -56,7 +57,11 @@ public:
     void CutSelection() override { calls.push_back("CutSelection"); }
     void btnCopyClick() override { calls.push_back("btnCopyClick"); }
     void btnPasteClick() override { calls.push_back("btnPasteClick"); }
-    void btnFindClick() override { calls.push_back("btnFindClick"); }
+    void btnFindClick() override {
+        calls.push_back("btnFindClick");
+        if (failFind) throw std::runtime_error("find failed");
+    }
+    bool failFind = false;
     void btnImageClick() override { calls.push_back("btnImageClick"); }
     void SpeedButton3Click() override { calls.push_back("SpeedButton3Click"); }
     void SpeedButton9Click() override { calls.push_back("SpeedButton9Click"); }
@@ -319,6 +324,16 @@ TEST_F(MainWindow, MenuCommandsReachTheActiveFrameOnly) {
     EXPECT_TRUE(std::regex_match(second.calls[0], std::regex("InsertHTML:[^ ]+ - \\d\\d\\.\\d\\d\\.\\d{4}, \\d\\d\\.\\d\\d")))
         << second.calls[0];
 
+    // An error inside a command ends that command silently: no message, the
+    // window goes on.
+    second.failFind = true;
+    answers.clear();
+    m.Szukaj1->click();
+    EXPECT_TRUE(answers.asked().empty());
+    second.failFind = false;
+    m.Szukaj1->click();
+    EXPECT_EQ(second.calls.back(), "btnFindClick");
+
     // Save writes the page to its own path and clears the modified flag;
     // a copy goes beside it, named "Kopia ...".
     second.calls.clear();
@@ -326,6 +341,17 @@ TEST_F(MainWindow, MenuCommandsReachTheActiveFrameOnly) {
     m.Zapiszkopi1->click();
     EXPECT_EQ(second.calls, (std::vector<std::string>{"SaveDocument:C:\\b.html", "SaveDocument:C:\\Kopia b.html"}));
     EXPECT_FALSE(second.mod);
+}
+
+TEST_F(MainWindow, APageThatDoesNotLoadLeavesNoWindow) {
+    TMainForm& m = start(programFolder({{"data/lang/pl/trans.msg", ""}}));
+    FakeFrame::loads = false;
+    EXPECT_EQ(m.doc_open("C:\\broken.html"), nullptr);
+    FakeFrame::loads = true;
+    forms::drive::processEvents();
+    EXPECT_TRUE(m.documentWindows().empty());
+    EXPECT_TRUE(m.MdiArea1->children().empty());
+    EXPECT_FALSE(m.Zapisz1->enabled());
 }
 
 TEST_F(MainWindow, ExitAsksEveryUnsavedPageFirstThenTheExitQuestion) {
