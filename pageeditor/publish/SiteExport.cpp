@@ -1,0 +1,145 @@
+#include "pageeditor/publish/SiteExport.h"
+
+#include <system_error>
+
+#include "files/FileSystem.h"
+#include "files/ShellCopy.h"
+#include "forms/ModalAnswers.h"
+#include "pageeditor/core/FileRoutines.h"
+#include "pageeditor/core/MessageList.h"
+#include "pageeditor/publish/PublishProgress.h"
+#include "text/CaseRules.h"
+#include "text/CodePage.h"
+
+namespace pageeditor {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// True when `inner` is `outer` or lies inside it (links resolved).
+bool inside(const fs::path& inner, const fs::path& outer) {
+    std::error_code ec;
+    fs::path a = fs::weakly_canonical(inner, ec);
+    fs::path b = fs::weakly_canonical(outer, ec);
+    auto ai = a.begin();
+    for (auto bi = b.begin(); bi != b.end(); ++bi, ++ai) {
+        if (bi->empty()) continue;  // the trailing separator of a folder
+        if (ai == a.end() || *ai != *bi) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+SiteExport::Outcome SiteExport::copyInto(const std::string& appDir, const std::string& site,
+                                         std::string& destination) {
+    using text::ansi;
+    std::string chosen;
+    if (!forms::modal().folderDialog(ansi("Wybierz folder:"), "", chosen) || chosen.empty())
+        return Outcome::NoFolder;
+    const std::string siteDir = appDir + "webpages\\" + site + "\\";
+    const fs::path siteRoot = files::realPath(siteDir);
+    const fs::path target(chosen);
+    if (inside(target, siteRoot)) {
+        messages_.MyBox(ansi("Nie można eksportować strony do jej własnego folderu ani do folderu, który się w nim "
+                             "znajduje. Wybierz inny folder."),
+                        ansi("Informacja:"), 48);
+        return Outcome::IntoItself;
+    }
+    destination = files::platformName(target);
+
+    // The files one by one, so the window can show each of them; the site's
+    // project file stays behind.
+    struct Item {
+        fs::path from;
+        std::string toFolder;
+    };
+    std::vector<Item> items;
+    std::vector<std::pair<fs::path, std::string>> folders{{siteRoot, destination}};
+    for (size_t i = 0; i < folders.size(); ++i) {
+        auto [folder, to] = folders[i];
+        for (const files::Entry& e : files::listFolder(folder, "*", files::Include{true, true})) {
+            if (e.folder) {
+                if (!e.link) folders.push_back({e.path, to + "\\" + e.name});
+            } else if (!(i == 0 && text::equalsNoCase(e.name, "project.prj"))) {
+                items.push_back({e.path, to});
+            }
+        }
+    }
+    std::int64_t total = 0, done = 0;
+    for (const Item& it : items) {
+        std::error_code ec;
+        std::uintmax_t n = fs::file_size(it.from, ec);
+        if (!ec) total += std::int64_t(n);
+    }
+    if (progress) progress->open(total);
+    auto ask = [&](const std::string& name) {
+        return messages_.MyBox(messages_.tr(ansi("Plik ")) + name +
+                                   messages_.tr(ansi(" już istnieje. Czy zastąpić go nowym plikiem?")),
+                               ansi("Pytanie:"), 35);
+    };
+    // The folders first, empty ones included (parents come before their
+    // sub-folders in the list).
+    {
+        std::error_code ec;
+        fs::create_directories(target, ec);
+        for (const auto& f : folders) {
+            fs::path real = files::realPath(f.second);
+            if (!files::isFolder(real)) files::makeFolder(real);
+        }
+    }
+    Outcome outcome = Outcome::Done;
+    for (const Item& it : items) {
+        std::string fromName = files::platformName(it.from);
+        if (progress) {
+            progress->showFile(files::platformName(it.from.filename()));
+        }
+        files::ShellCopyResult r =
+            files::shellCopy(fromName, it.toFolder, files::shellflags::AllowUndo | files::shellflags::NoConfirmMkDir, ask);
+        std::error_code ec;
+        std::uintmax_t n = fs::file_size(it.from, ec);
+        if (!ec) done += std::int64_t(n);
+        if (progress) progress->fileBytes(0, done);
+        if (r.aborted) {
+            outcome = Outcome::Cancelled;
+            break;
+        }
+        if (!r.ok) outcome = Outcome::Incomplete;
+    }
+    if (progress) progress->close();
+    // The copy goes on past a file that fails, as the shell's does, and says
+    // so once at the end.
+    if (outcome == Outcome::Incomplete)
+        messages_.MyBox(ansi("Nie udało się skopiować wszystkich plików strony do wybranego folderu. Sprawdź, czy "
+                             "folder jest dostępny do zapisu i czy na dysku jest dość miejsca."),
+                        ansi("Błąd"), 48);
+    return outcome;
+}
+
+SiteExport::Outcome SiteExport::exportSite(const std::string& appDir, const std::string& site) {
+    std::string destination;
+    return copyInto(appDir, site, destination);
+}
+
+SiteExport::Outcome SiteExport::prepareCd(const std::string& appDir, const std::string& site) {
+    using text::ansi;
+    messages_.MyBox(ansi("Program przygotuje teraz Twoją stronę WWW do nagrania na płytę CD. Zostaniesz poproszony o "
+                         "wybranie folderu w którym umieścić pliki. Aplikacja wygeneruje wszystkie pliki potrzebne do "
+                         "nagrania na płytę wraz z automatycznie uruchamianą przeglądarką. "),
+                    ansi("Informacja:"), 64);
+    std::string destination;
+    Outcome o = copyInto(appDir, site, destination);
+    if (o == Outcome::NoFolder || o == Outcome::IntoItself) return o;
+    for (const char* name : {"start.exe", "autorun.inf"}) {
+        fs::path to = files::realPath(WithTrailingBackslash(destination) + name);
+        if (files::copyFile(files::realPath(appDir + "data\\" + name), to) && std::string(name) == "start.exe") {
+            std::error_code ec;  // the starter is a program
+            fs::permissions(to, fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec,
+                            fs::perm_options::add, ec);
+        }
+    }
+    return o;
+}
+
+}  // namespace pageeditor

@@ -1,0 +1,40 @@
+#pragma once
+// Exporting the open site's files to a folder the user picks, and preparing
+// the site as a CD presentation (the export plus the starter program and the
+// autorun file from the program's data folder). project.prj, which holds the
+// FTP password, is never copied, and a folder inside the site (or the site
+// folder itself) is refused as the destination.
+#include <string>
+
+namespace pageeditor {
+
+class MessageList;
+class PublishProgress;
+
+class SiteExport {
+public:
+    // Incomplete: some files could not be copied (the user was told).
+    enum class Outcome { NoFolder, IntoItself, Cancelled, Incomplete, Done };
+
+    explicit SiteExport(const MessageList& messages) : messages_(messages) {}
+
+    // May be null; shows the file being copied.
+    PublishProgress* progress = nullptr;
+
+    // "Eksportuj pliki strony do katalogu...": asks for the folder and copies
+    // app_dir + "webpages\" + site + "\" (sub-folders included) into it,
+    // asking before an existing file is replaced.
+    Outcome exportSite(const std::string& appDir, const std::string& site);
+    // "Przygotuj stronę jako prezentację na CD": the export, then data\start.exe
+    // and data\autorun.inf of the program folder beside the pages (an
+    // existing file is kept).
+    Outcome prepareCd(const std::string& appDir, const std::string& site);
+
+private:
+    // The chosen folder as the system's text, or empty.
+    Outcome copyInto(const std::string& appDir, const std::string& site, std::string& destination);
+
+    const MessageList& messages_;
+};
+
+}  // namespace pageeditor

@@ -1,0 +1,504 @@
+// Publishing, export and CD preparation against a real FTP server on
+// 127.0.0.1 and real temporary folders.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <map>
+
+#include "TestServer.h"
+#include "files/FileSystem.h"
+#include "forms/ScriptedAnswers.h"
+#include "pageeditor/core/MessageList.h"
+#include "pageeditor/publish/Publisher.h"
+#include "pageeditor/publish/RemoteFolder.h"
+#include "pageeditor/publish/SiteExport.h"
+#include "text/CodePage.h"
+
+namespace fs = std::filesystem;
+using namespace pageeditor;
+using namespace text::literals;
+using net::testing::TempDir;
+using net::testing::TestServer;
+using net::testing::readFile;
+using net::testing::writeFile;
+
+namespace {
+
+// Every file under a folder with its contents.
+std::map<std::string, std::string> tree(const fs::path& root) {
+    std::map<std::string, std::string> files;
+    if (!fs::exists(root)) return files;
+    for (auto& e : fs::recursive_directory_iterator(root))
+        if (e.is_regular_file()) files[fs::relative(e.path(), root).string()] = readFile(e.path());
+    return files;
+}
+
+std::string sized(size_t n, char c) { return std::string(n, c); }
+
+// Records what the progress window would show; may act on a file's bytes.
+struct Progress : PublishProgress {
+    std::vector<std::string> shown;
+    std::int64_t total = -1, jobSoFar = 0;
+    int opened = 0, closed = 0, begins = 0, ends = 0;
+    std::function<void(const std::string& file, std::int64_t soFar)> onBytes;
+    void open(std::int64_t t) override {
+        total = t;
+        ++opened;
+    }
+    void showFile(const std::string& n) override { shown.push_back(n); }
+    void fileBegin(std::int64_t) override { ++begins; }
+    void fileBytes(std::int64_t soFar, std::int64_t job) override {
+        jobSoFar = job;
+        if (onBytes) onBytes(shown.empty() ? "" : shown.back(), soFar);
+    }
+    void fileEnd() override { ++ends; }
+    void close() override { ++closed; }
+};
+
+class Publish : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { net::testing::ensureApp(); }
+
+    void SetUp() override {
+        forms::setModal(&answers);
+        appDir = files::platformName(app.path()) + "\\";
+        site = app.path() / "webpages" / "Moja";
+        writeFile(site / "index.html", "<html>index</html>");
+        writeFile(site / "o_mnie.html", "<html>o mnie</html>");
+        writeFile(site / "data/pic.jpg", "new pic");
+        writeFile(site / "data/img/deep.jpg", "deep");
+        writeFile(site / "sub/inner.html", "inner");
+        publisher.showDialog = [this](PublishSettings& s) {
+            dialogShown++;
+            if (dialogEdit) dialogEdit(s);
+            return dialogOk;
+        };
+        publisher.progress = &progress;
+    }
+    void TearDown() override { forms::setModal(nullptr); }
+
+    void startServer(std::vector<std::string> extra = {}) {
+        extra.push_back("--active-only");
+        server = std::make_unique<TestServer>("ftp", remote.path(), extra);
+        writeProject(server->hostPort(), TestServer::password());
+        publisher.client().setConnectTimeout(3000);
+        publisher.client().setIdleTimeout(3000);
+    }
+    void writeProject(const std::string& host, const std::string& pass, const std::string& dir = "") {
+        writeFile(site / "project.prj", "[project]\r\nauthor=Ja\r\nname=Moja\r\nemail=ja@example.pl\r\nhost=" + host +
+                                            "\r\nuser=" + TestServer::user() + "\r\npass=" + pass + "\r\ndir=" + dir +
+                                            "\r\n");
+    }
+
+    Publisher::Outcome publish(int pages = 2) { return publisher.publish(appDir, "Moja", pages); }
+
+    std::vector<std::string> messageTexts() {
+        std::vector<std::string> t;
+        for (auto& a : answers.asked("message")) t.push_back(a.text);
+        return t;
+    }
+    int questionsAsked() {
+        int n = 0;
+        for (auto& a : answers.asked("message"))
+            if (a.flags == 35) ++n;
+        return n;
+    }
+    bool nothingNamedOnServer(const std::string& needle) {
+        for (auto& [path, body] : tree(remote.path()))
+            if (path.find(needle) != std::string::npos) return false;
+        return true;
+    }
+
+    TempDir app, remote;
+    fs::path site;
+    std::string appDir;
+    std::unique_ptr<TestServer> server;
+    forms::ScriptedAnswers answers;
+    MessageList messages;
+    Publisher publisher{messages};
+    Progress progress;
+    int dialogShown = 0;
+    bool dialogOk = true;
+    std::function<void(PublishSettings&)> dialogEdit;
+};
+
+const std::string kEnd = "Wgrywanie plików zakończone. Twój serwis od teraz dostępny jest w Sieci!"_w;
+
+TEST(RemoteFolder, SplitPathKeepsThePartsBeforeEachSeparator) {
+    struct Case {
+        std::string path;
+        std::vector<std::string> parts;
+    } cases[] = {
+        {"/www/site/", {"", "www", "site"}},
+        {"/www/site", {"", "www"}},
+        {"/", {""}},
+        {"", {}},
+        {"a//b/", {"a", "", "b"}},
+        {"\\www\\x\\", {"", "www", "x"}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(split_path(c.path), c.parts) << c.path;
+}
+
+TEST(RemoteFolder, DetectionPrefersWwwAndKeepsTheServersSpelling) {
+    struct Case {
+        std::vector<std::string> names;
+        std::string target;
+    } cases[] = {
+        {{"public_html", "www"}, "/www"},
+        {{"WWW", "Public_HTML"}, "/WWW"},
+        {{"Public_HTML", "index.html"}, "/Public_HTML"},
+        {{"wwwroot", "html"}, ""},
+        {{}, ""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(detectTargetFolder(c.names), c.target);
+    EXPECT_EQ(userTargetFolder("public_html"), "/public_html");
+    EXPECT_EQ(userTargetFolder("/www/a"), "/www/a");
+    EXPECT_EQ(userTargetFolder(""), "");
+}
+
+TEST_F(Publish, PagesGoToWwwAndMediaToItsDataFolder) {
+    startServer();
+    fs::create_directories(remote.path() / "public_html");
+    fs::create_directories(remote.path() / "WWW");
+    EXPECT_EQ(publish(), Publisher::Outcome::Done);
+    auto onServer = tree(remote.path());
+    std::map<std::string, std::string> expected = {
+        {"WWW/index.html", "<html>index</html>"},
+        {"WWW/o_mnie.html", "<html>o mnie</html>"},
+        {"WWW/data/pic.jpg", "new pic"},
+    };
+    EXPECT_EQ(onServer, expected);  // no project.prj, nothing from deeper folders, no temporary names
+    EXPECT_EQ(messageTexts().back(), kEnd);
+    EXPECT_EQ(progress.shown, (std::vector<std::string>{"index.html", "o_mnie.html", "pic.jpg"}));
+    EXPECT_EQ(progress.jobSoFar, std::int64_t(18 + 19 + 7));
+    EXPECT_GT(progress.total, progress.jobSoFar);  // the bar's maximum is the whole tree
+    EXPECT_EQ(progress.begins, 3);
+    EXPECT_EQ(progress.ends, 3);
+    EXPECT_GE(progress.closed, 1);
+    EXPECT_FALSE(publisher.client().connected());
+}
+
+TEST_F(Publish, TargetFolderFromDetectionOrFromTheUser) {
+    struct Case {
+        const char* what;
+        std::vector<std::string> serverFolders;
+        bool autoDetect;
+        std::string typed;
+        std::string landsIn;
+    } cases[] = {
+        {"public_html alone", {"public_html"}, true, "", "public_html"},
+        {"neither: the login folder", {"html"}, true, "", ""},
+        {"the user's folder made element by element", {"www"}, false, "/www/moja/strona", "www/moja/strona"},
+        {"a typed folder without the leading slash", {}, false, "nowy/katalog", "nowy/katalog"},
+        {"detection off, empty folder: the login folder", {"www"}, false, "", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDir serverRoot;
+        for (auto& f : c.serverFolders) fs::create_directories(serverRoot.path() / f);
+        TestServer s("ftp", serverRoot.path(), {"--active-only"});
+        writeProject(s.hostPort(), TestServer::password());
+        dialogEdit = [&](PublishSettings& st) {
+            st.autoDetect = c.autoDetect;
+            st.folder = c.typed;
+        };
+        answers.clear();
+        EXPECT_EQ(publish(), Publisher::Outcome::Done);
+        fs::path dir = serverRoot.path() / c.landsIn;
+        EXPECT_EQ(readFile(dir / "index.html"), "<html>index</html>");
+        EXPECT_EQ(readFile(dir / "data/pic.jpg"), "new pic");
+    }
+}
+
+TEST_F(Publish, ReplaceQuestions) {
+    struct Case {
+        const char* what;
+        std::vector<int> answers;
+        int questions;
+        std::string index, pic;
+    } cases[] = {
+        {"No keeps the server's copies", {7, 7}, 2, "old index", "old pic"},
+        {"Yes for the page, No for the picture", {6, 7}, 2, "<html>index</html>", "old pic"},
+        {"Cancel replaces all, pages and media", {2}, 1, "<html>index</html>", "new pic"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDir serverRoot;
+        writeFile(serverRoot.path() / "www/index.html", "old index");
+        writeFile(serverRoot.path() / "www/data/pic.jpg", "old pic");
+        TestServer s("ftp", serverRoot.path(), {"--active-only"});
+        writeProject(s.hostPort(), TestServer::password());
+        answers.clear();
+        answers.answerMessage(1);  // "ready to copy"
+        for (int a : c.answers) answers.answerMessage(a);
+        EXPECT_EQ(publish(), Publisher::Outcome::Done);
+        EXPECT_EQ(questionsAsked(), c.questions);
+        EXPECT_EQ(readFile(serverRoot.path() / "www/index.html"), c.index);
+        EXPECT_EQ(readFile(serverRoot.path() / "www/data/pic.jpg"), c.pic);
+        EXPECT_EQ(readFile(serverRoot.path() / "www/o_mnie.html"), "<html>o mnie</html>");  // new: no question
+        auto q = answers.asked("message");
+        auto first = std::find_if(q.begin(), q.end(), [](auto& a) { return a.flags == 35; });
+        ASSERT_NE(first, q.end());
+        EXPECT_EQ(first->text, "Plik "_w + appDir + "webpages\\Moja\\index.html" +
+                                   " już istnieje na serwerze, czy zastąpić go? ANULUJ - zastępuje wszystkie pliki."_w);
+        EXPECT_EQ(first->title, "Pytanie:"_w);
+    }
+}
+
+TEST_F(Publish, CancelAbortsTheRunningTransferAndSendsNothingMore) {
+    startServer();
+    writeFile(remote.path() / "b_big.html", "server's page");
+    writeFile(site / "a.html", "a");
+    writeFile(site / "b_big.html", sized(5 * 1024 * 1024, 'b'));
+    writeFile(site / "c.html", "c");
+    progress.onBytes = [&](const std::string& file, std::int64_t soFar) {
+        if (file == "b_big.html" && soFar > 0) publisher.cancel();
+    };
+    answers.answerMessage(1);
+    answers.answerMessage(6);  // replace b_big.html
+    EXPECT_EQ(publish(), Publisher::Outcome::Cancelled);
+    EXPECT_EQ(readFile(remote.path() / "a.html"), "a");
+    EXPECT_EQ(readFile(remote.path() / "b_big.html"), "server's page");
+    EXPECT_FALSE(fs::exists(remote.path() / "c.html"));
+    EXPECT_FALSE(fs::exists(remote.path() / "index.html"));
+    EXPECT_FALSE(fs::exists(remote.path() / "data"));
+    EXPECT_TRUE(nothingNamedOnServer(Publisher::kTemporarySuffix));
+    EXPECT_NE(messageTexts().back(), kEnd);
+    EXPECT_EQ(progress.shown.back(), "b_big.html");
+}
+
+TEST_F(Publish, ServerDroppingTheConnectionGivesTheErrorAndLosesNothing) {
+    startServer({"--drop-after", "100000"});
+    writeFile(remote.path() / "index.html", "server's page");
+    writeFile(site / "index.html", sized(2 * 1024 * 1024, 'n'));
+    auto before = tree(app.path());
+    answers.answerMessage(1);
+    answers.answerMessage(2);  // replace all
+    EXPECT_EQ(publish(), Publisher::Outcome::ConnectionLost);
+    auto boxes = answers.asked("message");
+    EXPECT_EQ(boxes.back().text, "Połączenie z serwerem FTP zostało przerwane."_w);
+    EXPECT_EQ(boxes.back().title, "Błąd"_w);
+    EXPECT_EQ(readFile(remote.path() / "index.html"), "server's page");
+    EXPECT_EQ(tree(app.path()), before);
+    EXPECT_FALSE(publisher.client().connected());
+}
+
+TEST_F(Publish, SecondPublishConnectsAgain) {
+    startServer();
+    EXPECT_EQ(publish(), Publisher::Outcome::Done);
+    writeFile(site / "index.html", "second");
+    answers.clear();
+    answers.answerMessage(1);
+    answers.answerMessage(2);  // replace all
+    EXPECT_EQ(publish(), Publisher::Outcome::Done);
+    EXPECT_EQ(readFile(remote.path() / "index.html"), "second");
+    EXPECT_EQ(messageTexts().back(), kEnd);
+}
+
+TEST_F(Publish, StopsBeforeConnecting) {
+    startServer();
+    struct Case {
+        const char* what;
+        int pages;
+        std::uintmax_t extraBytes;  // a file that makes the site this big
+        std::vector<int> answers;
+        bool dialogOk;
+        Publisher::Outcome outcome;
+        int dialogs;
+        std::string lastMessage;
+    };
+    std::uintmax_t base = 0;
+    for (auto& [path, body] : tree(site)) base += body.size();
+    const std::string sizeQuestion =
+        "Twoja strona zajmuje ponad 6MB. Jeśli korzystasz z systemu darmowych kont może nie wystarczyć miejsca na "
+        "serwerze na pliki strony. Proces wgrywania będzie trwał kilkanaście minut (w zależności od połączenia). "
+        "Czy chcesz kontynuować?"_w;
+    std::vector<Case> cases = {
+        {"no documents", 0, 0, {}, true, Publisher::Outcome::NoPages, 0, "Strona nie zawiera żadnych dokumentów."_w},
+        {"exactly 6 MB: no question", 2, 6291456, {}, false, Publisher::Outcome::DialogCancelled, 1, ""},
+        {"one byte more: asked, No", 2, 6291457, {7}, true, Publisher::Outcome::SizeDeclined, 0, sizeQuestion},
+        {"one byte more: asked, Yes, then the dialog", 2, 6291457, {6}, false, Publisher::Outcome::DialogCancelled, 1,
+         sizeQuestion},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove(site / "filler.bin");
+        if (c.extraBytes) {
+            writeFile(site / "filler.bin", "");
+            fs::resize_file(site / "filler.bin", c.extraBytes - base);
+        }
+        answers.clear();
+        for (int a : c.answers) answers.answerMessage(a);
+        dialogShown = 0;
+        dialogOk = c.dialogOk;
+        EXPECT_EQ(publish(c.pages), c.outcome);
+        EXPECT_EQ(dialogShown, c.dialogs);
+        auto texts = messageTexts();
+        if (c.lastMessage.empty())
+            EXPECT_TRUE(texts.empty());
+        else
+            EXPECT_EQ(texts.back(), c.lastMessage);
+        EXPECT_TRUE(tree(remote.path()).empty());
+    }
+}
+
+TEST_F(Publish, ConnectionFailureShowsTheMessage) {
+    startServer();
+    writeProject(server->hostPort(), "wrong");
+    EXPECT_EQ(publish(), Publisher::Outcome::ConnectFailed);
+    auto boxes = answers.asked("message");
+    EXPECT_EQ(boxes.back().text,
+              "Nie można ustanowić połączenia z serwerem. Być może adres serwera jest zły, lub podałeś złe hasło lub "
+              "nazwę użytkownika. Sprawdź jeszcze raz dane i spróbuj ponownie."_w);
+    EXPECT_EQ(boxes.back().flags, 48);
+}
+
+TEST_F(Publish, DialogSettingsComeFromTheProjectFileWhichIsNeverWritten) {
+    writeProject("ftp.example.pl", "tajne", "/www/moja");
+    std::string prjBefore = readFile(site / "project.prj");
+    PublishSettings s;
+    EXPECT_TRUE(s.autoDetect);
+    s.folder = "/typed";
+    s.load(appDir, "Moja");
+    EXPECT_EQ(s.host, "ftp.example.pl");
+    EXPECT_EQ(s.user, TestServer::user());
+    EXPECT_EQ(s.password, "tajne");
+    EXPECT_EQ(s.folder, "/www/moja");
+    writeProject("ftp.example.pl", "tajne", "");
+    s.load(appDir, "Moja");
+    EXPECT_EQ(s.folder, "/www/moja");  // an empty dir leaves the text as it was
+    EXPECT_EQ(readFile(site / "project.prj"), prjBefore.substr(0, prjBefore.find("dir=")) + "dir=\r\n");
+
+    struct Case {
+        std::string host, user;
+        bool ok;
+    } cases[] = {{"h", "u", true}, {"", "u", false}, {"h", "", false}};
+    for (const Case& c : cases) {
+        answers.clear();
+        s.host = c.host;
+        s.user = c.user;
+        EXPECT_EQ(s.accept(messages), c.ok);
+        EXPECT_EQ(answers.asked("message").size(), c.ok ? 0u : 1u);
+    }
+}
+
+TEST_F(Publish, ClosingTheProgressWindowAsksFirst) {
+    answers.answerMessage(7);
+    EXPECT_FALSE(publisher.confirmClose());
+    EXPECT_FALSE(publisher.cancelled());
+    answers.answerMessage(6);
+    EXPECT_TRUE(publisher.confirmClose());
+    EXPECT_TRUE(publisher.cancelled());
+    EXPECT_EQ(answers.asked("message").size(), 2u);
+    EXPECT_TRUE(publisher.confirmClose());  // already cancelled: no question
+    EXPECT_EQ(answers.asked("message").size(), 2u);
+}
+
+class Export : public Publish {};
+
+TEST_F(Export, CopiesTheWholeSiteButTheProjectFile) {
+    writeProject("h", "tajne");
+    TempDir out;
+    fs::path dest = out.path() / "eksport";
+    answers.answerFolder(true, dest.string());
+    SiteExport ex(messages);
+    ex.progress = &progress;
+    EXPECT_EQ(ex.exportSite(appDir, "Moja"), SiteExport::Outcome::Done);
+    std::map<std::string, std::string> expected = {
+        {"index.html", "<html>index</html>"}, {"o_mnie.html", "<html>o mnie</html>"},
+        {"data/pic.jpg", "new pic"},  {"data/img/deep.jpg", "deep"},
+        {"sub/inner.html", "inner"},
+    };
+    EXPECT_EQ(tree(dest), expected);
+    EXPECT_EQ(progress.shown.size(), 5u);
+    EXPECT_EQ(progress.jobSoFar, progress.total);
+}
+
+TEST_F(Export, ReplaceQuestionForExistingFiles) {
+    SiteExport ex(messages);
+    struct Case {
+        std::vector<int> answers;
+        SiteExport::Outcome outcome;
+        std::string index, pic;
+    } cases[] = {
+        {{7, 7}, SiteExport::Outcome::Done, "old index", "old pic"},
+        {{2}, SiteExport::Outcome::Cancelled, "old index", "old pic"},
+        {{6, 6}, SiteExport::Outcome::Done, "<html>index</html>", "new pic"},
+    };
+    for (const Case& c : cases) {
+        TempDir out;
+        writeFile(out.path() / "index.html", "old index");
+        writeFile(out.path() / "data/pic.jpg", "old pic");
+        answers.clear();
+        answers.answerFolder(true, out.path().string());
+        for (int a : c.answers) answers.answerMessage(a);
+        EXPECT_EQ(ex.exportSite(appDir, "Moja"), c.outcome);
+        EXPECT_EQ(readFile(out.path() / "index.html"), c.index);
+        EXPECT_EQ(readFile(out.path() / "data/pic.jpg"), c.pic);
+        EXPECT_EQ(int(answers.asked("message").size()), int(c.answers.size()));
+    }
+}
+
+TEST_F(Export, RefusedOrFailedDestinations) {
+    SiteExport ex(messages);
+    auto before = tree(app.path());
+    for (fs::path into : {site, site / "data", site / "nowy" / "folder", site / "sub" / ".." / "data"}) {
+        SCOPED_TRACE(into.string());
+        answers.clear();
+        answers.answerFolder(true, into.string());
+        EXPECT_EQ(ex.exportSite(appDir, "Moja"), SiteExport::Outcome::IntoItself);
+        ASSERT_EQ(answers.asked("message").size(), 1u);
+        EXPECT_EQ(answers.asked("message")[0].flags, 48);
+        EXPECT_EQ(tree(app.path()), before);
+    }
+    // A file where the folder should be: nothing can be copied, and the user is told.
+    TempDir out;
+    writeFile(out.path() / "plik", "x");
+    answers.clear();
+    answers.answerFolder(true, (out.path() / "plik").string());
+    EXPECT_EQ(ex.exportSite(appDir, "Moja"), SiteExport::Outcome::Incomplete);
+    ASSERT_EQ(answers.asked("message").size(), 1u);
+    EXPECT_EQ(answers.asked("message")[0].title, "Błąd"_w);
+    EXPECT_EQ(readFile(out.path() / "plik"), "x");
+
+    answers.clear();
+    answers.answerFolder(false);
+    EXPECT_EQ(ex.exportSite(appDir, "Moja"), SiteExport::Outcome::NoFolder);
+    answers.answerFolder(true, "");
+    EXPECT_EQ(ex.exportSite(appDir, "Moja"), SiteExport::Outcome::NoFolder);
+}
+
+TEST_F(Export, CdGetsTheStarterAndTheAutorunFile) {
+    writeProject("h", "tajne");
+    for (const char* f : {"start.exe", "autorun.inf"}) {
+        fs::create_directories(app.path() / "data");
+        fs::copy_file(fs::path(PUBLISH_CD_DIR) / f, app.path() / "data" / f);
+    }
+    TempDir out;
+    writeFile(out.path() / "autorun.inf", "mine");
+    answers.answerFolder(true, out.path().string());
+    SiteExport ex(messages);
+    EXPECT_EQ(ex.prepareCd(appDir, "Moja"), SiteExport::Outcome::Done);
+    EXPECT_EQ(answers.asked("message")[0].title, "Informacja:"_w);
+    EXPECT_EQ(readFile(out.path() / "autorun.inf"), "mine");  // never overwritten
+    EXPECT_EQ(readFile(out.path() / "start.exe"), readFile(fs::path(PUBLISH_CD_DIR) / "start.exe"));
+    EXPECT_FALSE(fs::exists(out.path() / "project.prj"));
+    EXPECT_EQ(readFile(out.path() / "index.html"), "<html>index</html>");
+
+    // The starter opens index.html beside it with the desktop's opener.
+    TempDir bin;
+    writeFile(bin.path() / "xdg-open", "#!/bin/sh\necho \"$1\" > \"" + (bin.path() / "opened").string() + "\"\n");
+    fs::permissions(bin.path() / "xdg-open", fs::perms::owner_all);
+    std::string cmd = "cd / && PATH='" + bin.path().string() + ":/usr/bin:/bin' '" + (out.path() / "start.exe").string() + "'";
+    EXPECT_EQ(std::system(cmd.c_str()), 0);
+    EXPECT_EQ(readFile(bin.path() / "opened"), (fs::canonical(out.path()) / "index.html").string() + "\n");
+
+    // A fresh folder gets the shipped autorun file.
+    TempDir out2;
+    answers.answerFolder(true, out2.path().string());
+    EXPECT_EQ(ex.prepareCd(appDir, "Moja"), SiteExport::Outcome::Done);
+    EXPECT_EQ(readFile(out2.path() / "autorun.inf"), "[autorun]\r\nopen=start.exe\r\nlabel=Prezentacja WWW\r\n");
+}
+
+}  // namespace

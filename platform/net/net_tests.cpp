@@ -1,0 +1,390 @@
+// The FTP client and the HTTP GET against real servers on 127.0.0.1.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QTimer>
+
+#include <chrono>
+#include <cstdlib>
+
+#include "TestServer.h"
+#include "net/FtpClient.h"
+#include "net/HttpGet.h"
+#include "text/CodePage.h"
+
+namespace fs = std::filesystem;
+using net::FtpClient;
+using net::NetError;
+using net::testing::TempDir;
+using net::testing::TestServer;
+using net::testing::readFile;
+using net::testing::writeFile;
+using namespace text::literals;
+
+namespace {
+
+std::string pattern(size_t n) {
+    std::string s(n, '\0');
+    for (size_t i = 0; i < n; ++i) s[i] = char((i * 7 + i / 251) & 0xff);
+    return s;
+}
+
+class Ftp : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { net::testing::ensureApp(); }
+
+    void start(std::vector<std::string> extra = {}) {
+        extra.push_back("--active-only");  // every transfer proves active mode
+        server = std::make_unique<TestServer>("ftp", root.path(), extra);
+        client.setHost(server->hostPort());
+        client.setUser(TestServer::user());
+        client.setPassword(TestServer::password());
+        client.setConnectTimeout(3000);
+        client.setIdleTimeout(3000);
+    }
+
+    NetError::Kind failureOf(const std::function<void()>& f) {
+        try {
+            f();
+        } catch (const NetError& e) {
+            lastMessage = e.what();
+            return e.kind();
+        }
+        ADD_FAILURE() << "no error";
+        return NetError::Kind::Busy;
+    }
+
+    TempDir root, local;
+    std::unique_ptr<TestServer> server;
+    FtpClient client;
+    std::string lastMessage;
+};
+
+TEST_F(Ftp, CommandsActOnTheServerFolders) {
+    start();
+    fs::create_directories(root.path() / "www");
+    writeFile(root.path() / "keep.txt", "x");
+    client.connect();
+    ASSERT_TRUE(client.connected());
+    EXPECT_EQ(client.currentDir(), "/");
+    auto names = client.listNames();
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"keep.txt", "www"}));
+
+    client.changeDir("www");
+    EXPECT_EQ(client.currentDir(), "/www");
+    client.makeDir("site");
+    client.changeDir("site");
+    EXPECT_TRUE(client.listNames().empty());
+
+    std::string body = pattern(300000);
+    writeFile(local.path() / "page.html", body);
+    client.store(local.path() / "page.html", "index.html");
+    EXPECT_EQ(readFile(root.path() / "www/site/index.html"), body);
+
+    // Binary mode: CR LF and lone LF come through untouched.
+    writeFile(local.path() / "crlf.bin", "a\r\nb\nc\r");
+    client.store(local.path() / "crlf.bin", "crlf.bin");
+    EXPECT_EQ(readFile(root.path() / "www/site/crlf.bin"), "a\r\nb\nc\r");
+
+    client.store(local.path() / "crlf.bin", "crlf.bin", /*append=*/true);
+    EXPECT_EQ(readFile(root.path() / "www/site/crlf.bin"), "a\r\nb\nc\ra\r\nb\nc\r");
+
+    client.rename("index.html", "index2.html");
+    EXPECT_FALSE(fs::exists(root.path() / "www/site/index.html"));
+    EXPECT_EQ(readFile(root.path() / "www/site/index2.html"), body);
+
+    // Rename over an existing file replaces it (the server's file system allows it).
+    client.rename("crlf.bin", "index2.html");
+    EXPECT_EQ(readFile(root.path() / "www/site/index2.html"), "a\r\nb\nc\ra\r\nb\nc\r");
+
+    client.deleteFile("index2.html");
+    EXPECT_TRUE(client.listNames().empty());
+
+    client.changeDir("..");
+    EXPECT_EQ(client.currentDir(), "/www");
+    client.changeDir("/");
+    EXPECT_EQ(client.currentDir(), "/");
+    client.changeDir("www/site");
+    EXPECT_EQ(client.currentDir(), "/www/site");
+}
+
+TEST_F(Ftp, RefusedCommandsLeaveTheConnectionUsable) {
+    start();
+    client.connect();
+    EXPECT_EQ(failureOf([&] { client.changeDir("missing"); }), NetError::Kind::Refused);
+    EXPECT_EQ(client.currentDir(), "/");
+    EXPECT_EQ(failureOf([&] { client.deleteFile("missing.html"); }), NetError::Kind::Refused);
+    EXPECT_NE(lastMessage.find("550"), std::string::npos) << lastMessage;
+    fs::create_directories(root.path() / "d");
+    EXPECT_EQ(failureOf([&] { client.makeDir("d"); }), NetError::Kind::Refused);
+    EXPECT_EQ(failureOf([&] { client.rename("missing", "x"); }), NetError::Kind::Refused);
+    EXPECT_EQ(failureOf([&] { client.store(local.path() / "no-such-file", "x"); }), NetError::Kind::Local);
+    // A line break inside a name would smuggle in a second command.
+    EXPECT_EQ(failureOf([&] { client.deleteFile("a\r\nDELE b"); }), NetError::Kind::Refused);
+    EXPECT_TRUE(client.connected());
+    EXPECT_TRUE(client.listNames().size() == 1);
+}
+
+TEST_F(Ftp, PolishNamesTravelAsUtf8) {
+    start();
+    client.connect();
+    std::string name = "zażółć gęślą.html"_w;
+    writeFile(local.path() / "a", "abc");
+    client.store(local.path() / "a", name);
+    EXPECT_EQ(readFile(root.path() / fs::u8path("zażółć gęślą.html")), "abc");
+    EXPECT_EQ(client.listNames(), std::vector<std::string>{name});
+    // Names with blanks inside commands.
+    client.makeDir("nowy folder");
+    client.rename(name, "nowy folder/" + name);
+    client.changeDir("nowy folder");
+    EXPECT_EQ(client.listNames(), std::vector<std::string>{name});
+    client.deleteFile(name);
+    EXPECT_TRUE(client.listNames().empty());
+}
+
+TEST_F(Ftp, ConnectFailuresGiveTheirPolishMessages) {
+    start();
+    struct Case {
+        const char* what;
+        std::function<void(FtpClient&)> setup;
+        NetError::Kind kind;
+        std::string message;
+    };
+    TestServer mute("mute", root.path());
+    int freePort;
+    {
+        TestServer gone("mute", root.path());
+        freePort = gone.port();
+    }
+    std::vector<Case> cases = {
+        {"wrong password", [&](FtpClient& c) { c.setPassword("wrong"); }, NetError::Kind::Login,
+         "Serwer FTP odrzucił nazwę użytkownika lub hasło."_w},
+        {"nobody listening",
+         [&](FtpClient& c) { c.setHost("127.0.0.1:" + std::to_string(freePort)); }, NetError::Kind::Connect,
+         "Nie można połączyć się z serwerem FTP 127.0.0.1."_w},
+        {"server never greets",
+         [&](FtpClient& c) {
+             c.setHost(mute.hostPort());
+             c.setConnectTimeout(1000);
+             c.setIdleTimeout(1000);
+         },
+         NetError::Kind::Timeout, "Upłynął czas oczekiwania na połączenie z serwerem FTP 127.0.0.1."_w},
+        {"bad host text", [&](FtpClient& c) { c.setHost("a b"); }, NetError::Kind::Connect,
+         "Nieprawidłowy adres serwera FTP: a b."_w},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        FtpClient fresh;
+        fresh.setHost(server->hostPort());
+        fresh.setUser(TestServer::user());
+        fresh.setPassword(TestServer::password());
+        c.setup(fresh);
+        auto t0 = std::chrono::steady_clock::now();
+        EXPECT_EQ(failureOf([&] { fresh.connect(); }), c.kind);
+        EXPECT_EQ(lastMessage, c.message);
+        EXPECT_LT(std::chrono::steady_clock::now() - t0, std::chrono::seconds(10));
+        EXPECT_FALSE(fresh.connected());
+        EXPECT_EQ(failureOf([&] { fresh.listNames(); }), NetError::Kind::NotConnected);
+    }
+}
+
+TEST_F(Ftp, HostTextForms) {
+    start();
+    for (std::string host : {server->hostPort(), "ftp://" + server->hostPort() + "/", " " + server->hostPort()}) {
+        SCOPED_TRACE(host);
+        client.setHost(host);
+        client.connect();
+        EXPECT_TRUE(client.connected());
+    }
+}
+
+TEST_F(Ftp, ProxySettingsOfTheEnvironmentAreIgnored) {
+    start();
+    for (const char* var : {"ftp_proxy", "FTP_PROXY", "all_proxy", "ALL_PROXY"}) setenv(var, "http://127.0.0.1:9", 1);
+    writeFile(local.path() / "a", "abc");
+    EXPECT_NO_THROW({
+        client.connect();
+        client.store(local.path() / "a", "a");
+    });
+    for (const char* var : {"ftp_proxy", "FTP_PROXY", "all_proxy", "ALL_PROXY"}) unsetenv(var);
+    EXPECT_EQ(readFile(root.path() / "a"), "abc");
+}
+
+TEST_F(Ftp, ReconnectAndDisconnect) {
+    start();
+    client.connect();
+    client.changeDir("/");
+    client.connect();  // connecting again starts afresh
+    EXPECT_TRUE(client.connected());
+    client.disconnect();
+    EXPECT_FALSE(client.connected());
+    EXPECT_EQ(failureOf([&] { client.listNames(); }), NetError::Kind::NotConnected);
+    client.connect();
+    EXPECT_TRUE(client.listNames().empty());
+}
+
+TEST_F(Ftp, WorkEventsFollowTheTransfer) {
+    start();
+    const size_t size = 5 * 1024 * 1024;
+    writeFile(local.path() / "big", pattern(size));
+    std::vector<std::string> order;
+    std::int64_t expected = -1, last = 0;
+    bool monotonic = true;
+    client.setEvents({[&](std::int64_t n) {
+                          order.push_back("begin");
+                          expected = n;
+                      },
+                      [&](std::int64_t n) {
+                          // A progress window lets pending events be processed here.
+                          QCoreApplication::processEvents();
+                          if (order.back() != "work") order.push_back("work");
+                          monotonic = monotonic && n >= last;
+                          last = n;
+                      },
+                      [&] { order.push_back("end"); }});
+    int ticks = 0;
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
+    ticker.start(0);
+    client.connect();
+    client.store(local.path() / "big", "big");
+    EXPECT_GT(ticks, 0);
+    EXPECT_EQ(order, (std::vector<std::string>{"begin", "work", "end"}));
+    EXPECT_EQ(expected, std::int64_t(size));
+    EXPECT_EQ(last, std::int64_t(size));
+    EXPECT_TRUE(monotonic);
+    EXPECT_EQ(fs::file_size(root.path() / "big"), size);
+}
+
+TEST_F(Ftp, AbortFromTheProgressEventStopsTheTransfer) {
+    start();
+    writeFile(local.path() / "big", pattern(20 * 1024 * 1024));
+    writeFile(local.path() / "small", "small");
+    bool ended = false;
+    client.setEvents({nullptr,
+                      [&](std::int64_t n) {
+                          if (n > 0) client.abort();
+                      },
+                      [&] { ended = true; }});
+    client.connect();
+    EXPECT_EQ(failureOf([&] { client.store(local.path() / "big", "big"); }), NetError::Kind::Aborted);
+    EXPECT_EQ(lastMessage, "Przesyłanie pliku zostało przerwane."_w);
+    EXPECT_TRUE(ended);
+    EXPECT_LT(fs::exists(root.path() / "big") ? fs::file_size(root.path() / "big") : 0, 20u * 1024 * 1024);
+    // The client stays usable.
+    client.setEvents({});
+    EXPECT_TRUE(client.connected());
+    client.store(local.path() / "small", "small");
+    EXPECT_EQ(readFile(root.path() / "small"), "small");
+}
+
+TEST_F(Ftp, ARequestWhileOneRunsIsRefused) {
+    start();
+    writeFile(local.path() / "big", pattern(2 * 1024 * 1024));
+    NetError::Kind during = NetError::Kind::Aborted;
+    bool asked = false;
+    client.setEvents({nullptr,
+                      [&](std::int64_t) {
+                          if (asked) return;
+                          asked = true;
+                          during = failureOf([&] { client.listNames(); });
+                      },
+                      nullptr});
+    client.connect();
+    client.store(local.path() / "big", "big");
+    EXPECT_EQ(during, NetError::Kind::Busy);
+    EXPECT_EQ(fs::file_size(root.path() / "big"), 2u * 1024 * 1024);
+}
+
+// The event loop keeps running while a call waits: a timer of the caller's
+// fires during a stalled store and aborts it long before the idle time-out.
+TEST_F(Ftp, EventLoopRunsDuringACallAndAbortsIt) {
+    start({"--stall-after", "100000"});
+    client.setIdleTimeout(20000);
+    writeFile(local.path() / "big", pattern(32 * 1024 * 1024));
+    client.connect();
+    int ticks = 0;
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        if (++ticks == 10) client.abort();
+    });
+    ticker.start(50);
+    auto t0 = std::chrono::steady_clock::now();
+    EXPECT_EQ(failureOf([&] { client.store(local.path() / "big", "big"); }), NetError::Kind::Aborted);
+    EXPECT_GE(ticks, 10);
+    EXPECT_LT(std::chrono::steady_clock::now() - t0, std::chrono::seconds(5));
+}
+
+TEST_F(Ftp, SilentServerEndsInTheIdleTimeout) {
+    start({"--stall-after", "100000"});
+    client.setIdleTimeout(1000);
+    writeFile(local.path() / "big", pattern(32 * 1024 * 1024));
+    client.connect();
+    auto t0 = std::chrono::steady_clock::now();
+    EXPECT_EQ(failureOf([&] { client.store(local.path() / "big", "big"); }), NetError::Kind::Timeout);
+    EXPECT_EQ(lastMessage, "Serwer FTP przestał odpowiadać. Połączenie zostało zamknięte."_w);
+    // curl averages the speed over a few seconds before it calls the server silent.
+    EXPECT_LT(std::chrono::steady_clock::now() - t0, std::chrono::seconds(15));
+    EXPECT_FALSE(client.connected());
+}
+
+TEST_F(Ftp, DroppedConnectionMidTransferIsAnError) {
+    start({"--drop-after", "200000"});
+    writeFile(local.path() / "big", pattern(4 * 1024 * 1024));
+    client.connect();
+    EXPECT_EQ(failureOf([&] { client.store(local.path() / "big", "big"); }), NetError::Kind::Lost);
+    EXPECT_EQ(lastMessage, "Połączenie z serwerem FTP zostało przerwane."_w);
+    EXPECT_FALSE(client.connected());
+    EXPECT_EQ(failureOf([&] { client.listNames(); }), NetError::Kind::NotConnected);
+}
+
+class Http : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { net::testing::ensureApp(); }
+    TempDir root;
+};
+
+TEST_F(Http, GetReturnsTheBodyOrFails) {
+    std::string body = pattern(100000);
+    writeFile(root.path() / "data.dat", body);
+    writeFile(root.path() / "empty.dat", "");
+    TestServer server("http", root.path());
+    std::string base = "http://" + server.hostPort() + "/";
+    setenv("http_proxy", "http://127.0.0.1:9", 1);
+    EXPECT_EQ(net::httpGet(base + "data.dat"), body);
+    EXPECT_EQ(net::httpGet(base + "empty.dat"), "");
+    unsetenv("http_proxy");
+
+    int freePort;
+    {
+        TestServer gone("mute", root.path());
+        freePort = gone.port();
+    }
+    TestServer mute("mute", root.path());
+    struct Case {
+        std::string url;
+        NetError::Kind kind;
+        int code;
+    };
+    for (const Case& c : std::vector<Case>{
+             {base + "missing.dat", NetError::Kind::Http, 404},
+             {"http://127.0.0.1:" + std::to_string(freePort) + "/x", NetError::Kind::Connect, 0},
+             {"http://" + mute.hostPort() + "/x", NetError::Kind::Timeout, 0},
+             {"file:///etc/passwd", NetError::Kind::Connect, 0},
+         }) {
+        SCOPED_TRACE(c.url);
+        try {
+            net::HttpOptions o;
+            o.idleTimeoutMs = 1000;
+            net::httpGet(c.url, o);
+            ADD_FAILURE() << "no error";
+        } catch (const NetError& e) {
+            EXPECT_EQ(e.kind(), c.kind) << e.what();
+            EXPECT_EQ(e.code(), c.code);
+            EXPECT_FALSE(std::string(e.what()).empty());
+        }
+    }
+}
+
+}  // namespace
