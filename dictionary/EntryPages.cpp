@@ -38,6 +38,8 @@ bool unsafe(unsigned char c, bool first) {
 
 std::string EntryPages::pageName(const std::string& headword) {
     static const char hex[] = "0123456789ABCDEF";
+    // An empty headword: a "%" that no escape of another name can give.
+    if (headword.empty()) return "%.html";
     std::string name;
     for (std::size_t i = 0; i < headword.size(); ++i) {
         auto c = static_cast<unsigned char>(headword[i]);

@@ -7,7 +7,7 @@
 // digits of their Windows-1250 byte: "/", "\", control characters, the
 // characters * ? " < > | :, "%" itself, and a "." at the start (so that no
 // name is "." or "..", or hidden). A name longer than the file system takes
-// is cut and given a checksum. So a page is always a plain file inside
+// is cut and given a checksum; an empty headword gives "%.html". So a page is always a plain file inside
 // wyrazy/, whatever the headword holds.
 #include <filesystem>
 #include <string>

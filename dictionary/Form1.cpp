@@ -223,7 +223,14 @@ void Form1::lstWort_Click() {
                                               : std::string();
     EntryPages pages(folder);
     fs::path page;
-    if (!pages.write(w, body, page)) return;
+    if (!pages.write(w, body, page)) {
+        // Said once: every keystroke would run into it again.
+        if (!pageWriteWarned_)
+            warn("Nie można zapisać strony hasła w folderze wyrazy. Sprawdź, czy folder programu nie jest "
+                 "tylko do odczytu."_w);
+        pageWriteWarned_ = true;
+        return;
+    }
     WebBrowser1->navigate(page.string());
     pages.list(w);
 }

@@ -79,6 +79,7 @@ private:
     void placeCommandLabels();
     bool following_ = false;
     bool keepSelection_ = false;
+    bool pageWriteWarned_ = false;
 };
 
 }  // namespace dictionary

@@ -190,6 +190,36 @@ TEST_F(Fixture, MissingOrDamagedFilesAreReportedAndTheWindowWorks) {
     }
 }
 
+TEST_F(Fixture, MoreHeadwordsThanTheCountHolds) {
+    std::vector<std::pair<std::string, std::string>> base;
+    for (int i = 0; i < 32800; ++i) {
+        char h[16];
+        std::snprintf(h, sizeof h, "w%05d", i);
+        base.push_back({h, "<b>x</b>"});
+    }
+    writeBase(base);
+    Form1& f = open();
+    EXPECT_EQ(f.lstWort->listCount(), 32800);  // nothing left out
+    EXPECT_EQ(program->intIloscWyrazow, 32767);  // the 16-bit count stops at its limit
+    EXPECT_EQ(f.lblIloscWyrazow->caption(), "Znaleziono wyrazów: 32800"_w);
+}
+
+TEST_F(Fixture, PageThatCannotBeWrittenIsReportedOnce) {
+    fs::remove_all(folder / "wyrazy");
+    text::writeFile(folder / "wyrazy", "not a folder");
+    Form1& f = open();
+    f.lstWort->setText("Haus");
+    f.lstWort->setText("Zug");
+    ASSERT_EQ(messages().size(), 1u);
+    EXPECT_NE(messages()[0].find("wyrazy"), std::string::npos);
+    EXPECT_EQ(shownPath(f), fs::absolute(folder / "3.dat").string());
+    EXPECT_FALSE(fs::exists(folder / "usun.dat"));
+    // A missing folder is made again.
+    fs::remove(folder / "wyrazy");
+    f.lstWort->setText("Haus");
+    EXPECT_EQ(shownPath(f), pagePath("Haus"));
+}
+
 TEST_F(Fixture, SelectingAHeadwordWritesAndShowsItsPage) {
     Form1& f = open();
     f.lstWort->setText("Haus");
@@ -240,6 +270,7 @@ TEST_F(Fixture, UnsafeHeadwordsStayInsideWyrazy) {
         {"50%", "50%25.html"},
         {"km/h", "km%2Fh.html"},
         {"Mädchen"_w, "Mädchen.html"_w},
+        {"", "%.html"},
     };
     std::vector<std::pair<std::string, std::string>> base;
     for (const auto& c : cases) {

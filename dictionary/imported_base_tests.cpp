@@ -78,7 +78,9 @@ TEST_F(ImportedBase, FilesKeepTheFormatsTheLookupReliesOn) {
         ASSERT_FALSE(h.empty()) << i;
         ASSERT_EQ(h.find(' '), std::string::npos) << h;
         ASSERT_EQ(l.compare(0, h.size() + 1, h + " "), 0) << l;  // parallel files
-        if (i > 0) ASSERT_LE(text::collate(heads[i - 1], h), 0) << heads[i - 1] << " / " << h;
+        if (i > 0) {
+            ASSERT_LE(text::collate(heads[i - 1], h), 0) << heads[i - 1] << " / " << h;
+        }
         for (unsigned char c : l) {
             // No control characters, no bytes Windows-1250 leaves undefined.
             ASSERT_TRUE(c >= 0x20 && c != 0x81 && c != 0x83 && c != 0x88 && c != 0x90 && c != 0x98) << l;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -48,8 +49,10 @@ void Application::processEvents() {
 
 void Application::end() {
     gEnd = true;
-    for (Form* f : forms())
+    for (Form* f : forms()) {
+        if (f->impl().loop) f->impl().loop->quit();
         if (QWidget* w = windowOf(*f)) w->hide();
+    }
     QCoreApplication::exit(0);
 }
 

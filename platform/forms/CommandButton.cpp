@@ -2,7 +2,6 @@
 
 #include <QPixmap>
 #include <QPushButton>
-#include <QShortcut>
 
 #include "forms/EventBridge.h"
 #include "forms/QtAccess.h"
@@ -34,29 +33,30 @@ std::string CommandButton::caption() const { return caption_; }
 void CommandButton::setDefault(bool on) {
     default_ = on;
     buttonOf(*this)->setDefault(on);
+    auto& f = form().impl();
     if (on) {
-        auto* enter = new QShortcut(QKeySequence(Qt::Key_Return), buttonOf(*this)->window());
-        auto* enter2 = new QShortcut(QKeySequence(Qt::Key_Enter), buttonOf(*this)->window());
-        for (auto* s : {enter, enter2}) {
-            s->setContext(Qt::WindowShortcut);
-            QObject::connect(s, &QShortcut::activated, impl().bridge, [this] {
-                if (default_ && enabled()) press();
-            });
-            QObject::connect(impl().bridge, &QObject::destroyed, s, &QObject::deleteLater);
-        }
+        if (f.defaultButton && f.defaultButton != this) static_cast<CommandButton*>(f.defaultButton)->default_ = false;
+        f.defaultButton = this;
+    } else if (f.defaultButton == this) {
+        f.defaultButton = nullptr;
     }
 }
 
 void CommandButton::setCancel(bool on) {
     cancel_ = on;
+    auto& f = form().impl();
     if (on) {
-        auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), buttonOf(*this)->window());
-        esc->setContext(Qt::WindowShortcut);
-        QObject::connect(esc, &QShortcut::activated, impl().bridge, [this] {
-            if (cancel_ && enabled()) press();
-        });
-        QObject::connect(impl().bridge, &QObject::destroyed, esc, &QObject::deleteLater);
+        if (f.cancelButton && f.cancelButton != this) static_cast<CommandButton*>(f.cancelButton)->cancel_ = false;
+        f.cancelButton = this;
+    } else if (f.cancelButton == this) {
+        f.cancelButton = nullptr;
     }
+}
+
+CommandButton::~CommandButton() {
+    auto& f = form().impl();
+    if (f.defaultButton == this) f.defaultButton = nullptr;
+    if (f.cancelButton == this) f.cancelButton = nullptr;
 }
 
 bool CommandButton::setPicture(const std::string& path) {

@@ -116,17 +116,22 @@ namespace {
 void applyColors(Control::Impl& d) {
     if (!d.widget) return;
     QPalette p = d.widget->palette();
+    // Active and inactive only: a disabled control keeps the disabled look.
+    auto set = [&p](QPalette::ColorRole role, const QColor& c) {
+        p.setColor(QPalette::Active, role, c);
+        p.setColor(QPalette::Inactive, role, c);
+    };
     if (d.foreSet) {
         QColor c = toQColor(d.fore);
-        p.setColor(QPalette::WindowText, c);
-        p.setColor(QPalette::Text, c);
-        p.setColor(QPalette::ButtonText, c);
+        set(QPalette::WindowText, c);
+        set(QPalette::Text, c);
+        set(QPalette::ButtonText, c);
     }
     if (d.backSet) {
         QColor c = toQColor(d.back);
-        p.setColor(QPalette::Window, c);
-        p.setColor(QPalette::Base, c);
-        p.setColor(QPalette::Button, c);
+        set(QPalette::Window, c);
+        set(QPalette::Base, c);
+        set(QPalette::Button, c);
     }
     d.widget->setPalette(p);
 }

@@ -2,10 +2,12 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QPlainTextEdit>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include "forms/CommandButton.h"
 #include "forms/FormEvents.h"
 #include "forms/QtAccess.h"
 
@@ -24,7 +26,19 @@ bool formKeyDown(Control& c, int& code, int shift) {
     return true;
 }
 
+bool pressFormButton(Form& form, int code, QObject* watched) {
+    if (code != key::Return && code != key::Escape) return false;
+    auto& f = form.impl();
+    Control* b = code == key::Return ? f.defaultButton : f.cancelButton;
+    if (!b || !b->enabled() || !b->visible()) return false;
+    if (code == key::Return && (qobject_cast<QAbstractButton*>(watched) || qobject_cast<QPlainTextEdit*>(watched)))
+        return false;
+    static_cast<CommandButton*>(b)->press();
+    return true;
+}
+
 namespace {
+
 // The character a key event types, in Windows-1250; 0 when none.
 int asciiOf(QKeyEvent* k) {
     switch (k->key()) {
@@ -127,6 +141,7 @@ bool EventBridge::eventFilter(QObject* watched, QEvent* event) {
             if (auto fn = c_.onKeyDown) fn(code, sh);
             if (!alive) return true;
             if (code == 0) return true;
+            if (pressFormButton(f, code, watched)) return true;
         }
         int ascii = asciiOf(k);
         if (ascii == 0 && !k->text().isEmpty() && k->text()[0].unicode() >= 32 &&

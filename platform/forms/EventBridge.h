@@ -6,6 +6,7 @@
 
 namespace forms {
 class Control;
+class Form;
 namespace detail {
 
 class EventBridge : public QObject {
@@ -21,6 +22,10 @@ private:
     Control& c_;
     bool replaying_ = false;
 };
+
+// Enter and Esc press the form's default and cancel buttons; true when one
+// was pressed. `focus` is the widget the key came to (null: the window).
+bool pressFormButton(Form& f, int code, QObject* focus);
 
 // Runs the form-level key handlers; false when the key was consumed.
 bool formKeyDown(Control& c, int& code, int shift);

@@ -188,6 +188,12 @@ void finishUnload(Form& f, Form::Impl& d) {
 
 bool Form::unload() {
     if (!d_->loaded) return true;
+    if (d_->unloading) return false;  // asked again from its own unload handlers
+    struct Guard {
+        bool& flag;
+        explicit Guard(bool& f) : flag(f) { flag = true; }
+        ~Guard() { flag = false; }
+    } guard(d_->unloading);
     bool cancel = false;
     onQueryUnload(cancel, false);
     if (cancel) return false;
@@ -200,18 +206,26 @@ bool Form::unload() {
 
 bool FormEvents::userClose(Form& f) {
     if (!f.d_->loaded) return true;
+    if (f.d_->unloading) return false;
+    bool cancel = false;
     if (f.d_->modal) {
         // Closing a modal window is a cancel; the form stays loaded.
+        f.onQueryUnload(cancel, true);
+        if (cancel) return false;
         f.d_->modalResult = f.d_->modalResult ? f.d_->modalResult : 2;
         if (f.d_->loop) f.d_->loop->quit();
         return true;
     }
-    bool cancel = false;
+    f.d_->unloading = true;
+    struct Reset {
+        bool& flag;
+        ~Reset() { flag = false; }
+    } reset{f.d_->unloading};
     f.onQueryUnload(cancel, true);
     if (cancel) return false;
     f.onUnload(cancel);
     if (cancel) return false;
-    if (!f.d_->loaded) return true;  // the handler ended the program
+    if (!f.d_->loaded) return true;  // its handlers unloaded it already
     f.destroyControls();
     finishUnload(f, *f.d_);
     return true;

@@ -10,7 +10,9 @@
 // when needed and shows the window modeless, or brings an open window to the
 // front; showModal() shows it modal and returns the modal result (1 OK, 2
 // Cancel, 0 when closed otherwise). Setting modalResult() to a non-zero value
-// while shown modal closes the window (it is hidden, not unloaded).
+// while shown modal closes the window (it is hidden, not unloaded); the
+// window's close box on a modal form runs onQueryUnload (which may cancel)
+// and gives the result 2.
 //
 // Positions and sizes are in the form's scale: twips (15 to a pixel) or
 // pixels. Texts are Windows-1250 bytes.

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 
+#include "forms/EventBridge.h"
 #include "forms/FormEvents.h"
 #include "forms/QtAccess.h"
 
@@ -37,7 +38,8 @@ void FormWindow::changeEvent(QEvent* e) {
 
 void FormWindow::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
-    if (form_) FormEvents::shown(*form_);
+    // Becoming visible, not coming back from the task bar.
+    if (form_ && !e->spontaneous()) FormEvents::shown(*form_);
 }
 
 void FormWindow::keyPressEvent(QKeyEvent* e) {
@@ -45,6 +47,7 @@ void FormWindow::keyPressEvent(QKeyEvent* e) {
     if (form_ && focusWidget() == nullptr) {
         int code = keyCodeOf(e->key());
         if (code) FormEvents::keyDown(*form_, code, shiftOf(e->modifiers()));
+        if (code && pressFormButton(*form_, code, nullptr)) return;
     }
     QWidget::keyPressEvent(e);
 }

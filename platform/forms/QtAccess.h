@@ -71,6 +71,7 @@ struct Form::Impl {
     QPointer<detail::FormClient> client;
     bool loaded = false;
     bool loading = false;
+    bool unloading = false;
     std::string caption;
     QIcon icon;
     QPixmap picture;
@@ -86,6 +87,9 @@ struct Form::Impl {
     int modalResult = 0;
     QEventLoop* loop = nullptr;
     QPointer<QWidget> menuBar;
+    // The buttons Enter and Esc press, wherever the focus is on the form.
+    Control* defaultButton = nullptr;
+    Control* cancelButton = nullptr;
 };
 
 // Attaches a control's widget: places it in its container (or the form's

@@ -1,6 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QLabel>
+
 #include "forms/Application.h"
+#include "forms/CheckBox.h"
+#include "forms/ComboBox.h"
+#include "forms/Frame.h"
+#include "forms/OptionButton.h"
+#include "forms/QtAccess.h"
 #include "forms/CommandButton.h"
 #include "forms/Form.h"
 #include "forms/Label.h"
@@ -145,6 +152,10 @@ TEST_F(FormsTest, ModalResultReturnsFromShowModal) {
         drive::click(*p->ok);
     });
     EXPECT_EQ(f.showModal(), 2);
+    // The close box cancels a modal dialog.
+    drive::setModalHook([](Form& m) { drive::closeByUser(m); });
+    EXPECT_EQ(f.showModal(), 2);
+    EXPECT_TRUE(f.isLoaded());
     drive::setModalHook(nullptr);
     f.unload();
 }
@@ -308,6 +319,90 @@ TEST_F(FormsTest, TimerFiresWhileEnabled) {
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
     EXPECT_EQ(n, 1);
+}
+
+TEST_F(FormsTest, EnterAndEscPressTheDefaultAndCancelButtons) {
+    Probe f(Scale::Pixels);
+    f.load();
+    auto* cancel = f.add<CommandButton>("cmdCancel");
+    std::vector<std::string> pressed;
+    f.ok->onClick = [&] { pressed.push_back("ok"); };
+    cancel->onClick = [&] { pressed.push_back("cancel"); };
+    f.ok->setDefault(true);
+    cancel->setCancel(true);
+    f.show();
+    f.box->setFocus();
+    drive::pressKey(*f.box, key::Return);
+    drive::pressKey(*f.box, key::Escape);
+    drive::pressKey(*cancel, key::Return);  // Enter on a focused button is the button's
+    EXPECT_EQ(pressed, (std::vector<std::string>{"ok", "cancel"}));
+    // With key preview the form's handler comes first and may take the key.
+    f.setKeyPreview(true);
+    f.previewKeys.clear();
+    drive::pressKey(*f.box, key::F12);
+    EXPECT_EQ(pressed.size(), 2u);
+    f.unload();
+}
+
+TEST_F(FormsTest, OptionGroupsCheckBoxesAndCombos) {
+    Probe f;
+    f.show();
+    auto* frame = f.add<Frame>("Frame1");
+    frame->move(3000, 150, 3000, 2000);
+    frame->setCaption("Szukaj wyrazu:"_w);
+    std::vector<OptionButton*> inFrame;
+    for (int i = 0; i < 3; ++i) {
+        inFrame.push_back(f.add<OptionButton>("Option" + std::to_string(i + 1), frame));
+        inFrame.back()->move(100, 300 + i * 400, 2500, 300);
+    }
+    auto* onForm = f.add<OptionButton>("OptionForm");
+    onForm->setValue(true);
+    int clicks = 0;
+    inFrame[2]->onClick = [&] { ++clicks; };
+    inFrame[1]->setValue(true);
+    inFrame[2]->setValue(true);
+    EXPECT_FALSE(inFrame[1]->value());
+    EXPECT_TRUE(inFrame[2]->value());
+    EXPECT_TRUE(onForm->value());  // another container: another group
+    EXPECT_EQ(clicks, 1);
+
+    auto* check = f.add<CheckBox>("Check1");
+    int checks = 0;
+    check->onClick = [&] { ++checks; };
+    check->setValue(1);
+    EXPECT_TRUE(check->checked());
+    check->setValue(0);
+    EXPECT_EQ(checks, 2);
+
+    auto* combo = f.add<ComboBox>("Combo1", nullptr, ComboBox::Style::DropDownList, true);
+    for (const char* s : {"rzeczownik", "czasownik", "przymiotnik"}) combo->addItem(s);
+    EXPECT_EQ(combo->list(0), "czasownik");
+    EXPECT_EQ(combo->list(2), "rzeczownik");
+    combo->setText("PRZYMIOTNIK");
+    EXPECT_EQ(combo->text(), "przymiotnik");
+    combo->setText("nic");
+    EXPECT_EQ(combo->listIndex(), 1);
+    auto* edit = f.add<ComboBox>("Combo2");
+    int changes = 0;
+    edit->onChange = [&] { ++changes; };
+    edit->addItem("Arial");
+    edit->setText("Verdana");
+    EXPECT_EQ(edit->text(), "Verdana");
+    EXPECT_EQ(changes, 1);
+}
+
+TEST_F(FormsTest, HostsAWidgetMadeElsewhere) {
+    Probe f;
+    f.show();
+    auto* label = new QLabel(QStringLiteral("hosted"));
+    auto* hosted = f.add<HostedControl>("zorbLink1", label);
+    hosted->move(150, 3000, 1500, 300);
+    EXPECT_EQ(label->parentWidget(), clientOf(f));
+    EXPECT_EQ(label->geometry(), QRect(10, 200, 100, 20));
+    QPointer<QLabel> alive(label);
+    f.unload();
+    drive::processEvents();
+    EXPECT_TRUE(alive.isNull());  // freed with the window
 }
 
 }  // namespace
