@@ -12,6 +12,7 @@
 #include "forms/Label.h"
 #include "forms/MainMenu.h"
 #include "forms/MenuItem.h"
+#include "forms/ScriptedAnswers.h"
 #include "forms/SpeedButton.h"
 #include "pageeditor/app/LanguagePack.h"
 #include "text/LineFile.h"
@@ -114,6 +115,8 @@ TEST_F(LanguagePackTest, BadIndexesEndTheRoutineKeepingWhatWasApplied) {
         {{"#Win:", "0", "A", "", "1", "applied", "", "1a", "x", "", "}"}},      // not a number
         {{"#Win:", "0", "A", "", "1", "applied", "", "#Win:", "7", "B", ""}},    // truncated block
     };
+    forms::ScriptedAnswers answers;
+    forms::setModal(&answers);
     for (auto& c : cases) {
         a.SpeedButton1->setCaption("&OK");
         std::vector<std::string> lines{"[pack]", "T"};
@@ -123,6 +126,9 @@ TEST_F(LanguagePackTest, BadIndexesEndTheRoutineKeepingWhatWasApplied) {
     }
     EXPECT_THROW(loadLANG(pack({"[pack]", "T", "#Win:", "2", "no such form", ""}), owned()), LanguagePackError);
     EXPECT_THROW(loadLANG(files::platformName(dir / "missing.lng"), owned()), LanguagePackError);
+    // No message reaches the user, not even the count of lines read.
+    EXPECT_TRUE(answers.asked().empty());
+    forms::setModal(nullptr);
 }
 
 TEST_F(LanguagePackTest, WritingAndReadingBackLeavesEveryCaption) {
