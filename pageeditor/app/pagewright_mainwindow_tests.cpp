@@ -286,6 +286,13 @@ TEST_F(MainWindow, EditCommandsFollowTheActiveFrame) {
     m.ActionList1->updateAll();
     EXPECT_TRUE(m.EditCut1->enabled() && m.EditPaste1->enabled());
     EXPECT_TRUE(m.WindowCascade1->enabled());
+
+    // The frame sets the client size of its document window (the page-size choice).
+    TMDIChild& w = *m.activeDocument();
+    m.MdiArea1->setChildClientSize(w, 640, 400);
+    forms::drive::processEvents();
+    EXPECT_EQ(w.clientWidth(), 640);
+    EXPECT_EQ(w.clientHeight(), 400);
 }
 
 TEST_F(MainWindow, MenuCommandsReachTheActiveFrameOnly) {

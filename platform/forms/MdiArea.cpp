@@ -91,6 +91,17 @@ void MdiArea::activateChild(Form& child) {
         if (c.form == &child && c.sub) areaOf(*this)->setActiveSubWindow(c.sub);
 }
 
+void MdiArea::setChildClientSize(Form& child, int width, int height) {
+    QWidget* client = clientOf(child);
+    for (const auto& c : a_->children) {
+        if (c.form != &child || !c.sub || !client) continue;
+        QSize now = client->size();
+        QSize want(child.toPixels(width), child.toPixels(height));
+        if (c.sub->isMaximized() || c.sub->isMinimized()) c.sub->showNormal();
+        c.sub->resize(c.sub->size() + (want - now));
+    }
+}
+
 void MdiArea::cascade() { areaOf(*this)->cascadeSubWindows(); }
 
 namespace {

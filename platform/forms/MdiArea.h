@@ -26,6 +26,9 @@ public:
     // has the focus), or null.
     Form* activeChild() const;
     void activateChild(Form& child);
+    // Sizes a child window so that its client area has the given size (the
+    // child form's scale).
+    void setChildClientSize(Form& child, int width, int height);
 
     void cascade();
     // One window above another, each as wide as the area.
