@@ -32,7 +32,12 @@ Action::Action(Form& form, std::string name, ActionList* list)
 
 Action::~Action() {
     if (d_->list) d_->list->remove(this);
-    if (d_->action) d_->action->deleteLater();
+    if (d_->action) {
+        // The action may still be inside one of its own events: it goes later,
+        // but from now on it reaches nothing of this object.
+        d_->action->disconnect();
+        d_->action->deleteLater();
+    }
 }
 
 void Action::setCaption(const std::string& caption) {

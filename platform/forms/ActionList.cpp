@@ -25,7 +25,11 @@ ActionList::ActionList(Form& form, std::string name)
 }
 
 ActionList::~ActionList() {
-    if (d_->idle) d_->idle->deleteLater();
+    if (d_->idle) {
+        d_->idle->stop();
+        d_->idle->disconnect();
+        d_->idle->deleteLater();
+    }
 }
 
 void ActionList::remove(Action* a) { actions_.erase(std::remove(actions_.begin(), actions_.end(), a), actions_.end()); }

@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <vector>
+
 #include "forms/Action.h"
 #include "forms/MainMenu.h"
 #include "forms/MenuItem.h"
@@ -23,10 +25,6 @@ struct MainMenu::Impl {
     QPointer<QMenuBar> bar;
 };
 
-struct PopupMenu::Impl {
-    QPointer<QMenu> menu;
-};
-
 struct MenuItem::Impl {
     // The menu this item stands in, and the item's own action (replaced by
     // the command's action when bound to one).
@@ -37,6 +35,12 @@ struct MenuItem::Impl {
     QPointer<QMenu> submenu;  // made when the first child item is added
     Action* bound = nullptr;
     std::string caption;
+    QMetaObject::Connection trigger;
+};
+
+struct PopupMenu::Impl {
+    QPointer<QMenu> menu;
+    std::vector<QMetaObject::Connection> attached;
 };
 
 // The menu that children of `item` go into, made on first use.

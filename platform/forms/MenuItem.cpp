@@ -53,12 +53,13 @@ MenuItem::MenuItem(Form& form, std::string name, MenuItem& parent)
 
 void MenuItem::init() {
     d_->shown = d_->own;
-    QObject::connect(d_->own, &QAction::triggered, d_->own, [this] {
+    d_->trigger = QObject::connect(d_->own, &QAction::triggered, d_->own, [this] {
         if (onClick) onClick();
     });
 }
 
 MenuItem::~MenuItem() {
+    if (d_->own) QObject::disconnect(d_->trigger);
     if (d_->own && d_->own != (d_->submenu ? d_->submenu->menuAction() : nullptr)) d_->own->deleteLater();
     if (d_->submenu) d_->submenu->deleteLater();
 }

@@ -14,6 +14,7 @@ PopupMenu::PopupMenu(Form& form, std::string name)
 }
 
 PopupMenu::~PopupMenu() {
+    for (auto& c : d_->attached) QObject::disconnect(c);
     if (d_->menu) d_->menu->deleteLater();
 }
 
@@ -21,7 +22,8 @@ void PopupMenu::attachTo(Control& control) {
     QWidget* w = widgetOf(control);
     if (!w) return;
     w->setContextMenuPolicy(Qt::CustomContextMenu);
-    QObject::connect(w, &QWidget::customContextMenuRequested, d_->menu, [this](const QPoint&) { popup(); });
+    d_->attached.push_back(
+        QObject::connect(w, &QWidget::customContextMenuRequested, d_->menu, [this](const QPoint&) { popup(); }));
     // Shortcuts of the menu's items work while the control has the focus.
     for (QAction* a : d_->menu->actions()) {
         a->setShortcutContext(Qt::WidgetWithChildrenShortcut);

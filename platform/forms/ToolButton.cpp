@@ -18,6 +18,7 @@ struct ToolButton::Impl {
     QPointer<QAction> shown;
     Action* bound = nullptr;
     std::string caption, hint;
+    QMetaObject::Connection trigger;
 };
 
 ToolButton::ToolButton(Form& form, std::string name, ToolBar& bar, Style style)
@@ -26,12 +27,13 @@ ToolButton::ToolButton(Form& form, std::string name, ToolBar& bar, Style style)
     d_->qbar = static_cast<QToolBar*>(widgetOf(bar));
     d_->own = style == Style::Separator ? d_->qbar->addSeparator() : d_->qbar->addAction(QString());
     d_->shown = d_->own;
-    QObject::connect(d_->own, &QAction::triggered, d_->own, [this] {
+    d_->trigger = QObject::connect(d_->own, &QAction::triggered, d_->own, [this] {
         if (onClick) onClick();
     });
 }
 
 ToolButton::~ToolButton() {
+    QObject::disconnect(d_->trigger);
     if (d_->own) d_->own->deleteLater();
 }
 
