@@ -31,11 +31,17 @@ void eachLine(const std::string& bytes, Fn fn) {
         p = (*q == '\r' && q + 1 < end && q[1] == '\n') ? q + 2 : q + 1;
     }
 }
+// The file's bytes, read afresh on every call into one buffer that is kept:
+// a fresh buffer of a few megabytes costs more in page faults than reading.
+std::string& buffer() {
+    static std::string bytes;
+    return bytes;
+}
 }  // namespace
 
 EntryFile::Result EntryFile::findLine(const std::filesystem::path& file, const std::string& headword,
                                       std::string& line) {
-    std::string bytes;
+    std::string& bytes = buffer();
     if (!text::readFile(file, bytes)) return Result::Unreadable;
     Result r = Result::NotFound;
     const std::size_t n = headword.size();
@@ -52,7 +58,7 @@ EntryFile::Result EntryFile::findLine(const std::filesystem::path& file, const s
 
 EntryFile::Result EntryFile::lineAt(const std::filesystem::path& file, int index, std::string& line) {
     if (index < 0) return Result::NotFound;
-    std::string bytes;
+    std::string& bytes = buffer();
     if (!text::readFile(file, bytes)) return Result::Unreadable;
     int i = 0;
     Result r = Result::NotFound;

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "dictionary/EntryFile.h"
 #include "dictionary/Form1.h"
 #include "dictionary/Program.h"
 #include "forms/Application.h"
@@ -83,5 +84,22 @@ void BM_PrefixSearchKeystroke(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PrefixSearchKeystroke)->Unit(benchmark::kMillisecond);
+
+// The parts of a keystroke: finding the entry line of a headword near the
+// end of a.dat, and showing a written page.
+void BM_EntryLineNearTheEnd(benchmark::State& state) {
+    Setup& s = setup();
+    std::string line;
+    for (auto _ : state) benchmark::DoNotOptimize(EntryFile::findLine(s.folder / "a.dat", "Zypresse", line));
+}
+BENCHMARK(BM_EntryLineNearTheEnd)->Unit(benchmark::kMillisecond);
+
+void BM_ShowEntryPage(benchmark::State& state) {
+    Form1& f = setup().program->form1();
+    f.lstWort->setText("Haus");
+    std::string page = f.WebBrowser1->locationPath();
+    for (auto _ : state) f.WebBrowser1->navigate(page);
+}
+BENCHMARK(BM_ShowEntryPage)->Unit(benchmark::kMillisecond);
 
 }  // namespace

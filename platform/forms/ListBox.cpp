@@ -3,6 +3,7 @@
 #include <QAbstractListModel>
 #include <QListView>
 #include <QScrollBar>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -14,31 +15,31 @@ namespace forms {
 
 struct ListBox::Model : QAbstractListModel {
     explicit Model(ListBox& owner) : owner_(owner) {}
-    int rowCount(const QModelIndex& parent) const override {
-        return parent.isValid() ? 0 : owner_.listCount();
-    }
+    // The rows the view was last told of; the items may be ahead of it
+    // until the next notification.
+    int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : rows_; }
     QVariant data(const QModelIndex& index, int role) const override {
-        if (role != Qt::DisplayRole || !index.isValid() || index.row() >= owner_.listCount()) return {};
+        if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rows_ ||
+            index.row() >= static_cast<int>(owner_.items_.size()))
+            return {};
         return qs(owner_.items_[static_cast<std::size_t>(index.row())]);
-    }
-    void insertRowAt(int row, const std::function<void()>& change) {
-        beginInsertRows({}, row, row);
-        change();
-        endInsertRows();
     }
     void removeRowAt(int row, const std::function<void()>& change) {
         beginRemoveRows({}, row, row);
         change();
+        rows_ = static_cast<int>(owner_.items_.size());
         endRemoveRows();
     }
     void resetWith(const std::function<void()>& change) {
         beginResetModel();
         change();
+        rows_ = static_cast<int>(owner_.items_.size());
         endResetModel();
     }
     void changed(int row) { emit dataChanged(index(row), index(row)); }
 
     ListBox& owner_;
+    int rows_ = 0;
 };
 
 namespace {
@@ -74,54 +75,69 @@ ListBox::ListBox(Form& form, std::string name, Control* container, bool sorted)
 
 ListBox::~ListBox() = default;
 
-int ListBox::addItem(const std::string& item) {
-    int pos = listCount();
-    if (sorted_ && !items_.empty() && before(item, items_.back()))
-        pos = static_cast<int>(std::upper_bound(items_.begin(), items_.end(), item, before) - items_.begin());
-    return addItem(item, pos);
+void ListBox::addItem(const std::string& item) {
+    if (!sorted_ || (pending_.empty() && (items_.empty() || !before(item, items_.back())))) {
+        // In order (or unsorted): it goes at the end.
+        items_.push_back(item);
+        if (!data_.empty()) data_.push_back(0);
+    } else {
+        pending_.push_back(item);
+    }
+    changed();
 }
 
-int ListBox::addItem(const std::string& item, int index) {
+void ListBox::addItem(const std::string& item, int index) {
     if (sorted_) {
-        // A sorted list finds the place itself: after the items equal to it.
-        index = static_cast<int>(std::upper_bound(items_.begin(), items_.end(), item, before) - items_.begin());
+        addItem(item);
+        return;
     }
-    index = std::clamp(index, 0, listCount());
-    model_->insertRowAt(index, [&] {
-        items_.insert(items_.begin() + index, item);
-        if (!data_.empty()) data_.insert(data_.begin() + index, 0);
-    });
+    settle();
+    index = std::clamp(index, 0, static_cast<int>(items_.size()));
+    items_.insert(items_.begin() + index, item);
+    if (!data_.empty()) data_.insert(data_.begin() + index, 0);
     if (index_ >= index) ++index_;
-    return index;
+    changed();
 }
 
 void ListBox::addItems(std::vector<std::string> items) {
     if (items.empty()) return;
+    settle();
+    mergeIn(std::move(items));
+    changed();
+}
+
+void ListBox::settle() const {
+    if (pending_.empty()) return;
+    std::vector<std::string> p;
+    p.swap(pending_);
+    mergeIn(std::move(p));
+}
+
+void ListBox::mergeIn(std::vector<std::string> items) const {
     // Where the selected item stands among the items equal to it: a stable
     // merge keeps that rank, and new equal items go after all of them.
     std::string selected = index_ >= 0 ? items_[static_cast<std::size_t>(index_)] : std::string();
     int rank = 0;
     if (index_ >= 0 && sorted_)
-        for (int i = index_ - 1; i >= 0 && text::collate(items_[static_cast<std::size_t>(i)], selected) == 0; --i) ++rank;
-    model_->resetWith([&] {
-        std::size_t mid = items_.size();
-        if (!data_.empty()) data_.resize(mid + items.size(), 0);
-        if (sorted_ && !data_.empty()) {
-            // Keep each item's number with it through the merge.
-            std::vector<std::pair<std::string, long>> all;
-            all.reserve(mid + items.size());
-            for (std::size_t i = 0; i < mid; ++i) all.emplace_back(std::move(items_[i]), data_[i]);
-            for (auto& s : items) all.emplace_back(std::move(s), 0);
-            auto cmp = [](const auto& a, const auto& b) { return before(a.first, b.first); };
-            std::stable_sort(all.begin() + static_cast<std::ptrdiff_t>(mid), all.end(), cmp);
-            std::inplace_merge(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(mid), all.end(), cmp);
-            items_.clear();
-            for (std::size_t i = 0; i < all.size(); ++i) {
-                items_.push_back(std::move(all[i].first));
-                data_[i] = all[i].second;
-            }
-            return;
+        for (int i = index_ - 1; i >= 0 && text::collate(items_[static_cast<std::size_t>(i)], selected) == 0; --i)
+            ++rank;
+    std::size_t mid = items_.size();
+    if (!data_.empty()) data_.resize(mid + items.size(), 0);
+    if (sorted_ && !data_.empty()) {
+        // Keep each item's number with it through the merge.
+        std::vector<std::pair<std::string, long>> all;
+        all.reserve(mid + items.size());
+        for (std::size_t i = 0; i < mid; ++i) all.emplace_back(std::move(items_[i]), data_[i]);
+        for (auto& s : items) all.emplace_back(std::move(s), 0);
+        auto cmp = [](const auto& a, const auto& b) { return before(a.first, b.first); };
+        std::stable_sort(all.begin() + static_cast<std::ptrdiff_t>(mid), all.end(), cmp);
+        std::inplace_merge(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(mid), all.end(), cmp);
+        items_.clear();
+        for (std::size_t i = 0; i < all.size(); ++i) {
+            items_.push_back(std::move(all[i].first));
+            data_[i] = all[i].second;
         }
+    } else {
         items_.reserve(mid + items.size());
         for (auto& s : items) items_.push_back(std::move(s));
         if (sorted_) {
@@ -130,14 +146,32 @@ void ListBox::addItems(std::vector<std::string> items) {
             if (mid > 0 && m != items_.end() && before(*m, *(m - 1)))
                 std::inplace_merge(items_.begin(), m, items_.end(), before);
         }
-    });
+    }
     if (index_ >= 0 && sorted_)
         index_ = static_cast<int>(std::lower_bound(items_.begin(), items_.end(), selected, before) - items_.begin()) +
                  rank;
+}
+
+void ListBox::changed() {
+    dirty_ = true;
+    if (flushQueued_) return;
+    flushQueued_ = true;
+    QTimer::singleShot(0, impl().bridge, [this] {
+        flushQueued_ = false;
+        flush();
+    });
+}
+
+void ListBox::flush() {
+    settle();
+    if (!dirty_) return;
+    dirty_ = false;
+    model_->resetWith([] {});
     syncView();
 }
 
 void ListBox::removeItem(int index) {
+    flush();
     if (index < 0 || index >= listCount()) return;
     model_->removeRowAt(index, [&] {
         items_.erase(items_.begin() + index);
@@ -151,8 +185,10 @@ void ListBox::removeItem(int index) {
 }
 
 void ListBox::clear() {
+    dirty_ = false;
     model_->resetWith([&] {
         items_.clear();
+        pending_.clear();
         data_.clear();
     });
     index_ = -1;
@@ -160,17 +196,20 @@ void ListBox::clear() {
 }
 
 const std::string& ListBox::list(int index) const {
+    settle();
     if (index < 0 || index >= listCount()) return kEmpty;
     return items_[static_cast<std::size_t>(index)];
 }
 
 void ListBox::setList(int index, const std::string& item) {
+    flush();
     if (index < 0 || index >= listCount()) return;
     items_[static_cast<std::size_t>(index)] = item;
     model_->changed(index);
 }
 
 void ListBox::setListIndex(int index) {
+    settle();
     if (index < -1 || index >= listCount()) return;
     select(index, true);
 }
@@ -184,6 +223,12 @@ void ListBox::select(int index, bool raise) {
 void ListBox::syncView() {
     QListView* v = viewOf(*this);
     if (!v) return;
+    if (dirty_) {
+        // The view catches up first, so that the row exists there.
+        settle();
+        dirty_ = false;
+        model_->resetWith([] {});
+    }
     syncing_ = true;
     if (index_ < 0) {
         v->selectionModel()->clearSelection();
@@ -196,9 +241,13 @@ void ListBox::syncView() {
     syncing_ = false;
 }
 
-std::string ListBox::text() const { return index_ >= 0 ? items_[static_cast<std::size_t>(index_)] : std::string(); }
+std::string ListBox::text() const {
+    settle();
+    return index_ >= 0 ? items_[static_cast<std::size_t>(index_)] : std::string();
+}
 
 bool ListBox::setText(const std::string& t) {
+    settle();
     for (int i = 0; i < listCount(); ++i) {
         if (text::equalsNoCase(items_[static_cast<std::size_t>(i)], t)) {
             select(i, true);
@@ -209,23 +258,27 @@ bool ListBox::setText(const std::string& t) {
 }
 
 int ListBox::topIndex() const {
+    const_cast<ListBox*>(this)->flush();
     QListView* v = viewOf(*this);
     QModelIndex i = v->indexAt(QPoint(2, 2));
     return i.isValid() ? i.row() : 0;
 }
 
 void ListBox::setTopIndex(int index) {
+    flush();
     if (index < 0 || index >= listCount()) return;
     viewOf(*this)->scrollTo(model_->index(index), QAbstractItemView::PositionAtTop);
 }
 
 void ListBox::setItemData(int index, long value) {
+    settle();
     if (index < 0 || index >= listCount()) return;
     if (data_.empty()) data_.assign(items_.size(), 0);
     data_[static_cast<std::size_t>(index)] = value;
 }
 
 long ListBox::itemData(int index) const {
+    settle();
     if (index < 0 || index >= listCount() || data_.empty()) return 0;
     return data_[static_cast<std::size_t>(index)];
 }

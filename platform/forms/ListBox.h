@@ -1,8 +1,9 @@
 #pragma once
 // A list box. A sorted list keeps its items in the platform's order
 // (text::collate: without regard to case) and is stable: a new item goes
-// after the items equal to it. addItems() loads many items at once in
-// O(n log n).
+// after the items equal to it. Adding n items, one at a time or with
+// addItems(), costs O(n log n): items are sorted in when the list is next
+// read, and the view is told once.
 //
 // The selection event onClick runs every time the selection is set to an
 // item, by the user or by code (also when it is set to the item already
@@ -20,20 +21,28 @@ public:
     ~ListBox() override;
 
     bool sorted() const { return sorted_; }
-    // Adds an item; returns its position.
-    int addItem(const std::string& item);
+    void addItem(const std::string& item);
     // Inserts at a position (unsorted lists; a sorted list sorts it in).
-    int addItem(const std::string& item, int index);
+    void addItem(const std::string& item, int index);
     void addItems(std::vector<std::string> items);
     void removeItem(int index);
     void clear();
-    int listCount() const { return static_cast<int>(items_.size()); }
+    int listCount() const {
+        settle();
+        return static_cast<int>(items_.size());
+    }
     // The item at a position; "" outside the list.
     const std::string& list(int index) const;
     void setList(int index, const std::string& item);
-    const std::vector<std::string>& items() const { return items_; }
+    const std::vector<std::string>& items() const {
+        settle();
+        return items_;
+    }
 
-    int listIndex() const { return index_; }
+    int listIndex() const {
+        settle();
+        return index_;
+    }
     // -1 clears the selection; a position outside the list is ignored.
     void setListIndex(int index);
     // The selected item's text ("" when none).
@@ -52,12 +61,22 @@ public:
 private:
     void select(int index, bool raise);
     void syncView();
+    // Sorts the items added since the last read into the list.
+    void settle() const;
+    void mergeIn(std::vector<std::string> items) const;
+    // The view learns of added items once, when events are next processed
+    // (or before anything that needs it in step).
+    void changed();
+    void flush();
 
     bool sorted_;
-    std::vector<std::string> items_;
-    std::vector<long> data_;
-    int index_ = -1;
+    mutable std::vector<std::string> items_;
+    mutable std::vector<std::string> pending_;
+    mutable std::vector<long> data_;
+    mutable int index_ = -1;
     bool syncing_ = false;
+    bool dirty_ = false;
+    bool flushQueued_ = false;
     Model* model_ = nullptr;
 };
 

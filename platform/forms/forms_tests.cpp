@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QLabel>
 
 #include "forms/Application.h"
@@ -167,6 +168,11 @@ TEST_F(FormsTest, SortedListIsCaseInsensitiveAndStable) {
     for (const char* s : {"essen", "Haus", "Essen", "auto", "ESSEN", "Zug"}) l.addItem(s);
     std::vector<std::string> want = {"auto", "essen", "Essen", "ESSEN", "Haus", "Zug"};
     EXPECT_EQ(l.items(), want);
+    // The view shows them once events have run.
+    drive::processEvents();
+    auto* view = static_cast<QAbstractItemView*>(widgetOf(l));
+    ASSERT_EQ(view->model()->rowCount(), 6);
+    EXPECT_EQ(view->model()->index(2, 0).data().toString(), QStringLiteral("Essen"));
 
     // A bulk load merges in the same order as adding one at a time.
     ListBox& b = *f.add<ListBox>("Bulk");
