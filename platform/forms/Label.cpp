@@ -19,9 +19,25 @@ Label::Label(Form& form, std::string name, Control* container) : Control(form, s
     attachWidget(*this, l);
 }
 
+namespace {
+std::string withoutAccelMarks(const std::string& s) {
+    std::string out;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == '&' && i + 1 < s.size()) ++i;  // "&x" shows x, "&&" shows "&"
+        out += s[i];
+    }
+    return out;
+}
+}  // namespace
+
+void Label::setShowAccelChar(bool on) {
+    accel_ = on;
+    setCaption(caption_);
+}
+
 void Label::setCaption(const std::string& caption) {
     caption_ = caption;
-    labelOf(*this)->setText(qs(caption));
+    labelOf(*this)->setText(qs(accel_ ? withoutAccelMarks(caption) : caption));
     if (autoSize_) labelOf(*this)->adjustSize();
 }
 std::string Label::caption() const { return caption_; }

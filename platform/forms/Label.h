@@ -16,6 +16,10 @@ public:
     bool transparent() const;
     void setWordWrap(bool on);
     void setAutoSize(bool on);
+    // With accelerator characters on, a "&" in the caption marks the access
+    // key and is not shown ("&&" shows one "&"); off (the default) shows the
+    // caption as it is.
+    void setShowAccelChar(bool on);
     // "|" or "\n" in captions set with setCaption break lines as written.
 
 private:
@@ -23,6 +27,7 @@ private:
     Alignment alignment_ = Alignment::Left;
     bool transparent_ = true;
     bool autoSize_ = false;
+    bool accel_ = false;
 };
 
 }  // namespace forms

@@ -1,0 +1,40 @@
+#include "pageeditor/app/EditorDialog.h"
+
+#include "forms/Types.h"
+
+namespace pageeditor {
+
+namespace {
+const forms::ImageList*& glyphSlot() {
+    static const forms::ImageList* list = nullptr;
+    return list;
+}
+}  // namespace
+
+void EditorDialog::setButtonGlyphs(const forms::ImageList* list) { glyphSlot() = list; }
+const forms::ImageList* EditorDialog::buttonGlyphs() { return glyphSlot(); }
+
+EditorDialog::EditorDialog(std::string name, std::string caption, int clientWidth, int clientHeight, Keys keys)
+    : forms::Form(std::move(name), forms::Scale::Pixels), caption_(std::move(caption)), w_(clientWidth), h_(clientHeight),
+      keys_(keys) {}
+
+void EditorDialog::onLoad() {
+    setCaption(caption_);
+    setBorder(Border::Dialog);
+    setClientSize(w_, h_);
+    setKeyPreview(keys_ != NoKeys);
+    centre();
+}
+
+void EditorDialog::onKeyDown(int& keyCode, int shift) {
+    (void)shift;
+    if (keyCode == forms::key::Return && keys_ == EnterAndEsc) {
+        keyCode = 0;
+        setModalResult(1);
+    } else if (keyCode == forms::key::Escape && keys_ != NoKeys) {
+        keyCode = 0;
+        setModalResult(2);
+    }
+}
+
+}  // namespace pageeditor

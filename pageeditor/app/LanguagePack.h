@@ -1,0 +1,33 @@
+#pragma once
+// Language packs: files that re-caption the forms and their components,
+// addressed by position (the form's place among the application's forms, the
+// component's place among the form's components).
+//
+// Layout (Windows-1250, CR LF): a header line, the application title, then
+// blocks: "#Win:", the form's index, its caption, its hint, triples
+// (component index, first value, second value), ended by a triple holding
+// "}" in any line. Lines between blocks other than "#Win:" are skipped.
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace forms {
+class Form;
+}
+
+namespace pageeditor {
+
+struct LanguagePackError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// Applies a pack to `owned` (the application's forms in their order) and
+// sets the application title. Throws LanguagePackError when the file cannot
+// be read or an index is not a number or outside its list; what was applied
+// before stays.
+void loadLANG(const std::string& path, const std::vector<forms::Form*>& owned);
+
+// Writes the pack of the current captions of `owned` (the same layout).
+void SaveLANG(const std::string& path, const std::vector<forms::Form*>& owned);
+
+}  // namespace pageeditor

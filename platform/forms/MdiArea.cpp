@@ -1,0 +1,181 @@
+#include "forms/MdiArea.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+
+#include <algorithm>
+
+#include "forms/ImageListAccess.h"
+#include "forms/MenuAccess.h"
+#include "forms/MenuItem.h"
+#include "forms/EventBridge.h"
+#include "forms/QtAccess.h"
+
+namespace forms {
+
+struct MdiArea::Impl {
+    struct Child {
+        Form* form;
+        QPointer<QMdiSubWindow> sub;
+    };
+    std::vector<Child> children;
+    QPointer<QMenu> windowMenu;
+    QList<QAction*> listed;
+};
+
+namespace {
+QMdiArea* areaOf(const Control& c) { return static_cast<QMdiArea*>(widgetOf(c)); }
+}  // namespace
+
+MdiArea::MdiArea(Form& form, std::string name, Control* container)
+    : Control(form, std::move(name), container), a_(std::make_unique<Impl>()) {
+    auto* area = new QMdiArea;
+    area->setBackground(QBrush(QColor(0x8a, 0x94, 0x9e)));
+    area->setActivationOrder(QMdiArea::CreationOrder);
+    attachWidget(*this, area);
+    impl().synthesizeClick = false;
+    setAlign(Align::Client);
+    QObject::connect(area, &QMdiArea::subWindowActivated, impl().bridge, [this](QMdiSubWindow*) {
+        if (onChildrenChanged) onChildrenChanged();
+    });
+}
+
+MdiArea::~MdiArea() = default;
+
+void MdiArea::addChild(Form& child) {
+    child.load();
+    QWidget* w = windowOf(child);
+    if (!w) return;
+    QMdiArea* area = areaOf(*this);
+    QMdiSubWindow* sub = area->addSubWindow(w);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowIcon(w->windowIcon().isNull() ? glyphIcon(Glyph::Page) : w->windowIcon());
+    sub->setWindowTitle(w->windowTitle());
+    a_->children.push_back({&child, sub});
+    // The child's window title follows its caption.
+    QObject::connect(w, &QWidget::windowTitleChanged, sub, &QMdiSubWindow::setWindowTitle);
+    // A child that unloads takes its window out of the area.
+    QObject::connect(w, &QObject::destroyed, sub, [this, sub] {
+        sub->close();
+        sub->deleteLater();
+    });
+    QObject::connect(sub, &QObject::destroyed, impl().bridge, [this, f = &child] {
+        auto& v = a_->children;
+        v.erase(std::remove_if(v.begin(), v.end(), [f](const Impl::Child& c) { return c.form == f; }), v.end());
+        if (onChildrenChanged) onChildrenChanged();
+    });
+    w->show();
+    sub->show();
+    area->setActiveSubWindow(sub);
+    if (onChildrenChanged) onChildrenChanged();
+}
+
+std::vector<Form*> MdiArea::children() const {
+    std::vector<Form*> out;
+    for (const auto& c : a_->children)
+        if (c.sub) out.push_back(c.form);
+    return out;
+}
+
+Form* MdiArea::activeChild() const {
+    QMdiSubWindow* cur = areaOf(*this)->currentSubWindow();
+    if (!cur) cur = areaOf(*this)->activeSubWindow();
+    for (const auto& c : a_->children)
+        if (c.sub && c.sub == cur) return c.form;
+    return nullptr;
+}
+
+void MdiArea::activateChild(Form& child) {
+    for (const auto& c : a_->children)
+        if (c.form == &child && c.sub) areaOf(*this)->setActiveSubWindow(c.sub);
+}
+
+void MdiArea::setChildClientSize(Form& child, int width, int height) {
+    QWidget* client = clientOf(child);
+    for (const auto& c : a_->children) {
+        if (c.form != &child || !c.sub || !client) continue;
+        QSize now = client->size();
+        QSize want(child.toPixels(width), child.toPixels(height));
+        if (c.sub->isMaximized() || c.sub->isMinimized()) c.sub->showNormal();
+        c.sub->resize(c.sub->size() + (want - now));
+    }
+}
+
+void MdiArea::cascade() { areaOf(*this)->cascadeSubWindows(); }
+
+namespace {
+std::vector<QMdiSubWindow*> openWindows(QMdiArea* area) {
+    std::vector<QMdiSubWindow*> out;
+    for (QMdiSubWindow* s : area->subWindowList(QMdiArea::CreationOrder))
+        if (s->isVisible() && !s->isMinimized()) out.push_back(s);
+    return out;
+}
+
+void tile(QMdiArea* area, bool horizontal) {
+    auto wins = openWindows(area);
+    if (wins.empty()) return;
+    QRect r = area->viewport()->rect();
+    int n = static_cast<int>(wins.size());
+    for (int i = 0; i < n; ++i) {
+        QMdiSubWindow* s = wins[static_cast<std::size_t>(i)];
+        if (s->isMaximized()) s->showNormal();
+        if (horizontal) {
+            int h = r.height() / n;
+            s->setGeometry(r.x(), r.y() + i * h, r.width(), i == n - 1 ? r.height() - i * h : h);
+        } else {
+            int w = r.width() / n;
+            s->setGeometry(r.x() + i * w, r.y(), i == n - 1 ? r.width() - i * w : w, r.height());
+        }
+    }
+}
+}  // namespace
+
+void MdiArea::tileHorizontal() { tile(areaOf(*this), true); }
+void MdiArea::tileVertical() { tile(areaOf(*this), false); }
+
+void MdiArea::minimizeAll() {
+    for (QMdiSubWindow* s : areaOf(*this)->subWindowList()) s->showMinimized();
+}
+
+void MdiArea::arrangeIcons() {
+    QMdiArea* area = areaOf(*this);
+    QRect r = area->viewport()->rect();
+    int x = 0;
+    for (QMdiSubWindow* s : area->subWindowList(QMdiArea::CreationOrder)) {
+        if (!s->isMinimized()) continue;
+        QSize sz = s->size();
+        if (x + sz.width() > r.width() && x > 0) x = 0;
+        s->move(x, r.bottom() + 1 - sz.height());
+        x += sz.width();
+    }
+}
+
+void MdiArea::setWindowMenu(MenuItem& menu) {
+    a_->windowMenu = submenuOf(menu);
+    QObject::connect(a_->windowMenu.data(), &QMenu::aboutToShow, impl().bridge, [this] {
+        QMenu* m = a_->windowMenu;
+        for (QAction* a : a_->listed) {
+            m->removeAction(a);
+            a->deleteLater();
+        }
+        a_->listed.clear();
+        Form* active = activeChild();
+        int n = 0;
+        for (const auto& c : a_->children) {
+            if (!c.sub) continue;
+            if (n == 0) a_->listed.push_back(m->addSeparator());
+            ++n;
+            QAction* a = m->addAction(QStringLiteral("&%1 %2").arg(n).arg(c.sub->windowTitle()));
+            a->setCheckable(true);
+            a->setChecked(c.form == active);
+            QPointer<QMdiSubWindow> sub = c.sub;
+            QObject::connect(a, &QAction::triggered, a, [this, sub] {
+                if (sub) areaOf(*this)->setActiveSubWindow(sub);
+            });
+            a_->listed.push_back(a);
+        }
+    });
+}
+
+}  // namespace forms
