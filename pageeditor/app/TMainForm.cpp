@@ -1,5 +1,6 @@
 #include "pageeditor/app/TMainForm.h"
 
+#include <algorithm>
 #include <ctime>
 
 #include "files/FileSystem.h"
@@ -11,6 +12,7 @@
 #include "forms/ListView.h"
 #include "forms/MainMenu.h"
 #include "forms/MdiArea.h"
+#include "forms/MdiChildPlacement.h"
 #include "forms/MenuItem.h"
 #include "forms/ModalAnswers.h"
 #include "forms/PageControl.h"
@@ -434,6 +436,12 @@ TMDIChild* TMainForm::doc_open(const std::string& path) {
     documents_.push_back(std::make_unique<TMDIChild>(*this));
     TMDIChild& d = *documents_.back();
     MdiArea1->addChild(d);
+    // A new window opens at a working size that fits the document area (the
+    // frame may size it to its page later).
+    int step = static_cast<int>((documents_.size() - 1) % 8) * 24;  // one below another, as cascaded
+    MdiArea1->setChildClientSize(d, std::max(320, std::min(760, MdiArea1->width() - 20 - step)),
+                                 std::max(240, std::min(520, MdiArea1->height() - 60 - step)));
+    moveMdiChild(d, step, step);
     auto cut = path.find_last_of('\\');
     d.setCaption(cut == std::string::npos ? path : path.substr(cut + 1));
     if (d.HTMLEdit1) d.document = documents.open(*d.HTMLEdit1, path);
