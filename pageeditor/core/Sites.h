@@ -95,9 +95,8 @@ public:
         if (hooks_.openDocument) hooks_.openDocument(page);
     }
 
-    // Opens a file with the shell's "open" (the default program) through
-    // forms::modal(); the shell is given the real path (slashes), still as
-    // Windows-1250 text.
+    // Opens a file with the shell's "open" (the default program); the shell
+    // is given the file's real path.
     static void openExternally(const std::string& name);
 
 private:
