@@ -1,0 +1,202 @@
+#include "htmledit/ControlCore.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QJsonDocument>
+#include <QTimer>
+#include <QWebEnginePage>
+#include <QWebEngineScript>
+#include <QWebEngineSettings>
+#include <QWebEngineView>
+
+#include "htmledit/EditorScript.h"
+#include "htmledit/Error.h"
+
+namespace htmledit {
+
+// The page of the control: hands the page script's messages to the core.
+class EditPage : public QWebEnginePage {
+public:
+    EditPage(ControlCore* core, QObject* parent) : QWebEnginePage(parent), core_(core) {}
+
+protected:
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString& message, int,
+                                  const QString&) override {
+        core_->pageMessage(message);
+    }
+    bool acceptNavigationRequest(const QUrl&, NavigationType type, bool isMainFrame) override {
+        // Only the layer's own loads; a click on a link does not leave the page.
+        return type == NavigationTypeTyped || type == NavigationTypeOther || type == NavigationTypeReload ||
+               !isMainFrame;
+    }
+
+private:
+    ControlCore* core_;
+};
+
+namespace {
+constexpr int kWorld = QWebEngineScript::ApplicationWorld;
+constexpr int kCallTimeoutMs = 30000;
+constexpr int kLoadTimeoutMs = 60000;
+}  // namespace
+
+ControlCore::ControlCore(QWidget* parent) {
+    view_ = new QWebEngineView(parent);
+    page_ = new EditPage(this, view_);
+    view_->setPage(page_);
+    auto* s = page_->settings();
+    // The page's own scripts stay off while it is edited; the layer's script
+    // runs in a world of its own, which this switch does not touch.
+    s->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
+    s->setAttribute(QWebEngineSettings::JavascriptCanAccessClipboard, true);
+    s->setAttribute(QWebEngineSettings::JavascriptCanPaste, true);
+    s->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
+    s->setAttribute(QWebEngineSettings::PluginsEnabled, false);
+    s->setAttribute(QWebEngineSettings::ErrorPageEnabled, false);
+    s->setAttribute(QWebEngineSettings::FocusOnNavigationEnabled, true);
+    view_->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(view_, &QWidget::customContextMenuRequested, view_, [this](const QPoint& pos) {
+        if (!view_) return;
+        QPoint g = view_->mapToGlobal(pos);
+        post([this, g] {
+            if (events.showContextMenu) events.showContextMenu(g.x(), g.y());
+        });
+    });
+    QObject::connect(page_, &QWebEnginePage::loadFinished, view_, [this](bool ok) { finishLoad(ok); });
+}
+
+ControlCore::~ControlCore() {
+    if (view_) delete view_.data();
+}
+
+void ControlCore::checkGeneration(unsigned g) const {
+    if (g != generation_ || !ready_) throw Error("the object belongs to a document that is no longer loaded");
+}
+
+QString ControlCore::in(std::string_view s) const { return QString::fromStdU16String(charset_.decode(s)); }
+std::string ControlCore::out(const QString& s) const { return charset_.encodeValue(s.toStdU16String()); }
+std::string ControlCore::outMarkup(const QString& s) const { return charset_.encodeMarkup(s.toStdU16String()); }
+
+QVariant ControlCore::roundTrip(const QString& script) {
+    if (!view_) throw Error("the editing control is gone");
+    struct State {
+        QVariant result;
+        bool done = false;
+        QEventLoop loop;
+    };
+    auto st = std::make_shared<State>();
+    ++depth_;
+    page_->runJavaScript(script, kWorld, [st](const QVariant& v) {
+        st->result = v;
+        st->done = true;
+        st->loop.quit();
+    });
+    if (!st->done) {
+        QTimer timer;
+        timer.setSingleShot(true);
+        QObject::connect(&timer, &QTimer::timeout, &st->loop, &QEventLoop::quit);
+        timer.start(kCallTimeoutMs);
+        st->loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    --depth_;
+    if (depth_ == 0 && !queue_.empty()) post({});
+    if (!st->done) throw Error("the page did not answer");
+    return st->result;
+}
+
+QVariant ControlCore::evaluate(const QString& script) { return roundTrip(script); }
+
+QVariant ControlCore::call(const char* op, const QJsonArray& args) {
+    if (!ready_) throw Error("no document is loaded");
+    QString script = QStringLiteral("pw.x('%1',%2)")
+                         .arg(QLatin1String(op), QString::fromUtf8(QJsonDocument(args).toJson(QJsonDocument::Compact)));
+    QVariant r = roundTrip(script);
+    QVariantMap m = r.toMap();
+    if (m.contains(QStringLiteral("e"))) throw Error(m.value(QStringLiteral("e")).toString().toStdString());
+    if (!m.contains(QStringLiteral("v"))) throw Error("the page script is not running");
+    return m.value(QStringLiteral("v"));
+}
+
+void ControlCore::load(const QString& html, bool) {
+    if (!view_) throw Error("the editing control is gone");
+    ready_ = false;
+    ++generation_;
+    loading_ = true;
+    loadOk_ = false;
+    QUrl base = baseUrl_.isEmpty() ? QUrl(QStringLiteral("about:blank")) : QUrl(baseUrl_);
+    page_->setHtml(html, base);
+    if (loading_) {
+        QEventLoop loop;
+        QTimer timer;
+        timer.setSingleShot(true);
+        QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+        QObject::connect(page_, &QWebEnginePage::loadFinished, &loop, &QEventLoop::quit, Qt::QueuedConnection);
+        timer.start(kLoadTimeoutMs);
+        QElapsedTimer clock;
+        clock.start();
+        while (loading_ && clock.elapsed() < kLoadTimeoutMs) loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    if (loading_) {
+        loading_ = false;
+        throw Error("the document did not load");
+    }
+    if (!ready_) throw Error("the document could not be prepared for editing");
+}
+
+void ControlCore::finishLoad(bool ok) {
+    if (!loading_) return;
+    loading_ = false;
+    loadOk_ = ok;
+    try {
+        QString script = QString::fromUtf8(editorScript()) +
+                         QStringLiteral(";pw.x('init',[%1])").arg(generation_);
+        QVariantMap m = roundTrip(script).toMap();
+        if (!m.contains(QStringLiteral("v"))) return;
+        charset_ = PageCharset::fromName(m.value(QStringLiteral("v")).toString().toStdString());
+        ready_ = true;
+        ++completed;
+        post([this] {
+            if (events.documentComplete) events.documentComplete();
+        });
+    } catch (const Error&) {
+    }
+}
+
+void ControlCore::post(std::function<void()> f) {
+    if (f) queue_.push_back(std::move(f));
+    if (drainPosted_ || !view_) return;
+    drainPosted_ = true;
+    QTimer::singleShot(0, view_, [this] { drain(); });
+}
+
+void ControlCore::drain() {
+    drainPosted_ = false;
+    if (depth_ > 0) return;  // picked up again when the running call returns
+    while (!queue_.empty() && depth_ == 0) {
+        auto f = std::move(queue_.front());
+        queue_.pop_front();
+        try {
+            f();
+        } catch (...) {
+            // An event handler's failure ends that handler only.
+        }
+    }
+}
+
+void ControlCore::pageMessage(const QString& message) {
+    if (!message.startsWith(QStringLiteral("\x01pw:"))) return;
+    const QStringList parts = message.mid(4).split(QLatin1Char(':'));
+    const QString name = parts.value(0);
+    const int a = parts.value(1).toInt();
+    std::function<void()> f;
+    if (name == QLatin1String("click")) f = [this] { if (events.onclick) events.onclick(); };
+    else if (name == QLatin1String("dblclick")) f = [this] { if (events.ondblclick) events.ondblclick(); };
+    else if (name == QLatin1String("keydown")) f = [this, a] { if (events.onkeydown) events.onkeydown(a); };
+    else if (name == QLatin1String("keyup")) f = [this, a] { if (events.onkeyup) events.onkeyup(a); };
+    else if (name == QLatin1String("over")) f = [this] { if (events.onmouseover) events.onmouseover(); };
+    else if (name == QLatin1String("out")) f = [this] { if (events.onmouseout) events.onmouseout(); };
+    else if (name == QLatin1String("display")) f = [this] { if (events.displayChanged) events.displayChanged(); };
+    if (f) post(std::move(f));
+}
+
+}  // namespace htmledit

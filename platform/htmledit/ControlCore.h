@@ -1,0 +1,81 @@
+#pragma once
+// Inside of the editing control (not part of the layer's interface): the
+// engine view, the synchronous bridge into the page's script, the code page
+// of the page's 8-bit text, loading and the event queue.
+#include <QJsonArray>
+#include <QPointer>
+#include <QString>
+#include <QVariant>
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "htmledit/Events.h"
+#include "htmledit/PageCharset.h"
+
+#include <QWebEngineView>
+class QWidget;
+
+namespace htmledit {
+
+class EditPage;
+
+class ControlCore {
+public:
+    explicit ControlCore(QWidget* parent);
+    ~ControlCore();
+
+    QWebEngineView* view() const { return view_; }
+
+    // Calls an operation of the page script and waits for its answer. A
+    // failure inside the page, a document that is not there and a page that
+    // does not answer are raised as Error.
+    QVariant call(const char* op, const QJsonArray& args = {});
+    // Runs any script in the editor's world and returns its value.
+    QVariant evaluate(const QString& script);
+
+    // Loads markup (already annotated) and waits until the page script runs
+    // in it; DocumentComplete is then queued.
+    void load(const QString& html, bool fresh);
+    bool ready() const { return ready_; }
+    unsigned generation() const { return generation_; }
+    void checkGeneration(unsigned g) const;
+
+    // 8-bit text of the program for the current page, and back.
+    QString in(std::string_view s) const;
+    std::string out(const QString& s) const;
+    std::string outMarkup(const QString& s) const;
+    const PageCharset& charset() const { return charset_; }
+
+    QString baseUrl() const { return baseUrl_; }
+    void setBaseUrl(const QString& u) { baseUrl_ = u; }
+
+    Events events;
+    std::string lastFind;  // the text the find dialog offers next
+    int completed = 0;
+
+    // Events from the page, delivered outside of every call into the page.
+    void post(std::function<void()> f);
+    void pageMessage(const QString& message);
+
+private:
+    void drain();
+    void finishLoad(bool ok);
+    QVariant roundTrip(const QString& script);
+
+    QPointer<QWebEngineView> view_;
+    EditPage* page_ = nullptr;
+    bool ready_ = false;
+    bool loading_ = false;
+    bool loadOk_ = false;
+    unsigned generation_ = 0;
+    int depth_ = 0;
+    bool drainPosted_ = false;
+    PageCharset charset_;
+    QString baseUrl_;
+    std::deque<std::function<void()>> queue_;
+};
+
+}  // namespace htmledit
