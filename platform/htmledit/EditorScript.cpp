@@ -49,7 +49,7 @@ const RAW = new Set(['SCRIPT','STYLE','XMP','IFRAME','NOEMBED','NOFRAMES','PLAIN
 const CONTROL = new Set(['IMG','TABLE','OBJECT','EMBED','IFRAME','MARQUEE']);
 const INLINE = new Set(['A','ABBR','ACRONYM','B','BDO','BIG','CITE','CODE','DFN','EM','FONT','I','KBD','Q',
   'S','SAMP','SMALL','SPAN','STRIKE','STRONG','SUB','SUP','TT','U','VAR','DEL','INS','MARK','NOBR']);
-const BLOCK = 'table,div,p,ul,ol,dl,h1,h2,h3,h4,h5,h6,pre,blockquote,hr,form,center,address,marquee';
+const BLOCK = 'table,div,p,ul,ol,dl,h1,h2,h3,h4,h5,h6,pre,blockquote,hr,form,center,address';
 const SPLITTABLE = new Set(['P','H1','H2','H3','H4','H5','H6']);
 const HTMLNS = 'http://www.w3.org/1999/xhtml';
 const NOTE = '_pw', MARK = '_pwsel';
@@ -340,10 +340,8 @@ function widened(r) {
     const c = r.commonAncestorContainer;
     const e = c.nodeType === 1 ? c : c.parentNode;
     if (!e || e.nodeType !== 1 || !INLINE.has(e.tagName)) break;
-    const full = document.createRange();
-    full.selectNodeContents(e);
-    if (r.compareBoundaryPoints(Range.START_TO_START, full) > 0 ||
-        r.compareBoundaryPoints(Range.END_TO_END, full) < 0) break;
+    const t = e.textContent;
+    if (!t || r.toString() !== t) break;
     r.selectNode(e);
   }
   return r;
@@ -391,6 +389,7 @@ function styleSet(e, name, value) {
     } else out.push(p);
   }
   if (!found && value !== '') out.push((out.length ? ' ' : '') + name + ': ' + value);
+  if (out.length) out[0] = out[0].replace(/^\s+/, '');
   const t = out.length ? out.join(';') + ';' : '';
   if (t) e.setAttribute('style', t); else e.removeAttribute('style');
 }
@@ -657,9 +656,11 @@ const ops = {
     const e = el(id);
     return step(function () {
       const low = String(name).toLowerCase();
+      const had = e.hasAttribute(low);
       e.setAttribute(low, value);
-      const n = notes(e).get(low);
-      if (name !== low || n) setNote(e, name, n ? n.q : 'd');
+      // An attribute keeps the spelling it was written with; a new one takes
+      // the caller's.
+      if (!had && name !== low) setNote(e, name, 'd');
       return true;
     });
   },

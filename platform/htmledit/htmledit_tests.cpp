@@ -4,6 +4,9 @@
 #include <QApplication>
 #include <QTest>
 #include <QWebEngineView>
+#include <QElapsedTimer>
+
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -55,6 +58,10 @@ protected:
     }
     void SetUp() override { ed().events() = Events{}; }
 
+public:
+    static EditControl& control() { return *control_; }
+
+protected:
     static EditControl& ed() { return *control_; }
     static void load(const std::string& html) {
         int before = ed().completedDocuments();
@@ -85,9 +92,361 @@ protected:
 };
 EditControl* Editor::control_ = nullptr;
 
-TEST_F(Editor, Smoke) {
-    load("<html><head><title>T</title><meta name=x content=y></head><body><p>Hello <b>w</b></p><!--SIZE:1--></body></html>");
-    std::cout << ed().documentHTML() << std::endl;
+// Runs the event loop until the condition holds or 20 s have passed.
+template <class F>
+bool waitFor(F cond, int timeoutMs = 20000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!cond()) {
+        if (clock.elapsed() > timeoutMs) return false;
+        QTest::qWait(5);
+    }
+    return true;
+}
+
+QWidget* input() { return Editor::control().widget()->focusProxy(); }
+
+QPoint centreOf(const std::string& selector) {
+    std::string r = Editor::control().evaluate(
+        "(function(){const b=document.querySelector('" + selector +
+        "').getBoundingClientRect();return Math.round(b.left+b.width/2)+','+Math.round(b.top+b.height/2)})()");
+    auto c = r.find(',');
+    return QPoint(std::stoi(r.substr(0, c)), std::stoi(r.substr(c + 1)));
+}
+
+QPoint edgeOf(const std::string& selector) {
+    std::string r = Editor::control().evaluate(
+        "(function(){const b=document.querySelector('" + selector +
+        "').getBoundingClientRect();return Math.round(b.left+2)+','+Math.round(b.top+b.height/2)})()");
+    auto c = r.find(',');
+    return QPoint(std::stoi(r.substr(0, c)), std::stoi(r.substr(c + 1)));
+}
+
+std::string readFile(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+void writeFile(const std::filesystem::path& p, const std::string& bytes) {
+    std::ofstream out(p, std::ios::binary);
+    out << bytes;
+}
+
+std::filesystem::path scratch(const std::string& name) {
+    auto dir = std::filesystem::temp_directory_path() / ("htmledit_tests_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    return dir / name;
 }
 
 }  // namespace
+
+// ---- markup notes (no engine) ------------------------------------------------
+
+TEST(MarkupNotes, NotesOnlyWhereTheAttributesDifferFromTheDefault) {
+    struct Case {
+        std::u16string in, out;
+    } cases[] = {
+        {u"<p class=\"a\">x</p>", u"<p class=\"a\">x</p>"},
+        {u"<META NAME =\"Keywords\" CONTENT=\"a\">", u"<META NAME =\"Keywords\" CONTENT=\"a\" _pw=\"NAME=d CONTENT=d\">"},
+        {u"<PARAM NAME=quality VALUE=auto high>", u"<PARAM NAME=quality VALUE=auto high _pw=\"NAME=u VALUE=u high=b\">"},
+        {u"<iframe src='a.html'>", u"<iframe src='a.html' _pw=\"src=s\">"},
+        {u"<br/>", u"<br/>"},
+        {u"<img SRC=\"a\"/>", u"<img SRC=\"a\" _pw=\"SRC=d\"/>"},
+        // A duplicate is dropped by the parser, so only the first counts.
+        {u"<a HREF=x href=\"y\">", u"<a HREF=x href=\"y\" _pw=\"HREF=u\">"},
+        // Comments, end tags and raw text are left alone.
+        {u"<!-- <B X=1> --><SCRIPT>if(a<B)x='<I Y=2>'</SCRIPT><I Z=3>",
+         u"<!-- <B X=1> --><SCRIPT>if(a<B)x='<I Y=2>'</SCRIPT><I Z=3 _pw=\"Z=u\">"},
+        {u"<TITLE>a <B C=1></TITLE>", u"<TITLE>a <B C=1></TITLE>"},
+        // A tag cut off by the end of the text gets nothing.
+        {u"<b X=1", u"<b X=1"},
+        {u"a < b and c<3", u"a < b and c<3"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(MarkupNotes::annotate(c.in), c.out);
+}
+
+// ---- charsets (no engine) --------------------------------------------------------
+
+TEST(PageCharset, DeclaredCharsetOrWindows1250) {
+    struct Case {
+        const char* markup;
+        PageCharset::Kind kind;
+    } cases[] = {
+        {"<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-2\">", PageCharset::Iso8859_2},
+        {"<META HTTP-EQUIV=Content-Type CONTENT=\"text/html; CHARSET=ISO-8859-2\">", PageCharset::Iso8859_2},
+        {"<meta charset=\"utf-8\">", PageCharset::Utf8},
+        {"<meta charset=windows-1250>", PageCharset::Windows1250},
+        {"<meta name=x content=y><p>charset=iso-8859-2</p>", PageCharset::Windows1250},
+        {"", PageCharset::Windows1250},
+    };
+    for (const auto& c : cases) EXPECT_EQ(PageCharset::declaredIn(std::string_view(c.markup)).kind(), c.kind) << c.markup;
+}
+
+TEST(PageCharset, CharactersTheCharsetLacksBecomeReferencesInMarkupAndQuestionMarksInValues) {
+    PageCharset iso(PageCharset::Iso8859_2);
+    std::u16string s = u"\u015b\u00a9\u20ac\U0001F600";  // ś © € and one beyond the BMP
+    EXPECT_EQ(iso.encodeMarkup(s), "\xB6&#169;&#8364;&#128512;");
+    EXPECT_EQ(iso.encodeValue(s), "\xB6???");
+    PageCharset win;
+    EXPECT_EQ(win.encodeMarkup(s), "\x9C\xA9\x80&#128512;");
+    PageCharset utf8(PageCharset::Utf8);
+    EXPECT_EQ(utf8.decodeFile(utf8.encodeFile(s)), s);
+}
+
+// ---- serialization -------------------------------------------------------------
+
+TEST_F(Editor, DocumentTextIsInTheClassicForm) {
+    load("<html><head><title>Strona</title><meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-2\">"
+         "<META NAME =\"Keywords\" CONTENT=\"a, b\"></head>\n<body bgcolor=\"#FFFFFF\">\n"
+         "<p>Tekst <b>gruby</b> &amp; <i>pochylony</i></p><BGSOUND SRC=\"a.mid\" LOOP=\"INFINITE\">"
+         "<!--SIZE:1--></body></html>");
+    EXPECT_EQ(ed().documentHTML(),
+              "<HTML><HEAD>\r\n"
+              "<TITLE>Strona</TITLE>\r\n"
+              "<META http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-2\">\r\n"
+              "<META NAME=\"Keywords\" CONTENT=\"a, b\">\r\n"
+              "</HEAD>\r\n"
+              "<BODY bgcolor=\"#FFFFFF\">\n"
+              "<P>Tekst <B>gruby</B> &amp; <I>pochylony</I></P><BGSOUND SRC=\"a.mid\" LOOP=\"INFINITE\">"
+              "<!--SIZE:1--></BODY></HTML>");
+}
+
+TEST_F(Editor, OldElementsAndCommentsStayWhereTheyWere) {
+    struct Case {
+        const char* in;
+        const char* out;
+    } cases[] = {
+        {"<p>a<!--SIZE:0-->b</p>", "<P>a<!--SIZE:0-->b</P>"},
+        {"<marquee behavior=\"SLIDE\" loop=\"INFINITE\">Hej <b>tu</b></marquee>",
+         "<MARQUEE behavior=\"SLIDE\" loop=\"INFINITE\">Hej <B>tu</B></MARQUEE>"},
+        {" <OBJECT  classid=\"clsid:D27CDB6E-AE6D-11cf-96B8-444553540000\" ALIGN=\"\"> <PARAM NAME=movie "
+         "VALUE=\"data\\a.swf\"> <PARAM NAME=quality VALUE=high> <EMBED  src=\"data\\a.swf\" quality=high "
+         "NAME=\"\" ALIGN=\"\" TYPE=\"application/x-shockwave-flash\"></EMBED></OBJECT>",
+         " <OBJECT classid=\"clsid:D27CDB6E-AE6D-11cf-96B8-444553540000\" ALIGN=\"\"> <PARAM NAME=movie "
+         "VALUE=\"data\\a.swf\"> <PARAM NAME=quality VALUE=high> <EMBED src=\"data\\a.swf\" quality=high "
+         "NAME=\"\" ALIGN=\"\" TYPE=\"application/x-shockwave-flash\"></OBJECT>"},
+        {"<IFRAME NAME=\"f\" SRC='a.html' ALIGN=\"\"></IFRAME>x", "<IFRAME NAME=\"f\" SRC='a.html' ALIGN=\"\"></IFRAME>x"},
+        {"<EMBED SRC=\"a.avi\" AUTOSTART=\"TRUE\"><br>x", "<EMBED SRC=\"a.avi\" AUTOSTART=\"TRUE\"><BR>x"},
+        // Values as written: ampersands of addresses, quotes, bare attributes.
+        {"<a href=\"s.php?a=1&b=2\" title='x \"y\"'>l</a><hr noshade>",
+         "<A href=\"s.php?a=1&b=2\" title='x \"y\"'>l</A><HR noshade>"},
+        // An ampersand that would read back as a reference is escaped.
+        {"<a href=\"x&amp;copy;1\">l</a>", "<A href=\"x&amp;copy;1\">l</A>"},
+        {"<p>1 &lt; 2&nbsp;&gt; 0</p>", "<P>1 &lt; 2&nbsp;&gt; 0</P>"},
+    };
+    for (const auto& c : cases) {
+        load(std::string("<html><head><title></title></head><body>") + c.in + "</body></html>");
+        EXPECT_EQ(body(), c.out) << c.in;
+    }
+}
+
+TEST_F(Editor, OuterAndInnerHtmlOfElementsUseTheSameForm) {
+    load("<html><body><table border=1 id=t><tr><td VALIGN=top>a<img src=\"x.gif\" ALT=\"\"></td></tr></table></body></html>");
+    selectText("a");
+    Element td = ed().dom().selection().createRange().parentElement();
+    EXPECT_EQ(td.tagName(), "TD");
+    EXPECT_EQ(td.outerHTML(), "<TD VALIGN=top>a<IMG src=\"x.gif\" ALT=\"\"></TD>");
+    EXPECT_EQ(td.innerHTML(), "a<IMG src=\"x.gif\" ALT=\"\">");
+    Element table = td.parentElement().parentElement().parentElement();
+    EXPECT_EQ(table.tagName(), "TABLE");
+    Element html = table.parentElement().parentElement();
+    EXPECT_EQ(html.tagName(), "HTML");
+    EXPECT_TRUE(html.parentElement().isNull());
+    EXPECT_THROW(html.parentElement().tagName(), Error);
+}
+
+// ---- selections -------------------------------------------------------------------
+
+TEST_F(Editor, ClickingAWholeElementMakesAControlSelection) {
+    load("<html><body style=\"margin:0\"><p>Tekst na start</p>"
+         "<p><img id=i src=\"x.gif\" width=60 height=40 style=\"background:#ccc\"></p>"
+         "<table id=t border=8 cellspacing=8 width=300><tr><td id=c>kom\xF3rka</td></tr></table>"
+         "<object id=o width=120 height=60><embed id=oe src=\"a.swf\" width=120 height=60></object>"
+         "<p><embed id=e src=\"a.avi\" width=100 height=50></p>"
+         "<iframe id=f width=120 height=60></iframe>"
+         "<marquee id=m width=200>przesuwa si\xEA</marquee>"
+         "</body></html>");
+    struct Case {
+        const char* what;
+        QPoint at;
+        const char* tag;
+    } cases[] = {
+        {"image", centreOf("#i"), "IMG"},
+        {"table border", edgeOf("#t"), "TABLE"},
+        {"embed inside an object", centreOf("#oe"), "OBJECT"},
+        {"embed", centreOf("#e"), "EMBED"},
+        {"inline frame", centreOf("#f"), "IFRAME"},
+        {"marquee", centreOf("#m"), "MARQUEE"},
+    };
+    for (const auto& c : cases) {
+        QTest::mouseClick(input(), Qt::LeftButton, {}, centreOf("p"));
+        ASSERT_TRUE(waitFor([] { return ed().dom().selection().type() != "Control"; })) << c.what;
+        QTest::mouseClick(input(), Qt::LeftButton, {}, c.at);
+        ASSERT_TRUE(waitFor([] { return ed().dom().selection().type() == "Control"; })) << c.what;
+        Range r = ed().dom().selection().createRange();
+        EXPECT_TRUE(r.isControl());
+        EXPECT_EQ(r.commonParentElement().tagName(), c.tag) << c.what;
+        // Shown as selected, and the mark never reaches the document text.
+        EXPECT_EQ(js("String(document.querySelectorAll('[_pwsel]').length)"), "1") << c.what;
+        EXPECT_EQ(ed().documentHTML().find("_pw"), std::string::npos);
+        // What a control range does not offer fails.
+        EXPECT_THROW(r.htmlText(), Error);
+        EXPECT_THROW(r.pasteHTML("x"), Error);
+        EXPECT_THROW(r.parentElement(), Error);
+    }
+    // Clicking text inside the table cell is a caret, not a control.
+    QTest::mouseClick(input(), Qt::LeftButton, {}, centreOf("#c"));
+    ASSERT_TRUE(waitFor([] { return ed().dom().selection().type() != "Control"; }));
+    Range r = ed().dom().selection().createRange();
+    EXPECT_FALSE(r.isControl());
+    EXPECT_EQ(r.parentElement().tagName(), "TD");
+    EXPECT_THROW(r.commonParentElement(), Error);
+    EXPECT_EQ(js("String(document.querySelectorAll('[_pwsel]').length)"), "0");
+}
+
+TEST_F(Editor, HandlesOfAReloadedDocumentFail) {
+    load("<html><body><p>abc</p></body></html>");
+    selectText("abc");
+    Range r = ed().dom().selection().createRange();
+    Element p = r.parentElement();
+    load("<html><body><p>abc</p></body></html>");
+    EXPECT_THROW(p.tagName(), Error);
+    EXPECT_THROW(r.htmlText(), Error);
+}
+
+// ---- pasteHTML and outerHTML ----------------------------------------------------------
+
+TEST_F(Editor, PasteHtmlKeepsEveryElementAtACaretAndOverASelection) {
+    struct Case {
+        const char* what;
+        const char* select;  // text to select, "" for a caret after "ab"
+        const char* html;
+        const char* body;
+    } cases[] = {
+        {"text over a selection", "cd", "<B>X</B>", "<P>ab<B>X</B>ef</P>"},
+        {"caret", "", "&amp;", "<P>ab&amp;cdef</P>"},
+        {"flash at a caret", "",
+         "<OBJECT classid=\"clsid:1\"><PARAM NAME=movie VALUE=\"a.swf\"><EMBED src=\"a.swf\" quality=high></EMBED></OBJECT>",
+         "<P>ab<OBJECT classid=\"clsid:1\"><PARAM NAME=movie VALUE=\"a.swf\"><EMBED src=\"a.swf\" quality=high></OBJECT>cdef</P>"},
+        {"marquee over a selection", "cd", "<MARQUEE LOOP=\"INFINITE\">m</MARQUEE>",
+         "<P>ab<MARQUEE LOOP=\"INFINITE\">m</MARQUEE>ef</P>"},
+        {"unclosed inline frame", "cd", "<IFRAME  NAME=\"r\" ALIGN=\"\">", "<P>ab<IFRAME NAME=\"r\" ALIGN=\"\"></IFRAME>ef</P>"},
+        {"table splits the paragraph", "cd", "<table rows=\"1\"><tr><td>t</td></tr></table>",
+         "<P>ab</P><TABLE rows=\"1\"><TBODY><TR><TD>t</TD></TR></TBODY></TABLE><P>ef</P>"},
+        {"anchor around a block", "", "<a href=\"x.html\"><div>d</div></a>",
+         "<P>ab</P><A href=\"x.html\"><DIV>d</DIV></A><P>cdef</P>"},
+        {"sound tag", "cd", "<BGSOUND SRC=\"a.mid\" LOOP=\"2\">", "<P>ab<BGSOUND SRC=\"a.mid\" LOOP=\"2\">ef</P>"},
+    };
+    for (const auto& c : cases) {
+        load("<html><body><p>abcdef</p></body></html>");
+        if (*c.select) {
+            selectText(c.select);
+        } else {
+            js("(function(){const t=document.querySelector('p').firstChild;const r=document.createRange();"
+               "r.setStart(t,2);r.collapse(true);getSelection().removeAllRanges();getSelection().addRange(r)})()");
+        }
+        Range r = ed().dom().selection().createRange();
+        r.pasteHTML(c.html);
+        EXPECT_EQ(body(), c.body) << c.what;
+        // The caret stands after the inserted markup.
+        EXPECT_EQ(ed().dom().selection().type(), "None") << c.what;
+    }
+}
+
+TEST_F(Editor, HtmlTextHoldsTheMarkupOfWhollySelectedInlineElements) {
+    load("<html><body><p>a<strike>bc</strike>d <b>e<i>fg</i></b></p></body></html>");
+    selectText("bc");
+    Range r = ed().dom().selection().createRange();
+    EXPECT_EQ(r.htmlText(), "<STRIKE>bc</STRIKE>");
+    // Unwrapping as the strike button does: the markup goes, the text stays.
+    r.pasteHTML("bc");
+    EXPECT_EQ(body(), "<P>abcd <B>e<I>fg</I></B></P>");
+    selectText("f");
+    EXPECT_EQ(ed().dom().selection().createRange().htmlText(), "f");
+    selectText("fg");
+    EXPECT_EQ(ed().dom().selection().createRange().htmlText(), "<I>fg</I>");
+    // The parent element stays the innermost one (a link dialog finds its A).
+    EXPECT_EQ(ed().dom().selection().createRange().parentElement().tagName(), "I");
+}
+
+TEST_F(Editor, OuterHtmlSetReplacesTheElement) {
+    load("<html><body><p>x<img id=i src=\"a.gif\">y</p></body></html>");
+    Element img = [] {
+        js("(function(){const r=document.createRange();r.selectNode(document.getElementById('i'));"
+           "getSelection().removeAllRanges();getSelection().addRange(r)})()");
+        return ed().dom().selection().createRange().commonParentElement();
+    }();
+    EXPECT_EQ(ed().dom().selection().type(), "Control");
+    img.setOuterHTML("<A HREF=\"l.html\"><IMG SRC=\"b.gif\"></A><EMBED SRC=\"v.avi\" AUTOSTART=\"TRUE\">");
+    EXPECT_EQ(body(), "<P>x<A HREF=\"l.html\"><IMG SRC=\"b.gif\"></A><EMBED SRC=\"v.avi\" AUTOSTART=\"TRUE\">y</P>");
+    // The BODY and HTML elements cannot be replaced.
+    selectText("x");
+    Element p = ed().dom().selection().createRange().parentElement();
+    EXPECT_THROW(p.parentElement().parentElement().setOuterHTML("<p>z</p>"), Error);
+}
+
+// ---- attributes and styles ---------------------------------------------------------------
+
+TEST_F(Editor, AttributesReadBackAsWritten) {
+    load("<html><body><table BORDER=\"2\" bgcolor=\"\" rows=3><tr><td>c</td></tr></table>"
+         "<a href=\"strona.html\" TITLE=\"t\">l</a></body></html>");
+    selectText("c");
+    Element table = ed().dom().selection().createRange().parentElement().parentElement().parentElement().parentElement();
+    ASSERT_EQ(table.tagName(), "TABLE");
+    struct Case {
+        const char* name;
+        const char* value;
+    } reads[] = {{"border", "2"}, {"BORDER", "2"}, {"Rows", "3"}, {"bgcolor", ""}, {"cellpadding", ""}};
+    for (const auto& c : reads) EXPECT_EQ(table.getAttribute(c.name), c.value) << c.name;
+    table.setAttribute("cellpadding", 4L);
+    table.setAttribute("BGCOLOR", "");
+    table.setAttribute("VAlign", "top");
+    EXPECT_EQ(table.getAttribute("cellpadding"), "4");
+    EXPECT_NE(table.outerHTML().find("<TABLE BORDER=\"2\" bgcolor=\"\" rows=3 cellpadding=\"4\" VAlign=\"top\">"),
+              std::string::npos)
+        << table.outerHTML();
+    selectText("l");
+    Element a = ed().dom().selection().createRange().parentElement();
+    EXPECT_EQ(a.getAttribute("href"), "strona.html");  // not made absolute
+}
+
+TEST_F(Editor, StylePropertiesReadBackAsSet) {
+    load("<html><body><div id=d style=\"position:absolute; LEFT:10px; top: 20; width:100; height:100;\">d</div>"
+         "<img src=\"x.gif\" width=\"50\"></body></html>");
+    selectText("d");
+    Element d = ed().dom().selection().createRange().parentElement();
+    Style s = d.style();
+    EXPECT_EQ(s.position(), "absolute");
+    EXPECT_EQ(s.left(), "10px");
+    EXPECT_EQ(s.top(), "20px");
+    EXPECT_EQ(s.width(), "100px");
+    EXPECT_EQ(s.background(), "");
+    struct Case {
+        const char* property;
+        const char* value;
+        const char* readBack;
+    } sets[] = {
+        {"background", "url(data\\sky.jpg)", "url(data\\sky.jpg)"},
+        {"background", "#FF0000", "#FF0000"},
+        {"width", "120px", "120px"},
+        {"position", "", ""},
+        {"left", "", ""},
+    };
+    for (const auto& c : sets) {
+        s.set(c.property, c.value);
+        EXPECT_EQ(s.get(c.property), c.readBack) << c.property;
+    }
+    EXPECT_EQ(d.getAttribute("style"), "top: 20; width: 120px; height:100; background: #FF0000;");
+    s.setTop("");
+    s.setWidth("");
+    s.setHeight("");
+    s.setBackground("");
+    EXPECT_EQ(d.outerHTML(), "<DIV id=d>d</DIV>");
+    // The IMG width property.
+    js("(function(){const r=document.createRange();r.selectNode(document.querySelector('img'));"
+       "getSelection().removeAllRanges();getSelection().addRange(r)})()");
+    Element img = ed().dom().selection().createRange().commonParentElement();
+    EXPECT_EQ(img.width(), 50);
+    img.setWidth(64);
+    EXPECT_EQ(img.getAttribute("width"), "64");
+}
