@@ -732,20 +732,23 @@ const ops = {
     return window.find(text, false, false, true, false, false, false);
   },
   selectText: function (text, nth) {
-    // Test and host support: selects the nth occurrence of a text.
+    // Test and host support: selects the nth occurrence of a text, which may
+    // run across elements.
+    const nodes = [], starts = [];
+    let all = '';
     const w = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT);
-    let k = 0;
-    for (let n = w.nextNode(); n; n = w.nextNode()) {
-      let i = n.data.indexOf(text);
-      while (i >= 0) {
-        if (k++ === (nth || 0)) {
-          const r = document.createRange(); r.setStart(n, i); r.setEnd(n, i + text.length);
-          const s = getSelection(); s.removeAllRanges(); s.addRange(r); return true;
-        }
-        i = n.data.indexOf(text, i + 1);
-      }
-    }
-    return false;
+    for (let n = w.nextNode(); n; n = w.nextNode()) { nodes.push(n); starts.push(all.length); all += n.data; }
+    let i = -1;
+    for (let k = 0; k <= (nth || 0); ++k) { i = all.indexOf(text, i + 1); if (i < 0) return false; }
+    const at = function (pos, end) {
+      for (let k = nodes.length - 1; k >= 0; --k)
+        if (starts[k] < pos || (!end && starts[k] === pos)) return [nodes[k], pos - starts[k]];
+      return [nodes[0], 0];
+    };
+    const a = at(i, false), b = at(i + text.length, true);
+    const r = document.createRange(); r.setStart(a[0], a[1]); r.setEnd(b[0], b[1]);
+    const s = getSelection(); s.removeAllRanges(); s.addRange(r);
+    return true;
   },
   flush: function () { flush(); return true; }
 };

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QTest>
 #include <QWebEngineView>
 #include <QElapsedTimer>
@@ -449,4 +450,159 @@ TEST_F(Editor, StylePropertiesReadBackAsSet) {
     EXPECT_EQ(img.width(), 50);
     img.setWidth(64);
     EXPECT_EQ(img.getAttribute("width"), "64");
+}
+
+// ---- commands -------------------------------------------------------------------------
+
+TEST_F(Editor, ControlToggleCommandsFollowTheSelection) {
+    struct Case {
+        int id;
+        const char* markup;
+    } cases[] = {{ctl::Bold, "<B>cd</B>"}, {ctl::Italic, "<I>cd</I>"}, {ctl::Underline, "<U>cd</U>"}};
+    for (const auto& c : cases) {
+        load("<html><body><p>abcdef</p></body></html>");
+        selectText("cd");
+        EXPECT_EQ(ed().queryStatus(c.id), 3) << c.id;
+        ed().execCommand(c.id);
+        EXPECT_EQ(body(), std::string("<P>ab") + c.markup + "ef</P>") << c.id;
+        EXPECT_EQ(ed().queryStatus(c.id), 7) << c.id;  // enabled and latched
+        ed().execCommand(c.id);
+        EXPECT_EQ(body(), "<P>abcdef</P>") << c.id;
+    }
+    EXPECT_EQ(ed().queryStatus(1234), 0);
+    EXPECT_THROW(ed().execCommand(1234), Error);
+}
+
+TEST_F(Editor, CopyCutPasteAndUnlink) {
+    load("<html><body><p>abcdef <a href=\"x.html\">link</a></p></body></html>");
+    js("(function(){const t=document.querySelector('p').firstChild;const r=document.createRange();"
+       "r.setStart(t,1);r.collapse(true);getSelection().removeAllRanges();getSelection().addRange(r)})()");
+    EXPECT_EQ(ed().queryStatus(ctl::Copy) & 3, 1);  // nothing selected
+    EXPECT_EQ(ed().queryStatus(ctl::Cut) & 3, 1);
+    EXPECT_EQ(ed().queryStatus(ctl::Unlink) & 3, 1);
+    selectText("cd");
+    EXPECT_EQ(ed().queryStatus(ctl::Copy), 3);
+    EXPECT_EQ(ed().queryStatus(ctl::Cut), 3);
+    ed().execCommand(ctl::Copy);
+    EXPECT_TRUE(waitFor([] { return QGuiApplication::clipboard()->text() == "cd"; }));
+    selectText("ef");
+    ed().execCommand(ctl::Cut);
+    EXPECT_EQ(body().find("cdef"), std::string::npos) << body();
+    EXPECT_TRUE(waitFor([] { return QGuiApplication::clipboard()->text() == "ef"; }));
+    EXPECT_EQ(ed().queryStatus(ctl::Paste), 3);
+    ed().execCommand(ctl::Paste);
+    EXPECT_NE(body().find("abcdef"), std::string::npos) << body();
+    // Unlink with the caret inside the link removes the link, keeps the text.
+    js("(function(){const t=document.querySelector('a').firstChild;const r=document.createRange();"
+       "r.setStart(t,2);r.collapse(true);getSelection().removeAllRanges();getSelection().addRange(r)})()");
+    EXPECT_EQ(ed().queryStatus(ctl::Unlink), 3);
+    ed().execCommand(ctl::Unlink);
+    EXPECT_EQ(body().find("<A"), std::string::npos) << body();
+    EXPECT_NE(body().find("link"), std::string::npos);
+}
+
+TEST_F(Editor, CommandTargetCommandsAndTheirStatus) {
+    CommandTarget t = ed().dom().commandTarget();
+    struct Case {
+        int id;
+        const char* expect;  // in the body afterwards
+        int statusAfter;
+    } cases[] = {
+        {cmd::NumberedList, "<OL><LI>abcdef</LI></OL>", 7},
+        {cmd::BulletedList, "<UL><LI>abcdef</LI></UL>", 7},
+        {cmd::Indent, "<BLOCKQUOTE", 3},
+        {cmd::HorizontalLine, "<HR>", 3},
+    };
+    for (const auto& c : cases) {
+        load("<html><body><p>abcdef</p></body></html>");
+        selectText("cd");
+        EXPECT_EQ(t.queryStatus(CommandGroup::Mshtml, c.id) & 3, 3) << c.id;
+        int option = c.id == cmd::HorizontalLine ? cmd::AskUser : cmd::DontAskUser;
+        EXPECT_EQ(t.exec(CommandGroup::Mshtml, c.id, option), cmd::Ok) << c.id;
+        EXPECT_NE(body().find(c.expect), std::string::npos) << c.id << " " << body();
+        EXPECT_EQ(t.queryStatus(CommandGroup::Mshtml, c.id), c.statusAfter) << c.id;
+    }
+    // Outdent takes the indent back.
+    load("<html><body><p>abcdef</p></body></html>");
+    selectText("cd");
+    t.exec(CommandGroup::Mshtml, cmd::Indent, cmd::DontAskUser);
+    t.exec(CommandGroup::Mshtml, cmd::Outdent, cmd::DontAskUser);
+    EXPECT_EQ(body().find("BLOCKQUOTE"), std::string::npos) << body();
+    // Block formats: the names, then one of them set and read back.
+    Value names;
+    EXPECT_EQ(t.exec(CommandGroup::Mshtml, cmd::BlockFormatNames, cmd::DontAskUser, {}, &names), cmd::Ok);
+    ASSERT_EQ(names.kind(), Value::Kind::List);
+    ASSERT_GE(names.list().size(), 4u);
+    EXPECT_EQ(names.list()[3], "Nagłówek 1"_w);
+    Value current;
+    EXPECT_EQ(t.exec(CommandGroup::Mshtml, cmd::BlockFormat, cmd::DontAskUser, Value("Nagłówek 1"_w), &current), 0);
+    EXPECT_EQ(current.toText(), "Nagłówek 1"_w);
+    EXPECT_NE(body().find("<H1>abcdef</H1>"), std::string::npos) << body();
+    EXPECT_EQ(t.exec(CommandGroup::Mshtml, cmd::BlockFormat, cmd::DontAskUser, Value("nic"), &current), cmd::Failed);
+    // Unknown commands.
+    EXPECT_EQ(t.exec(CommandGroup::Mshtml, 9999, cmd::DontAskUser), cmd::NotSupported);
+    EXPECT_EQ(t.queryStatus(CommandGroup::Mshtml, 9999), 0);
+    EXPECT_EQ(t.queryStatus(CommandGroup::Editor, cmd::Undo), 0);
+}
+
+TEST_F(Editor, FindAsksForTheTextAndSelectsIt) {
+    forms::ScriptedAnswers answers;
+    forms::setModal(&answers);
+    load("<html><body><p>jeden dwa trzy</p></body></html>");
+    CommandTarget t = ed().dom().commandTarget();
+    answers.answerInput(true, "dwa");
+    EXPECT_EQ(t.exec(CommandGroup::Mshtml, cmd::Find, cmd::AskUser), cmd::Ok);
+    EXPECT_EQ(ed().dom().selection().type(), "Text");
+    EXPECT_EQ(ed().dom().selection().createRange().htmlText(), "dwa");
+    answers.answerInput(true, "cztery");
+    t.exec(CommandGroup::Mshtml, cmd::Find, cmd::AskUser);
+    ASSERT_EQ(answers.asked("message").size(), 1u);
+    ASSERT_EQ(answers.asked("input").size(), 2u);
+    EXPECT_EQ(answers.asked("input")[1].title, "Znajdź"_w);
+    forms::setModal(nullptr);
+}
+
+TEST_F(Editor, DocumentCommandsAndTheValuesReadBack) {
+    load("<html><body><p>abcdef</p><p>ghi</p></body></html>");
+    Document doc = ed().dom();
+    selectText("cd");
+    struct Case {
+        const char* command;
+        Value value;
+        const char* query;
+        Value readBack;
+    } cases[] = {
+        {"JustifyCenter", Value(true), "JustifyCenter", Value(true)},
+        {"JustifyRight", Value(true), "JustifyRight", Value(true)},
+        {"JustifyLeft", Value(true), "JustifyLeft", Value(true)},
+        {"ForeColor", Value(0x0000FFL), "ForeColor", Value(0x0000FFL)},
+        {"ForeColor", Value(0x804020L), "ForeColor", Value(0x804020L)},
+        {"FontName", Value("Arial"), "FontName", Value("Arial")},
+        {"FontSize", Value(5L), "FontSize", Value(5L)},
+        {"Bold", Value(), "Bold", Value(true)},
+    };
+    for (const auto& c : cases) {
+        doc.execCommand(c.command, false, c.value);
+        selectText("cd");
+        EXPECT_EQ(doc.selection().createRange().queryCommandValue(c.query), c.readBack) << c.command;
+    }
+    EXPECT_NE(body().find("<FONT color=\"#204080\" face=\"Arial\" size=\"5\">"), std::string::npos) << body();
+    doc.execCommand("Strike", false, Value(true));
+    EXPECT_NE(body().find("<STRIKE>"), std::string::npos) << body();
+    doc.execCommand("Strike", false, Value(true));  // already struck: no change
+    EXPECT_NE(body().find("<STRIKE>"), std::string::npos) << body();
+    // A selection over differing values reads as empty.
+    selectText("bcdef");
+    Range mixed = doc.selection().createRange();
+    for (const char* q : {"FontName", "FontSize", "ForeColor", "Bold"})
+        EXPECT_TRUE(mixed.queryCommandValue(q).isEmpty()) << q;
+    // Plain text: sizes and colours of the default style.
+    selectText("ghi");
+    Range plain = doc.selection().createRange();
+    EXPECT_EQ(plain.queryCommandValue("FontSize"), Value(3L));
+    EXPECT_EQ(plain.queryCommandValue("ForeColor"), Value(0L));
+    EXPECT_EQ(plain.queryCommandValue("Bold"), Value(false));
+    EXPECT_THROW(plain.queryCommandValue("Nonsense"), Error);
+    EXPECT_THROW(doc.execCommand("FontSize", false, Value(9L)), Error);
+    EXPECT_THROW(doc.execCommand("Nonsense", false), Error);
 }
