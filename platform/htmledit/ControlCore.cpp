@@ -124,6 +124,15 @@ void ControlCore::load(const QString& html, bool) {
     loading_ = true;
     loadOk_ = false;
     QUrl base = baseUrl_.isEmpty() ? QUrl(QStringLiteral("about:blank")) : QUrl(baseUrl_);
+    // Events wait until the load is over, so that DocumentComplete reaches
+    // its handler only after this call has returned.
+    ++depth_;
+    struct Leave {
+        ControlCore* c;
+        ~Leave() {
+            if (--c->depth_ == 0 && !c->queue_.empty()) c->post({});
+        }
+    } leave{this};
     page_->setHtml(html, base);
     if (loading_) {
         QEventLoop loop;

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QTest>
 #include <QWebEngineView>
 #include <QElapsedTimer>
@@ -106,6 +107,22 @@ bool waitFor(F cond, int timeoutMs = 20000) {
 }
 
 QWidget* input() { return Editor::control().widget()->focusProxy(); }
+
+// Two clicks close enough in time to be a double click (the test library's
+// own clicks are kept apart on purpose).
+void doubleClick(QWidget* w, QPoint pos) {
+    static ulong stamp = 1000000;
+    stamp += 10000;
+    for (int i = 0; i < 2; ++i) {
+        for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent me(type, pos, w->mapToGlobal(pos), Qt::LeftButton,
+                           type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, {},
+                           QPointingDevice::primaryPointingDevice());
+            me.setTimestamp(stamp += 20);
+            QApplication::sendEvent(w, &me);
+        }
+    }
+}
 
 QPoint centreOf(const std::string& selector) {
     std::string r = Editor::control().evaluate(
@@ -605,4 +622,216 @@ TEST_F(Editor, DocumentCommandsAndTheValuesReadBack) {
     EXPECT_THROW(plain.queryCommandValue("Nonsense"), Error);
     EXPECT_THROW(doc.execCommand("FontSize", false, Value(9L)), Error);
     EXPECT_THROW(doc.execCommand("Nonsense", false), Error);
+}
+
+// ---- undo history -------------------------------------------------------------------------
+
+TEST_F(Editor, UndoAndRedoCoverTypingEngineCommandsAndLayerChangesInOrder) {
+    load("<html><body><p id=p>abc</p></body></html>");
+    CommandTarget t = ed().dom().commandTarget();
+    EXPECT_EQ(t.queryStatus(CommandGroup::Mshtml, cmd::Undo), 1);
+    EXPECT_EQ(t.exec(CommandGroup::Mshtml, cmd::Undo, cmd::DontAskUser), cmd::Disabled);
+    // 1: typing at the end of the paragraph.
+    QTest::mouseClick(input(), Qt::LeftButton, {}, centreOf("#p"));
+    js("(function(){const t=document.querySelector('p').firstChild;const r=document.createRange();"
+       "r.setStart(t,3);r.collapse(true);getSelection().removeAllRanges();getSelection().addRange(r)})()");
+    QTest::keyClicks(input(), "xyz");
+    ASSERT_TRUE(waitFor([] { return body() == "<P id=p>abcxyz</P>"; })) << body();
+    // 2: an engine command.
+    selectText("abc");
+    ed().execCommand(ctl::Bold);
+    // 3: a change of the layer.
+    selectText("xyz");
+    ed().dom().selection().createRange().pasteHTML("<EMBED SRC=\"a.avi\">");
+    const std::string states[] = {
+        "<P id=p><B>abc</B><EMBED SRC=\"a.avi\"></P>",
+        "<P id=p><B>abc</B>xyz</P>",
+        "<P id=p>abcxyz</P>",
+        "<P id=p>abc</P>",
+    };
+    EXPECT_EQ(body(), states[0]);
+    for (int i = 1; i < 4; ++i) {
+        EXPECT_EQ(t.queryStatus(CommandGroup::Mshtml, cmd::Undo), 3) << i;
+        EXPECT_EQ(t.exec(CommandGroup::Mshtml, cmd::Undo, cmd::DontAskUser), cmd::Ok) << i;
+        EXPECT_EQ(body(), states[i]) << i;
+    }
+    EXPECT_EQ(t.queryStatus(CommandGroup::Mshtml, cmd::Undo), 1);
+    for (int i = 2; i >= 0; --i) {
+        EXPECT_EQ(t.queryStatus(CommandGroup::Mshtml, cmd::Redo), 3) << i;
+        EXPECT_EQ(t.exec(CommandGroup::Mshtml, cmd::Redo, cmd::DontAskUser), cmd::Ok) << i;
+        EXPECT_EQ(body(), states[i]) << i;
+    }
+    EXPECT_EQ(t.queryStatus(CommandGroup::Mshtml, cmd::Redo), 1);
+    // A new change after an undo drops what could have been redone.
+    t.exec(CommandGroup::Mshtml, cmd::Undo, cmd::DontAskUser);
+    selectText("abc");
+    ed().dom().selection().createRange().pasteHTML("q");
+    EXPECT_EQ(t.queryStatus(CommandGroup::Mshtml, cmd::Redo), 1);
+    // The editor group's redo is the same command.
+    t.exec(CommandGroup::Mshtml, cmd::Undo, cmd::DontAskUser);
+    EXPECT_EQ(t.exec(CommandGroup::Editor, cmd::Redo, cmd::DontAskUser), cmd::Ok);
+    EXPECT_EQ(body(), "<P id=p>qxyz</P>");
+}
+
+TEST_F(Editor, UndoRestoresAttributesStylesAndReplacedElements) {
+    load("<html><body><p>x<img id=i src=\"a.gif\" ALT=\"a\" style=\"width:10px\">y</p></body></html>");
+    const std::string original = body();
+    js("(function(){const r=document.createRange();r.selectNode(document.getElementById('i'));"
+       "getSelection().removeAllRanges();getSelection().addRange(r)})()");
+    Element img = ed().dom().selection().createRange().commonParentElement();
+    img.setAttribute("alt", "b");
+    img.style().setWidth("20px");
+    img.setOuterHTML("<TABLE><TR><TD>t</TD></TR></TABLE>");
+    CommandTarget t = ed().dom().commandTarget();
+    for (int i = 0; i < 3; ++i) t.exec(CommandGroup::Mshtml, cmd::Undo, cmd::DontAskUser);
+    EXPECT_EQ(body(), original);
+}
+
+// ---- documents -------------------------------------------------------------------------------
+
+TEST_F(Editor, SettingTheDocumentTextReloadsAndRaisesDocumentCompleteAfterwards) {
+    load("<html><body><p>a</p></body></html>");
+    int raised = 0;
+    bool insideCall = false;
+    ed().events().documentComplete = [&] { ++raised; EXPECT_FALSE(insideCall); };
+    insideCall = true;
+    ed().setDocumentHTML("<HTML><HEAD>\r\n<TITLE>Nowy</TITLE>\r\n</HEAD>\r\n<BODY><P>b</P></BODY></HTML>");
+    insideCall = false;
+    EXPECT_EQ(raised, 0);
+    // The text is there at once; the event follows.
+    EXPECT_EQ(ed().dom().title(), "Nowy");
+    EXPECT_TRUE(waitFor([&] { return raised == 1; }));
+    EXPECT_EQ(body(), "<P>b</P>");
+    EXPECT_TRUE(ed().documentReady());
+}
+
+TEST_F(Editor, AnIsoPageLoadedAndSavedTwiceComesOutTheSameWithEveryPolishLetter) {
+    // ISO-8859-2 bytes of ą ć ę ł ń ó ś ź ż and their capitals.
+    const std::string letters = "\xB1\xE6\xEA\xB3\xF1\xF3\xB6\xBC\xBF \xA1\xC6\xCA\xA3\xD1\xD3\xA6\xAC\xAF";
+    const std::string page =
+        "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\">\r\n<html>\r\n<head>\r\n"
+        "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-2\">\r\n"
+        "<META NAME =\"Keywords\" CONTENT=\"" + letters + "\">\r\n<title>Tytu\xB3 " + letters + "</title>\r\n"
+        "</head>\r\n<body bgcolor=\"#FFFFFF\">\r\n<p align=center>Za\xBF\xF3\xB3\xE6 g\xEA\xB6l\xB1 ja\xBC\xF1 &copy; "
+        + letters + "</p>\r\n<img src=\"data/a.gif\" alt=\"" + letters + "\">\r\n<BGSOUND SRC=\"a.mid\" LOOP=\"2\">"
+        "<!--SIZE:1-->\r\n</body>\r\n</html>\r\n";
+    auto src = scratch("iso.html"), first = scratch("iso1.html"), second = scratch("iso2.html");
+    writeFile(src, page);
+    int before = ed().completedDocuments();
+    ASSERT_TRUE(ed().loadDocument(src.string(), false));
+    ASSERT_TRUE(ed().waitForDocuments(before + 1));
+    // The program's 8-bit text of this page is ISO-8859-2 as well.
+    EXPECT_EQ(ed().dom().title(), "Tytu\xB3 " + letters);
+    EXPECT_FALSE(ed().isDirty());
+    ASSERT_TRUE(ed().saveDocument(first.string(), false));
+    ASSERT_TRUE(ed().loadDocument(first.string(), false));
+    ASSERT_TRUE(ed().waitForDocuments(before + 2));
+    ASSERT_TRUE(ed().saveDocument(second.string(), false));
+    const std::string a = readFile(first), b = readFile(second);
+    EXPECT_EQ(a, b);
+    EXPECT_NE(a.find("<TITLE>Tytu\xB3 " + letters + "</TITLE>"), std::string::npos) << a;
+    EXPECT_NE(a.find("alt=\"" + letters + "\""), std::string::npos);
+    EXPECT_NE(a.find("Za\xBF\xF3\xB3\xE6 g\xEA\xB6l\xB1 ja\xBC\xF1 &#169; " + letters), std::string::npos);
+    EXPECT_NE(a.find("<BGSOUND SRC=\"a.mid\" LOOP=\"2\"><!--SIZE:1-->"), std::string::npos);
+    EXPECT_EQ(a.find("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\">\r\n<HTML><HEAD>\r\n"), 0u) << a;
+    // The base address is the file's, for the pictures of the page.
+    EXPECT_NE(ed().baseURL().find("iso1.html"), std::string::npos);
+}
+
+TEST_F(Editor, APageWithoutACharsetIsWindows1250) {
+    auto src = scratch("win.html"), out = scratch("win1.html");
+    writeFile(src, "<html><body><p>\xB9\x9C\x9F \xA5\x8C\x8F</p></body></html>");  // ą ś ź Ą Ś Ź
+    int before = ed().completedDocuments();
+    ASSERT_TRUE(ed().loadDocument(src.string(), false));
+    ASSERT_TRUE(ed().waitForDocuments(before + 1));
+    EXPECT_EQ(body(), "<P>\xB9\x9C\x9F \xA5\x8C\x8F</P>");
+    ASSERT_TRUE(ed().saveDocument(out.string(), false));
+    EXPECT_NE(readFile(out).find("<P>\xB9\x9C\x9F \xA5\x8C\x8F</P>"), std::string::npos);
+    // Text set into it from the program comes in Windows-1250 too.
+    selectText("\xB9");
+    ed().dom().selection().createRange().pasteHTML("\xA5");
+    EXPECT_EQ(js("document.querySelector('p').textContent.charCodeAt(0).toString(16)"), "104");
+}
+
+TEST_F(Editor, SaveAndLoadAskForTheFileOnlyWhenTold) {
+    forms::ScriptedAnswers answers;
+    forms::setModal(&answers);
+    load("<html><body><p>a</p></body></html>");
+    auto chosen = scratch("chosen.html");
+    std::filesystem::remove(chosen);
+    answers.answerFile(false);
+    EXPECT_FALSE(ed().saveDocument("", true));  // cancelled: nothing written
+    EXPECT_FALSE(std::filesystem::exists(chosen));
+    answers.answerFile(true, chosen.string());
+    EXPECT_TRUE(ed().saveDocument("", true));
+    EXPECT_TRUE(std::filesystem::exists(chosen));
+    EXPECT_EQ(answers.asked("file").size(), 2u);
+    auto direct = scratch("direct.html");
+    EXPECT_TRUE(ed().saveDocument(direct.string(), false));
+    EXPECT_EQ(answers.asked("file").size(), 2u);
+    EXPECT_THROW(ed().saveDocument(scratch("no/such/dir/x.html").string(), false), Error);
+    EXPECT_THROW(ed().loadDocument(scratch("missing.html").string(), false), Error);
+    answers.answerFile(true, direct.string());
+    int before = ed().completedDocuments();
+    EXPECT_TRUE(ed().loadDocument("", true));
+    EXPECT_TRUE(ed().waitForDocuments(before + 1));
+    EXPECT_EQ(body(), "<P>a</P>");
+    forms::setModal(nullptr);
+}
+
+TEST_F(Editor, UnsavedChangesFlag) {
+    load("<html><body><p>abc</p></body></html>");
+    EXPECT_FALSE(ed().isDirty());
+    selectText("b");
+    ed().dom().selection().createRange().pasteHTML("B");
+    EXPECT_TRUE(ed().isDirty());
+    ASSERT_TRUE(ed().saveDocument(scratch("dirty.html").string(), false));
+    EXPECT_FALSE(ed().isDirty());
+    // Selecting an element is no change.
+    ed().dom().selection();
+    js("(function(){const r=document.createRange();r.selectNode(document.querySelector('p'));"
+       "getSelection().removeAllRanges();getSelection().addRange(r)})()");
+    EXPECT_FALSE(ed().isDirty());
+}
+
+TEST_F(Editor, NewDocumentIsEmptyAndEditable) {
+    int before = ed().completedDocuments();
+    ed().newDocument();
+    EXPECT_TRUE(ed().waitForDocuments(before + 1));
+    EXPECT_EQ(ed().documentHTML(), "<HTML><HEAD>\r\n<TITLE></TITLE>\r\n</HEAD>\r\n<BODY></BODY></HTML>");
+    ed().dom().selection().createRange().pasteHTML("<P>x</P>");
+    EXPECT_EQ(body(), "<P>x</P>");
+}
+
+// ---- events ----------------------------------------------------------------------------------------
+
+TEST_F(Editor, InputRaisesTheControlsEvents) {
+    load("<html><body style=\"margin:0\"><p id=p>abc</p><p id=q>def</p><img src=\"x.gif\" width=40 height=40>"
+         "</body></html>");
+    int clicks = 0, dbl = 0, keyups = 0, keydowns = 0, over = 0, menus = 0;
+    ed().events().onclick = [&] { ++clicks; };
+    ed().events().ondblclick = [&] { ++dbl; };
+    ed().events().onkeyup = [&](int) { ++keyups; };
+    ed().events().onkeydown = [&](int) { ++keydowns; };
+    ed().events().onmouseover = [&] { ++over; };
+    ed().events().showContextMenu = [&](int, int) { ++menus; };
+    QPoint p = centreOf("#p");
+    QTest::mouseMove(input(), p);
+    QTest::mouseClick(input(), Qt::LeftButton, {}, p);
+    EXPECT_TRUE(waitFor([&] { return clicks >= 1; }));
+    doubleClick(input(), p);
+    EXPECT_TRUE(waitFor([&] { return dbl == 1; }));
+    // A double click on a picture selects it as a whole before the event.
+    std::string typeAtEvent;
+    ed().events().ondblclick = [&] { ++dbl; typeAtEvent = ed().dom().selection().type(); };
+    doubleClick(input(), centreOf("img"));
+    EXPECT_TRUE(waitFor([&] { return dbl == 2; }));
+    EXPECT_EQ(typeAtEvent, "Control");
+    QTest::keyClick(input(), Qt::Key_End);
+    EXPECT_TRUE(waitFor([&] { return keyups == 1 && keydowns == 1; }));
+    EXPECT_TRUE(waitFor([&] { return over > 0; }));
+    QTest::mouseClick(input(), Qt::RightButton, {}, centreOf("#q"));
+    QContextMenuEvent menu(QContextMenuEvent::Mouse, centreOf("#q"), input()->mapToGlobal(centreOf("#q")));
+    QApplication::sendEvent(input(), &menu);
+    EXPECT_TRUE(waitFor([&] { return menus >= 1; }));
 }
