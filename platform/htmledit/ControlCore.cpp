@@ -63,6 +63,11 @@ ControlCore::ControlCore(QWidget* parent) {
         });
     });
     QObject::connect(page_, &QWebEnginePage::loadFinished, view_, [this](bool ok) { finishLoad(ok); });
+    QObject::connect(page_, &QWebEnginePage::renderProcessTerminated, view_, [this] {
+        // The next load starts a new page.
+        pageReady_ = false;
+        ready_ = false;
+    });
 }
 
 ControlCore::~ControlCore() {
@@ -117,23 +122,14 @@ QVariant ControlCore::call(const char* op, const QJsonArray& args) {
     return m.value(QStringLiteral("v"));
 }
 
-void ControlCore::load(const QString& html, bool) {
-    if (!view_) throw Error("the editing control is gone");
-    ready_ = false;
-    ++generation_;
+void ControlCore::navigate() {
+    // An empty shell page at the base address; documents are then written
+    // into it by the page's own parser, which is much faster than a new
+    // navigation for every document.
+    pageReady_ = false;
     loading_ = true;
-    loadOk_ = false;
     QUrl base = baseUrl_.isEmpty() ? QUrl(QStringLiteral("about:blank")) : QUrl(baseUrl_);
-    // Events wait until the load is over, so that DocumentComplete reaches
-    // its handler only after this call has returned.
-    ++depth_;
-    struct Leave {
-        ControlCore* c;
-        ~Leave() {
-            if (--c->depth_ == 0 && !c->queue_.empty()) c->post({});
-        }
-    } leave{this};
-    page_->setHtml(html, base);
+    page_->setHtml(QStringLiteral("<html><body></body></html>"), base);
     if (loading_) {
         QEventLoop loop;
         QTimer timer;
@@ -147,27 +143,51 @@ void ControlCore::load(const QString& html, bool) {
     }
     if (loading_) {
         loading_ = false;
-        throw Error("the document did not load");
+        throw Error("the editing page did not load");
     }
-    if (!ready_) throw Error("the document could not be prepared for editing");
+    if (!pageReady_) throw Error("the editing page could not be prepared");
+    navigatedBase_ = baseUrl_;
 }
 
-void ControlCore::finishLoad(bool ok) {
+void ControlCore::load(const QString& html, bool) {
+    if (!view_) throw Error("the editing control is gone");
+    ready_ = false;
+    ++generation_;
+    // Events wait until the load is over, so that DocumentComplete reaches
+    // its handler only after this call has returned.
+    ++depth_;
+    struct Leave {
+        ControlCore* c;
+        ~Leave() {
+            if (--c->depth_ == 0 && !c->queue_.empty()) c->post({});
+        }
+    } leave{this};
+    if (!pageReady_ || navigatedBase_ != baseUrl_) navigate();
+    QString script = QStringLiteral("pw.x('write',%1)")
+                         .arg(QString::fromUtf8(QJsonDocument(QJsonArray{html, static_cast<qint64>(generation_)})
+                                                    .toJson(QJsonDocument::Compact)));
+    QVariantMap m = roundTrip(script).toMap();
+    if (!m.contains(QStringLiteral("v"))) {
+        pageReady_ = false;
+        throw Error("the document could not be prepared for editing: " +
+                    m.value(QStringLiteral("e")).toString().toStdString());
+    }
+    charset_ = PageCharset::fromName(m.value(QStringLiteral("v")).toString().toStdString());
+    ready_ = true;
+    ++completed;
+    post([this] {
+        if (events.documentComplete) events.documentComplete();
+    });
+}
+
+void ControlCore::finishLoad(bool) {
     if (!loading_) return;
     loading_ = false;
-    loadOk_ = ok;
     try {
-        QString script = QString::fromUtf8(editorScript()) +
-                         QStringLiteral(";pw.x('init',[%1])").arg(generation_);
-        QVariantMap m = roundTrip(script).toMap();
-        if (!m.contains(QStringLiteral("v"))) return;
-        charset_ = PageCharset::fromName(m.value(QStringLiteral("v")).toString().toStdString());
-        ready_ = true;
-        ++completed;
-        post([this] {
-            if (events.documentComplete) events.documentComplete();
-        });
+        QVariant r = roundTrip(QString::fromUtf8(editorScript()) + QStringLiteral(";typeof pw"));
+        pageReady_ = r.toString() == QLatin1String("object");
     } catch (const Error&) {
+        pageReady_ = false;
     }
 }
 

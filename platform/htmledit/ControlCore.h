@@ -63,13 +63,15 @@ public:
 private:
     void drain();
     void finishLoad(bool ok);
+    void navigate();
     QVariant roundTrip(const QString& script);
 
     QPointer<QWebEngineView> view_;
     EditPage* page_ = nullptr;
     bool ready_ = false;
     bool loading_ = false;
-    bool loadOk_ = false;
+    bool pageReady_ = false;
+    QString navigatedBase_;
     unsigned generation_ = 0;
     int depth_ = 0;
     bool drainPosted_ = false;

@@ -168,7 +168,11 @@ function serOuter(e) { const out = []; serEl(e, out); return out.join(''); }
 function serInner(e) { const out = []; serChildren(e, out, RAW.has(tagOf(e))); return out.join(''); }
 
 // ---- undo history ---------------------------------------------------------
-const H = { undo: [], redo: [], pending: [], pendingSel: null, applying: false, dirty: false, kind: '' };
+const H = {};
+function resetHistory() {
+  H.undo = []; H.redo = []; H.pending = []; H.pendingSel = null; H.applying = false; H.dirty = false; H.kind = '';
+}
+resetHistory();
 function keep(recs) {
   for (const r of recs) {
     if (r.type === 'attributes' && r.attributeName === MARK) continue;
@@ -283,6 +287,8 @@ let marked = null;
 function mark(e) {
   if (marked === e) return;
   if (marked && marked.isConnected) marked.removeAttribute(MARK);
+  // A mark that came in with pasted markup goes as well.
+  for (const stray of document.querySelectorAll('[' + MARK + ']')) if (stray !== e) stray.removeAttribute(MARK);
   marked = e;
   if (e) e.setAttribute(MARK, '');
   take();
@@ -497,6 +503,12 @@ function colorText(v) {
   return String(v);
 }
 function engine(cmd, value) {
+  // The engine's commands work on the selection; a document never clicked
+  // into has none, so the caret goes to the start of the body.
+  if (!getSelection().rangeCount && document.body) {
+    const r = document.createRange(); r.setStart(document.body, 0); r.collapse(true);
+    getSelection().addRange(r);
+  }
   return step(function () {
     if (!document.execCommand(cmd, false, value)) throw new Error('command ' + cmd + ' failed');
     return true;
@@ -559,22 +571,42 @@ function blockFormat() {
 
 // ---- the operations the host calls -------------------------------------------
 const ops = {
+  // Replaces the document by the markup, parsed by the page's own parser
+  // (its doctype sets the rendering mode), and prepares it for editing.
+  write: function (html, gen) {
+    observer.disconnect();
+    observer.takeRecords();
+    marked = null;
+    els.clear();
+    ranges.clear();
+    document.open();
+    document.write(html);
+    document.close();
+    resetHistory();
+    return ops.init(gen);
+  },
   init: function (gen) {
-    document.designMode = 'on';
-    try { document.execCommand('styleWithCSS', false, false); } catch (e) {}
-    try {
-      const sheet = new CSSStyleSheet();
-      sheet.replaceSync('[' + MARK + ']{outline:2px solid #316ac5 !important;outline-offset:1px}' +
-        'iframe,embed,object{pointer-events:none}');
-      document.adoptedStyleSheets = [sheet];
-    } catch (e) {}
+    // Design mode, the style setting of the engine's commands and the style
+    // sheet of the layer outlive document.open; they are set once.
+    if (document.designMode !== 'on') document.designMode = 'on';
+    if (!pw.styled) {
+      try { document.execCommand('styleWithCSS', false, false); } catch (e) {}
+      pw.styled = true;
+    }
+    if (!document.adoptedStyleSheets.length) {
+      try {
+        const sheet = new CSSStyleSheet();
+        sheet.replaceSync('[' + MARK + ']{outline:2px solid #316ac5 !important;outline-offset:1px}' +
+          'iframe,embed,object{pointer-events:none}');
+        document.adoptedStyleSheets = [sheet];
+      } catch (e) {}
+    }
     observer.observe(document, { subtree: true, childList: true, attributes: true, attributeOldValue: true,
       characterData: true, characterDataOldValue: true });
     installEvents();
     pw.gen = gen;
-    if (document.body) { const r = document.createRange(); r.setStart(document.body, 0); r.collapse(true);
-      const s = getSelection(); s.removeAllRanges(); s.addRange(r); }
-    return charset();
+    const c = charset();
+    return c;
   },
   charset: function () { return charset(); },
   documentHTML: function () { flush(); return serDocument(); },
@@ -787,51 +819,58 @@ function controlAt(x, y, target) {
   if (target.tagName === 'IMG' || target.tagName === 'TABLE') return target;
   return target.closest('marquee');
 }
-let lastMove = 0;
+const handlers = [];
+function on(type, f, capture) { handlers.push([type, f, capture]); }
+on('mousedown', function (e) {
+  flush();
+  if (e.button !== 0 && e.button !== 2) return;
+  const c = controlAt(e.clientX, e.clientY, e.target);
+  if (c) { e.preventDefault(); selectElement(c); notify('display'); }
+}, true);
+on('click', function () { flush(); notify('click'); }, true);
+on('dblclick', function (e) {
+  const c = controlAt(e.clientX, e.clientY, e.target);
+  if (c) selectElement(c);
+  notify('dblclick');
+}, true);
+on('keydown', function (e) {
+  const k = e.key;
+  if ((e.ctrlKey || e.metaKey) && !e.altKey) {
+    const low = k.toLowerCase();
+    if (low === 'z' && !e.shiftKey) { e.preventDefault(); pw.undo(); notify('display'); }
+    else if (low === 'y' || (low === 'z' && e.shiftKey)) { e.preventDefault(); pw.redo(); notify('display'); }
+  }
+  if (k.length !== 1 && k !== 'Backspace' && k !== 'Delete' && k !== 'Shift' && k !== 'Control' && k !== 'Alt' &&
+      k !== 'AltGraph' && k !== 'CapsLock') flush();
+  notify('keydown', e.keyCode);
+}, true);
+on('keyup', function (e) { notify('keyup', e.keyCode); }, true);
+on('beforeinput', function (e) {
+  const kind = e.inputType.indexOf('delete') === 0 ? 'delete' : e.inputType === 'insertText' ? 'text' : e.inputType;
+  if (e.inputType === 'historyUndo' || e.inputType === 'historyRedo') {
+    e.preventDefault();
+    if (e.inputType === 'historyUndo') pw.undo(); else pw.redo();
+    return;
+  }
+  if (kind !== H.kind || (kind !== 'text' && kind !== 'delete')) flush();
+  if (!H.pending.length && !H.pendingSel) H.pendingSel = selSnap();
+  H.kind = kind;
+}, true);
+on('mouseover', function () { notify('over'); }, true);
+on('mouseout', function (e) { if (!e.relatedTarget) notify('out'); }, true);
+on('selectionchange', function () {
+  const s = getSelection();
+  const c = s.rangeCount ? controlOf(s.getRangeAt(0)) : null;
+  mark(c);
+  notify('display');
+});
 function installEvents() {
-  document.addEventListener('mousedown', function (e) {
-    flush();
-    if (e.button !== 0 && e.button !== 2) return;
-    const c = controlAt(e.clientX, e.clientY, e.target);
-    if (c) { e.preventDefault(); selectElement(c); notify('display'); }
-  }, true);
-  document.addEventListener('click', function () { flush(); notify('click'); }, true);
-  document.addEventListener('dblclick', function (e) {
-    const c = controlAt(e.clientX, e.clientY, e.target);
-    if (c) selectElement(c);
-    notify('dblclick');
-  }, true);
-  document.addEventListener('keydown', function (e) {
-    const k = e.key;
-    if ((e.ctrlKey || e.metaKey) && !e.altKey) {
-      const low = k.toLowerCase();
-      if (low === 'z' && !e.shiftKey) { e.preventDefault(); pw.undo(); notify('display'); }
-      else if (low === 'y' || (low === 'z' && e.shiftKey)) { e.preventDefault(); pw.redo(); notify('display'); }
-    }
-    if (k.length !== 1 && k !== 'Backspace' && k !== 'Delete' && k !== 'Shift' && k !== 'Control' && k !== 'Alt' &&
-        k !== 'AltGraph' && k !== 'CapsLock') flush();
-    notify('keydown', e.keyCode);
-  }, true);
-  document.addEventListener('keyup', function (e) { notify('keyup', e.keyCode); }, true);
-  document.addEventListener('beforeinput', function (e) {
-    const kind = e.inputType.indexOf('delete') === 0 ? 'delete' : e.inputType === 'insertText' ? 'text' : e.inputType;
-    if (e.inputType === 'historyUndo' || e.inputType === 'historyRedo') {
-      e.preventDefault();
-      if (e.inputType === 'historyUndo') pw.undo(); else pw.redo();
-      return;
-    }
-    if (kind !== H.kind || (kind !== 'text' && kind !== 'delete')) flush();
-    if (!H.pending.length && !H.pendingSel) H.pendingSel = selSnap();
-    H.kind = kind;
-  }, true);
-  document.addEventListener('mouseover', function () { notify('over'); }, true);
-  document.addEventListener('mouseout', function (e) { if (!e.relatedTarget) notify('out'); }, true);
-  document.addEventListener('selectionchange', function () {
-    const s = getSelection();
-    const c = s.rangeCount ? controlOf(s.getRangeAt(0)) : null;
-    mark(c);
-    notify('display');
-  });
+  // Listeners of the document go with document.open; adding the same ones
+  // again is harmless where they survived.
+  for (const h of handlers) {
+    document.removeEventListener(h[0], h[1], h[2]);
+    document.addEventListener(h[0], h[1], h[2]);
+  }
 }
 })();
 )JS";
