@@ -149,7 +149,7 @@ void ControlCore::navigate() {
     navigatedBase_ = baseUrl_;
 }
 
-void ControlCore::load(const QString& html, bool) {
+void ControlCore::load(const QString& html, bool fresh) {
     if (!view_) throw Error("the editing control is gone");
     ready_ = false;
     ++generation_;
@@ -164,7 +164,7 @@ void ControlCore::load(const QString& html, bool) {
     } leave{this};
     if (!pageReady_ || navigatedBase_ != baseUrl_) navigate();
     QString script = QStringLiteral("pw.x('write',%1)")
-                         .arg(QString::fromUtf8(QJsonDocument(QJsonArray{html, static_cast<qint64>(generation_)})
+                         .arg(QString::fromUtf8(QJsonDocument(QJsonArray{html, static_cast<qint64>(generation_), !fresh})
                                                     .toJson(QJsonDocument::Compact)));
     QVariantMap m = roundTrip(script).toMap();
     if (!m.contains(QStringLiteral("v"))) {

@@ -37,7 +37,8 @@ public:
     QVariant evaluate(const QString& script);
 
     // Loads markup (already annotated) and waits until the page script runs
-    // in it; DocumentComplete is then queued.
+    // in it; DocumentComplete is then queued. A fresh document starts a new
+    // history; otherwise the new text is one undoable change.
     void load(const QString& html, bool fresh);
     bool ready() const { return ready_; }
     unsigned generation() const { return generation_; }

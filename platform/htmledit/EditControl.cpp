@@ -144,9 +144,9 @@ std::string EditControl::documentHTML() const {
 void EditControl::setDocumentHTML(std::string_view html) {
     // The text is in the 8-bit form of the document it came from; with no
     // document yet, in the form the text itself declares.
-    std::u16string wide = core_->ready() ? core_->charset().decode(html)
-                                         : PageCharset::declaredIn(html).decode(html);
-    core_->load(annotated(wide), false);
+    const bool fresh = !core_->ready();
+    std::u16string wide = fresh ? PageCharset::declaredIn(html).decode(html) : core_->charset().decode(html);
+    core_->load(annotated(wide), fresh);
 }
 
 std::string EditControl::baseURL() const { return core_->out(core_->baseUrl()); }

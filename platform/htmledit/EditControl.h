@@ -60,7 +60,8 @@ public:
     // each HEAD element (META, TITLE) on a line of its own, lines ending in
     // CR LF, attribute names and values as written.
     std::string documentHTML() const;
-    // Reloads the document from the text; DocumentComplete follows.
+    // Reloads the document from the text; DocumentComplete follows. The
+    // change is one step of the undo history and counts as unsaved.
     void setDocumentHTML(std::string_view html);
 
     // Relative addresses of the page resolve against it; a loaded file sets

@@ -240,12 +240,34 @@ function step(fn) {
   try { return fn(); }
   finally { flush(); }
 }
+// A whole-document step holds the other document's root (and doctype);
+// undoing it puts that tree back in place, so that the steps before it find
+// their nodes again.
+function swapDocument(s) {
+  take();
+  H.applying = true;
+  try {
+    const cur = { root: document.documentElement, doctype: document.doctype };
+    if (s.doctype && cur.doctype) document.replaceChild(s.doctype, cur.doctype);
+    else if (s.doctype) document.insertBefore(s.doctype, document.firstChild);
+    else if (cur.doctype) cur.doctype.remove();
+    if (cur.root) document.replaceChild(s.root, cur.root); else document.appendChild(s.root);
+    observer.takeRecords();
+    marked = null;
+    return cur;
+  } finally {
+    H.applying = false;
+  }
+}
+function reverse(s) {
+  if (s.swap) return { swap: swapDocument(s.swap), before: s.before, after: s.after };
+  return { recs: invert(s.recs), before: s.before, after: s.after };
+}
 pw.undo = function () {
   flush();
   const s = H.undo.pop();
   if (!s) return false;
-  const recs = invert(s.recs);
-  H.redo.push({ recs: recs, before: s.before, after: s.after });
+  H.redo.push(reverse(s));
   selRestore(s.before);
   H.dirty = true;
   return true;
@@ -254,8 +276,7 @@ pw.redo = function () {
   flush();
   const s = H.redo.pop();
   if (!s) return false;
-  const recs = invert(s.recs);
-  H.undo.push({ recs: recs, before: s.before, after: s.after });
+  H.undo.push(reverse(s));
   selRestore(s.after);
   H.dirty = true;
   return true;
@@ -573,16 +594,27 @@ function blockFormat() {
 const ops = {
   // Replaces the document by the markup, parsed by the page's own parser
   // (its doctype sets the rendering mode), and prepares it for editing.
-  write: function (html, gen) {
+  // With keep, the new text is a change of the document: one step of the
+  // history, which undo takes back.
+  write: function (html, gen, keep) {
+    if (keep) flush();
+    const old = { root: document.documentElement, doctype: document.doctype };
     observer.disconnect();
     observer.takeRecords();
-    marked = null;
+    if (marked) { marked.removeAttribute(MARK); marked = null; }
     els.clear();
     ranges.clear();
     document.open();
     document.write(html);
     document.close();
-    resetHistory();
+    if (keep && old.root) {
+      H.undo.push({ swap: old, before: null, after: null });
+      H.redo = [];
+      H.pending = []; H.pendingSel = null; H.kind = '';
+      H.dirty = true;
+    } else {
+      resetHistory();
+    }
     return ops.init(gen);
   },
   init: function (gen) {

@@ -36,6 +36,10 @@ public:
         app_ = new QApplication(argc, argv);
     }
     void TearDown() override {
+        std::error_code ec;
+        std::filesystem::remove_all(std::filesystem::temp_directory_path() /
+                                        ("htmledit_tests_" + std::to_string(::getpid())),
+                                    ec);
         delete app_;
         app_ = nullptr;
     }
@@ -45,6 +49,12 @@ private:
 };
 
 const auto* const kEnv = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+
+std::filesystem::path scratch(const std::string& name) {
+    auto dir = std::filesystem::temp_directory_path() / ("htmledit_tests_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    return dir / name;
+}
 
 // One control for the engine tests; each test loads its own page into it.
 class Editor : public ::testing::Test {
@@ -65,9 +75,13 @@ public:
 
 protected:
     static EditControl& ed() { return *control_; }
+    // Opens the markup as a page file: a fresh document with a history of
+    // its own.
     static void load(const std::string& html) {
+        auto file = scratch("page.html");
+        std::ofstream(file, std::ios::binary) << html;
         int before = ed().completedDocuments();
-        ed().setDocumentHTML(html);
+        ASSERT_TRUE(ed().loadDocument(file.string(), false));
         ASSERT_TRUE(ed().waitForDocuments(before + 1));
     }
     static std::string js(const std::string& s) { return ed().evaluate(s); }
@@ -150,11 +164,6 @@ void writeFile(const std::filesystem::path& p, const std::string& bytes) {
     out << bytes;
 }
 
-std::filesystem::path scratch(const std::string& name) {
-    auto dir = std::filesystem::temp_directory_path() / ("htmledit_tests_" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir);
-    return dir / name;
-}
 
 }  // namespace
 
@@ -703,6 +712,33 @@ TEST_F(Editor, SettingTheDocumentTextReloadsAndRaisesDocumentCompleteAfterwards)
     EXPECT_TRUE(waitFor([&] { return raised == 1; }));
     EXPECT_EQ(body(), "<P>b</P>");
     EXPECT_TRUE(ed().documentReady());
+}
+
+TEST_F(Editor, AWholeDocumentRewriteIsOneUndoableChange) {
+    load("<html><head><title>Stary</title></head><body><p id=p>abc</p></body></html>");
+    EXPECT_FALSE(ed().isDirty());
+    selectText("b");
+    ed().dom().selection().createRange().pasteHTML("<B>B</B>");
+    std::string text = ed().documentHTML();
+    auto t = text.find("Stary");
+    text.replace(t, 5, "Nowy");
+    ed().setDocumentHTML(text);
+    EXPECT_TRUE(ed().isDirty());
+    EXPECT_EQ(ed().dom().title(), "Nowy");
+    CommandTarget target = ed().dom().commandTarget();
+    EXPECT_EQ(target.exec(CommandGroup::Mshtml, cmd::Undo, cmd::DontAskUser), cmd::Ok);
+    EXPECT_EQ(ed().dom().title(), "Stary");
+    EXPECT_EQ(body(), "<P id=p>a<B>B</B>c</P>");
+    // The change before the rewrite is still there to be undone.
+    EXPECT_EQ(target.exec(CommandGroup::Mshtml, cmd::Undo, cmd::DontAskUser), cmd::Ok);
+    EXPECT_EQ(body(), "<P id=p>abc</P>");
+    EXPECT_EQ(target.exec(CommandGroup::Mshtml, cmd::Redo, cmd::DontAskUser), cmd::Ok);
+    EXPECT_EQ(target.exec(CommandGroup::Mshtml, cmd::Redo, cmd::DontAskUser), cmd::Ok);
+    EXPECT_EQ(ed().dom().title(), "Nowy");
+    EXPECT_EQ(body(), "<P id=p>a<B>B</B>c</P>");
+    // Loading a page starts a new history.
+    load("<html><body><p>x</p></body></html>");
+    EXPECT_EQ(target.queryStatus(CommandGroup::Mshtml, cmd::Undo), 1);
 }
 
 TEST_F(Editor, AnIsoPageLoadedAndSavedTwiceComesOutTheSameWithEveryPolishLetter) {
