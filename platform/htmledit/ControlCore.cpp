@@ -109,11 +109,27 @@ QVariant ControlCore::roundTrip(const QString& script) {
     return st->result;
 }
 
-QVariant ControlCore::evaluate(const QString& script) { return roundTrip(script); }
+QVariant ControlCore::evaluate(const QString& script) {
+    if (!ready_) return roundTrip(script);
+    return roundTrip(releases() + QStringLiteral("(function(){return eval(%1)})()")
+                                      .arg(QString::fromUtf8(QJsonDocument(QJsonArray{script}).toJson(QJsonDocument::Compact)).mid(1).chopped(1)));
+}
+
+QString ControlCore::releases() {
+    if (released_.isEmpty()) return {};
+    QString s = QStringLiteral("pw.x('release',[%1]);")
+                    .arg(QString::fromUtf8(QJsonDocument(released_).toJson(QJsonDocument::Compact)));
+    released_ = QJsonArray();
+    return s;
+}
+
+void ControlCore::releaseRange(unsigned generation, int id) {
+    if (generation == generation_ && ready_) released_.append(id);
+}
 
 QVariant ControlCore::call(const char* op, const QJsonArray& args) {
     if (!ready_) throw Error("no document is loaded");
-    QString script = QStringLiteral("pw.x('%1',%2)")
+    QString script = releases() + QStringLiteral("pw.x('%1',%2)")
                          .arg(QLatin1String(op), QString::fromUtf8(QJsonDocument(args).toJson(QJsonDocument::Compact)));
     QVariant r = roundTrip(script);
     QVariantMap m = r.toMap();
@@ -153,6 +169,7 @@ void ControlCore::load(const QString& html, bool fresh) {
     if (!view_) throw Error("the editing control is gone");
     ready_ = false;
     ++generation_;
+    released_ = QJsonArray();
     // Events wait until the load is over, so that DocumentComplete reaches
     // its handler only after this call has returned.
     ++depth_;

@@ -33,6 +33,9 @@ public:
     // failure inside the page, a document that is not there and a page that
     // does not answer are raised as Error.
     QVariant call(const char* op, const QJsonArray& args = {});
+    // A range handle is gone; the page drops the range with the next call.
+    void releaseRange(unsigned generation, int id);
+
     // Runs any script in the editor's world and returns its value.
     QVariant evaluate(const QString& script);
 
@@ -66,6 +69,7 @@ private:
     void finishLoad(bool ok);
     void navigate();
     QVariant roundTrip(const QString& script);
+    QString releases();
 
     QPointer<QWebEngineView> view_;
     EditPage* page_ = nullptr;
@@ -79,6 +83,7 @@ private:
     PageCharset charset_;
     QString baseUrl_;
     std::deque<std::function<void()>> queue_;
+    QJsonArray released_;
 };
 
 }  // namespace htmledit

@@ -44,6 +44,10 @@ EditControl::~EditControl() = default;
 
 QWidget* EditControl::widget() const { return core_->view(); }
 
+void EditControl::focus() {
+    if (auto* v = core_->view()) v->setFocus(Qt::OtherFocusReason);
+}
+
 void EditControl::execCommand(int id, int, const Value&, Value* output) {
     if (output) *output = Value();
     switch (id) {

@@ -35,6 +35,8 @@ public:
     EditControl& operator=(const EditControl&) = delete;
 
     QWidget* widget() const;
+    // Gives the keyboard focus to the editing area.
+    void focus();
 
     // The control's own commands (ctl::). Fails with Error when the command
     // is unknown or the engine refuses it; the output is left empty.

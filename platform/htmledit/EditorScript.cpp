@@ -814,6 +814,8 @@ const ops = {
     const s = getSelection(); s.removeAllRanges(); s.addRange(r);
     return true;
   },
+  release: function (ids) { for (const id of ids) ranges.delete(id); return true; },
+  rangeCount: function () { return ranges.size; },
   flush: function () { flush(); return true; }
 };
 pw.x = function (name, args) {

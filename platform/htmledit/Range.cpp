@@ -7,6 +7,14 @@
 
 namespace htmledit {
 
+Range::Range(std::shared_ptr<ControlCore> core, unsigned generation, int id, bool control)
+    : core_(std::move(core)), generation_(generation), id_(id), control_(control) {
+    std::weak_ptr<ControlCore> weak = core_;
+    lease_ = std::shared_ptr<void>(nullptr, [weak, generation, id](void*) {
+        if (auto c = weak.lock()) c->releaseRange(generation, id);
+    });
+}
+
 ControlCore& Range::core() const {
     if (!core_) throw Error("no range");
     core_->checkGeneration(generation_);

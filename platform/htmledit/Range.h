@@ -17,8 +17,7 @@ class ControlCore;
 
 class Range {
 public:
-    Range(std::shared_ptr<ControlCore> core, unsigned generation, int id, bool control)
-        : core_(std::move(core)), generation_(generation), id_(id), control_(control) {}
+    Range(std::shared_ptr<ControlCore> core, unsigned generation, int id, bool control);
 
     bool isControl() const { return control_; }
 
@@ -48,6 +47,9 @@ private:
     unsigned generation_;
     int id_;
     bool control_;
+    // The page keeps the range until the last copy of the handle is gone
+    // (a live range costs the page a little on every change).
+    std::shared_ptr<void> lease_;
 };
 
 }  // namespace htmledit

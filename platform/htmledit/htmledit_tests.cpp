@@ -331,6 +331,15 @@ TEST_F(Editor, ClickingAWholeElementMakesAControlSelection) {
     EXPECT_EQ(js("String(document.querySelectorAll('[_pwsel]').length)"), "0");
 }
 
+TEST_F(Editor, ThePageLetsGoOfRangesWhoseHandlesAreGone) {
+    load("<html><body><p>abc</p></body></html>");
+    selectText("b");
+    Range kept = ed().dom().selection().createRange();
+    for (int i = 0; i < 50; ++i) ed().dom().selection().createRange().queryCommandValue("Bold");
+    EXPECT_EQ(js("String(pw.x('rangeCount').v)"), "1");  // only the one still held
+    EXPECT_EQ(kept.htmlText(), "b");
+}
+
 TEST_F(Editor, HandlesOfAReloadedDocumentFail) {
     load("<html><body><p>abc</p></body></html>");
     selectText("abc");
