@@ -623,6 +623,8 @@ const ops = {
     if (document.designMode !== 'on') document.designMode = 'on';
     if (!pw.styled) {
       try { document.execCommand('styleWithCSS', false, false); } catch (e) {}
+      // Enter starts a new paragraph, as pages of the editor expect.
+      try { document.execCommand('defaultParagraphSeparator', false, 'p'); } catch (e) {}
       pw.styled = true;
     }
     if (!document.adoptedStyleSheets.length) {

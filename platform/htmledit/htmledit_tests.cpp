@@ -138,6 +138,16 @@ void doubleClick(QWidget* w, QPoint pos) {
     }
 }
 
+// Typing any letters; the test library's own key clicks know ASCII only.
+void typeText(QWidget* w, const QString& text) {
+    for (QChar ch : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(w, &press);
+        QApplication::sendEvent(w, &release);
+    }
+}
+
 QPoint centreOf(const std::string& selector) {
     std::string r = Editor::control().evaluate(
         "(function(){const b=document.querySelector('" + selector +
@@ -781,6 +791,21 @@ TEST_F(Editor, AnIsoPageLoadedAndSavedTwiceComesOutTheSameWithEveryPolishLetter)
     EXPECT_EQ(a.find("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\">\r\n<HTML><HEAD>\r\n"), 0u) << a;
     // The base address is the file's, for the pictures of the page.
     EXPECT_NE(ed().baseURL().find("iso1.html"), std::string::npos);
+}
+
+TEST_F(Editor, TypedPolishLettersAndParagraphsAreSavedInThePagesCharset) {
+    load("<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-2\"></head>"
+         "<body><p>x</p></body></html>");
+    QTest::mouseClick(input(), Qt::LeftButton, {}, centreOf("p"));
+    js("(function(){const t=document.querySelector('p').firstChild;const r=document.createRange();"
+       "r.setStart(t,1);r.collapse(true);getSelection().removeAllRanges();getSelection().addRange(r)})()");
+    typeText(input(), QString::fromUtf8("źle"));
+    QTest::keyClick(input(), Qt::Key_Return);
+    typeText(input(), QString::fromUtf8("Łódź"));
+    ASSERT_TRUE(waitFor([] { return body().find("</P>") != body().rfind("</P>"); })) << body();
+    auto out = scratch("typed.html");
+    ASSERT_TRUE(ed().saveDocument(out.string(), false));
+    EXPECT_NE(readFile(out).find("<P>x\xBCle</P><P>\xA3\xF3" "d\xBC</P>"), std::string::npos) << readFile(out);
 }
 
 TEST_F(Editor, APageWithoutACharsetIsWindows1250) {
