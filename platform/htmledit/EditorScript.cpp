@@ -16,6 +16,10 @@ const pw = {};
 window.pw = pw;
 
 // ---- events to the host -------------------------------------------------
+// The document's listeners, installed anew with every document.
+const handlers = [];
+function on(type, f, capture) { handlers.push([type, f, capture]); }
+
 function notify(name, a, b) {
   console.log('\u0001pw:' + name + ':' + (a === undefined ? '' : a) + ':' + (b === undefined ? '' : b));
 }
@@ -95,7 +99,15 @@ function attrText(name, v, q) {
   if (v.indexOf('"') < 0 && attrValueSafe(v, '"')) return ' ' + name + '="' + v + '"';
   return ' ' + name + '="' + v.replace(/&/g, '&amp;').replace(/"/g, '&quot;') + '"';
 }
+// While set, the serializer writes the notes themselves (markup for the
+// layer's own clipboard format, read back by the same parser).
+let withNotes = false;
 function attrs(e) {
+  if (withNotes) {
+    let s = '';
+    for (const a of e.attributes) if (a.name !== MARK) s += attrText(a.name, a.value, 'd');
+    return s;
+  }
   const n = notes(e);
   let s = '';
   for (const a of e.attributes) {
@@ -840,6 +852,57 @@ function charset() {
   return '';
 }
 
+// ---- clipboard -----------------------------------------------------------------
+// The engine's own copy drops objects and breaks marquees, and its paste
+// drops embeds; the layer copies the selection in its own form instead and
+// pastes that form itself. Other programs' clipboard content is left to the
+// engine.
+const OWN = 'application/x-pagewright-html';
+function selectedMarkup(notes) {
+  const s = getSelection();
+  if (!s.rangeCount) return null;
+  const r = s.getRangeAt(0);
+  if (r.collapsed) return null;
+  const out = [];
+  withNotes = notes;
+  try {
+    const ctl = controlOf(r);
+    if (ctl) serEl(ctl, out); else serChildren(widened(r).cloneContents(), out, false);
+  } finally {
+    withNotes = false;
+  }
+  return out.join('');
+}
+function copyTo(e) {
+  const html = selectedMarkup(false);
+  if (html === null || !e.clipboardData) return false;
+  e.clipboardData.setData('text/html', html);
+  e.clipboardData.setData('text/plain', getSelection().toString());
+  e.clipboardData.setData(OWN, selectedMarkup(true));
+  e.preventDefault();
+  return true;
+}
+function replaceSelection(html) {
+  return step(function () {
+    const r = widened(curRange());
+    r.deleteContents();
+    if (html) insertAt(r, html); else placeAt(r);
+    return true;
+  });
+}
+function placeAt(r) {
+  r.collapse(true);
+  const s = getSelection(); s.removeAllRanges(); s.addRange(r);
+}
+on('copy', function (e) { copyTo(e); }, true);
+on('cut', function (e) { if (copyTo(e)) replaceSelection(''); }, true);
+on('paste', function (e) {
+  const html = e.clipboardData && e.clipboardData.getData(OWN);
+  if (!html) return;
+  e.preventDefault();
+  replaceSelection(html);
+}, true);
+
 // ---- input -------------------------------------------------------------------
 function controlAt(x, y, target) {
   let hit = null;
@@ -855,8 +918,6 @@ function controlAt(x, y, target) {
   if (target.tagName === 'IMG' || target.tagName === 'TABLE') return target;
   return target.closest('marquee');
 }
-const handlers = [];
-function on(type, f, capture) { handlers.push([type, f, capture]); }
 on('mousedown', function (e) {
   flush();
   if (e.button !== 0 && e.button !== 2) return;

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QMimeData>
 #include <QContextMenuEvent>
 #include <QTest>
 #include <QWebEngineView>
@@ -146,6 +147,21 @@ void typeText(QWidget* w, const QString& text) {
         QApplication::sendEvent(w, &press);
         QApplication::sendEvent(w, &release);
     }
+}
+
+// A click that has reached the page (its click event has come back), so
+// that what the test does next comes after it.
+void clickAt(QPoint pos) {
+    auto& events = Editor::control().events();
+    auto saved = events.onclick;
+    bool seen = false;
+    events.onclick = [&] {
+        seen = true;
+        if (saved) saved();
+    };
+    QTest::mouseClick(Editor::control().widget()->focusProxy(), Qt::LeftButton, {}, pos);
+    waitFor([&] { return seen; });
+    events.onclick = saved;
 }
 
 QPoint centreOf(const std::string& selector) {
@@ -660,7 +676,7 @@ TEST_F(Editor, UndoAndRedoCoverTypingEngineCommandsAndLayerChangesInOrder) {
     EXPECT_EQ(t.queryStatus(CommandGroup::Mshtml, cmd::Undo), 1);
     EXPECT_EQ(t.exec(CommandGroup::Mshtml, cmd::Undo, cmd::DontAskUser), cmd::Disabled);
     // 1: typing at the end of the paragraph.
-    QTest::mouseClick(input(), Qt::LeftButton, {}, centreOf("#p"));
+    clickAt(centreOf("#p"));
     js("(function(){const t=document.querySelector('p').firstChild;const r=document.createRange();"
        "r.setStart(t,3);r.collapse(true);getSelection().removeAllRanges();getSelection().addRange(r)})()");
     QTest::keyClicks(input(), "xyz");
@@ -796,7 +812,7 @@ TEST_F(Editor, AnIsoPageLoadedAndSavedTwiceComesOutTheSameWithEveryPolishLetter)
 TEST_F(Editor, TypedPolishLettersAndParagraphsAreSavedInThePagesCharset) {
     load("<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-2\"></head>"
          "<body><p>x</p></body></html>");
-    QTest::mouseClick(input(), Qt::LeftButton, {}, centreOf("p"));
+    clickAt(centreOf("p"));
     js("(function(){const t=document.querySelector('p').firstChild;const r=document.createRange();"
        "r.setStart(t,1);r.collapse(true);getSelection().removeAllRanges();getSelection().addRange(r)})()");
     typeText(input(), QString::fromUtf8("źle"));
@@ -904,4 +920,30 @@ TEST_F(Editor, InputRaisesTheControlsEvents) {
     QContextMenuEvent menu(QContextMenuEvent::Mouse, centreOf("#q"), input()->mapToGlobal(centreOf("#q")));
     QApplication::sendEvent(input(), &menu);
     EXPECT_TRUE(waitFor([&] { return menus >= 1; }));
+}
+
+TEST_F(Editor, CopyAndPasteInsideTheEditorKeepObjectsAndMarquees) {
+    load("<html><body><p>ab</p><p><object classid=\"c\"><PARAM NAME=movie VALUE=\"a.swf\"><embed src=\"a.swf\"></object></p>"
+         "<marquee LOOP=INFINITE>m</marquee><p>cd</p></body></html>");
+    js("(function(){const r=document.createRange();r.setStartBefore(document.querySelector('object'));"
+       "r.setEndAfter(document.querySelector('marquee'));getSelection().removeAllRanges();getSelection().addRange(r)})()");
+    ed().execCommand(ctl::Copy);
+    // The paragraph the object stands in is part of the copy.
+    const std::string copied = "<P><OBJECT classid=\"c\"><PARAM NAME=movie VALUE=\"a.swf\"><EMBED src=\"a.swf\"></OBJECT></P>"
+                               "<MARQUEE LOOP=INFINITE>m</MARQUEE>";
+    EXPECT_TRUE(waitFor([&] { return QGuiApplication::clipboard()->mimeData()->html().toStdString() == copied; }))
+        << QGuiApplication::clipboard()->mimeData()->html().toStdString();
+    selectText("cd");
+    ed().execCommand(ctl::Paste);
+    // Pasted over "cd", whose paragraph it replaces.
+    EXPECT_EQ(body(), "<P>ab</P>" + copied + copied);
+    // Cutting a selected picture takes it out and puts it on the clipboard.
+    load("<html><body><p>x<img src=\"a.gif\" ALT=\"\">y</p></body></html>");
+    js("(function(){const r=document.createRange();r.selectNode(document.querySelector('img'));"
+       "getSelection().removeAllRanges();getSelection().addRange(r)})()");
+    ed().execCommand(ctl::Cut);
+    EXPECT_EQ(body(), "<P>xy</P>");
+    EXPECT_TRUE(waitFor([] { return QGuiApplication::clipboard()->mimeData()->html() == "<IMG src=\"a.gif\" ALT=\"\">"; }));
+    ed().dom().commandTarget().exec(CommandGroup::Mshtml, cmd::Undo, cmd::DontAskUser);
+    EXPECT_EQ(body(), "<P>x<IMG src=\"a.gif\" ALT=\"\">y</P>");
 }
