@@ -70,8 +70,14 @@ ControlCore::ControlCore(QWidget* parent) {
     });
 }
 
-ControlCore::~ControlCore() {
+ControlCore::~ControlCore() { shutdown(); }
+
+void ControlCore::shutdown() {
+    ready_ = false;
+    pageReady_ = false;
+    queue_.clear();
     if (view_) delete view_.data();
+    page_ = nullptr;
 }
 
 void ControlCore::checkGeneration(unsigned g) const {
@@ -161,6 +167,15 @@ void ControlCore::navigate() {
         loading_ = false;
         throw Error("the editing page did not load");
     }
+    // The page script goes in here, not in the load signal's handler: the
+    // engine does not answer a call made from inside that signal while the
+    // view has never been shown.
+    try {
+        QVariant r = roundTrip(QString::fromUtf8(editorScript()) + QStringLiteral(";typeof pw"));
+        pageReady_ = r.toString() == QLatin1String("object");
+    } catch (const Error&) {
+        pageReady_ = false;
+    }
     if (!pageReady_) throw Error("the editing page could not be prepared");
     navigatedBase_ = baseUrl_;
 }
@@ -200,12 +215,6 @@ void ControlCore::load(const QString& html, bool fresh) {
 void ControlCore::finishLoad(bool) {
     if (!loading_) return;
     loading_ = false;
-    try {
-        QVariant r = roundTrip(QString::fromUtf8(editorScript()) + QStringLiteral(";typeof pw"));
-        pageReady_ = r.toString() == QLatin1String("object");
-    } catch (const Error&) {
-        pageReady_ = false;
-    }
 }
 
 void ControlCore::post(std::function<void()> f) {

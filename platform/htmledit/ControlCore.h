@@ -26,6 +26,9 @@ class ControlCore {
 public:
     explicit ControlCore(QWidget* parent);
     ~ControlCore();
+    // The control is gone: its view goes at once, even while handles of its
+    // document still exist (their calls then fail).
+    void shutdown();
 
     QWebEngineView* view() const { return view_; }
 

@@ -40,7 +40,7 @@ bool clipboardHasContent() {
 
 EditControl::EditControl(QWidget* parent) : core_(std::make_shared<ControlCore>(parent)) {}
 
-EditControl::~EditControl() = default;
+EditControl::~EditControl() { core_->shutdown(); }
 
 QWidget* EditControl::widget() const { return core_->view(); }
 

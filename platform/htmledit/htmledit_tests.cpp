@@ -366,6 +366,21 @@ TEST_F(Editor, ThePageLetsGoOfRangesWhoseHandlesAreGone) {
     EXPECT_EQ(kept.htmlText(), "b");
 }
 
+TEST(EditControlLifetime, HandlesOutlivingTheControlFailAndTheViewGoesWithIt) {
+    QWidget parent;
+    // Never shown: documents load and answer before the window appears.
+    auto* control = new EditControl(&parent);
+    int before = control->completedDocuments();
+    control->setDocumentHTML("<p>a</p>");
+    ASSERT_TRUE(control->waitForDocuments(before + 1));
+    Range r = control->dom().selection().createRange();
+    Document d = control->dom();
+    delete control;
+    EXPECT_TRUE(parent.findChildren<QWebEngineView*>().isEmpty());
+    EXPECT_THROW(r.htmlText(), Error);
+    EXPECT_THROW(d.title(), Error);
+}
+
 TEST_F(Editor, HandlesOfAReloadedDocumentFail) {
     load("<html><body><p>abc</p></body></html>");
     selectText("abc");
