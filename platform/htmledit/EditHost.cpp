@@ -1,0 +1,37 @@
+#include "htmledit/EditHost.h"
+
+#include <QCursor>
+#include <QFontDatabase>
+#include <QWidget>
+
+#include "forms/QtAccess.h"
+#include "text/CodePage.h"
+
+namespace htmledit {
+
+EditHost::EditHost(forms::Form& form, std::string name, forms::Control* container)
+    : forms::Control(form, std::move(name), container), control_(std::make_unique<EditControl>()) {
+    forms::attachWidget(*this, control_->widget());
+}
+
+// The control takes its view with it; the form's side then finds it gone.
+EditHost::~EditHost() { control_.reset(); }
+
+void pointerPosition(int& x, int& y) {
+    QPoint p = QCursor::pos();
+    x = p.x();
+    y = p.y();
+}
+
+void setPointerPosition(int x, int y) { QCursor::setPos(x, y); }
+
+std::vector<std::string> screenFonts() {
+    std::vector<std::string> out;
+    for (const QString& f : QFontDatabase::families()) {
+        std::string name;
+        if (text::fromUtf8(f.toStdString(), name, text::CodePage::Windows1250)) out.push_back(name);
+    }
+    return out;
+}
+
+}  // namespace htmledit
