@@ -176,7 +176,7 @@ protected:
     void newPageDialog(const std::string& title, const std::string& file, const std::string& tpl = "Klasyczny") {
         inDialog(docnew(), [this, title, file, tpl] {
             Tdocnew& d = docnew();
-            d.Edit971->setText(title);
+            if (!title.empty()) d.Edit971->setText(title);  // else as prepared
             if (d.Edit972->visible()) d.Edit972->setText(file);
             selectCaption(*d.ListView1, tpl);
             d.SpeedButton1->press();
