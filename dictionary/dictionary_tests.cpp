@@ -13,6 +13,7 @@
 #include "dictionary/ShortDate.h"
 #include "dictionary/frmSplash.h"
 #include "forms/Application.h"
+#include "forms/TestApplication.h"
 #include "forms/Drive.h"
 #include "forms/ScriptedAnswers.h"
 #include "text/CaseRules.h"
@@ -26,18 +27,6 @@ namespace fs = std::filesystem;
 namespace drive = forms::drive;
 
 namespace {
-
-class AppEnv : public ::testing::Environment {
-public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "dictionary_tests";
-        static char* argv[] = {name, nullptr};
-        app = new forms::Application(argc, argv);
-    }
-    forms::Application* app = nullptr;
-};
-[[maybe_unused]] auto* env = ::testing::AddGlobalTestEnvironment(new AppEnv);
 
 std::string link(const std::string& w) { return " <i>zob. <a href=" + w + ">" + w + "</a></i>"; }
 

@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "forms/Application.h"
+#include "forms/TestApplication.h"
 #include "forms/CheckBox.h"
 #include "forms/ComboBox.h"
 #include "forms/Frame.h"
@@ -24,18 +25,6 @@ using namespace forms;
 using namespace text::literals;
 
 namespace {
-
-class AppEnv : public ::testing::Environment {
-public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "forms_tests";
-        static char* argv[] = {name, nullptr};
-        app = new Application(argc, argv);
-    }
-    Application* app = nullptr;
-};
-[[maybe_unused]] auto* env = ::testing::AddGlobalTestEnvironment(new AppEnv);
 
 // A form that records its lifecycle and holds a few controls.
 class Probe : public Form {
