@@ -280,6 +280,12 @@ TEST_F(FormsTest, MouseOverControlIsNotOverTheBackground) {
     drive::click(*f.label);
     EXPECT_EQ(moves, 1);
     EXPECT_EQ(clicks, 1);
+    // A double click: one click, then the double click, as on the platform.
+    int doubles = 0;
+    f.label->onDblClick = [&] { ++doubles; };
+    drive::doubleClick(*f.label);
+    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(doubles, 1);
     EXPECT_EQ(f.backgroundMoves, 0);
     drive::mouseMoveOnForm(f, 4000, 4000);
     EXPECT_EQ(f.backgroundMoves, 1);
@@ -329,13 +335,13 @@ TEST_F(FormsTest, EnterAndEscPressTheDefaultAndCancelButtons) {
     f.box->setFocus();
     drive::pressKey(*f.box, key::Return);
     drive::pressKey(*f.box, key::Escape);
-    drive::pressKey(*cancel, key::Return);  // Enter on a focused button is the button's
-    EXPECT_EQ(pressed, (std::vector<std::string>{"ok", "cancel"}));
+    drive::pressKey(*cancel, key::Return);  // Enter on a focused button presses that button
+    EXPECT_EQ(pressed, (std::vector<std::string>{"ok", "cancel", "cancel"}));
     // With key preview the form's handler comes first and may take the key.
     f.setKeyPreview(true);
     f.previewKeys.clear();
     drive::pressKey(*f.box, key::F12);
-    EXPECT_EQ(pressed.size(), 2u);
+    EXPECT_EQ(pressed.size(), 3u);
     f.unload();
 }
 
