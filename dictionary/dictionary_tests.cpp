@@ -446,6 +446,12 @@ TEST_F(Fixture, ArrowsEscapeAndEnterInTheSearchBox) {
     EXPECT_EQ(box.text(), "");
     drive::pressKey(box, forms::key::Up);  // nothing selected: nothing
     EXPECT_EQ(f.lstWort->listIndex(), -1);
+    // After Down the caret stands after the headword, so a German letter
+    // typed then goes on from it.
+    f.lstWort->setListIndex(5);
+    drive::pressKey(box, forms::key::Down);
+    EXPECT_EQ(box.text(), "Mädchen"_w);
+    EXPECT_EQ(box.selStart(), 7);
 
     box.setText("Zug");
     drive::pressKey(box, forms::key::Escape);
