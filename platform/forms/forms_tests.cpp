@@ -19,6 +19,7 @@
 #include "forms/Drive.h"
 #include "forms/TextBox.h"
 #include "forms/Timer.h"
+#include "forms/WidgetAnswers.h"
 #include "text/CodePage.h"
 
 using namespace forms;
@@ -390,6 +391,19 @@ TEST_F(FormsTest, OptionGroupsCheckBoxesAndCombos) {
     edit->setText("Verdana");
     EXPECT_EQ(edit->text(), "Verdana");
     EXPECT_EQ(changes, 1);
+}
+
+TEST(WidgetAnswersTest, FileDialogFilters) {
+    struct Case {
+        const char* platform;
+        const char* dialog;
+    };
+    const Case cases[] = {
+        {"Strony HTML (*.html)|*.html|Wszystkie pliki|*.*", "Strony HTML (*.html);;Wszystkie pliki (*.*)"},
+        {"Obrazki|*.jpg;*.gif", "Obrazki (*.jpg *.gif)"},
+        {"", ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(dialogFilter(c.platform), c.dialog) << c.platform;
 }
 
 TEST_F(FormsTest, HostsAWidgetMadeElsewhere) {
