@@ -597,7 +597,7 @@ TEST_F(Fixture, SplashShowsTheVersionThenTheLookupWindow) {
     program = std::make_unique<Program>(folder);
     program->start();
     frmSplash& s = program->splash();
-    EXPECT_EQ(s.lblVersion->caption(), "Wersja 1.0.0");
+    EXPECT_EQ(s.lblVersion->caption(), "Wersja 0.7.3");
     EXPECT_EQ(s.lblPlatform->caption(), "dla Windows 9x/NT 4.0/ME/2000/XP");
     EXPECT_EQ(s.Timer1->interval(), 500);
     s.Timer1->fire();
