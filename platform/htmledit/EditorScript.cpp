@@ -67,16 +67,22 @@ function notes(e) {
   if (!raw) return m;
   for (const part of raw.split(' ')) {
     const i = part.lastIndexOf('=');
-    if (i > 0) m.set(part.slice(0, i).toLowerCase(), { name: part.slice(0, i), q: part.slice(i + 1) });
+    if (i <= 0) continue;
+    const code = part.slice(i + 1);
+    m.set(part.slice(0, i).toLowerCase(), { name: part.slice(0, i), q: code.charAt(0),
+      eq: ' '.repeat(+code.charAt(1) || 0) + '=' + ' '.repeat(+code.charAt(2) || 0) });
   }
   return m;
 }
 function setNote(e, name, quote) {
   const m = notes(e);
   const low = name.toLowerCase();
-  if (name === low && quote === 'd') m.delete(low); else m.set(low, { name: name, q: quote });
+  if (name === low && quote === 'd') m.delete(low); else m.set(low, { name: name, q: quote, eq: '=' });
   const parts = [];
-  for (const v of m.values()) parts.push(v.name + '=' + v.q);
+  for (const v of m.values()) {
+    const before = v.eq.indexOf('='), after = v.eq.length - before - 1;
+    parts.push(v.name + '=' + v.q + (before || after ? String(before) + String(after) : ''));
+  }
   if (parts.length) e.setAttribute(NOTE, parts.join(' ')); else e.removeAttribute(NOTE);
 }
 
@@ -92,12 +98,13 @@ function attrValueSafe(v, q) {
   const i = probe.content.firstChild;
   return !!i && i.getAttribute('x') === v;
 }
-function attrText(name, v, q) {
+function attrText(name, v, q, eq) {
+  eq = eq || '=';
   if (q === 'b' && v === '') return ' ' + name;
-  if (q === 'u' && v !== '' && /^[^\s"'=<>`&]+$/.test(v)) return ' ' + name + '=' + v;
-  if (q === 's' && v.indexOf("'") < 0 && v.indexOf('&') < 0) return ' ' + name + "='" + v + "'";
-  if (v.indexOf('"') < 0 && attrValueSafe(v, '"')) return ' ' + name + '="' + v + '"';
-  return ' ' + name + '="' + v.replace(/&/g, '&amp;').replace(/"/g, '&quot;') + '"';
+  if (q === 'u' && v !== '' && /^[^\s"'=<>`&]+$/.test(v)) return ' ' + name + eq + v;
+  if (q === 's' && v.indexOf("'") < 0 && v.indexOf('&') < 0) return ' ' + name + eq + "'" + v + "'";
+  if (v.indexOf('"') < 0 && attrValueSafe(v, '"')) return ' ' + name + eq + '"' + v + '"';
+  return ' ' + name + eq + '"' + v.replace(/&/g, '&amp;').replace(/"/g, '&quot;') + '"';
 }
 // While set, the serializer writes the notes themselves (markup for the
 // layer's own clipboard format, read back by the same parser).
@@ -113,7 +120,7 @@ function attrs(e) {
   for (const a of e.attributes) {
     if (a.name === NOTE || a.name === MARK) continue;
     const note = n.get(a.name);
-    s += attrText(note ? note.name : a.name, a.value, note ? note.q : 'd');
+    s += attrText(note ? note.name : a.name, a.value, note ? note.q : 'd', note ? note.eq : '=');
   }
   return s;
 }

@@ -200,7 +200,8 @@ TEST(MarkupNotes, NotesOnlyWhereTheAttributesDifferFromTheDefault) {
         std::u16string in, out;
     } cases[] = {
         {u"<p class=\"a\">x</p>", u"<p class=\"a\">x</p>"},
-        {u"<META NAME =\"Keywords\" CONTENT=\"a\">", u"<META NAME =\"Keywords\" CONTENT=\"a\" _pw=\"NAME=d CONTENT=d\">"},
+        {u"<META NAME =\"Keywords\" CONTENT=\"a\">", u"<META NAME =\"Keywords\" CONTENT=\"a\" _pw=\"NAME=d10 CONTENT=d\">"},
+        {u"<p align = center>", u"<p align = center _pw=\"align=u11\">"},
         {u"<PARAM NAME=quality VALUE=auto high>", u"<PARAM NAME=quality VALUE=auto high _pw=\"NAME=u VALUE=u high=b\">"},
         {u"<iframe src='a.html'>", u"<iframe src='a.html' _pw=\"src=s\">"},
         {u"<br/>", u"<br/>"},
@@ -257,7 +258,7 @@ TEST_F(Editor, DocumentTextIsInTheClassicForm) {
               "<HTML><HEAD>\r\n"
               "<TITLE>Strona</TITLE>\r\n"
               "<META http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-2\">\r\n"
-              "<META NAME=\"Keywords\" CONTENT=\"a, b\">\r\n"
+              "<META NAME =\"Keywords\" CONTENT=\"a, b\">\r\n"
               "</HEAD>\r\n"
               "<BODY bgcolor=\"#FFFFFF\">\n"
               "<P>Tekst <B>gruby</B> &amp; <I>pochylony</I></P><BGSOUND SRC=\"a.mid\" LOOP=\"INFINITE\">"
@@ -286,6 +287,7 @@ TEST_F(Editor, OldElementsAndCommentsStayWhereTheyWere) {
         // An ampersand that would read back as a reference is escaped.
         {"<a href=\"x&amp;copy;1\">l</a>", "<A href=\"x&amp;copy;1\">l</A>"},
         {"<p>1 &lt; 2&nbsp;&gt; 0</p>", "<P>1 &lt; 2&nbsp;&gt; 0</P>"},
+        {"<p ALIGN = center>x</p>", "<P ALIGN = center>x</P>"},
     };
     for (const auto& c : cases) {
         load(std::string("<html><head><title></title></head><body>") + c.in + "</body></html>");
