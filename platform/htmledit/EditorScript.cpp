@@ -138,7 +138,6 @@ function serNode(n, out, raw) {
   }
 }
 function serEl(e, out) {
-  if (e.hasAttribute && e.hasAttribute('_pwoverlay')) return;
   const tag = tagOf(e);
   out.push('<' + tag + attrs(e) + '>');
   if (VOID.has(tag)) return;
@@ -459,7 +458,7 @@ function probeElements(r) {
   if (ctl) return [ctl];
   if (r.collapsed) {
     const n = r.startContainer;
-    return [n.nodeType === 1 ? (n.childNodes[r.startOffset] && n.childNodes[r.startOffset].nodeType === 1 ? n : n) : n.parentNode];
+    return [n.nodeType === 1 ? n : n.parentNode];
   }
   const ts = textNodesIn(r).map(function (t) { return t.parentNode; });
   if (ts.length) return ts;
@@ -587,7 +586,6 @@ function unlink() {
   const a = linkAround(r.commonAncestorContainer);
   if (a) {
     return step(function () {
-      const last = a.lastChild;
       while (a.firstChild) a.parentNode.insertBefore(a.firstChild, a);
       a.remove();
       return true;

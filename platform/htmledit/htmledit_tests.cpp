@@ -732,6 +732,11 @@ TEST_F(Editor, UndoAndRedoCoverTypingEngineCommandsAndLayerChangesInOrder) {
     t.exec(CommandGroup::Mshtml, cmd::Undo, cmd::DontAskUser);
     EXPECT_EQ(t.exec(CommandGroup::Editor, cmd::Redo, cmd::DontAskUser), cmd::Ok);
     EXPECT_EQ(body(), "<P id=p>qxyz</P>");
+    // Ctrl+Z and Ctrl+Y in the editing area walk the same history.
+    QTest::keyClick(input(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(waitFor([] { return body() == "<P id=p><B>abc</B>xyz</P>"; })) << body();
+    QTest::keyClick(input(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_TRUE(waitFor([] { return body() == "<P id=p>qxyz</P>"; })) << body();
 }
 
 TEST_F(Editor, UndoRestoresAttributesStylesAndReplacedElements) {
