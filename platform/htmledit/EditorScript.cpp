@@ -152,38 +152,54 @@ function doctype(d) {
   return s + '>';
 }
 function isBlank(n) { return n.nodeType === 3 && /^[ \t\r\n\f]*$/.test(n.data); }
-// The whole document: each HEAD child on a line of its own, bare HEAD and
-// BODY tags, line ends CR LF.
-function serDocument() {
-  const out = [];
+// The document for the host, which puts the engine's own markup of each part
+// into the classic form: a list of parts, each "L" + literal text, "S" + the
+// engine's markup of a start tag, or "F" + the engine's markup of a node.
+// Only the few nodes above the body are visited here, so the page's script
+// needs no wrappers for the nodes of a large body.
+function startTag(e) {
+  const h = e.cloneNode(false).outerHTML;
+  return h.slice(0, h.length - e.localName.length - 3);
+}
+function nodeMarkup(n) {
+  if (n.nodeType === 1) return n.outerHTML;
+  if (n.nodeType === 8) return '<!--' + n.data + '-->';
+  if (n.nodeType === 3) return escText(n.data);
+  return '';
+}
+function documentParts() {
+  const parts = [];
   const root = document.documentElement;
   for (let c = document.firstChild; c; c = c.nextSibling) {
     if (c === root) {
-      out.push('<' + tagOf(root) + attrs(root) + '>');
+      parts.push('S' + startTag(root));
       for (let k = root.firstChild; k; k = k.nextSibling) {
         if (isBlank(k)) continue;
         if (k.nodeType === 1 && k.tagName === 'HEAD') {
-          out.push('<HEAD' + attrs(k) + '>\r\n');
+          parts.push('S' + startTag(k), 'L\r\n');
           for (let h = k.firstChild; h; h = h.nextSibling) {
             if (isBlank(h)) continue;
-            serNode(h, out, false);
-            out.push('\r\n');
+            parts.push('F' + nodeMarkup(h), 'L\r\n');
           }
-          out.push('</HEAD>\r\n');
+          parts.push('L</HEAD>\r\n');
         } else {
-          serNode(k, out, false);
+          parts.push('F' + nodeMarkup(k));
         }
       }
-      out.push('</' + tagOf(root) + '>');
+      parts.push('L</' + tagOf(root) + '>');
+    } else if (c.nodeType === 10) {
+      parts.push('L' + doctype(c) + '\r\n');
     } else {
-      serNode(c, out, false);
-      out.push('\r\n');
+      parts.push('F' + nodeMarkup(c), 'L\r\n');
     }
   }
-  return out.join('');
+  return parts;
 }
-function serOuter(e) { const out = []; serEl(e, out); return out.join(''); }
-function serInner(e) { const out = []; serChildren(e, out, RAW.has(tagOf(e))); return out.join(''); }
+function innerMarkup(frag) {
+  const d = document.createElement('div');
+  d.appendChild(frag);
+  return d.innerHTML;
+}
 
 // ---- undo history ---------------------------------------------------------
 const H = {};
@@ -660,7 +676,7 @@ const ops = {
     return c;
   },
   charset: function () { return charset(); },
-  documentHTML: function () { flush(); return serDocument(); },
+  documentHTML: function () { flush(); return documentParts(); },
   title: function () { return document.title; },
   dirty: function () { take(); return H.dirty; },
   clean: function () { take(); H.dirty = false; return true; },
@@ -675,9 +691,7 @@ const ops = {
   rangeHtml: function (id) {
     const x = rng(id);
     if (x.ctl) throw new Error('a control range has no HTML text');
-    const out = [];
-    serChildren(widened(x.r).cloneContents(), out, false);
-    return out.join('');
+    return innerMarkup(widened(x.r).cloneContents());
   },
   rangePaste: function (id, html) {
     const x = rng(id);
@@ -714,8 +728,8 @@ const ops = {
   },
   tagName: function (id) { return tagOf(el(id)); },
   parent: function (id) { const p = el(id).parentElement; return p ? elId(p) : 0; },
-  outer: function (id) { return serOuter(el(id)); },
-  inner: function (id) { return serInner(el(id)); },
+  outer: function (id) { return el(id).outerHTML; },
+  inner: function (id) { return el(id).innerHTML; },
   setOuter: function (id, html) {
     const e = el(id);
     if (!e.parentNode || e === document.documentElement) throw new Error('the element cannot be replaced');

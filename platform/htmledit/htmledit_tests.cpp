@@ -16,6 +16,7 @@
 #include <iterator>
 
 #include "forms/ScriptedAnswers.h"
+#include "htmledit/ClassicMarkup.h"
 #include "htmledit/EditControl.h"
 #include "htmledit/Error.h"
 #include "htmledit/MarkupNotes.h"
@@ -217,6 +218,37 @@ TEST(MarkupNotes, NotesOnlyWhereTheAttributesDifferFromTheDefault) {
         {u"a < b and c<3", u"a < b and c<3"},
     };
     for (const auto& c : cases) EXPECT_EQ(MarkupNotes::annotate(c.in), c.out);
+}
+
+// ---- classic form of the engine's markup (no engine) ---------------------------------
+
+TEST(ClassicMarkup, EngineMarkupInTheClassicForm) {
+    struct Case {
+        std::u16string engine, classic;
+    } cases[] = {
+        {u"<p>a <b>b</b><br>c</p>", u"<P>a <B>b</B><BR>c</P>"},
+        // Notes give back spelling, quoting and blanks; they and the mark go.
+        {u"<meta name=\"Keywords\" content=\"a\" _pw=\"NAME=d10 CONTENT=d\">", u"<META NAME =\"Keywords\" CONTENT=\"a\">"},
+        {u"<param name=\"quality\" value=\"auto\" high=\"\" _pw=\"NAME=u VALUE=u high=b\">",
+         u"<PARAM NAME=quality VALUE=auto high>"},
+        {u"<img src=\"a.gif\" _pwsel=\"\" alt=\"\">", u"<IMG src=\"a.gif\" alt=\"\">"},
+        {u"<iframe src=\"a.html\" _pw=\"src=s\"></iframe>", u"<IFRAME src='a.html'></IFRAME>"},
+        // A value the notes call unquoted that no longer can be.
+        {u"<td align=\"left middle\" _pw=\"align=u\">x</td>", u"<TD align=\"left middle\">x</TD>"},
+        // Ampersands stay bare where the parser reads them back as they are.
+        {u"<a href=\"s.php?a=1&amp;b=2\">l</a>", u"<A href=\"s.php?a=1&b=2\">l</A>"},
+        {u"<a href=\"x&amp;copy;1\">l</a>", u"<A href=\"x&amp;copy;1\">l</A>"},
+        {u"<a href=\"x&amp;copy 1\">l</a>", u"<A href=\"x&amp;copy 1\">l</A>"},
+        {u"<a href=\"x&amp;copy=1\">l</a>", u"<A href=\"x&copy=1\">l</A>"},
+        {u"<a href=\"x&amp;#1\">l</a>", u"<A href=\"x&amp;#1\">l</A>"},
+        {u"<a title=\"&quot;q&quot;\">l</a>", u"<A title=\"&quot;q&quot;\">l</A>"},
+        // Text, comments and raw text pass unchanged.
+        {u"<!--SIZE:1-->1 &lt; 2&nbsp;<b>x</b>", u"<!--SIZE:1-->1 &lt; 2&nbsp;<B>x</B>"},
+        {u"<script>if (a<b) x='<i>';</script><i>y</i>", u"<SCRIPT>if (a<b) x='<i>';</SCRIPT><I>y</I>"},
+        {u"<svg viewBox=\"0 0 1 1\"><linearGradient></linearGradient></svg><p>x</p>",
+         u"<svg viewBox=\"0 0 1 1\"><linearGradient></linearGradient></svg><P>x</P>"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ClassicMarkup::fromEngine(c.engine), c.classic);
 }
 
 // ---- charsets (no engine) --------------------------------------------------------
