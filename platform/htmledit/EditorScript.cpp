@@ -642,6 +642,14 @@ const ops = {
     document.close();
     if (keep && old.root) {
       H.undo.push({ swap: old, before: null, after: null });
+      // Each such step keeps a whole document alive; beyond a score of them
+      // the oldest goes, with every step before it (they refer to its nodes).
+      let swaps = 0;
+      for (const st of H.undo) if (st.swap) swaps++;
+      while (swaps > 20) {
+        const st = H.undo.shift();
+        if (st.swap) swaps--;
+      }
       H.redo = [];
       H.pending = []; H.pendingSel = null; H.kind = '';
       H.dirty = true;
