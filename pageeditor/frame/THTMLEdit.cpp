@@ -90,10 +90,9 @@ THTMLEdit* THTMLEdit::create(forms::Form& window, std::string name, ControlMaker
     return frame;
 }
 
-THTMLEdit::~THTMLEdit() {
-    // The control may still hold events for the frame.
-    if (control_) control_->events() = htmledit::Events{};
-}
+// The window destroys its components from the back: the control (and its
+// events) is gone before the frame.
+THTMLEdit::~THTMLEdit() = default;
 
 template <class T, class... A>
 T* THTMLEdit::make(std::string name, A&&... args) {
