@@ -528,10 +528,11 @@ void THTMLEdit::FindText() { ExecOleCommand(cmd::Find, CommandGroup::Mshtml, tru
 // The toolbar refresh.
 
 void THTMLEdit::readSizeMarker() {
-    // Each marker is looked for in a fresh copy of the document; the last
-    // one found decides.
+    // The markers are looked for in turn; the last one found decides. The
+    // document does not change meanwhile, so one copy of its text serves all
+    // three (each copy of a large page costs several milliseconds).
+    std::string html = control_->DocumentHTML();
     for (int n = 0; n < 3; ++n) {
-        std::string html = control_->DocumentHTML();
         if (html.find(kSizeMarkers[n].marker) == std::string::npos) continue;
         ComboBox1->setListIndex(n);
         if (sizeWindow) sizeWindow(kSizeMarkers[n].width, kSizeMarkers[n].height);
