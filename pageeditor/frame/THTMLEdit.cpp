@@ -3,7 +3,9 @@
 #include <charconv>
 
 #include "files/FileSystem.h"
+#include "forms/Application.h"
 #include "forms/ComboBox.h"
+#include "forms/ImageList.h"
 #include "forms/MdiArea.h"
 #include "forms/MenuItem.h"
 #include "forms/PageControl.h"
@@ -157,6 +159,14 @@ void THTMLEdit::createComponents(const ControlMaker& maker) {
     btnCenter = button("btnCenter", 0, kRow2, kButton, "", "Justowanie - wyśrodkuj"_w, [this] { btnCenterClick(); });
     btnAlignRight =
         button("btnAlignRight", 0, kRow2, kButton, "", "Justowanie do prawej", [this] { btnAlignRightClick(); });
+    // The letters of the three toggles show what they do.
+    for (auto [b, style] : {std::pair{btnBold, 0}, std::pair{btnItalic, 1}, std::pair{btnUnderline, 2}}) {
+        forms::Font font = b->font();
+        font.bold = style == 0;
+        font.italic = style == 1;
+        font.underline = style == 2;
+        b->setFont(font);
+    }
     int group = 1;
     for (SpeedButton* b : {btnBold, btnItalic, btnUnderline, btnNumList, btnBullet}) {
         b->setGroupIndex(group++);
@@ -212,8 +222,8 @@ void THTMLEdit::createComponents(const ControlMaker& maker) {
     x = 4;
     cbFontName->move(next(170), kRow1, 170, 22);
     cbFontSize->move(next(50), kRow1, 50, 22);
-    cbFontStyle->move(next(120), kRow1, 120, 22);
     ComboBox1->move(next(100), kRow1, 100, 22);
+    cbFontStyle->move(next(120), kRow1, 120, 22);
     x = 4;
     for (SpeedButton* b : {btnUndo, btnRedo, btnFind, btnBold, btnItalic, btnUnderline, SpeedButton4, SpeedButton5,
                            SpeedButton6, btnColor, btnAlignLeft, btnCenter, btnAlignRight, btnNumList, btnBullet,
@@ -225,6 +235,8 @@ void THTMLEdit::createComponents(const ControlMaker& maker) {
     x = 4;
     for (SpeedButton* b : {SpeedButton7, SpeedButton8, SpeedButton9, SpeedButton10, SpeedButton11, SpeedButton12})
         b->move(next(b->width()), kRow4, b->width(), kButton);
+
+    loadGlyphs();
 
     forms::Control* dhtml = nullptr;
     control_ = maker(form(), this, dhtml);
@@ -252,6 +264,24 @@ void THTMLEdit::createComponents(const ControlMaker& maker) {
     ev.onkeydown = [this](int) { guarded([this] { DHTMLonkeydown(); }); };
     ev.onmouseover = [this] { DHTMLonmouseover(); };
     ev.onmouseout = [this] { DHTMLonmouseout(); };
+}
+
+void THTMLEdit::loadGlyphs() {
+    TMainForm* main = MainForm();
+    std::string folder = main ? files::realPath(main->app_dir + "data\\glyphs").string()
+                              : forms::Application::programFolder() + "/data/glyphs";
+    glyphs_ = std::make_unique<forms::ImageList>(form(), "FrameGlyphs");
+    const std::pair<forms::SpeedButton*, const char*> pictures[] = {
+        {btnUndo, "undo"},           {btnRedo, "redo"},          {btnFind, "find"},
+        {btnColor, "color"},         {btnNumList, "numlist"},    {btnBullet, "bullet"},
+        {btnDecreaseIndent, "outdent"}, {btnIncreaseIndent, "indent"}, {btnAlignLeft, "alignleft"},
+        {btnCenter, "center"},       {btnAlignRight, "alignright"}, {SpeedButton4, "strike"},
+        {SpeedButton5, "sup"},       {SpeedButton6, "sub"},
+    };
+    for (const auto& [b, name] : pictures) {
+        int i = glyphs_->addFile(folder + "/" + name + ".xpm");
+        if (i >= 0) b->setGlyph(*glyphs_, i);
+    }
 }
 
 void THTMLEdit::createMenus() {
