@@ -9,6 +9,7 @@
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 
+#include "htmledit/ClassicMarkup.h"
 #include "htmledit/EditorScript.h"
 #include "htmledit/Error.h"
 
@@ -87,6 +88,21 @@ void ControlCore::checkGeneration(unsigned g) const {
 QString ControlCore::in(std::string_view s) const { return QString::fromStdU16String(charset_.decode(s)); }
 std::string ControlCore::out(const QString& s) const { return charset_.encodeValue(s.toStdU16String()); }
 std::string ControlCore::outMarkup(const QString& s) const { return charset_.encodeMarkup(s.toStdU16String()); }
+
+std::string ControlCore::classic(const QString& engineMarkup) const {
+    return charset_.encodeMarkup(ClassicMarkup::fromEngine(engineMarkup.toStdU16String()));
+}
+
+QString ControlCore::documentText() {
+    std::u16string text;
+    for (const QVariant& part : call("documentHTML").toList()) {
+        std::u16string p = part.toString().toStdU16String();
+        if (p.empty()) continue;
+        if (p[0] == u'L') text.append(p, 1);
+        else text += ClassicMarkup::fromEngine(std::u16string_view(p).substr(1));
+    }
+    return QString::fromStdU16String(text);
+}
 
 QVariant ControlCore::roundTrip(const QString& script) {
     if (!view_) throw Error("the editing control is gone");

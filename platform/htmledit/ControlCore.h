@@ -54,6 +54,10 @@ public:
     QString in(std::string_view s) const;
     std::string out(const QString& s) const;
     std::string outMarkup(const QString& s) const;
+    // The engine's markup in the classic form, as 8-bit text.
+    std::string classic(const QString& engineMarkup) const;
+    // The whole document in the classic form, from the page's parts.
+    QString documentText();
     const PageCharset& charset() const { return charset_; }
 
     QString baseUrl() const { return baseUrl_; }

@@ -124,7 +124,7 @@ bool EditControl::saveDocument(const std::string& path, bool prompt) {
     } else {
         file = text::toPath(path);
     }
-    QString html = core_->call("documentHTML").toString();
+    QString html = core_->documentText();
     // The charset the document declares now (its META may have changed).
     PageCharset cs = PageCharset::fromName(core_->call("charset").toString().toStdString());
     std::string bytes = cs.encodeFile(html.toStdU16String());
@@ -142,7 +142,7 @@ bool EditControl::saveDocument(const std::string& path, bool prompt) {
 Document EditControl::dom() const { return Document(core_); }
 
 std::string EditControl::documentHTML() const {
-    return core_->outMarkup(core_->call("documentHTML").toString());
+    return core_->outMarkup(core_->documentText());
 }
 
 void EditControl::setDocumentHTML(std::string_view html) {

@@ -67,16 +67,22 @@ function notes(e) {
   if (!raw) return m;
   for (const part of raw.split(' ')) {
     const i = part.lastIndexOf('=');
-    if (i > 0) m.set(part.slice(0, i).toLowerCase(), { name: part.slice(0, i), q: part.slice(i + 1) });
+    if (i <= 0) continue;
+    const code = part.slice(i + 1);
+    m.set(part.slice(0, i).toLowerCase(), { name: part.slice(0, i), q: code.charAt(0),
+      eq: ' '.repeat(+code.charAt(1) || 0) + '=' + ' '.repeat(+code.charAt(2) || 0) });
   }
   return m;
 }
 function setNote(e, name, quote) {
   const m = notes(e);
   const low = name.toLowerCase();
-  if (name === low && quote === 'd') m.delete(low); else m.set(low, { name: name, q: quote });
+  if (name === low && quote === 'd') m.delete(low); else m.set(low, { name: name, q: quote, eq: '=' });
   const parts = [];
-  for (const v of m.values()) parts.push(v.name + '=' + v.q);
+  for (const v of m.values()) {
+    const before = v.eq.indexOf('='), after = v.eq.length - before - 1;
+    parts.push(v.name + '=' + v.q + (before || after ? String(before) + String(after) : ''));
+  }
   if (parts.length) e.setAttribute(NOTE, parts.join(' ')); else e.removeAttribute(NOTE);
 }
 
@@ -92,12 +98,13 @@ function attrValueSafe(v, q) {
   const i = probe.content.firstChild;
   return !!i && i.getAttribute('x') === v;
 }
-function attrText(name, v, q) {
+function attrText(name, v, q, eq) {
+  eq = eq || '=';
   if (q === 'b' && v === '') return ' ' + name;
-  if (q === 'u' && v !== '' && /^[^\s"'=<>`&]+$/.test(v)) return ' ' + name + '=' + v;
-  if (q === 's' && v.indexOf("'") < 0 && v.indexOf('&') < 0) return ' ' + name + "='" + v + "'";
-  if (v.indexOf('"') < 0 && attrValueSafe(v, '"')) return ' ' + name + '="' + v + '"';
-  return ' ' + name + '="' + v.replace(/&/g, '&amp;').replace(/"/g, '&quot;') + '"';
+  if (q === 'u' && v !== '' && /^[^\s"'=<>`&]+$/.test(v)) return ' ' + name + eq + v;
+  if (q === 's' && v.indexOf("'") < 0 && v.indexOf('&') < 0) return ' ' + name + eq + "'" + v + "'";
+  if (v.indexOf('"') < 0 && attrValueSafe(v, '"')) return ' ' + name + eq + '"' + v + '"';
+  return ' ' + name + eq + '"' + v.replace(/&/g, '&amp;').replace(/"/g, '&quot;') + '"';
 }
 // While set, the serializer writes the notes themselves (markup for the
 // layer's own clipboard format, read back by the same parser).
@@ -113,7 +120,7 @@ function attrs(e) {
   for (const a of e.attributes) {
     if (a.name === NOTE || a.name === MARK) continue;
     const note = n.get(a.name);
-    s += attrText(note ? note.name : a.name, a.value, note ? note.q : 'd');
+    s += attrText(note ? note.name : a.name, a.value, note ? note.q : 'd', note ? note.eq : '=');
   }
   return s;
 }
@@ -131,7 +138,6 @@ function serNode(n, out, raw) {
   }
 }
 function serEl(e, out) {
-  if (e.hasAttribute && e.hasAttribute('_pwoverlay')) return;
   const tag = tagOf(e);
   out.push('<' + tag + attrs(e) + '>');
   if (VOID.has(tag)) return;
@@ -146,38 +152,54 @@ function doctype(d) {
   return s + '>';
 }
 function isBlank(n) { return n.nodeType === 3 && /^[ \t\r\n\f]*$/.test(n.data); }
-// The whole document: each HEAD child on a line of its own, bare HEAD and
-// BODY tags, line ends CR LF.
-function serDocument() {
-  const out = [];
+// The document for the host, which puts the engine's own markup of each part
+// into the classic form: a list of parts, each "L" + literal text, "S" + the
+// engine's markup of a start tag, or "F" + the engine's markup of a node.
+// Only the few nodes above the body are visited here, so the page's script
+// needs no wrappers for the nodes of a large body.
+function startTag(e) {
+  const h = e.cloneNode(false).outerHTML;
+  return h.slice(0, h.length - e.localName.length - 3);
+}
+function nodeMarkup(n) {
+  if (n.nodeType === 1) return n.outerHTML;
+  if (n.nodeType === 8) return '<!--' + n.data + '-->';
+  if (n.nodeType === 3) return escText(n.data);
+  return '';
+}
+function documentParts() {
+  const parts = [];
   const root = document.documentElement;
   for (let c = document.firstChild; c; c = c.nextSibling) {
     if (c === root) {
-      out.push('<' + tagOf(root) + attrs(root) + '>');
+      parts.push('S' + startTag(root));
       for (let k = root.firstChild; k; k = k.nextSibling) {
         if (isBlank(k)) continue;
         if (k.nodeType === 1 && k.tagName === 'HEAD') {
-          out.push('<HEAD' + attrs(k) + '>\r\n');
+          parts.push('S' + startTag(k), 'L\r\n');
           for (let h = k.firstChild; h; h = h.nextSibling) {
             if (isBlank(h)) continue;
-            serNode(h, out, false);
-            out.push('\r\n');
+            parts.push('F' + nodeMarkup(h), 'L\r\n');
           }
-          out.push('</HEAD>\r\n');
+          parts.push('L</HEAD>\r\n');
         } else {
-          serNode(k, out, false);
+          parts.push('F' + nodeMarkup(k));
         }
       }
-      out.push('</' + tagOf(root) + '>');
+      parts.push('L</' + tagOf(root) + '>');
+    } else if (c.nodeType === 10) {
+      parts.push('L' + doctype(c) + '\r\n');
     } else {
-      serNode(c, out, false);
-      out.push('\r\n');
+      parts.push('F' + nodeMarkup(c), 'L\r\n');
     }
   }
-  return out.join('');
+  return parts;
 }
-function serOuter(e) { const out = []; serEl(e, out); return out.join(''); }
-function serInner(e) { const out = []; serChildren(e, out, RAW.has(tagOf(e))); return out.join(''); }
+function innerMarkup(frag) {
+  const d = document.createElement('div');
+  d.appendChild(frag);
+  return d.innerHTML;
+}
 
 // ---- undo history ---------------------------------------------------------
 const H = {};
@@ -452,7 +474,7 @@ function probeElements(r) {
   if (ctl) return [ctl];
   if (r.collapsed) {
     const n = r.startContainer;
-    return [n.nodeType === 1 ? (n.childNodes[r.startOffset] && n.childNodes[r.startOffset].nodeType === 1 ? n : n) : n.parentNode];
+    return [n.nodeType === 1 ? n : n.parentNode];
   }
   const ts = textNodesIn(r).map(function (t) { return t.parentNode; });
   if (ts.length) return ts;
@@ -580,7 +602,6 @@ function unlink() {
   const a = linkAround(r.commonAncestorContainer);
   if (a) {
     return step(function () {
-      const last = a.lastChild;
       while (a.firstChild) a.parentNode.insertBefore(a.firstChild, a);
       a.remove();
       return true;
@@ -621,6 +642,14 @@ const ops = {
     document.close();
     if (keep && old.root) {
       H.undo.push({ swap: old, before: null, after: null });
+      // Each such step keeps a whole document alive; beyond a score of them
+      // the oldest goes, with every step before it (they refer to its nodes).
+      let swaps = 0;
+      for (const st of H.undo) if (st.swap) swaps++;
+      while (swaps > 20) {
+        const st = H.undo.shift();
+        if (st.swap) swaps--;
+      }
       H.redo = [];
       H.pending = []; H.pendingSel = null; H.kind = '';
       H.dirty = true;
@@ -655,7 +684,7 @@ const ops = {
     return c;
   },
   charset: function () { return charset(); },
-  documentHTML: function () { flush(); return serDocument(); },
+  documentHTML: function () { flush(); return documentParts(); },
   title: function () { return document.title; },
   dirty: function () { take(); return H.dirty; },
   clean: function () { take(); H.dirty = false; return true; },
@@ -670,9 +699,7 @@ const ops = {
   rangeHtml: function (id) {
     const x = rng(id);
     if (x.ctl) throw new Error('a control range has no HTML text');
-    const out = [];
-    serChildren(widened(x.r).cloneContents(), out, false);
-    return out.join('');
+    return innerMarkup(widened(x.r).cloneContents());
   },
   rangePaste: function (id, html) {
     const x = rng(id);
@@ -709,8 +736,8 @@ const ops = {
   },
   tagName: function (id) { return tagOf(el(id)); },
   parent: function (id) { const p = el(id).parentElement; return p ? elId(p) : 0; },
-  outer: function (id) { return serOuter(el(id)); },
-  inner: function (id) { return serInner(el(id)); },
+  outer: function (id) { return el(id).outerHTML; },
+  inner: function (id) { return el(id).innerHTML; },
   setOuter: function (id, html) {
     const e = el(id);
     if (!e.parentNode || e === document.documentElement) throw new Error('the element cannot be replaced');

@@ -33,7 +33,7 @@ Element Element::parentElement() const {
 
 std::string Element::outerHTML() const {
     auto& c = mut(core());
-    return c.outMarkup(c.call("outer", {id_}).toString());
+    return c.classic(c.call("outer", {id_}).toString());
 }
 
 void Element::setOuterHTML(std::string_view html) {
@@ -44,7 +44,7 @@ void Element::setOuterHTML(std::string_view html) {
 
 std::string Element::innerHTML() const {
     auto& c = mut(core());
-    return c.outMarkup(c.call("inner", {id_}).toString());
+    return c.classic(c.call("inner", {id_}).toString());
 }
 
 std::string Element::getAttribute(std::string_view name) const {

@@ -1,5 +1,6 @@
 #include "htmledit/MarkupNotes.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace htmledit {
@@ -36,6 +37,7 @@ std::size_t findNoCase(std::u16string_view s, std::u16string_view what, std::siz
 struct Attr {
     std::u16string name;
     char16_t quote;
+    int before = 0, after = 0;  // blanks around '=' (up to 9)
 };
 
 }  // namespace
@@ -87,9 +89,12 @@ std::u16string MarkupNotes::annotate(std::u16string_view s) {
             std::size_t q = p;
             while (q < n && space(s[q])) ++q;
             char16_t quote = u'b';
+            int before = 0, after = 0;
             if (q < n && s[q] == u'=') {
-                ++q;
+                before = static_cast<int>(std::min<std::size_t>(q - p, 9));
+                std::size_t eq = q++;
                 while (q < n && space(s[q])) ++q;
+                after = static_cast<int>(std::min<std::size_t>(q - eq - 1, 9));
                 if (q < n && (s[q] == u'"' || s[q] == u'\'')) {
                     quote = s[q] == u'"' ? u'd' : u's';
                     std::size_t c = s.find(s[q], q + 1);
@@ -108,8 +113,8 @@ std::u16string MarkupNotes::annotate(std::u16string_view s) {
             if (seen) continue;
             bool plain = name.find_first_of(u"\"'<&") == std::u16string::npos;
             if (plain) {
-                attrs.push_back({name, quote});
-                if (name != low || quote != u'd') needed = true;
+                attrs.push_back({name, quote, before, after});
+                if (name != low || quote != u'd' || before || after) needed = true;
             }
         }
         if (end == std::u16string_view::npos) break;  // cut off: no note
@@ -123,6 +128,10 @@ std::u16string MarkupNotes::annotate(std::u16string_view s) {
                 out += a.name;
                 out += u'=';
                 out += a.quote;
+                if (a.before || a.after) {
+                    out += static_cast<char16_t>(u'0' + a.before);
+                    out += static_cast<char16_t>(u'0' + a.after);
+                }
             }
             out += u'"';
             copied = end;

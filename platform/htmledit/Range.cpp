@@ -23,7 +23,7 @@ ControlCore& Range::core() const {
 
 std::string Range::htmlText() const {
     auto& c = core();
-    return c.outMarkup(c.call("rangeHtml", {id_}).toString());
+    return c.classic(c.call("rangeHtml", {id_}).toString());
 }
 
 void Range::pasteHTML(std::string_view html) {

@@ -16,6 +16,7 @@
 #include <iterator>
 
 #include "forms/ScriptedAnswers.h"
+#include "htmledit/ClassicMarkup.h"
 #include "htmledit/EditControl.h"
 #include "htmledit/Error.h"
 #include "htmledit/MarkupNotes.h"
@@ -200,7 +201,8 @@ TEST(MarkupNotes, NotesOnlyWhereTheAttributesDifferFromTheDefault) {
         std::u16string in, out;
     } cases[] = {
         {u"<p class=\"a\">x</p>", u"<p class=\"a\">x</p>"},
-        {u"<META NAME =\"Keywords\" CONTENT=\"a\">", u"<META NAME =\"Keywords\" CONTENT=\"a\" _pw=\"NAME=d CONTENT=d\">"},
+        {u"<META NAME =\"Keywords\" CONTENT=\"a\">", u"<META NAME =\"Keywords\" CONTENT=\"a\" _pw=\"NAME=d10 CONTENT=d\">"},
+        {u"<p align = center>", u"<p align = center _pw=\"align=u11\">"},
         {u"<PARAM NAME=quality VALUE=auto high>", u"<PARAM NAME=quality VALUE=auto high _pw=\"NAME=u VALUE=u high=b\">"},
         {u"<iframe src='a.html'>", u"<iframe src='a.html' _pw=\"src=s\">"},
         {u"<br/>", u"<br/>"},
@@ -216,6 +218,37 @@ TEST(MarkupNotes, NotesOnlyWhereTheAttributesDifferFromTheDefault) {
         {u"a < b and c<3", u"a < b and c<3"},
     };
     for (const auto& c : cases) EXPECT_EQ(MarkupNotes::annotate(c.in), c.out);
+}
+
+// ---- classic form of the engine's markup (no engine) ---------------------------------
+
+TEST(ClassicMarkup, EngineMarkupInTheClassicForm) {
+    struct Case {
+        std::u16string engine, classic;
+    } cases[] = {
+        {u"<p>a <b>b</b><br>c</p>", u"<P>a <B>b</B><BR>c</P>"},
+        // Notes give back spelling, quoting and blanks; they and the mark go.
+        {u"<meta name=\"Keywords\" content=\"a\" _pw=\"NAME=d10 CONTENT=d\">", u"<META NAME =\"Keywords\" CONTENT=\"a\">"},
+        {u"<param name=\"quality\" value=\"auto\" high=\"\" _pw=\"NAME=u VALUE=u high=b\">",
+         u"<PARAM NAME=quality VALUE=auto high>"},
+        {u"<img src=\"a.gif\" _pwsel=\"\" alt=\"\">", u"<IMG src=\"a.gif\" alt=\"\">"},
+        {u"<iframe src=\"a.html\" _pw=\"src=s\"></iframe>", u"<IFRAME src='a.html'></IFRAME>"},
+        // A value the notes call unquoted that no longer can be.
+        {u"<td align=\"left middle\" _pw=\"align=u\">x</td>", u"<TD align=\"left middle\">x</TD>"},
+        // Ampersands stay bare where the parser reads them back as they are.
+        {u"<a href=\"s.php?a=1&amp;b=2\">l</a>", u"<A href=\"s.php?a=1&b=2\">l</A>"},
+        {u"<a href=\"x&amp;copy;1\">l</a>", u"<A href=\"x&amp;copy;1\">l</A>"},
+        {u"<a href=\"x&amp;copy 1\">l</a>", u"<A href=\"x&amp;copy 1\">l</A>"},
+        {u"<a href=\"x&amp;copy=1\">l</a>", u"<A href=\"x&copy=1\">l</A>"},
+        {u"<a href=\"x&amp;#1\">l</a>", u"<A href=\"x&amp;#1\">l</A>"},
+        {u"<a title=\"&quot;q&quot;\">l</a>", u"<A title=\"&quot;q&quot;\">l</A>"},
+        // Text, comments and raw text pass unchanged.
+        {u"<!--SIZE:1-->1 &lt; 2&nbsp;<b>x</b>", u"<!--SIZE:1-->1 &lt; 2&nbsp;<B>x</B>"},
+        {u"<script>if (a<b) x='<i>';</script><i>y</i>", u"<SCRIPT>if (a<b) x='<i>';</SCRIPT><I>y</I>"},
+        {u"<svg viewBox=\"0 0 1 1\"><linearGradient></linearGradient></svg><p>x</p>",
+         u"<svg viewBox=\"0 0 1 1\"><linearGradient></linearGradient></svg><P>x</P>"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ClassicMarkup::fromEngine(c.engine), c.classic);
 }
 
 // ---- charsets (no engine) --------------------------------------------------------
@@ -257,7 +290,7 @@ TEST_F(Editor, DocumentTextIsInTheClassicForm) {
               "<HTML><HEAD>\r\n"
               "<TITLE>Strona</TITLE>\r\n"
               "<META http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-2\">\r\n"
-              "<META NAME=\"Keywords\" CONTENT=\"a, b\">\r\n"
+              "<META NAME =\"Keywords\" CONTENT=\"a, b\">\r\n"
               "</HEAD>\r\n"
               "<BODY bgcolor=\"#FFFFFF\">\n"
               "<P>Tekst <B>gruby</B> &amp; <I>pochylony</I></P><BGSOUND SRC=\"a.mid\" LOOP=\"INFINITE\">"
@@ -286,6 +319,7 @@ TEST_F(Editor, OldElementsAndCommentsStayWhereTheyWere) {
         // An ampersand that would read back as a reference is escaped.
         {"<a href=\"x&amp;copy;1\">l</a>", "<A href=\"x&amp;copy;1\">l</A>"},
         {"<p>1 &lt; 2&nbsp;&gt; 0</p>", "<P>1 &lt; 2&nbsp;&gt; 0</P>"},
+        {"<p ALIGN = center>x</p>", "<P ALIGN = center>x</P>"},
     };
     for (const auto& c : cases) {
         load(std::string("<html><head><title></title></head><body>") + c.in + "</body></html>");
@@ -730,6 +764,11 @@ TEST_F(Editor, UndoAndRedoCoverTypingEngineCommandsAndLayerChangesInOrder) {
     t.exec(CommandGroup::Mshtml, cmd::Undo, cmd::DontAskUser);
     EXPECT_EQ(t.exec(CommandGroup::Editor, cmd::Redo, cmd::DontAskUser), cmd::Ok);
     EXPECT_EQ(body(), "<P id=p>qxyz</P>");
+    // Ctrl+Z and Ctrl+Y in the editing area walk the same history.
+    QTest::keyClick(input(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(waitFor([] { return body() == "<P id=p><B>abc</B>xyz</P>"; })) << body();
+    QTest::keyClick(input(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_TRUE(waitFor([] { return body() == "<P id=p>qxyz</P>"; })) << body();
 }
 
 TEST_F(Editor, UndoRestoresAttributesStylesAndReplacedElements) {
