@@ -3,7 +3,9 @@
 #include <charconv>
 
 #include "files/FileSystem.h"
+#include "forms/Application.h"
 #include "forms/ComboBox.h"
+#include "forms/ImageList.h"
 #include "forms/MdiArea.h"
 #include "forms/MenuItem.h"
 #include "forms/PageControl.h"
@@ -90,10 +92,9 @@ THTMLEdit* THTMLEdit::create(forms::Form& window, std::string name, ControlMaker
     return frame;
 }
 
-THTMLEdit::~THTMLEdit() {
-    // The control may still hold events for the frame.
-    if (control_) control_->events() = htmledit::Events{};
-}
+// The window destroys its components from the back: the control (and its
+// events) is gone before the frame.
+THTMLEdit::~THTMLEdit() = default;
 
 template <class T, class... A>
 T* THTMLEdit::make(std::string name, A&&... args) {
@@ -158,6 +159,14 @@ void THTMLEdit::createComponents(const ControlMaker& maker) {
     btnCenter = button("btnCenter", 0, kRow2, kButton, "", "Justowanie - wyśrodkuj"_w, [this] { btnCenterClick(); });
     btnAlignRight =
         button("btnAlignRight", 0, kRow2, kButton, "", "Justowanie do prawej", [this] { btnAlignRightClick(); });
+    // The letters of the three toggles show what they do.
+    for (auto [b, style] : {std::pair{btnBold, 0}, std::pair{btnItalic, 1}, std::pair{btnUnderline, 2}}) {
+        forms::Font font = b->font();
+        font.bold = style == 0;
+        font.italic = style == 1;
+        font.underline = style == 2;
+        b->setFont(font);
+    }
     int group = 1;
     for (SpeedButton* b : {btnBold, btnItalic, btnUnderline, btnNumList, btnBullet}) {
         b->setGroupIndex(group++);
@@ -213,8 +222,8 @@ void THTMLEdit::createComponents(const ControlMaker& maker) {
     x = 4;
     cbFontName->move(next(170), kRow1, 170, 22);
     cbFontSize->move(next(50), kRow1, 50, 22);
-    cbFontStyle->move(next(120), kRow1, 120, 22);
     ComboBox1->move(next(100), kRow1, 100, 22);
+    cbFontStyle->move(next(120), kRow1, 120, 22);
     x = 4;
     for (SpeedButton* b : {btnUndo, btnRedo, btnFind, btnBold, btnItalic, btnUnderline, SpeedButton4, SpeedButton5,
                            SpeedButton6, btnColor, btnAlignLeft, btnCenter, btnAlignRight, btnNumList, btnBullet,
@@ -226,6 +235,8 @@ void THTMLEdit::createComponents(const ControlMaker& maker) {
     x = 4;
     for (SpeedButton* b : {SpeedButton7, SpeedButton8, SpeedButton9, SpeedButton10, SpeedButton11, SpeedButton12})
         b->move(next(b->width()), kRow4, b->width(), kButton);
+
+    loadGlyphs();
 
     forms::Control* dhtml = nullptr;
     control_ = maker(form(), this, dhtml);
@@ -253,6 +264,24 @@ void THTMLEdit::createComponents(const ControlMaker& maker) {
     ev.onkeydown = [this](int) { guarded([this] { DHTMLonkeydown(); }); };
     ev.onmouseover = [this] { DHTMLonmouseover(); };
     ev.onmouseout = [this] { DHTMLonmouseout(); };
+}
+
+void THTMLEdit::loadGlyphs() {
+    TMainForm* main = MainForm();
+    std::string folder = main ? files::realPath(main->app_dir + "data\\glyphs").string()
+                              : forms::Application::programFolder() + "/data/glyphs";
+    glyphs_ = std::make_unique<forms::ImageList>(form(), "FrameGlyphs");
+    const std::pair<forms::SpeedButton*, const char*> pictures[] = {
+        {btnUndo, "undo"},           {btnRedo, "redo"},          {btnFind, "find"},
+        {btnColor, "color"},         {btnNumList, "numlist"},    {btnBullet, "bullet"},
+        {btnDecreaseIndent, "outdent"}, {btnIncreaseIndent, "indent"}, {btnAlignLeft, "alignleft"},
+        {btnCenter, "center"},       {btnAlignRight, "alignright"}, {SpeedButton4, "strike"},
+        {SpeedButton5, "sup"},       {SpeedButton6, "sub"},
+    };
+    for (const auto& [b, name] : pictures) {
+        int i = glyphs_->addFile(folder + "/" + name + ".xpm");
+        if (i >= 0) b->setGlyph(*glyphs_, i);
+    }
 }
 
 void THTMLEdit::createMenus() {
@@ -529,10 +558,11 @@ void THTMLEdit::FindText() { ExecOleCommand(cmd::Find, CommandGroup::Mshtml, tru
 // The toolbar refresh.
 
 void THTMLEdit::readSizeMarker() {
-    // Each marker is looked for in a fresh copy of the document; the last
-    // one found decides.
+    // The markers are looked for in turn; the last one found decides. The
+    // document does not change meanwhile, so one copy of its text serves all
+    // three (each copy of a large page costs several milliseconds).
+    std::string html = control_->DocumentHTML();
     for (int n = 0; n < 3; ++n) {
-        std::string html = control_->DocumentHTML();
         if (html.find(kSizeMarkers[n].marker) == std::string::npos) continue;
         ComboBox1->setListIndex(n);
         if (sizeWindow) sizeWindow(kSizeMarkers[n].width, kSizeMarkers[n].height);

@@ -19,6 +19,7 @@
 
 namespace forms {
 class ComboBox;
+class ImageList;
 class MenuItem;
 class PopupMenu;
 class Shape;
@@ -216,6 +217,7 @@ private:
                                const std::string& hint, std::function<void()> click);
     void createComponents(const ControlMaker& maker);
     void createMenus();
+    void loadGlyphs();
     void readSizeMarker();
     // Runs a handler of the toolbar or of the control; a failure ends the
     // handler, and nothing is shown.
@@ -223,6 +225,8 @@ private:
 
     std::vector<forms::Component*> components_;
     std::unique_ptr<DhtmlControl> control_;
+    // Pictures of the buttons without a caption (not one of the components).
+    std::unique_ptr<forms::ImageList> glyphs_;
     bool refreshing_ = false;
 };
 

@@ -273,7 +273,7 @@ TEST_F(Frame, SizeMarkerChoosesThePageSizeAndTheWindowSize) {
         EXPECT_EQ(f().ComboBox1->listIndex(), c.index);
         EXPECT_EQ(window->sizes, c.sizes);
         EXPECT_TRUE(f().SizeMarkerRead);
-        EXPECT_EQ(d().htmlReads, 3);
+        EXPECT_EQ(d().htmlReads, 1);
     }
 }
 
@@ -288,7 +288,7 @@ TEST_F(Frame, SizeMarkerIsReadOncePerWindow) {
     f().DHTMLonclick();
     EXPECT_EQ(f().ComboBox1->listIndex(), 1);
     EXPECT_EQ(window->sizes.size(), 1u);
-    EXPECT_EQ(d().htmlReads, 3);
+    EXPECT_EQ(d().htmlReads, 1);
     // A new document window reads its own.
     Window second;
     second.load();

@@ -27,7 +27,13 @@ void setPointerPosition(int x, int y) { QCursor::setPos(x, y); }
 
 std::vector<std::string> screenFonts() {
     std::vector<std::string> out;
-    for (const QString& f : QFontDatabase::families()) {
+    QStringList seen;
+    for (QString f : QFontDatabase::families()) {
+        // A family offered by several foundries is listed as "Name [Foundry]";
+        // a page names the family alone.
+        if (int cut = f.indexOf(QLatin1String(" [")); cut > 0 && f.endsWith(QLatin1Char(']'))) f.truncate(cut);
+        if (seen.contains(f)) continue;
+        seen.append(f);
         std::string name;
         if (text::fromUtf8(f.toStdString(), name, text::CodePage::Windows1250)) out.push_back(name);
     }
