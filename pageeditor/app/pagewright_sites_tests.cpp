@@ -510,6 +510,30 @@ TEST_F(SitesUi, DeletingTheOpenSiteClosesItsWindowsFirst) {
     m->SpeedButton3Click();  // no site: the new-page command does nothing
 }
 
+TEST_F(SitesUi, DeletingASiteThatIsNoLongerOpenClosesTheWindowsOfItsPages) {
+    makeSite("Stara");
+    TMDIChild* old = m->activeDocument();
+    frameOf(old).type("zmiana");
+    makeSite("Nowa");
+    ASSERT_EQ(m->documentWindows().size(), 2u);
+    TMDIChild* current = m->activeDocument();
+    inDialog(pageopen(), [this] {
+        selectCaption(*pageopen().ListView1, "Stara");
+        answers.answerMessage(6);  // delete the site
+        answers.answerMessage(7);  // do not save its changed page
+        pageopen().SpeedButton3->press();
+        pageopen().SpeedButton2->press();
+    });
+    m->FileOpen1->execute();
+    forms::drive::processEvents();
+    EXPECT_FALSE(fs::exists(dir / "webpages" / "Stara"));
+    EXPECT_EQ(m->documentWindows(), std::vector<TMDIChild*>{current}) << "only the deleted site's window closed";
+    EXPECT_EQ(answers.asked("message").size(), 2u);
+    EXPECT_EQ(m->site_name, "Nowa");
+    EXPECT_TRUE(m->Panel1->visible());
+    EXPECT_TRUE(m->Zapisz1->enabled());
+}
+
 TEST_F(SitesUi, NewPageDialogChecksAndCancel) {
     makeSite("Strona");
     std::string exists = m->tr("Nie można utworzyć dokumentu ponieważ taki plik już istnieje"_w);

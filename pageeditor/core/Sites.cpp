@@ -135,10 +135,10 @@ bool Sites::deleteSite(const std::string& name) {
     // An empty name would be webpages\ itself: every site.
     if (!plainName(name) || !FolderExists(siteFolder(name))) return false;
     if (messages_.MyBox(deleteSiteText(), kQuestion, 36) != forms::mb::Yes) return false;
-    if (name == siteName_) {
-        if (hooks_.closeSiteDocuments && !hooks_.closeSiteDocuments(siteFolder())) return false;
-        closeSite();
-    }
+    // Windows of the site's pages close first (each asks about its changes),
+    // also when another site is open by now: their files are about to go.
+    if (hooks_.closeSiteDocuments && !hooks_.closeSiteDocuments(siteFolder(name))) return false;
+    if (name == siteName_) closeSite();
     ClearFolder(siteFolder(name));
     DeleteFolderTree(siteFolder(name));
     return !FolderExists(siteFolder(name));

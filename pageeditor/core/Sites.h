@@ -64,8 +64,9 @@ public:
     void refillPages();
     void refillMedia();
 
-    // The site chooser's list and its delete command (asks first; the open
-    // site is closed before it is deleted). True when the site is gone.
+    // The site chooser's list and its delete command (asks first; the
+    // windows of the site's pages are closed, and the open site is closed,
+    // before it is deleted). True when the site is gone.
     ItemList siteList() const;
     bool deleteSite(const std::string& name);
 
