@@ -566,10 +566,16 @@ TEST_F(SitesUi, NewPageDialogChecksAndCancel) {
     EXPECT_FALSE(fs::exists(dir / "webpages" / "wyjdz.html"));
 
     // Cancel with good fields: no message, no page; Esc cancels the same way.
+    // A template without a thumbnail leaves the last one shown.
     answers.clear();
+    fs::create_directories(dir / "data" / "templates" / "Bez obrazka");
+    text::writeFile(dir / "data" / "templates" / "Bez obrazka" / "index.html", "<title>${TITLE}</title>");
     inDialog(docnew(), [this] {
         docnew().Edit972->setText("nowa");
         selectCaption(*docnew().ListView1, "Nowoczesny");
+        ASSERT_FALSE(docnew().Image2->empty());
+        selectCaption(*docnew().ListView1, "Bez obrazka");
+        EXPECT_FALSE(docnew().Image2->empty());
         docnew().SpeedButton2->press();
     });
     m->SpeedButton3->press();
