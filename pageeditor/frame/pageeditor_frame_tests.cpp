@@ -419,6 +419,27 @@ TEST_F(Frame, LoadAndSaveTheDocumentWindowsPage) {
     EXPECT_FALSE(f().DocumentReady);
 }
 
+TEST_F(Frame, OpenButtonLoadsOnlyAnExistingPage) {
+    fs::path dir = fs::temp_directory_path() / ("frame_open_" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    fs::path page = dir / "strona ż.html";
+    text::writeFile(page, "<HTML></HTML>");
+    auto utf8 = [](const fs::path& p) {
+        auto u = p.u8string();
+        return std::string(u.begin(), u.end());
+    };
+    answers.answerFile(true, utf8(dir / "missing.html"));
+    answers.answerFile(false);
+    answers.answerFile(true, utf8(page));
+    for (int i = 0; i < 3; ++i) f().btnOpenClick();
+    // The control gets the file's name in Windows-1250.
+    std::string name;
+    ASSERT_TRUE(text::fromUtf8(utf8(page), name));
+    EXPECT_EQ(d().log, std::vector<std::string>{"load " + name});
+    EXPECT_EQ(answers.asked("file").front().text, "");
+    fs::remove_all(dir);
+}
+
 TEST_F(Frame, ClicksAndKeysMarkTheFrameModified) {
     complete();
     EXPECT_FALSE(f().modified);
