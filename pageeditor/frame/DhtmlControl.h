@@ -32,6 +32,8 @@ public:
     // Unsaved changes since the last load or save.
     virtual bool isDirty() = 0;
     virtual void focus() = 0;
+    // The editing area on the screen, in pixels.
+    virtual void screenRect(int& x, int& y, int& width, int& height) = 0;
 
     // The document: queryCommandValue on a range made from the selection,
     // and execCommand on the document without a user interface.

@@ -6,7 +6,7 @@
 
 namespace pageeditor {
 
-EngineDhtml::EngineDhtml(htmledit::EditHost& host) : ctl_(host.control()) {}
+EngineDhtml::EngineDhtml(htmledit::EditHost& host) : host_(host), ctl_(host.control()) {}
 
 std::unique_ptr<DhtmlControl> EngineDhtml::create(forms::Form& form, forms::Control* container,
                                                   forms::Control*& component) {
@@ -25,6 +25,7 @@ bool EngineDhtml::SaveDocument(const std::string& path, bool prompt) { return ct
 std::string EngineDhtml::DocumentHTML() { return ctl_.documentHTML(); }
 bool EngineDhtml::isDirty() { return ctl_.isDirty(); }
 void EngineDhtml::focus() { ctl_.focus(); }
+void EngineDhtml::screenRect(int& x, int& y, int& width, int& height) { host_.screenRect(x, y, width, height); }
 
 htmledit::Value EngineDhtml::queryCommandValue(const std::string& name) {
     return ctl_.dom().selection().createRange().queryCommandValue(name);

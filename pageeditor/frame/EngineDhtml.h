@@ -33,6 +33,7 @@ public:
     std::string DocumentHTML() override;
     bool isDirty() override;
     void focus() override;
+    void screenRect(int& x, int& y, int& width, int& height) override;
     htmledit::Value queryCommandValue(const std::string& name) override;
     void execCommand(const std::string& name, const htmledit::Value& value) override;
     std::string selectionType() override;
@@ -46,6 +47,7 @@ public:
     htmledit::EditControl* engine() override;
 
 private:
+    htmledit::EditHost& host_;
     htmledit::EditControl& ctl_;
 };
 

@@ -8,7 +8,6 @@
 #include "forms/ImageList.h"
 #include "forms/MdiArea.h"
 #include "forms/MenuItem.h"
-#include "forms/PageControl.h"
 #include "forms/PopupMenu.h"
 #include "forms/Shape.h"
 #include "forms/SpeedButton.h"
@@ -80,10 +79,6 @@ THTMLEdit::THTMLEdit(forms::Form& window, std::string name) : forms::Panel(windo
     };
     readPointer = [](int& x, int& y) { htmledit::pointerPosition(x, y); };
     movePointer = [](int x, int y) { htmledit::setPointerPosition(x, y); };
-    sidePanelWidth = [] {
-        TMainForm* main = MainForm();
-        return main && main->PageControl1 ? main->PageControl1->width() : 0;
-    };
 }
 
 THTMLEdit* THTMLEdit::create(forms::Form& window, std::string name, ControlMaker maker) {
@@ -717,13 +712,13 @@ void THTMLEdit::DHTMLonkeyup() {
 
 void THTMLEdit::DHTMLonkeydown() {
     // The pointer guard: a pointer outside the editing area is brought in,
-    // so that it does not hide what is being typed elsewhere.
-    int x = 0, y = 0;
+    // 40 pixels right of its left edge and 100 below its top, so that it
+    // does not stand over what is being typed. The area is taken as it lies
+    // on the screen, wherever the main window and the document window are.
+    int x = 0, y = 0, L = 0, T = 0, W = 0, H = 0;
     readPointer(x, y);
-    forms::Form& window = form();
-    int L = window.left() + sidePanelWidth();
-    int T = window.top() + 176;
-    bool inside = L <= x && x <= L + window.width() && T <= y && y <= T + window.height() - 116;
+    control_->screenRect(L, T, W, H);
+    bool inside = L <= x && x <= L + W && T <= y && y <= T + H;
     if (!inside) movePointer(L + 40, T + 100);
 }
 

@@ -175,8 +175,6 @@ public:
     // The pointer in screen pixels, and moving it.
     std::function<void(int& x, int& y)> readPointer;
     std::function<void(int x, int y)> movePointer;
-    // The width of the main window's side panel tabs (PageControl1).
-    std::function<int()> sidePanelWidth;
 
     // Components, in creation order.
     forms::Panel* pnlControl = nullptr;

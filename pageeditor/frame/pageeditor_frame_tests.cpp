@@ -70,6 +70,13 @@ public:
     }
     bool isDirty() override { return false; }
     void focus() override {}
+    int areaX = 150, areaY = 176, areaW = 600, areaH = 400;
+    void screenRect(int& x, int& y, int& w, int& h) override {
+        x = areaX;
+        y = areaY;
+        w = areaW;
+        h = areaH;
+    }
     Value queryCommandValue(const std::string& name) override {
         if (failingValues[name]) throw htmledit::Error("no value");
         auto it = values.find(name);
@@ -419,6 +426,27 @@ TEST_F(Frame, LoadAndSaveTheDocumentWindowsPage) {
     EXPECT_FALSE(f().DocumentReady);
 }
 
+TEST_F(Frame, OpenButtonLoadsOnlyAnExistingPage) {
+    fs::path dir = fs::temp_directory_path() / ("frame_open_" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    fs::path page = dir / "strona ż.html";
+    text::writeFile(page, "<HTML></HTML>");
+    auto utf8 = [](const fs::path& p) {
+        auto u = p.u8string();
+        return std::string(u.begin(), u.end());
+    };
+    answers.answerFile(true, utf8(dir / "missing.html"));
+    answers.answerFile(false);
+    answers.answerFile(true, utf8(page));
+    for (int i = 0; i < 3; ++i) f().btnOpenClick();
+    // The control gets the file's name in Windows-1250.
+    std::string name;
+    ASSERT_TRUE(text::fromUtf8(utf8(page), name));
+    EXPECT_EQ(d().log, std::vector<std::string>{"load " + name});
+    EXPECT_EQ(answers.asked("file").front().text, "");
+    fs::remove_all(dir);
+}
+
 TEST_F(Frame, ClicksAndKeysMarkTheFrameModified) {
     complete();
     EXPECT_FALSE(f().modified);
@@ -439,17 +467,14 @@ TEST_F(Frame, InsertHtmlPastesAtTheSelection) {
 }
 
 TEST_F(Frame, PointerGuardBringsAStrayPointerIntoTheEditingArea) {
-    window->move(10, 20);
-    window->setClientSize(600, 500);
-    int L = window->left() + 150, T = window->top() + 176;
-    int W = window->width(), H = window->height();
+    const int L = 150, T = 176, W = 600, H = 400;
     struct Case {
         int x, y;
         bool moved;
     };
     const std::vector<Case> cases = {
-        {L, T, false},          {L + W, T + H - 116, false}, {L - 1, T + 10, true},
-        {L + 10, T - 1, true},  {L + W + 1, T + 10, true},   {L + 10, T + H - 115, true},
+        {L, T, false},         {L + W, T + H, false},     {L - 1, T + 10, true},
+        {L + 10, T - 1, true}, {L + W + 1, T + 10, true}, {L + 10, T + H + 1, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.x) + "," + std::to_string(c.y));
@@ -459,7 +484,6 @@ TEST_F(Frame, PointerGuardBringsAStrayPointerIntoTheEditingArea) {
             y = c.y;
         };
         f().movePointer = [&moves](int x, int y) { moves.emplace_back(x, y); };
-        f().sidePanelWidth = [] { return 150; };
         d().ev.onkeydown(65);
         if (c.moved)
             EXPECT_EQ(moves, (std::vector<std::pair<int, int>>{{L + 40, T + 100}}));

@@ -17,6 +17,17 @@ EditHost::EditHost(forms::Form& form, std::string name, forms::Control* containe
 // The control takes its view with it; the form's side then finds it gone.
 EditHost::~EditHost() { control_.reset(); }
 
+void EditHost::screenRect(int& x, int& y, int& width, int& height) const {
+    x = y = width = height = 0;
+    QWidget* w = control_ ? control_->widget() : nullptr;
+    if (!w) return;
+    QPoint at = w->mapToGlobal(QPoint(0, 0));
+    x = at.x();
+    y = at.y();
+    width = w->width();
+    height = w->height();
+}
+
 void pointerPosition(int& x, int& y) {
     QPoint p = QCursor::pos();
     x = p.x();

@@ -18,6 +18,8 @@ public:
     ~EditHost() override;
 
     EditControl& control() { return *control_; }
+    // Where the editing area lies on the screen, in pixels.
+    void screenRect(int& x, int& y, int& width, int& height) const;
 
 private:
     std::unique_ptr<EditControl> control_;
