@@ -189,7 +189,7 @@ void THTMLEdit::createComponents(const ControlMaker& maker) {
         button("SpeedButton9", 0, kRow4, 80, "Prz. tekst", "Wstaw przesuwający się tekst"_w, [this] { SpeedButton9Click(); });
     SpeedButton10 = button("SpeedButton10", 0, kRow4, 60, "Film", "Wstaw film", [this] { SpeedButton10Click(); });
     SpeedButton11 = button("SpeedButton11", 0, kRow4, 70, "Tabelka", "Tabelka", [this] { SpeedButton11Click(); });
-    SpeedButton12 = button("SpeedButton12", 0, kRow4, 60, "Ramka", "Pływająca ramka (IFRAME)"_w, {});
+    SpeedButton12 = button("SpeedButton12", 0, kRow4, 60, "Ramka", "Pływająca ramka (IFRAME)"_w, [this] { SpeedButton12Click(); });
 
     cbFontName = make<ComboBox>("cbFontName", pnlControl, ComboBox::Style::DropDownList, true);
     cbFontName->setToolTip("Font Name");

@@ -153,18 +153,20 @@ public:
     bool MouseOverEditor() const override { return MouseOver; }
     // Commands whose dialogs the frame does not hold yet: they do nothing.
     void btnImageClick() override {}
-    void SpeedButton3Click() override {}
-    void SpeedButton9Click() override {}
-    void SpeedButton7Click() override {}
-    void SpeedButton10Click() override {}
     void SpeedButton8Click() override {}
     void SpeedButton11Click() override {}
     void btnUser4Click() override {}
     void DHTMLondblclick() override {}
-    void SpeedButton1Click() override {}
-    void EditLink(const std::string&) override {}
     void EditImage(const std::string&) override {}
-    void EditFlash(const std::string&) override {}
+    // The link, media and page body dialogs (ElementDialogs.cpp).
+    void SpeedButton1Click() override;   // link
+    void EditLink(const std::string& FileName) override;
+    void SpeedButton7Click() override;   // Flash movie
+    void EditFlash(const std::string& FileName) override;
+    void SpeedButton9Click() override;   // scrolling text
+    void SpeedButton10Click() override;  // video
+    void SpeedButton12Click();           // inline frame
+    void SpeedButton3Click() override;   // page body
 
     DhtmlControl& control() { return *control_; }
 
