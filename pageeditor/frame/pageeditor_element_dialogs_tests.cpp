@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <functional>
 #include <thread>
+#include <vector>
 
 #include "files/FileSystem.h"
 #include "forms/Application.h"
@@ -137,6 +138,11 @@ protected:
             int* count = &shown;
             forms::drive::setModalHook({});
             ++*count;
+            // A picture of each dialog as it opens, for looking at by hand.
+            if (const char* shots = std::getenv("DIALOG_SCREENSHOTS")) {
+                forms::drive::processEvents();
+                forms::drive::saveScreenshot(f, std::string(shots) + "/" + f.name() + "_" + std::to_string(*count) + ".png");
+            }
             keep(f);
         });
     }
@@ -433,6 +439,28 @@ TEST_F(ElementDialogs, PageBodyIsReadBackAndWritten) {
     });
     f.SpeedButton3Click();
     EXPECT_EQ(bodyTag(f), tag);
+}
+
+// The language pack addresses the components of a dialog by their creation
+// index.
+TEST_F(ElementDialogs, BodyAndSoundDialogsKeepTheirComponentOrder) {
+    struct Case {
+        forms::Form* form;
+        std::vector<const char*> names;
+    } cases[] = {
+        {all->body.get(),
+         {"Bevel1", "SpeedButton1", "SpeedButton2", "Label1", "SpeedButton3", "Label2", "CheckBox1", "CheckBox2",
+          "Panel1", "CheckBox3", "Panel2", "CheckBox4", "Panel3", "CheckBox5", "Panel4", "CheckBox6", "Panel5",
+          "Panel6", "Label3", "Label4", "Label5", "Label6", "Edit1", "OpenPictureDialog1", "ColorDialog1"}},
+        {all->insert_snd.get(),
+         {"Bevel1", "Label1", "SpeedButton1", "Label2", "SpeedButton2", "SpeedButton3", "Image2", "SpinEdit1",
+          "CheckBox1", "Edit1", "OpenDialog1"}},
+    };
+    for (const auto& c : cases) {
+        const auto& list = c.form->components();
+        ASSERT_EQ(list.size(), c.names.size()) << c.form->name();
+        for (std::size_t i = 0; i < list.size(); ++i) EXPECT_EQ(list[i]->name(), c.names[i]) << c.form->name() << " " << i;
+    }
 }
 
 }  // namespace
