@@ -441,6 +441,45 @@ TEST_F(ElementDialogs, PageBodyIsReadBackAndWritten) {
     EXPECT_EQ(bodyTag(f), tag);
 }
 
+TEST_F(ElementDialogs, InsertedElementsAreSavedAndOpenAgain) {
+    THTMLEdit& f = open("<P>Ala ma kota</P>");
+    Tlinkinsert& d = *all->linkinsert;
+    selectText(f, "Ala");
+    onDialog([&](forms::Form&) {
+        d.edit971->setText("dom.html");
+        d.Edit972->setText("Źródło"_w);
+        forms::drive::click(*d.SpeedButton1);
+    });
+    f.EditLink({});
+    Tmarquee& mq = *all->marquee;
+    selectText(f, "kota");
+    onDialog([&](forms::Form&) {
+        mq.Edit1->setText("Witaj");
+        mq.CheckBox3->setValue(1);
+        forms::drive::click(*mq.SpeedButton1);
+    });
+    f.SpeedButton9Click();
+    all->MainForm->Zapisz1Click();
+    EXPECT_FALSE(f.changed());
+
+    fs::path file = site() / "index.html";
+    TMDIChild* again = all->MainForm->doc_open(files::platformName(file));
+    ASSERT_NE(again, nullptr);
+    auto* g = dynamic_cast<THTMLEdit*>(again->HTMLEdit1);
+    ASSERT_TRUE(waitFor([g] { return g->DocumentReady; }));
+    std::string b = body(*g);
+    EXPECT_NE(b.find("<A href=\"dom.html\" title=\"\xACr\xF3" "d\xB3o\" target=\"\">Ala</A>"), std::string::npos) << b;
+    EXPECT_NE(b.find(">Witaj</MARQUEE>"), std::string::npos) << b;
+    // Opened again in the link dialog, the title shows in Windows-1250 letters.
+    selectText(*g, "la");
+    onDialog([&](forms::Form&) {
+        EXPECT_EQ(d.Edit972->text(), "Źródło"_w);
+        forms::drive::click(*d.SpeedButton2);
+    });
+    g->EditLink({});
+    EXPECT_EQ(shown, 3);
+}
+
 // The language pack addresses the components of a dialog by their creation
 // index.
 TEST_F(ElementDialogs, BodyAndSoundDialogsKeepTheirComponentOrder) {
