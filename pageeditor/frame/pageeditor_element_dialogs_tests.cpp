@@ -439,6 +439,32 @@ TEST_F(ElementDialogs, PageBodyIsReadBackAndWritten) {
     });
     f.SpeedButton3Click();
     EXPECT_EQ(bodyTag(f), tag);
+
+    // An address is written as typed; an empty picture name stays empty
+    // rather than naming the media folder itself.
+    struct Case {
+        const char* picture;
+        const char* background;
+        const char* style;  // what the style holds, or "" for no background
+    } cases[] = {
+        {"http://h/t.gif", "background=\"http://h/t.gif\"", "url(http://h/t.gif)"},
+        {"", "background=\"\"", ""},
+    };
+    for (const auto& c : cases) {
+        onDialog([&](forms::Form&) {
+            d.setBox(d.CheckBox1, true);
+            d.setBox(d.CheckBox2, false);
+            d.Edit1->setText(c.picture);
+            forms::drive::click(*d.SpeedButton1);
+        });
+        f.SpeedButton3Click();
+        tag = bodyTag(f);
+        EXPECT_NE(tag.find(c.background), std::string::npos) << tag;
+        if (*c.style)
+            EXPECT_NE(tag.find(c.style), std::string::npos) << tag;
+        else
+            EXPECT_EQ(tag.find("BACKGROUND"), std::string::npos) << tag;
+    }
 }
 
 TEST_F(ElementDialogs, InsertedElementsAreSavedAndOpenAgain) {
