@@ -35,6 +35,7 @@ bool inside(const fs::path& inner, const fs::path& outer) {
 SiteExport::Outcome SiteExport::copyInto(const std::string& appDir, const std::string& site,
                                          std::string& destination) {
     using text::ansi;
+    cancelled_ = false;
     std::string chosen;
     if (!forms::modal().folderDialog(ansi("Wybierz folder:"), "", chosen) || chosen.empty())
         return Outcome::NoFolder;
@@ -94,6 +95,10 @@ SiteExport::Outcome SiteExport::copyInto(const std::string& appDir, const std::s
         std::string fromName = files::platformName(it.from);
         if (progress) {
             progress->showFile(files::platformName(it.from.filename()));
+        }
+        if (cancelled_) {
+            outcome = Outcome::Cancelled;
+            break;
         }
         files::ShellCopyResult r =
             files::shellCopy(fromName, it.toFolder, files::shellflags::AllowUndo | files::shellflags::NoConfirmMkDir, ask);
