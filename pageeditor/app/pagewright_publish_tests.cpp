@@ -436,6 +436,8 @@ TEST_F(Publishing, PublishFromTheMainWindowWithProgressAndReplaceQuestions) {
     EXPECT_NE(std::find(watch.files.begin(), watch.files.end(), "duza.html"), watch.files.end());
     EXPECT_FALSE(all->prog->visible());
     EXPECT_TRUE(m.enabled());
+    EXPECT_FALSE(m.Wstaw1->enabled()) << "the menus come back as they were: no document is open";
+    EXPECT_TRUE(m.Plik1->enabled());
 
     // A second publish from the toolbar connects afresh; Cancel at the first
     // question replaces everything, the media too, without more questions.

@@ -8,6 +8,8 @@
 #include "forms/Application.h"
 #include "forms/Drive.h"
 #include "forms/Form.h"
+#include "forms/MainMenu.h"
+#include "forms/MenuItem.h"
 #include "forms/ProgressBar.h"
 #include "forms/QtAccess.h"
 #include "forms/WindowOrder.h"
@@ -118,4 +120,41 @@ TEST(WindowOrder, StayOnTopSurvivesShowingAndHiding) {
     setStayOnTop(f, false);
     EXPECT_TRUE(f.visible()) << "changing it keeps a shown window shown";
     EXPECT_FALSE(stayOnTop(f));
+}
+
+TEST(WindowOrder, DisablingAWindowKeepsTheStatesOfItsMenus) {
+    // A window disabled while another one works (a progress window, say)
+    // comes back with its menus as they were.
+    struct Menus : Form {
+        Menus() : Form("Menus", Scale::Pixels) {}
+        MenuItem *file = nullptr, *insert = nullptr, *open = nullptr, *save = nullptr, *sub = nullptr, *deep = nullptr;
+        void createControls() override {
+            auto* bar = add<MainMenu>("MainMenu1");
+            file = add<MenuItem>("Plik1", *bar);
+            open = add<MenuItem>("Otworz1", *file);
+            save = add<MenuItem>("Zapisz1", *file);
+            sub = add<MenuItem>("Wiecej1", *file);
+            deep = add<MenuItem>("Gleboko1", *sub);
+            insert = add<MenuItem>("Wstaw1", *bar);
+            for (MenuItem* m : {file, open, save, sub, deep, insert}) m->setCaption(m->name());
+        }
+    } f;
+    f.show();
+    f.insert->setEnabled(false);
+    f.save->setEnabled(false);
+    f.sub->setEnabled(false);
+    auto states = [&] {
+        std::vector<bool> s;
+        for (MenuItem* m : {f.file, f.open, f.save, f.sub, f.deep, f.insert}) s.push_back(m->enabled());
+        return s;
+    };
+    const std::vector<bool> before = states();
+    f.setEnabled(false);
+    EXPECT_FALSE(f.enabled());
+    f.setEnabled(true);
+    EXPECT_EQ(states(), before);
+    int clicks = 0;
+    f.insert->onClick = [&] { ++clicks; };
+    f.insert->click();
+    EXPECT_EQ(clicks, 0);
 }
