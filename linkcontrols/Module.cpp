@@ -51,4 +51,8 @@ frmAbout* libraryAbout() { return aboutForm().get(); }
 
 void clearLibraryAbout() { aboutForm().reset(); }
 
+void forgetLibraryAboutCaller(com::IControlSite* site) {
+    if (frmAbout* f = aboutForm().get(); f && f->caller() == site) f->setCaller(nullptr, 0);
+}
+
 }  // namespace linkcontrols

@@ -33,5 +33,8 @@ void showLibraryAbout(com::IControlSite* site, com::WindowHandle caller);
 frmAbout* libraryAbout();
 // Clears the reference (the form's unload does).
 void clearLibraryAbout();
+// A control lets go of its site: an about form it is showing no longer asks
+// that site (for the shell and the window functions) but the platform.
+void forgetLibraryAboutCaller(com::IControlSite* site);
 
 }  // namespace linkcontrols

@@ -71,7 +71,10 @@ ZorbLink::ZorbLink(LinkEvents& events) : events_(events), surface_(*this) {
 
 ZorbLink::~ZorbLink() = default;
 
-void ZorbLink::setSite(com::IControlSite* site) { site_ = site; }
+void ZorbLink::setSite(com::IControlSite* site) {
+    if (site_ && site_ != site) forgetLibraryAboutCaller(site_);
+    site_ = site;
+}
 
 com::WindowFunctions& ZorbLink::windows() {
     if (site_)

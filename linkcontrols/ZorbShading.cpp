@@ -39,7 +39,10 @@ ZorbShading::ZorbShading(ShadingEvents& events) : events_(events), surface_(this
 
 ZorbShading::~ZorbShading() = default;
 
-void ZorbShading::setSite(com::IControlSite* site) { site_ = site; }
+void ZorbShading::setSite(com::IControlSite* site) {
+    if (site_ && site_ != site) forgetLibraryAboutCaller(site_);
+    site_ = site;
+}
 
 com::WindowFunctions& ZorbShading::windows() {
     if (site_)
@@ -112,6 +115,7 @@ void ZorbShading::PaintGradient() {
     channels(rgb2_, R2, G2, B2);
 
     auto paintLines = [&](int n, bool columns) {
+        if (n <= 0) return;  // a surface without a window has no size to fill
         double ratio = n >= 255 ? n / 255.0 : 255.0 / n;
         for (int i = 0; i <= n; ++i) {
             double level = roundEven(n >= 255 ? i / ratio : i * ratio);

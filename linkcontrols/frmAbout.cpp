@@ -147,6 +147,7 @@ void frmAbout::createControls() {
     setMinButton(false);
     setMaxButton(false);
     setClientSize(4020, 1485);
+    keepOffTaskbar(*this);
     for (Sink* s : sinks_) {
         s->form = nullptr;
         s->Release();

@@ -43,6 +43,7 @@ public:
     // The control whose ShowAbout shows the form: its site answers the shell
     // and lends its window functions; its window is the form's owner.
     void setCaller(com::IControlSite* site, com::WindowHandle window);
+    com::IControlSite* caller() const { return site_; }
     // Centres the form on its owner's window, or on the screen without one.
     void placeOnOwner();
 

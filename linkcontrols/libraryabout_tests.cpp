@@ -71,11 +71,13 @@ struct FakeWindows final : WindowFunctions, WindowMessages {
 
 struct FakeSite final : IControlSite {
     FakeWindows* windowsFns = nullptr;
+    int shells = 0;
     Ptr<IFont> ambientFont() override { return {}; }
     void propertyChanged(const std::string&) override {}
     WindowFunctions* windows() override { return windowsFns; }
     int shellExecute(const std::string& verb, const std::string& file, const std::string& parameters,
                      const std::string& directory, int show) override {
+        ++shells;
         return shell::execute(verb, file, parameters, directory, show);
     }
     void sizeChanged(int, int) override {}
@@ -341,6 +343,22 @@ TEST_F(ShowAboutTest, ClosedByTheSystemOrFailingItIsGoneAllTheSame) {
     });
     EXPECT_EQ(showAbout(link.get()), S_OK);
     EXPECT_EQ(shows, 3);
+}
+
+TEST_F(ShowAboutTest, TheLinkAsksTheCallersShellUntilTheCallerLetsGoOfItsSite) {
+    forms::drive::setModalHook([&](forms::Form& f) {
+        auto& about = static_cast<frmAbout&>(f);
+        forms::drive::click(*about.lblURL);
+        EXPECT_EQ(site.shells, 1) << "the host's shell answers";
+        // The host frees its control while the form is open.
+        static_cast<ZorbLinkObject*>(link.get())->Close();
+        forms::drive::click(*about.lblURL);
+        EXPECT_EQ(site.shells, 1) << "a site let go of is not asked again";
+        EXPECT_EQ(answers.asked("shell").size(), 2u) << "the platform's shell opens it";
+        input::click(formClient(f), 255, 60);
+    });
+    EXPECT_EQ(showAbout(link.get()), S_OK);
+    EXPECT_EQ(libraryAbout(), nullptr);
 }
 
 TEST_F(ShowAboutTest, TheFormIsCentredOnItsOwner) {

@@ -93,11 +93,24 @@ struct DrawingSurface::Impl {
     explicit Impl(DrawingListener* l) : listener(l) {
         image = QImage(1, 1, QImage::Format_RGB32);
         image.fill(qcolor(back));
-        canvas = new Canvas(listener, image, [this] { sync(); });
-        canvas->resize(1, 1);
         known = QSize(1, 1);
+        build();
     }
-    ~Impl() { delete canvas.data(); }
+    ~Impl() {
+        dying = true;
+        delete canvas.data();
+    }
+    // A host that destroys its form before letting go of the control takes
+    // the window with it; the control then carries on with a new, unplaced
+    // one of the same size and image.
+    void build() {
+        canvas = new Canvas(listener, image, [this] { sync(); });
+        canvas->resize(known);
+        QObject::connect(canvas.data(), &QObject::destroyed, [this] {
+            if (!dying) build();
+        });
+    }
+    bool dying = false;
 
     // Follows the window's size: the image grows or shrinks with it, and
     // the listener hears of a change once.

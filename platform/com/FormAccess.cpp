@@ -33,6 +33,14 @@ bool ownerRect(WindowHandle h, Rect& r) {
     return true;
 }
 
+void keepOffTaskbar(const forms::Form& form) {
+    QWidget* w = forms::windowOf(form);
+    if (!w) return;
+    const bool shown = w->isVisible();
+    w->setWindowFlag(Qt::Tool, true);
+    if (shown) w->show();
+}
+
 void setControlCursor(forms::Control& control, const CursorImage& image) {
     if (QWidget* w = forms::widgetOf(control)) w->setCursor(qtCursorOf(image));
 }

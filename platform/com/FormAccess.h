@@ -21,6 +21,9 @@ void* formClient(const forms::Form& form);
 // The outer rectangle (screen pixels) of the shown top-level window that
 // holds `w`; false when there is none (no window, or not shown).
 bool ownerRect(WindowHandle w, Rect& r);
+// The form's window is not shown in the taskbar (a tool window); for a
+// loaded form, after its border is set.
+void keepOffTaskbar(const forms::Form& form);
 // The control shows `image` as its mouse pointer.
 void setControlCursor(forms::Control& control, const CursorImage& image);
 

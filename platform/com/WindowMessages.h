@@ -1,8 +1,8 @@
 #pragma once
 // Messages sent to a window, as far as controls send them here: a press of
 // the left button on the window's title (WM_NCLBUTTONDOWN with HTCAPTION),
-// which hands a drag of the window to the system until the button is
-// released. The running program uses platformMessages(); a test's window
+// which moves the window with the mouse while the left button is held; the
+// message returns when the button is released. The running program uses platformMessages(); a test's window
 // functions may implement this interface as well, and messagesFor() then
 // finds it there.
 #include <cstdint>
