@@ -108,6 +108,14 @@ void Form1::createControls() {
     Image1 = add<forms::Image>("Image1");
     Image1->move(6750, 5670, 375, 375);
     Image1->setToolTip("Minimalizuj do ikony w polu systemowym");
+
+    chrome.createControls(*this);
+}
+
+void Form1::onQueryUnload(bool& cancel, bool fromUser) {
+    (void)cancel;
+    (void)fromUser;
+    chrome.Form_QueryUnload();
 }
 
 void Form1::placeCommandLabels() {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "browser/WebBrowser.h"
+#include "dictionary/LookupChrome.h"
 #include "forms/CommandButton.h"
 #include "forms/Form.h"
 #include "forms/Image.h"
@@ -69,10 +70,14 @@ public:
     // number of lines, or -1 when the file cannot be read.
     long loadHeadwords(const std::string& file);
 
+    // The tray icon, the about window and the abbreviation list.
+    LookupChrome chrome;
+
 protected:
     void createControls() override;
     void onLoad() override { Form_Load(); }
     void onUnload(bool& cancel) override;
+    void onQueryUnload(bool& cancel, bool fromUser) override;
 
 private:
     void typeLetter(const std::string& letter);

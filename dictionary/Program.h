@@ -14,9 +14,9 @@ class frmSplash;
 
 class Program {
 public:
-    static constexpr int VersionMajor = 1;
-    static constexpr int VersionMinor = 0;
-    static constexpr int VersionRevision = 0;
+    static constexpr int VersionMajor = 0;
+    static constexpr int VersionMinor = 7;
+    static constexpr int VersionRevision = 3;
     // The program's title (Windows-1250).
     static std::string title();
 

@@ -13,6 +13,7 @@
 #include "dictionary/ShortDate.h"
 #include "dictionary/frmSplash.h"
 #include "forms/Application.h"
+#include "forms/TestApplication.h"
 #include "forms/Drive.h"
 #include "forms/ScriptedAnswers.h"
 #include "text/CaseRules.h"
@@ -26,18 +27,6 @@ namespace fs = std::filesystem;
 namespace drive = forms::drive;
 
 namespace {
-
-class AppEnv : public ::testing::Environment {
-public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "dictionary_tests";
-        static char* argv[] = {name, nullptr};
-        app = new forms::Application(argc, argv);
-    }
-    forms::Application* app = nullptr;
-};
-[[maybe_unused]] auto* env = ::testing::AddGlobalTestEnvironment(new AppEnv);
 
 std::string link(const std::string& w) { return " <i>zob. <a href=" + w + ">" + w + "</a></i>"; }
 
@@ -457,6 +446,12 @@ TEST_F(Fixture, ArrowsEscapeAndEnterInTheSearchBox) {
     EXPECT_EQ(box.text(), "");
     drive::pressKey(box, forms::key::Up);  // nothing selected: nothing
     EXPECT_EQ(f.lstWort->listIndex(), -1);
+    // After Down the caret stands after the headword, so a German letter
+    // typed then goes on from it.
+    f.lstWort->setListIndex(5);
+    drive::pressKey(box, forms::key::Down);
+    EXPECT_EQ(box.text(), "Mädchen"_w);
+    EXPECT_EQ(box.selStart(), 7);
 
     box.setText("Zug");
     drive::pressKey(box, forms::key::Escape);
@@ -602,7 +597,7 @@ TEST_F(Fixture, SplashShowsTheVersionThenTheLookupWindow) {
     program = std::make_unique<Program>(folder);
     program->start();
     frmSplash& s = program->splash();
-    EXPECT_EQ(s.lblVersion->caption(), "Wersja 1.0.0");
+    EXPECT_EQ(s.lblVersion->caption(), "Wersja 0.7.3");
     EXPECT_EQ(s.lblPlatform->caption(), "dla Windows 9x/NT 4.0/ME/2000/XP");
     EXPECT_EQ(s.Timer1->interval(), 500);
     s.Timer1->fire();

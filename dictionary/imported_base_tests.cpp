@@ -12,6 +12,7 @@
 #include "dictionary/LinkTarget.h"
 #include "dictionary/Program.h"
 #include "forms/Application.h"
+#include "forms/TestApplication.h"
 #include "forms/ScriptedAnswers.h"
 #include "text/CaseRules.h"
 #include "text/CodePage.h"
@@ -23,18 +24,6 @@ using namespace dictionary;
 using namespace text::literals;
 
 namespace {
-
-class AppEnv : public ::testing::Environment {
-public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "imported_base_tests";
-        static char* argv[] = {name, nullptr};
-        app = new forms::Application(argc, argv);
-    }
-    forms::Application* app = nullptr;
-};
-[[maybe_unused]] auto* env = ::testing::AddGlobalTestEnvironment(new AppEnv);
 
 fs::path dist() {
     const char* b = std::getenv("SUITE_BINARY_DIR");

@@ -4,6 +4,7 @@
 
 #include "browser/WebBrowser.h"
 #include "forms/Application.h"
+#include "forms/TestApplication.h"
 #include "forms/Form.h"
 #include "forms/ScriptedAnswers.h"
 #include "text/CodePage.h"
@@ -13,18 +14,6 @@ using namespace text::literals;
 namespace fs = std::filesystem;
 
 namespace {
-
-class AppEnv : public ::testing::Environment {
-public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "browser_tests";
-        static char* argv[] = {name, nullptr};
-        app = new forms::Application(argc, argv);
-    }
-    forms::Application* app = nullptr;
-};
-[[maybe_unused]] auto* env = ::testing::AddGlobalTestEnvironment(new AppEnv);
 
 class Host : public forms::Form {
 public:

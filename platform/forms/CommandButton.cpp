@@ -15,7 +15,7 @@ QPushButton* buttonOf(const Control& c) { return static_cast<QPushButton*>(widge
 CommandButton::CommandButton(Form& form, std::string name, Control* container)
     : Control(form, std::move(name), container) {
     auto* b = new QPushButton;
-    b->setAutoDefault(false);
+    b->setAutoDefault(true);  // Enter on the focused button presses it
     attachWidget(*this, b);
     impl().synthesizeClick = false;
     QObject::connect(b, &QPushButton::clicked, impl().bridge, [this] {

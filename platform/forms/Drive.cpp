@@ -54,6 +54,7 @@ QPoint pointOf(Control& c, int x, int y) {
 void pressKey(Control& c, int keyCode, int shiftState) {
     QWidget* w = widgetOf(c);
     if (!w) return;
+    w->setFocus(Qt::OtherFocusReason);  // keys come to the control with the focus
     QPointer<QWidget> alive(w);
     int qk = qtKeyOf(keyCode);
     if (qk == Qt::Key_unknown && keyCode >= 'A' && keyCode <= 'Z') qk = keyCode;
@@ -65,6 +66,7 @@ void pressKey(Control& c, int keyCode, int shiftState) {
 }
 
 void typeText(Control& c, const std::string& text) {
+    if (QWidget* w = widgetOf(c)) w->setFocus(Qt::OtherFocusReason);
     for (char ch : text) {
         QWidget* w = widgetOf(c);
         if (!w) return;

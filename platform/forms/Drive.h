@@ -15,7 +15,7 @@ namespace drive {
 void setModalHook(std::function<void(Form&)> hook);
 
 // Key down, the typed character (if any) and key up, as the user's keyboard
-// gives them to the control.
+// gives them to the control (which gets the focus first).
 void pressKey(Control& c, int keyCode, int shift = 0);
 // Types Windows-1250 text character by character.
 void typeText(Control& c, const std::string& text);

@@ -89,7 +89,7 @@ bool EventBridge::eventFilter(QObject* watched, QEvent* event) {
         // control with the focus raises key events.
         if (auto* w = qobject_cast<QWidget*>(watched)) {
             QWidget* fw = w->window()->focusWidget();
-            if (fw && fw != w && w->isAncestorOf(fw)) return false;
+            if (fw && fw != w) return false;
         }
         break;
     default: break;
@@ -119,9 +119,13 @@ bool EventBridge::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonDblClick: {
         auto* m = static_cast<QMouseEvent*>(event);
         auto [x, y] = pos(m);
-        d.pressed = true;
+        // The release that follows makes no second click.
+        d.pressed = false;
+        QPointer<QObject> alive(this);
         if (auto fn = c_.onMouseDown) fn(buttonOf(m->button()), shiftOf(m->modifiers()), x, y);
+        if (!alive) return true;
         if (auto fn = c_.onDblClick) fn();
+        if (!alive) return true;
         break;
     }
     case QEvent::MouseMove: {

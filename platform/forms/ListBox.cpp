@@ -68,9 +68,6 @@ ListBox::ListBox(Form& form, std::string name, Control* container, bool sorted)
                          if (syncing_) return;
                          if (now.isValid()) select(now.row(), true);
                      });
-    QObject::connect(v, &QAbstractItemView::doubleClicked, impl().bridge, [this](const QModelIndex&) {
-        if (auto fn = onDblClick) fn();
-    });
 }
 
 ListBox::~ListBox() = default;

@@ -67,8 +67,7 @@ void TextBox::setText(const std::string& text) {
     if (auto* e = lineOf(*this)) {
         QString s = qs(text);
         if (e->text() == s) return;
-        e->setText(s);
-        e->setCursorPosition(0);
+        e->setText(s);  // the caret goes to the end of the new text
     } else {
         plainOf(*this)->setPlainText(toWidget(text));
     }

@@ -11,6 +11,8 @@ public:
     enum class Kind { SingleLine, MultiLine };
     TextBox(Form& form, std::string name, Control* container = nullptr, Kind kind = Kind::SingleLine);
 
+    // Replaces the text; the caret goes to its end. Setting the text the box
+    // already holds changes nothing and raises no change event.
     void setText(const std::string& text);
     std::string text() const;
     int selStart() const;

@@ -4,6 +4,7 @@
 #include <QLabel>
 
 #include "forms/Application.h"
+#include "forms/TestApplication.h"
 #include "forms/CheckBox.h"
 #include "forms/ComboBox.h"
 #include "forms/Frame.h"
@@ -18,24 +19,13 @@
 #include "forms/Drive.h"
 #include "forms/TextBox.h"
 #include "forms/Timer.h"
+#include "forms/WidgetAnswers.h"
 #include "text/CodePage.h"
 
 using namespace forms;
 using namespace text::literals;
 
 namespace {
-
-class AppEnv : public ::testing::Environment {
-public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "forms_tests";
-        static char* argv[] = {name, nullptr};
-        app = new Application(argc, argv);
-    }
-    Application* app = nullptr;
-};
-[[maybe_unused]] auto* env = ::testing::AddGlobalTestEnvironment(new AppEnv);
 
 // A form that records its lifecycle and holds a few controls.
 class Probe : public Form {
@@ -291,6 +281,12 @@ TEST_F(FormsTest, MouseOverControlIsNotOverTheBackground) {
     drive::click(*f.label);
     EXPECT_EQ(moves, 1);
     EXPECT_EQ(clicks, 1);
+    // A double click: one click, then the double click, as on the platform.
+    int doubles = 0;
+    f.label->onDblClick = [&] { ++doubles; };
+    drive::doubleClick(*f.label);
+    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(doubles, 1);
     EXPECT_EQ(f.backgroundMoves, 0);
     drive::mouseMoveOnForm(f, 4000, 4000);
     EXPECT_EQ(f.backgroundMoves, 1);
@@ -340,13 +336,13 @@ TEST_F(FormsTest, EnterAndEscPressTheDefaultAndCancelButtons) {
     f.box->setFocus();
     drive::pressKey(*f.box, key::Return);
     drive::pressKey(*f.box, key::Escape);
-    drive::pressKey(*cancel, key::Return);  // Enter on a focused button is the button's
-    EXPECT_EQ(pressed, (std::vector<std::string>{"ok", "cancel"}));
+    drive::pressKey(*cancel, key::Return);  // Enter on a focused button presses that button
+    EXPECT_EQ(pressed, (std::vector<std::string>{"ok", "cancel", "cancel"}));
     // With key preview the form's handler comes first and may take the key.
     f.setKeyPreview(true);
     f.previewKeys.clear();
     drive::pressKey(*f.box, key::F12);
-    EXPECT_EQ(pressed.size(), 2u);
+    EXPECT_EQ(pressed.size(), 3u);
     f.unload();
 }
 
@@ -395,6 +391,19 @@ TEST_F(FormsTest, OptionGroupsCheckBoxesAndCombos) {
     edit->setText("Verdana");
     EXPECT_EQ(edit->text(), "Verdana");
     EXPECT_EQ(changes, 1);
+}
+
+TEST(WidgetAnswersTest, FileDialogFilters) {
+    struct Case {
+        const char* platform;
+        const char* dialog;
+    };
+    const Case cases[] = {
+        {"Strony HTML (*.html)|*.html|Wszystkie pliki|*.*", "Strony HTML (*.html);;Wszystkie pliki (*.*)"},
+        {"Obrazki|*.jpg;*.gif", "Obrazki (*.jpg *.gif)"},
+        {"", ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(dialogFilter(c.platform), c.dialog) << c.platform;
 }
 
 TEST_F(FormsTest, HostsAWidgetMadeElsewhere) {

@@ -1,0 +1,96 @@
+#pragma once
+// Inside of the editing control (not part of the layer's interface): the
+// engine view, the synchronous bridge into the page's script, the code page
+// of the page's 8-bit text, loading and the event queue.
+#include <QJsonArray>
+#include <QPointer>
+#include <QString>
+#include <QVariant>
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "htmledit/Events.h"
+#include "htmledit/PageCharset.h"
+
+#include <QWebEngineView>
+class QWidget;
+
+namespace htmledit {
+
+class EditPage;
+
+class ControlCore {
+public:
+    explicit ControlCore(QWidget* parent);
+    ~ControlCore();
+    // The control is gone: its view goes at once, even while handles of its
+    // document still exist (their calls then fail).
+    void shutdown();
+
+    QWebEngineView* view() const { return view_; }
+
+    // Calls an operation of the page script and waits for its answer. A
+    // failure inside the page, a document that is not there and a page that
+    // does not answer are raised as Error.
+    QVariant call(const char* op, const QJsonArray& args = {});
+    // A range handle is gone; the page drops the range with the next call.
+    void releaseRange(unsigned generation, int id);
+
+    // Runs any script in the editor's world and returns its value.
+    QVariant evaluate(const QString& script);
+
+    // Loads markup (already annotated) and waits until the page script runs
+    // in it; DocumentComplete is then queued. A fresh document starts a new
+    // history; otherwise the new text is one undoable change.
+    void load(const QString& html, bool fresh);
+    bool ready() const { return ready_; }
+    unsigned generation() const { return generation_; }
+    void checkGeneration(unsigned g) const;
+
+    // 8-bit text of the program for the current page, and back.
+    QString in(std::string_view s) const;
+    std::string out(const QString& s) const;
+    std::string outMarkup(const QString& s) const;
+    // The engine's markup in the classic form, as 8-bit text.
+    std::string classic(const QString& engineMarkup) const;
+    // The whole document in the classic form, from the page's parts.
+    QString documentText();
+    const PageCharset& charset() const { return charset_; }
+
+    QString baseUrl() const { return baseUrl_; }
+    void setBaseUrl(const QString& u) { baseUrl_ = u; }
+
+    Events events;
+    std::string lastFind;  // the text the find dialog offers next
+    int completed = 0;
+
+    // Events from the page, delivered outside of every call into the page.
+    void post(std::function<void()> f);
+    void pageMessage(const QString& message);
+
+private:
+    void drain();
+    void finishLoad(bool ok);
+    void navigate();
+    QVariant roundTrip(const QString& script);
+    QString releases();
+
+    QPointer<QWebEngineView> view_;
+    EditPage* page_ = nullptr;
+    bool ready_ = false;
+    bool loading_ = false;
+    bool pageReady_ = false;
+    QString navigatedBase_;
+    unsigned generation_ = 0;
+    int depth_ = 0;
+    bool drainPosted_ = false;
+    PageCharset charset_;
+    QString baseUrl_;
+    std::deque<std::function<void()>> queue_;
+    QJsonArray released_;
+};
+
+}  // namespace htmledit

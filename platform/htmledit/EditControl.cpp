@@ -1,0 +1,197 @@
+#include "htmledit/EditControl.h"
+
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QTimer>
+#include <QUrl>
+#include <QWebEngineView>
+
+#include <fstream>
+#include <iterator>
+
+#include "forms/ModalAnswers.h"
+#include "htmledit/ControlCore.h"
+#include "htmledit/Error.h"
+#include "htmledit/MarkupNotes.h"
+#include "htmledit/ValueBridge.h"
+#include "text/CodePage.h"
+#include "text/Paths.h"
+
+namespace htmledit {
+
+using namespace text::literals;
+
+namespace {
+
+const char* kBlank = "<HTML><HEAD>\r\n<TITLE></TITLE>\r\n</HEAD>\r\n<BODY></BODY></HTML>";
+const char* kPageFilter = "Strony WWW (*.htm;*.html)|*.htm;*.html|Wszystkie pliki|*.*";
+
+QString annotated(const std::u16string& html) { return QString::fromStdU16String(MarkupNotes::annotate(html)); }
+
+bool clipboardHasContent() {
+    const QMimeData* m = QGuiApplication::clipboard()->mimeData();
+    return m && (m->hasText() || m->hasHtml() || m->hasImage());
+}
+
+}  // namespace
+
+EditControl::EditControl(QWidget* parent) : core_(std::make_shared<ControlCore>(parent)) {}
+
+EditControl::~EditControl() { core_->shutdown(); }
+
+QWidget* EditControl::widget() const { return core_->view(); }
+
+void EditControl::focus() {
+    if (auto* v = core_->view()) v->setFocus(Qt::OtherFocusReason);
+}
+
+void EditControl::execCommand(int id, int, const Value&, Value* output) {
+    if (output) *output = Value();
+    switch (id) {
+    case ctl::Bold:
+    case ctl::Italic:
+    case ctl::Underline:
+    case ctl::Copy:
+    case ctl::Cut:
+    case ctl::Paste:
+    case ctl::Unlink: break;
+    default: throw Error("the control has no command " + std::to_string(id));
+    }
+    core_->call("control", {id});
+}
+
+int EditControl::queryStatus(int id) {
+    switch (id) {
+    case ctl::Bold:
+    case ctl::Italic:
+    case ctl::Underline:
+    case ctl::Copy:
+    case ctl::Cut:
+    case ctl::Paste:
+    case ctl::Unlink: break;
+    default: return 0;
+    }
+    if (!core_->ready()) return 1;
+    return core_->call("controlStatus", {id, id == ctl::Paste && clipboardHasContent()}).toInt();
+}
+
+void EditControl::newDocument() {
+    core_->setBaseUrl({});
+    core_->load(QString::fromLatin1(kBlank), true);
+}
+
+bool EditControl::loadDocument(const std::string& path, bool prompt) {
+    std::string chosen = path;
+    std::filesystem::path file;
+    if (prompt) {
+        forms::FileDialogRequest req;
+        req.kind = forms::FileDialogRequest::Open;
+        req.title = "Otwórz stronę"_w;
+        req.filter = kPageFilter;
+        std::string answer;
+        if (!forms::modal().fileDialog(req, answer) || answer.empty()) return false;
+        file = std::filesystem::path(std::u8string(answer.begin(), answer.end()));
+    } else {
+        if (path.empty()) return false;
+        file = text::toPath(path);
+    }
+    std::ifstream in(file, std::ios::binary);
+    if (!in) throw Error("Nie można otworzyć pliku " + chosen);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) throw Error("Nie można odczytać pliku " + chosen);
+    PageCharset cs = PageCharset::declaredIn(std::string_view(bytes));
+    std::error_code ec;
+    auto abs = std::filesystem::absolute(file, ec);
+    core_->setBaseUrl(QUrl::fromLocalFile(QString::fromStdU16String(ec ? file.u16string() : abs.u16string())).toString());
+    core_->load(annotated(cs.decodeFile(bytes)), true);
+    return true;
+}
+
+bool EditControl::saveDocument(const std::string& path, bool prompt) {
+    std::filesystem::path file;
+    if (path.empty()) {
+        if (!prompt) return false;
+        forms::FileDialogRequest req;
+        req.kind = forms::FileDialogRequest::Save;
+        req.title = "Zapisz stronę"_w;
+        req.filter = kPageFilter;
+        std::string answer;
+        if (!forms::modal().fileDialog(req, answer) || answer.empty()) return false;
+        file = std::filesystem::path(std::u8string(answer.begin(), answer.end()));
+    } else {
+        file = text::toPath(path);
+    }
+    QString html = core_->documentText();
+    // The charset the document declares now (its META may have changed).
+    PageCharset cs = PageCharset::fromName(core_->call("charset").toString().toStdString());
+    std::string bytes = cs.encodeFile(html.toStdU16String());
+    {
+        std::ofstream out(file, std::ios::binary | std::ios::trunc);
+        if (!out) throw Error("Nie można zapisać pliku " + path);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.close();
+        if (!out) throw Error("Nie można zapisać pliku " + path);
+    }
+    core_->call("clean");
+    return true;
+}
+
+Document EditControl::dom() const { return Document(core_); }
+
+std::string EditControl::documentHTML() const {
+    return core_->outMarkup(core_->documentText());
+}
+
+void EditControl::setDocumentHTML(std::string_view html) {
+    // The text is in the 8-bit form of the document it came from; with no
+    // document yet, in the form the text itself declares.
+    const bool fresh = !core_->ready();
+    std::u16string wide = fresh ? PageCharset::declaredIn(html).decode(html) : core_->charset().decode(html);
+    core_->load(annotated(wide), fresh);
+}
+
+std::string EditControl::baseURL() const { return core_->out(core_->baseUrl()); }
+
+void EditControl::setBaseURL(std::string_view url) {
+    QString u = core_->in(url);
+    QUrl parsed(u);
+    if (!u.isEmpty() && (parsed.scheme().size() <= 1))  // a plain path, or a drive letter
+        u = QUrl::fromLocalFile(u).toString();
+    core_->setBaseUrl(u);
+}
+
+bool EditControl::isDirty() const {
+    if (!core_->ready()) return false;
+    return core_->call("dirty").toBool();
+}
+
+Events& EditControl::events() { return core_->events; }
+
+bool EditControl::documentReady() const { return core_->ready(); }
+
+int EditControl::completedDocuments() const { return core_->completed; }
+
+bool EditControl::waitForDocuments(int count, int timeoutMs) {
+    QElapsedTimer clock;
+    clock.start();
+    while (core_->completed < count) {
+        if (clock.elapsed() > timeoutMs) return false;
+        QEventLoop loop;
+        QTimer::singleShot(10, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    // Let the queued DocumentComplete reach its handler.
+    QEventLoop loop;
+    QTimer::singleShot(0, &loop, &QEventLoop::quit);
+    loop.exec();
+    return true;
+}
+
+std::string EditControl::evaluate(std::string_view script) {
+    return core_->out(core_->evaluate(core_->in(script)).toString());
+}
+
+}  // namespace htmledit
