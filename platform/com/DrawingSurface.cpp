@@ -185,6 +185,35 @@ int DrawingSurface::height() const { return d_->canvas ? d_->canvas->height() : 
 void DrawingSurface::line(int x1, int y1, int x2, int y2, std::uint32_t c) {
     const QRgb rgb = qcolor(c).rgb();
     QImage& img = d_->image;
+    if (y1 == y2 || x1 == x2) {
+        // A row or a column: straight into the image.
+        if (y1 == y2 && y1 >= 0 && y1 < img.height()) {
+            int from, to;
+            if (x1 <= x2) {
+                from = std::max(0, x1);
+                to = std::min(img.width(), x2);  // the end point is not drawn
+            } else {
+                from = std::max(0, x2 + 1);
+                to = std::min(img.width(), x1 + 1);
+            }
+            auto* row = reinterpret_cast<QRgb*>(img.scanLine(y1));
+            for (int x = from; x < to; ++x) row[x] = rgb;
+        } else if (x1 == x2 && y1 != y2 && x1 >= 0 && x1 < img.width()) {
+            int from, to;
+            if (y1 <= y2) {
+                from = std::max(0, y1);
+                to = std::min(img.height(), y2);
+            } else {
+                from = std::max(0, y2 + 1);
+                to = std::min(img.height(), y1 + 1);
+            }
+            uchar* bits = img.bits();
+            const qsizetype stride = img.bytesPerLine();
+            for (int y = from; y < to; ++y) reinterpret_cast<QRgb*>(bits + y * stride)[x1] = rgb;
+        }
+        if (d_->canvas) d_->canvas->update();
+        return;
+    }
     // Bresenham, stopping before the end point.
     int dx = std::abs(x2 - x1), dy = -std::abs(y2 - y1);
     int sx = x1 < x2 ? 1 : -1, sy = y1 < y2 ? 1 : -1;
