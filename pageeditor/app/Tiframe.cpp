@@ -6,6 +6,7 @@
 #include "forms/SpeedButton.h"
 #include "forms/TextBox.h"
 #include "forms/Types.h"
+#include "forms/WindowOrder.h"
 #include "pageeditor/app/DialogSupport.h"
 #include "pageeditor/app/EditorForms.h"
 #include "pageeditor/app/FileChooser.h"
@@ -69,6 +70,7 @@ void Tiframe::createControls() {
 
 void Tiframe::onShow() {
     EditorDialog::onShow();
+    forms::setStayOnTop(*this, true);  // stays in sight above the document windows
     try {
         FormShow();
     } catch (...) {

@@ -7,6 +7,7 @@
 #include "forms/SpeedButton.h"
 #include "forms/TextBox.h"
 #include "forms/Types.h"
+#include "forms/WindowOrder.h"
 #include "pageeditor/app/DialogSupport.h"
 #include "pageeditor/app/FileChooser.h"
 #include "pageeditor/app/HandlerGuard.h"
@@ -60,6 +61,7 @@ void Tinsert_snd::createControls() {
 
 void Tinsert_snd::onShow() {
     EditorDialog::onShow();
+    forms::setStayOnTop(*this, true);  // stays in sight above the document windows
     if (const forms::ImageList* glyphs = buttonGlyphs()) {
         SpeedButton2->setGlyph(*glyphs, 0);
         SpeedButton3->setGlyph(*glyphs, 1);

@@ -7,6 +7,7 @@
 #include "forms/SpeedButton.h"
 #include "forms/TextBox.h"
 #include "forms/Types.h"
+#include "forms/WindowOrder.h"
 #include "pageeditor/app/ColourChooser.h"
 #include "pageeditor/app/HandlerGuard.h"
 #include "pageeditor/app/SpinEdit.h"
@@ -82,6 +83,7 @@ void Tmarquee::createControls() {
 
 void Tmarquee::onShow() {
     EditorDialog::onShow();
+    forms::setStayOnTop(*this, true);  // stays in sight above the document windows
     if (const forms::ImageList* glyphs = buttonGlyphs()) {
         SpeedButton1->setGlyph(*glyphs, 0);
         SpeedButton2->setGlyph(*glyphs, 1);
