@@ -152,18 +152,20 @@ public:
     void InsertHTML(const std::string& html) override;
     bool MouseOverEditor() const override { return MouseOver; }
     // Commands whose dialogs the frame does not hold yet: they do nothing.
-    void btnImageClick() override {}
+    void btnImageClick() override;
     void SpeedButton3Click() override {}
     void SpeedButton9Click() override {}
     void SpeedButton7Click() override {}
     void SpeedButton10Click() override {}
     void SpeedButton8Click() override {}
-    void SpeedButton11Click() override {}
-    void btnUser4Click() override {}
+    void SpeedButton11Click() override;
+    void btnUser4Click() override;
     void DHTMLondblclick() override {}
     void SpeedButton1Click() override {}
     void EditLink(const std::string&) override {}
-    void EditImage(const std::string&) override {}
+    // An empty path opens the picture dialog without a file.
+    void EditImage(const std::string& path) override;
+    void EditTable();
     void EditFlash(const std::string&) override {}
 
     DhtmlControl& control() { return *control_; }
