@@ -132,6 +132,8 @@ void Tinsertimg::createControls() {
     CheckBox1 = add<CheckBox>("CheckBox1");
     CheckBox1->move(12, 318, 240, 22);
     CheckBox1->setCaption(ansi("&Pozycja względem tekstu"));
+    // A first picture stays in the text flow.
+    CheckBox1->setValue(1);
 
     SpeedButton1 = add<SpeedButton>("SpeedButton1");
     SpeedButton1->move(336, 316, 64, 64);

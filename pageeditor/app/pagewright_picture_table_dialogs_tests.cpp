@@ -89,6 +89,9 @@ protected:
     void inDialog(forms::Form& f, std::function<void()> act) {
         forms::drive::setModalHook([act](forms::Form& shown) {
             forms::drive::processEvents();
+            // Pictures of the dialogs, when a folder for them is named.
+            if (const char* out = std::getenv("PAGEWRIGHT_SCREENSHOTS"))
+                forms::drive::saveScreenshot(shown, (fs::path(out) / (shown.name() + ".png")).string());
             act();
             if (shown.modalResult() == 0) shown.setModalResult(2);
         });
@@ -264,6 +267,32 @@ TEST_F(Dialogs, BrowsingChoosesAndPreviewsAPicture) {
     answers.answerFile(false);
     d.SpeedButton3Click();
     EXPECT_EQ(d.Edit971->text(), name("zdjecia/nowy.jpg"));
+}
+
+TEST_F(Dialogs, DialogsShowTheirValuesKeptFromTheLastUse) {
+    jpeg("zdjecia/duzy.jpg", 1024, 768);
+    Tinsertimg& d = img();
+    d.Edit971->setText(name("zdjecia/duzy.jpg"));
+    d.Edit972->setText("Opis");
+    inDialog(d, [&] {
+        EXPECT_TRUE(d.resizePanelShown());
+        d.SpeedButton2Click();
+    });
+    tbl().SpinEdit1->setValue(3);
+    tbl().SpinEdit2->setValue(2);
+    inDialog(tbl(), [&] { tbl().SpeedButton2Click(); });
+    // Opened again, they show what they held.
+    inDialog(d, [&] {
+        EXPECT_EQ(d.Edit971->text(), name("zdjecia/duzy.jpg"));
+        EXPECT_EQ(d.Edit972->text(), "Opis");
+        EXPECT_EQ(d.SpinEdit2->value(), 1024);
+        d.SpeedButton2Click();
+    });
+    inDialog(tbl(), [&] {
+        EXPECT_EQ(tbl().SpinEdit1->value(), 3);
+        EXPECT_EQ(tbl().SpinEdit2->value(), 2);
+        tbl().SpeedButton2Click();
+    });
 }
 
 TEST_F(Dialogs, NegativeNumbersBecomeZero) {
