@@ -1,46 +1,31 @@
 #include "pageeditor/app/SpinEdit.h"
 
-#include "forms/Types.h"
+#include <charconv>
 
 namespace pageeditor {
 
-SpinEdit::SpinEdit(forms::Form& form, std::string name, forms::Control* container)
-    : forms::TextBox(form, std::move(name), container) {
-    setText("0");
-    onKeyDown = [this](int& keyCode, int) {
-        if (keyCode == forms::key::Up || keyCode == forms::key::Down) {
-            setValue(value() + (keyCode == forms::key::Up ? 1 : -1));
-            keyCode = 0;
-        }
-    };
+SpinEdit::SpinEdit(forms::Form& form, std::string name, forms::Control* container, int minValue, int maxValue,
+                   int initial)
+    : forms::TextBox(form, std::move(name), container), min_(minValue), max_(maxValue) {
+    setValue(initial);
 }
 
-bool SpinEdit::parse(const std::string& text, long& v) {
-    std::size_t i = 0, n = text.size();
-    while (i < n && text[i] == ' ') ++i;
-    while (n > i && text[n - 1] == ' ') --n;
-    bool negative = false;
-    if (i < n && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
-    if (i == n || n - i > 9) return false;
-    long r = 0;
-    for (; i < n; ++i) {
-        if (text[i] < '0' || text[i] > '9') return false;
-        r = r * 10 + (text[i] - '0');
-    }
-    v = negative ? -r : r;
-    return true;
+int SpinEdit::value() const {
+    std::string t = text();
+    auto b = t.find_first_not_of(' ');
+    if (b == std::string::npos) return min_;
+    long long v = 0;
+    auto [p, ec] = std::from_chars(t.data() + b, t.data() + t.size(), v);
+    if (ec != std::errc() || p == t.data() + b) return min_;
+    if (v < min_) return min_;
+    if (v > max_) return max_;
+    return static_cast<int>(v);
 }
 
-long SpinEdit::value() const {
-    long v = 0;
-    return parse(text(), v) ? v : 0;
-}
-
-void SpinEdit::setValue(long v) { setText(std::to_string(v)); }
-
-bool SpinEdit::valid() const {
-    long v = 0;
-    return parse(text(), v);
+void SpinEdit::setValue(int v) {
+    if (v < min_) v = min_;
+    if (v > max_) v = max_;
+    setText(std::to_string(v));
 }
 
 }  // namespace pageeditor

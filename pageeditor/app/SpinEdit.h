@@ -1,7 +1,6 @@
 #pragma once
-// A spin edit of the editor's dialogs: a one-line box holding a whole
-// number, stepped by one with the Up and Down keys. What the user types is
-// kept as typed; valid() tells whether it is a whole number at all.
+// A number field with a range, for the dialogs' counts and amounts: an edit
+// whose text is read as a whole number and kept within its range.
 #include <string>
 
 #include "forms/TextBox.h"
@@ -10,17 +9,15 @@ namespace pageeditor {
 
 class SpinEdit : public forms::TextBox {
 public:
-    SpinEdit(forms::Form& form, std::string name, forms::Control* container = nullptr);
+    SpinEdit(forms::Form& form, std::string name, forms::Control* container = nullptr, int minValue = 0,
+             int maxValue = 100, int initial = 0);
+    // The text as a number within the range; text that is no number reads as
+    // the lowest value.
+    int value() const;
+    void setValue(int v);
 
-    // The number in the box; 0 while the text is no whole number.
-    long value() const;
-    void setValue(long v);
-    // True when the text is a whole number of at most nine digits, with an
-    // optional sign and blanks around it.
-    bool valid() const;
-
-    // Parses text as the box does; false when it is no whole number.
-    static bool parse(const std::string& text, long& v);
+private:
+    int min_, max_;
 };
 
 }  // namespace pageeditor

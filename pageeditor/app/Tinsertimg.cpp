@@ -15,6 +15,7 @@
 #include "pageeditor/app/HandlerGuard.h"
 #include "pageeditor/app/PictureRules.h"
 #include "pageeditor/app/SpinEdit.h"
+#include "pageeditor/app/WholeNumber.h"
 #include "pageeditor/app/TMainForm.h"
 #include "pageeditor/core/TextRoutines.h"
 #include "text/CaseRules.h"
@@ -60,7 +61,7 @@ void Tinsertimg::createControls() {
         return l;
     };
     auto spin = [this](const char* name, int x, int y, int w) {
-        SpinEdit* s = add<SpinEdit>(name, TabSheet1);
+        SpinEdit* s = add<SpinEdit>(name, TabSheet1, 0, kMaxFieldValue, 0);
         s->move(x, y, w, 24);
         s->onChange = [this, s] { runHandler([this, s] { SpinEdit1Change(*s); }); };
         return s;
@@ -169,7 +170,7 @@ void Tinsertimg::onShow() {
         // so ends the handler here.
         auto fromStyle = [](const std::string& style, SpinEdit& edit) {
             long v = 0;
-            if (style.size() < 2 || !SpinEdit::parse(style.substr(0, style.size() - 2), v))
+            if (style.size() < 2 || !parseWholeNumber(style.substr(0, style.size() - 2), v))
                 throw std::runtime_error("style size");
             edit.setValue(v);
         };
@@ -276,7 +277,7 @@ void Tinsertimg::scaledCopy(const std::string& prefix, int width, int height) {
 
 void Tinsertimg::SpinEdit1Change(SpinEdit& edit) {
     long v = 0;
-    if (SpinEdit::parse(edit.text(), v) && v < 0) edit.setValue(0);
+    if (parseWholeNumber(edit.text(), v) && v < 0) edit.setValue(0);
 }
 
 std::string Tinsertimg::chosenAlign() const {
@@ -290,7 +291,7 @@ void Tinsertimg::SpeedButton1Click() {
         return;
     }
     for (SpinEdit* s : {SpinEdit1, SpinEdit2, SpinEdit3}) {
-        if (!s->valid()) {
+        if (!isWholeNumber(s->text())) {
             message(ansi("Obramowanie i rozmiar obrazka muszą być liczbami całkowitymi."), ansi("Informacja:"), 64);
             s->setFocus();
             return;

@@ -8,6 +8,7 @@
 #include "forms/Types.h"
 #include "pageeditor/app/HandlerGuard.h"
 #include "pageeditor/app/SpinEdit.h"
+#include "pageeditor/app/WholeNumber.h"
 #include "pageeditor/app/TMainForm.h"
 #include "pageeditor/core/TextRoutines.h"
 #include "text/CodePage.h"
@@ -32,7 +33,7 @@ void Tinstbl::createControls() {
         label->move(14, y + 4, 150, 18);
         label->setShowAccelChar(true);
         label->setCaption(ansi(caption));
-        spin = add<SpinEdit>(spinName);
+        spin = add<SpinEdit>(spinName, nullptr, 0, kMaxFieldValue, static_cast<int>(initial));
         spin->move(170, y, 80, 24);
         spin->setValue(initial);
         SpinEdit* s = spin;
@@ -105,12 +106,12 @@ void Tinstbl::Panel1Click() {
 
 void Tinstbl::SpinEdit4Change(SpinEdit& edit) {
     long v = 0;
-    if (SpinEdit::parse(edit.text(), v) && v < 0) edit.setValue(0);
+    if (parseWholeNumber(edit.text(), v) && v < 0) edit.setValue(0);
 }
 
 void Tinstbl::SpeedButton1Click() {
     for (SpinEdit* s : {SpinEdit1, SpinEdit2, SpinEdit3, SpinEdit4, SpinEdit5}) {
-        if (!s->valid()) {
+        if (!isWholeNumber(s->text())) {
             std::string text = ansi("Wartości tabelki muszą być liczbami całkowitymi.");
             if (const TMainForm* main = MainForm())
                 main->MyBox(text, ansi("Informacja:"), 64);
@@ -122,7 +123,7 @@ void Tinstbl::SpeedButton1Click() {
     }
     // A table the editing control could not hold is refused before anything
     // is built.
-    if (SpinEdit1->value() * SpinEdit2->value() > kMaxCells) {
+    if (static_cast<long long>(SpinEdit1->value()) * SpinEdit2->value() > kMaxCells) {
         std::string text = ansi("Tabelka może mieć najwyżej 10000 komórek.");
         if (const TMainForm* main = MainForm())
             main->MyBox(text, ansi("Informacja:"), 64);

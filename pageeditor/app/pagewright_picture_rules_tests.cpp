@@ -6,6 +6,7 @@
 #include "files/FileSystem.h"
 #include "pageeditor/app/PictureRules.h"
 #include "pageeditor/app/SpinEdit.h"
+#include "pageeditor/app/WholeNumber.h"
 #include "pageeditor/app/TableMarkup.h"
 #include "pageeditor/core/SiteFixture.h"
 
@@ -60,7 +61,7 @@ TEST(PictureNames, ResizeAdvisedForWideJpegAndBmpOnly) {
     for (const Case& c : cases) EXPECT_EQ(resizeAdvised(c.width, c.name), c.advised) << c.width << " " << c.name;
 }
 
-TEST(SpinNumbers, WholeNumbersOnly) {
+TEST(NumberFields, WholeNumbersOnly) {
     struct Case {
         std::string text;
         bool ok;
@@ -73,7 +74,7 @@ TEST(SpinNumbers, WholeNumbersOnly) {
     };
     for (const Case& c : cases) {
         long v = 0;
-        EXPECT_EQ(SpinEdit::parse(c.text, v), c.ok) << "[" << c.text << "]";
+        EXPECT_EQ(parseWholeNumber(c.text, v), c.ok) << "[" << c.text << "]";
         if (c.ok) EXPECT_EQ(v, c.value) << c.text;
     }
 }

@@ -12,6 +12,7 @@
 #include "htmledit/Style.h"
 #include "pageeditor/app/PictureRules.h"
 #include "pageeditor/app/SpinEdit.h"
+#include "pageeditor/app/WholeNumber.h"
 #include "pageeditor/app/Tinsertimg.h"
 #include "pageeditor/frame/PositionStyle.h"
 #include "text/CaseRules.h"
@@ -22,7 +23,7 @@ namespace {
 
 long integerOf(const std::string& s) {
     long v = 0;
-    if (!SpinEdit::parse(s, v)) throw std::runtime_error("not a number");
+    if (!parseWholeNumber(s, v)) throw std::runtime_error("not a number");
     return v;
 }
 

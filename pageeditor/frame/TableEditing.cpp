@@ -8,6 +8,7 @@
 #include "htmledit/Selection.h"
 #include "htmledit/Style.h"
 #include "pageeditor/app/SpinEdit.h"
+#include "pageeditor/app/WholeNumber.h"
 #include "pageeditor/app/TableMarkup.h"
 #include "pageeditor/app/Tinstbl.h"
 #include "pageeditor/core/TextRoutines.h"
@@ -77,7 +78,7 @@ void editTable(const htmledit::Document& document, Tinstbl& d,
             const char* names[] = {"rows", "cols", "border", "cellspacing", "cellpadding"};
             for (int i = 0; i < 5; ++i) {
                 long v = 0;
-                if (!SpinEdit::parse(table.getAttribute(names[i]), v)) break;
+                if (!parseWholeNumber(table.getAttribute(names[i]), v)) break;
                 spins[i]->setValue(v);
             }
         });
