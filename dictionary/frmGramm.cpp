@@ -95,7 +95,11 @@ std::string frmGramm::pagePath(const std::string& name) const {
 
 void frmGramm::Form_Load() {
     setIcon(pagePath("ikona.ico"));
+    // The first topic is selected without showing its page: the opener
+    // shows its own page next, and the history starts with that one.
+    loading_ = true;
     Combo1->setText(Combo1->list(0));
+    loading_ = false;
 }
 
 void frmGramm::setGrammarControls(bool visible) {
@@ -136,6 +140,7 @@ bool frmGramm::open(Page page) {
 }
 
 void frmGramm::Combo1_Click() {
+    if (loading_) return;
     const std::string page = GrammarTopics::pageAt(Combo1->listIndex());
     if (!page.empty()) WebBrowser1->navigate(pagePath(page));
 }

@@ -55,6 +55,7 @@ private:
     void setGrammarControls(bool visible);
     void wireButton(forms::Label* label, forms::Shape* frame, void (frmGramm::*click)());
     std::string pagePath(const std::string& name) const;
+    bool loading_ = false;
 };
 
 }  // namespace dictionary
