@@ -50,7 +50,8 @@ void frmGramm::createControls() {
         return x;
     };
     Label3 = label("Label3", 12, 12, 172, 40, {"Arial", 24, true, true}, "");
-    Label1 = label("Label1", 189, 24, 205, 40, {"Arial", 12, true, true}, "");
+    // Wide enough for the longest subtitle in two lines, up to the back button.
+    Label1 = label("Label1", 189, 20, 310, 40, {"Arial", 12, true, true}, "");
     Label1->setWordWrap(true);
     Label4 = label("Label4", 507, 9, 28, 28, {"Arial", 20.25, true}, "<");
     Label5 = label("Label5", 552, 9, 31, 31, {"Arial", 20.25, true}, ">");

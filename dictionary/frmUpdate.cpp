@@ -61,7 +61,21 @@ void frmUpdate::Form_Load() {
     WordBaseMerge::Hooks hooks;
     hooks.fetch = [](const std::string& file) { return UpdateEndpoint::fetch(file); };
     hooks.step = [this](const std::string& s) { showStep(s); };
-    hooks.announce = [](std::int16_t m) { forms::modal().messageBox(std::to_string(m), "", forms::mb::OkOnly); };
+    // The busy pointer once the number is shown, while the files come and go.
+    struct Busy {
+        bool on = false;
+        void start() {
+            forms::Application::setBusy(true);
+            on = true;
+        }
+        ~Busy() {
+            if (on) forms::Application::setBusy(false);
+        }
+    } busy;
+    hooks.announce = [&busy](std::int16_t m) {
+        forms::modal().messageBox(std::to_string(m), "", forms::mb::OkOnly);
+        busy.start();
+    };
     try {
         merge.run(hooks);
     } catch (const std::exception& e) {
