@@ -147,7 +147,7 @@ TEST_F(PageViewer, ButtonsHighlightWhileHoveredAndPressed) {
     for (Case c : {Case{v.Label2, v.Shape1}, Case{v.Label4, v.Shape2}, Case{v.Label5, v.Shape3}}) {
         drive::mouseMove(*c.label, 2, 2);
         EXPECT_EQ(c.frame->fillColor(), 0xE0E0E0u) << c.label->name();
-        drive::mouseMoveOnForm(v, 450, 30);
+        drive::mouseMoveOnForm(v, 440, 8);
         EXPECT_EQ(c.frame->fillColor(), forms::color::White) << c.label->name();
         drive::mouseMove(*c.label, 2, 2);
         drive::mouseDown(*c.label, 2, 2);
