@@ -34,6 +34,7 @@
 #include "pageeditor/app/HandlerGuard.h"
 #include "pageeditor/app/InsertDateText.h"
 #include "pageeditor/app/LanguagePack.h"
+#include "pageeditor/app/PublishCommands.h"
 #include "pageeditor/app/TAboutBox.h"
 #include "pageeditor/app/TMDIChild.h"
 #include "pageeditor/app/Tdocnew.h"
@@ -715,15 +716,21 @@ void TMainForm::HelpAbout1Execute() {
 }
 
 void TMainForm::Eksportujplikistronydokatalogu1Click() {
-    // Export of the site's files to a folder (publishing).
+    EditorForms* f = editorForms();
+    if (site_name.empty() || !f || !f->prog) return;
+    PublishCommands::exportSite(*this, *f->prog, false);
 }
 
 void TMainForm::PrzygotujstronjakoprezentacjnaCD1Click() {
-    // The site prepared as a CD presentation (publishing).
+    EditorForms* f = editorForms();
+    if (site_name.empty() || !f || !f->prog) return;
+    PublishCommands::exportSite(*this, *f->prog, true);
 }
 
 void TMainForm::SpeedButton2Click() {
-    // Publishing over FTP (publishing).
+    EditorForms* f = editorForms();
+    if (site_name.empty() || !f || !f->pubf || !f->prog) return;
+    PublishCommands::publish(*this, *f->pubf, *f->prog);
 }
 
 void TMainForm::SpeedButton3Click() {
