@@ -110,6 +110,9 @@ void Form1::createControls() {
     Image1->setToolTip("Minimalizuj do ikony w polu systemowym");
 
     chrome.createControls(*this);
+    updates.createControls(*this);
+    printing.createControls(*this);
+    pages.createControls(*this);
 }
 
 void Form1::onQueryUnload(bool& cancel, bool fromUser) {

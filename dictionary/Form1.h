@@ -8,6 +8,9 @@
 
 #include "browser/WebBrowser.h"
 #include "dictionary/LookupChrome.h"
+#include "dictionary/PageCommands.h"
+#include "dictionary/PrintCommands.h"
+#include "dictionary/UpdateCommands.h"
 #include "forms/CommandButton.h"
 #include "forms/Form.h"
 #include "forms/Image.h"
@@ -72,6 +75,10 @@ public:
 
     // The tray icon, the about window and the abbreviation list.
     LookupChrome chrome;
+    // The update checks, the print list, and the page viewer and help.
+    UpdateCommands updates;
+    PrintCommands printing;
+    PageCommands pages;
 
 protected:
     void createControls() override;

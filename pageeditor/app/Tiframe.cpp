@@ -70,7 +70,7 @@ void Tiframe::createControls() {
 
 void Tiframe::onShow() {
     EditorDialog::onShow();
-    forms::setStayOnTop(*this, true);  // stays in sight above the document windows
+    forms::setWindowOrder(*this, forms::WindowOrder::Topmost);  // stays in sight above the document windows
     try {
         FormShow();
     } catch (...) {

@@ -61,7 +61,7 @@ void Tinsert_snd::createControls() {
 
 void Tinsert_snd::onShow() {
     EditorDialog::onShow();
-    forms::setStayOnTop(*this, true);  // stays in sight above the document windows
+    forms::setWindowOrder(*this, forms::WindowOrder::Topmost);  // stays in sight above the document windows
     if (const forms::ImageList* glyphs = buttonGlyphs()) {
         SpeedButton2->setGlyph(*glyphs, 0);
         SpeedButton3->setGlyph(*glyphs, 1);

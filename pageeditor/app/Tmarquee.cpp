@@ -83,7 +83,7 @@ void Tmarquee::createControls() {
 
 void Tmarquee::onShow() {
     EditorDialog::onShow();
-    forms::setStayOnTop(*this, true);  // stays in sight above the document windows
+    forms::setWindowOrder(*this, forms::WindowOrder::Topmost);  // stays in sight above the document windows
     if (const forms::ImageList* glyphs = buttonGlyphs()) {
         SpeedButton1->setGlyph(*glyphs, 0);
         SpeedButton2->setGlyph(*glyphs, 1);

@@ -52,7 +52,7 @@ void Tprog::createControls() {
 
 void Tprog::onLoad() {
     EditorDialog::onLoad();
-    forms::setStayOnTop(*this, true);
+    forms::setWindowOrder(*this, forms::WindowOrder::Topmost);
 }
 
 void Tprog::setHeading(const std::string& heading) {

@@ -332,7 +332,7 @@ TEST_F(Publishing, ProgressWindowDisablesTheMainWindowAndCancelClosesIt) {
     p.cancelJob = [&] { ++cancels; };
     p.open(1000);
     EXPECT_TRUE(p.visible());
-    EXPECT_TRUE(forms::stayOnTop(p));
+    EXPECT_TRUE(forms::isTopmost(p));
     EXPECT_FALSE(m.enabled());
     EXPECT_TRUE(p.Animate1->active());
     EXPECT_EQ(p.ProgressBar2->max(), 1000);

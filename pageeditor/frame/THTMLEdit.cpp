@@ -14,10 +14,15 @@
 #include "htmledit/EditControl.h"
 #include "htmledit/EditHost.h"
 #include "htmledit/Error.h"
+#include "pageeditor/app/EditorForms.h"
 #include "pageeditor/app/TMainForm.h"
+#include "pageeditor/app/Tinsertimg.h"
+#include "pageeditor/app/Tinstbl.h"
 #include "pageeditor/frame/ColorDialog.h"
 #include "pageeditor/frame/EngineDhtml.h"
+#include "pageeditor/frame/ImageEditing.h"
 #include "pageeditor/frame/OpenDialog.h"
+#include "pageeditor/frame/TableEditing.h"
 #include "text/CaseRules.h"
 #include "text/CodePage.h"
 #include "text/Paths.h"
@@ -308,6 +313,9 @@ void THTMLEdit::createMenus() {
     abelk1 = item("abelk1", *Wstaw1, "Tabelkę"_w);
     RamkIFRAME1 = item("RamkIFRAME1", *Wstaw1, "Ramkę IFRAME"_w);
     Pywajcwarst1 = item("Pywajcwarst1", *Wstaw1, "Pływającą warstwę"_w);
+    Obrazek1->onClick = [this] { btnImageClick(); };
+    abelk1->onClick = [this] { SpeedButton11Click(); };
+    Pywajcwarst1->onClick = [this] { btnUser4Click(); };
     Ustawieniastrony1 = item("Ustawieniastrony1", *PopupMenu1, "Ustawienia strony");
     oikolory1 = item("oikolory1", *Ustawieniastrony1, "Tło i kolory"_w);
     Sowakluczowe1 = item("Sowakluczowe1", *Ustawieniastrony1, "Słowa kluczowe i opis"_w);
@@ -725,5 +733,29 @@ void THTMLEdit::DHTMLonkeydown() {
 void THTMLEdit::DHTMLonmouseover() { MouseOver = true; }
 void THTMLEdit::DHTMLonmouseout() { MouseOver = false; }
 void THTMLEdit::DHTMLDisplayChanged() {}
+
+// The picture, table and floating-layer commands.
+void THTMLEdit::btnImageClick() { EditImage(""); }
+
+void THTMLEdit::EditImage(const std::string& path) {
+    EditorForms* all = editorForms();
+    htmledit::EditControl* e = control_->engine();
+    if (!all || !all->insertimg || !e) return;
+    editImage(e->dom(), *all->insertimg, path.empty() ? std::nullopt : std::optional<std::string>(path),
+              [this](const std::string& html) { InsertHTML(html); });
+}
+
+void THTMLEdit::SpeedButton11Click() { EditTable(); }
+
+void THTMLEdit::EditTable() {
+    EditorForms* all = editorForms();
+    htmledit::EditControl* e = control_->engine();
+    if (!all || !all->instbl || !e) return;
+    editTable(e->dom(), *all->instbl, [](const std::string& color) -> std::uint32_t { (void)color; return 0xFF00000F; /*PENDING*/ });
+}
+
+void THTMLEdit::btnUser4Click() {
+    insertFloatingLayer([this](const std::string& html) { InsertHTML(html); });
+}
 
 }  // namespace pageeditor

@@ -152,12 +152,14 @@ public:
     void InsertHTML(const std::string& html) override;
     bool MouseOverEditor() const override { return MouseOver; }
     // Commands whose dialogs the frame does not hold yet: they do nothing.
-    void btnImageClick() override {}
+    void btnImageClick() override;
     void SpeedButton8Click() override {}
-    void SpeedButton11Click() override {}
-    void btnUser4Click() override {}
+    void SpeedButton11Click() override;
+    void btnUser4Click() override;
     void DHTMLondblclick() override {}
-    void EditImage(const std::string&) override {}
+    // An empty path opens the picture dialog without a file.
+    void EditImage(const std::string& path) override;
+    void EditTable();
     // The link, media and page body dialogs (ElementDialogs.cpp).
     void SpeedButton1Click() override;   // link
     void EditLink(const std::string& FileName) override;

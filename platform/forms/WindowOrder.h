@@ -1,12 +1,17 @@
 #pragma once
-// Keeping a form's window above the program's other windows (a progress
-// window that must stay in sight while the user works elsewhere).
+// A window's place in the z-order of the desktop: kept above every window
+// that is not itself kept on top (topmost), released from that, or brought
+// to the top of its group.
 namespace forms {
 
 class Form;
 
-// Takes effect at once on a loaded form; a form loaded afresh starts without it.
-void setStayOnTop(Form& form, bool on);
-bool stayOnTop(const Form& form);
+enum class WindowOrder { Topmost = 1, NotTopmost = 2, Top = 3 };
+
+// Applies `order` to the form's window; nothing happens while the form is
+// not loaded.
+void setWindowOrder(Form& form, WindowOrder order);
+// Whether the form's window is kept on top.
+bool isTopmost(const Form& form);
 
 }  // namespace forms

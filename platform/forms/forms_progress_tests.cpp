@@ -109,17 +109,17 @@ TEST(Animation, PlaysOnlyWhileActive) {
 TEST(WindowOrder, StayOnTopSurvivesShowingAndHiding) {
     Window f;
     f.load();
-    EXPECT_FALSE(stayOnTop(f));
-    setStayOnTop(f, true);
+    EXPECT_FALSE(isTopmost(f));
+    setWindowOrder(f, WindowOrder::Topmost);
     f.show();
-    EXPECT_TRUE(stayOnTop(f));
+    EXPECT_TRUE(isTopmost(f));
     EXPECT_TRUE(f.visible());
     f.hide();
     f.show();
-    EXPECT_TRUE(stayOnTop(f));
-    setStayOnTop(f, false);
+    EXPECT_TRUE(isTopmost(f));
+    setWindowOrder(f, WindowOrder::NotTopmost);
     EXPECT_TRUE(f.visible()) << "changing it keeps a shown window shown";
-    EXPECT_FALSE(stayOnTop(f));
+    EXPECT_FALSE(isTopmost(f));
 }
 
 TEST(WindowOrder, DisablingAWindowKeepsTheStatesOfItsMenus) {
