@@ -26,6 +26,7 @@
 #include "forms/ToolBar.h"
 #include "forms/ToolButton.h"
 #include "pageeditor/IEditorFrame.h"
+#include "pageeditor/app/LStrokeHook.h"
 #include "pageeditor/app/BrowserVersionCheck.h"
 #include "pageeditor/app/EditorDialog.h"
 #include "pageeditor/app/EditorForms.h"
@@ -639,6 +640,8 @@ void TMainForm::FormCreate() {
             keyboardHookWanted = true;
     } catch (...) {
     }
+    lstrokeHook().key_buffer.clear();
+    if (keyboardHookWanted) keyboardHookInstalled = lstrokeHook().install();
     setApplicationExceptionHandler(&AppException);
     messages.setLines({});
     std::string folder = programFolderSlot().empty() ? Application::programFolder() : programFolderSlot();
@@ -681,6 +684,7 @@ void TMainForm::onQueryUnload(bool& cancel, bool) {
 void TMainForm::onUnload(bool&) { runHandler([this] { FormClose(); }); }
 
 void TMainForm::FormClose() {
+    lstrokeHook().remove();
     keyboardHookInstalled = false;
     storePlacement();
     for (TMDIChild* d : documentWindows()) d->closeWithoutQuestion();
@@ -833,6 +837,18 @@ void TMainForm::Wa1Click() {
 }
 void TMainForm::Odnonik1Click() {
     if (IEditorFrame* f = activeFrame()) f->SpeedButton1Click();
+}
+
+}  // namespace pageeditor
+
+namespace pageeditor {
+
+// WM_LSTROKE: the letter at the caret of the active page, only while the
+// pointer is over its editing area.
+void TMainForm::WMPolishLetter(int wParam) {
+    IEditorFrame* frame = activeFrame();
+    if (!frame || !frame->MouseOverEditor()) return;
+    frame->InsertHTML(std::string(1, wParam == 0 ? kSmallLStroke : kCapitalLStroke));
 }
 
 }  // namespace pageeditor

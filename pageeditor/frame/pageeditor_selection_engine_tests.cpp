@@ -23,7 +23,9 @@
 #include "forms/SpeedButton.h"
 #include "forms/TextBox.h"
 #include "htmledit/EditControl.h"
+#include "keyhook/KeyboardHook.h"
 #include "pageeditor/app/EditorForms.h"
+#include "pageeditor/app/LStrokeHook.h"
 #include "pageeditor/app/SpinEdit.h"
 #include "pageeditor/app/TMDIChild.h"
 #include "pageeditor/app/TMainForm.h"
@@ -32,6 +34,7 @@
 #include "pageeditor/app/Tkeyform.h"
 #include "pageeditor/frame/EditorFrameInstall.h"
 #include "pageeditor/frame/THTMLEdit.h"
+#include "registry/BrowserVersion.h"
 #include "registry/Registry.h"
 #include "text/CaseRules.h"
 #include "text/CodePage.h"
@@ -404,3 +407,57 @@ TEST_F(SelectionOnEngine, BackgroundSoundReplacesTheOldOneAndKeepsTheBaseAddress
 }
 
 }  // namespace
+
+namespace {
+
+void altGrL(bool shift) {
+    keyhook::EventMsg m;
+    m.message = keyhook::WM_KEYDOWN;
+    for (unsigned vk : {17u, 18u}) {
+        m.paramL = vk;
+        keyhook::feed(m);
+    }
+    lstrokeHook().getKeyState = [shift](int vk) -> unsigned short { return vk == 16 && shift ? 0x8000 : 0; };
+    m.paramL = 'L';
+    keyhook::feed(m);
+    lstrokeHook().getKeyState = [](int vk) { return keyhook::GetKeyState(vk); };
+}
+
+}  // namespace
+
+TEST_F(SelectionOnEngine, LStrokeHookTypesTheLetterOnlyOverThePage) {
+    // With this engine the main window installs no hook.
+    EXPECT_FALSE(all->MainForm->keyboardHookInstalled);
+    EXPECT_EQ(lstrokeHook().handle, 0);
+
+    // An old browser version: the hook is installed.
+    all.reset();
+    registry::store().setString(registry::Hive::LocalMachine, registry::kBrowserKey, registry::kBrowserValue,
+                                "5.50.4134.0600");
+    all = std::make_unique<EditorForms>();
+    all->createAll();
+    all->MainForm->show();
+    forms::drive::processEvents();
+    ASSERT_TRUE(all->MainForm->keyboardHookInstalled);
+    EXPECT_NE(lstrokeHook().handle, 0);
+
+    THTMLEdit& f = open("<P>Ala</P>");
+    caretAfter(f, "Ala");
+    f.DHTMLonmouseover();
+    altGrL(false);
+    forms::drive::processEvents();  // the posted message
+    altGrL(true);
+    forms::drive::processEvents();
+    EXPECT_EQ(body(f), "<P>Ala\xB3\xA3</P>");
+    // The pointer outside the editing area: nothing, and the keys are used up.
+    f.DHTMLonmouseout();
+    altGrL(false);
+    forms::drive::processEvents();
+    EXPECT_EQ(body(f), "<P>Ala\xB3\xA3</P>");
+    EXPECT_EQ(lstrokeHook().key_buffer, "");
+
+    // Closing the main window removes the hook.
+    all->MainForm->FormClose();
+    EXPECT_EQ(lstrokeHook().handle, 0);
+    forms::Application::clearEndRequest();
+}
