@@ -110,11 +110,16 @@ void Form1::createControls() {
     Image1->setToolTip("Minimalizuj do ikony w polu systemowym");
 
     chrome.createControls(*this);
+    menu.createControls(*this);
 }
 
 void Form1::onQueryUnload(bool& cancel, bool fromUser) {
     (void)cancel;
     (void)fromUser;
+    if (!menu.Form_QueryUnload()) {
+        cancel = true;
+        return;
+    }
     chrome.Form_QueryUnload();
 }
 

@@ -8,6 +8,7 @@
 
 #include "browser/WebBrowser.h"
 #include "dictionary/LookupChrome.h"
+#include "dictionary/LookupMenu.h"
 #include "forms/CommandButton.h"
 #include "forms/Form.h"
 #include "forms/Image.h"
@@ -72,12 +73,16 @@ public:
 
     // The tray icon, the about window and the abbreviation list.
     LookupChrome chrome;
+    // The command labels' look, the hint line, the reverse search and the
+    // editor of the user's words.
+    LookupMenu menu;
 
 protected:
     void createControls() override;
     void onLoad() override { Form_Load(); }
     void onUnload(bool& cancel) override;
     void onQueryUnload(bool& cancel, bool fromUser) override;
+    void onMouseMove(int, int, float, float) override { menu.Form_MouseMove(); }
 
 private:
     void typeLetter(const std::string& letter);
