@@ -59,14 +59,16 @@ void frmDodaj::createControls() {
 
     Frame4 = frame("Frame4", "Rzeczownik", 45, 1665, 5505, 825);
     chkPlural = add<forms::CheckBox>("chkPlural", Frame4);
-    chkPlural->move(135, 225, 690, 195);
+    // A little wider than the captions need with the original fonts, so that
+    // "Plural" and "Rodzajnik:" are not cut here.
+    chkPlural->move(135, 225, 900, 195);
     chkPlural->setFont(small);
     chkPlural->setBackColor(forms::color::White);
     chkPlural->setCaption("Plural");
     chkPlural->setValue(1);
     txtPL = box("txtPL", Frame4, 135, 450, 2490, 285);
     Label2 = add<forms::Label>("Label2", Frame4);
-    Label2->move(2745, 225, 735, 240);
+    Label2->move(2745, 225, 900, 240);
     Label2->setFont(small);
     Label2->setCaption("Rodzajnik:");
     struct Article {
@@ -162,8 +164,9 @@ void frmDodaj::placeButtons() {
 }
 
 void frmDodaj::Form_Load() {
-    Combo1->setText("rzeczownik");
     const auto& folder = Program::current().folder();
+    setIcon((folder / "ikona.ico").string());
+    Combo1->setText("rzeczownik");
     const OwnWordBase::LoadReport r = base_.load(folder);
     std::vector<std::string> heads, lines;
     heads.reserve(base_.size());

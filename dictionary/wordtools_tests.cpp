@@ -351,6 +351,7 @@ TEST_F(WindowTest, ReverseSearchOpensOnceAndStartsFresh) {
     ASSERT_TRUE(s.isLoaded());
     EXPECT_EQ(s.caption(), "Indeks polsko-niemiecki");
     EXPECT_TRUE(s.Option2->value());
+    EXPECT_TRUE(s.Text1->hasFocus());
     EXPECT_EQ(s.left(), forms::Application::screenWidth() / 2);
     EXPECT_NEAR(s.top(), forms::Application::screenHeight() / 2 - 500, 15);  // to the pixel
     s.Text1->setText("dom");
