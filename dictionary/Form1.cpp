@@ -111,6 +111,9 @@ void Form1::createControls() {
 
     chrome.createControls(*this);
     menu.createControls(*this);
+    updates.createControls(*this);
+    printing.createControls(*this);
+    pages.createControls(*this);
 }
 
 void Form1::onQueryUnload(bool& cancel, bool fromUser) {

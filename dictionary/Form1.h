@@ -9,6 +9,9 @@
 #include "browser/WebBrowser.h"
 #include "dictionary/LookupChrome.h"
 #include "dictionary/LookupMenu.h"
+#include "dictionary/PageCommands.h"
+#include "dictionary/PrintCommands.h"
+#include "dictionary/UpdateCommands.h"
 #include "forms/CommandButton.h"
 #include "forms/Form.h"
 #include "forms/Image.h"
@@ -76,6 +79,10 @@ public:
     // The command labels' look, the hint line, the reverse search and the
     // editor of the user's words.
     LookupMenu menu;
+    // The update checks, the print list, and the page viewer and help.
+    UpdateCommands updates;
+    PrintCommands printing;
+    PageCommands pages;
 
 protected:
     void createControls() override;

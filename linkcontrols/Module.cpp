@@ -1,6 +1,9 @@
 #include "linkcontrols/Module.h"
 
+#include <memory>
+
 #include "com/Control.h"
+#include "linkcontrols/frmAbout.h"
 #include "shell/Shell.h"
 
 namespace linkcontrols {
@@ -8,6 +11,11 @@ namespace linkcontrols {
 namespace {
 // The desktop's working folder for the opened program: the file system's root.
 const char* const kDirectory = "/";
+
+std::shared_ptr<frmAbout>& aboutForm() {
+    static std::shared_ptr<frmAbout> form;
+    return form;
+}
 }  // namespace
 
 int ShellOpen(com::IControlSite* site, std::string& target) {
@@ -15,6 +23,36 @@ int ShellOpen(com::IControlSite* site, std::string& target) {
     return shell::execute("Open", target, "", kDirectory, shell::kShowNormal);
 }
 
-void showLibraryAbout() {}
+void showLibraryAbout(com::IControlSite* site, com::WindowHandle caller) {
+    auto& ref = aboutForm();
+    if (!ref) ref = std::make_shared<frmAbout>();
+    // The form object lives until its showing returns, even when its unload
+    // clears the reference meanwhile.
+    std::shared_ptr<frmAbout> form = ref;
+    if (form->visible()) return;
+    // However the showing ends (closed by its own click, by the system's
+    // close command, or by an error on the way), the form does not stay
+    // loaded: its unload clears the reference, and the next ShowAbout makes
+    // a new one.
+    struct Done {
+        frmAbout& f;
+        ~Done() {
+            if (f.isLoaded()) f.unload();
+            f.setCaller(nullptr, 0);
+        }
+    } done{*form};
+    form->setCaller(site, caller);
+    form->load();
+    form->placeOnOwner();
+    form->showModal();
+}
+
+frmAbout* libraryAbout() { return aboutForm().get(); }
+
+void clearLibraryAbout() { aboutForm().reset(); }
+
+void forgetLibraryAboutCaller(com::IControlSite* site) {
+    if (frmAbout* f = aboutForm().get(); f && f->caller() == site) f->setCaller(nullptr, 0);
+}
 
 }  // namespace linkcontrols

@@ -1,6 +1,10 @@
 #pragma once
-// The library's shell routine, shared by its controls and its about form.
+// The library's module: its shell routine, shared by its controls and its
+// about form, its version, and the one library-wide reference to the about
+// form.
 #include <string>
+
+#include "com/WindowFunctions.h"
 
 namespace com {
 class IControlSite;
@@ -8,13 +12,29 @@ class IControlSite;
 
 namespace linkcontrols {
 
+class frmAbout;
+
+// The library's version (1.0.0).
+constexpr int kVersionMajor = 1;
+constexpr int kVersionMinor = 0;
+constexpr int kVersionRevision = 0;
+
 // Opens `target` with the verb "Open" (normal window). Through the host's
 // site when there is one, so the host's shell answers it; the result is the
 // shell's (above 32 on success), which callers do not examine.
 int ShellOpen(com::IControlSite* site, std::string& target);
 
-// The library's about form, shown by ShowAbout. The form comes with the
-// gradient control; until then this shows nothing and reports nothing.
-void showLibraryAbout();
+// Shows the library's about form modally for the control with `site` and
+// window `caller`, and returns when the form is closed. The form is made on
+// first use and kept in the library-wide reference until it unloads. A form
+// that is already being shown is not shown a second time.
+void showLibraryAbout(com::IControlSite* site, com::WindowHandle caller);
+// The library-wide reference: the loaded about form, or null.
+frmAbout* libraryAbout();
+// Clears the reference (the form's unload does).
+void clearLibraryAbout();
+// A control lets go of its site: an about form it is showing no longer asks
+// that site (for the shell and the window functions) but the platform.
+void forgetLibraryAboutCaller(com::IControlSite* site);
 
 }  // namespace linkcontrols

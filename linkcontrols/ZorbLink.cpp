@@ -3,11 +3,13 @@
 #include <cmath>
 
 #include "linkcontrols/Module.h"
+#include "linkcontrols/PropertyIO.h"
 #include "linkcontrols/ZorbLinkTypeLib.h"
 
 namespace linkcontrols {
 
 using com::Variant;
+using namespace props;
 
 const char* const ZorbLink::kDefaultHref = "http://";
 const char* const ZorbLink::kDefaultCaption = "http://www.zorblink.pl";
@@ -17,57 +19,6 @@ namespace {
 
 // To the nearest integer, halves to even.
 int roundEven(double v) { return static_cast<int>(std::nearbyint(v)); }
-
-bool readI4(com::IPropertyBag& bag, const char* key, std::int32_t def, std::int32_t& out) {
-    Variant v;
-    out = def;
-    if (com::failed(bag.Read(key, v))) return false;
-    std::int32_t i;
-    if (v.toI4(i)) out = i;
-    return true;
-}
-
-std::uint32_t readColor(com::IPropertyBag& bag, const char* key, std::uint32_t def) {
-    std::int32_t v;
-    readI4(bag, key, static_cast<std::int32_t>(def), v);
-    return static_cast<std::uint32_t>(v);
-}
-
-std::string readString(com::IPropertyBag& bag, const char* key, const std::string& def) {
-    Variant v;
-    std::string s = def;
-    if (com::succeeded(bag.Read(key, v))) v.toString(s);
-    return s;
-}
-
-bool readBool(com::IPropertyBag& bag, const char* key, bool def) {
-    Variant v;
-    bool b = def;
-    if (com::succeeded(bag.Read(key, v))) v.toBool(b);
-    return b;
-}
-
-template <class I>
-com::Ptr<I> readObject(com::IPropertyBag& bag, const char* key, const com::Guid& iid, com::Ptr<I> def) {
-    Variant v;
-    if (com::failed(bag.Read(key, v))) return def;
-    com::IUnknown* o = v.toObject();
-    if (!o) return v.isEmpty() ? def : com::Ptr<I>();
-    com::Ptr<I> r;
-    if (com::failed(o->QueryInterface(iid, r.putVoid()))) return def;
-    return r;
-}
-
-// The store omits a value equal to its default.
-void writeI4(com::IPropertyBag& bag, const char* key, std::int32_t v, std::int32_t def) {
-    if (v != def) bag.Write(key, Variant::i4(v));
-}
-void writeString(com::IPropertyBag& bag, const char* key, const std::string& v, const std::string& def) {
-    if (v != def) bag.Write(key, Variant::string(v));
-}
-void writeObject(com::IPropertyBag& bag, const char* key, com::IUnknown* v, com::IUnknown* def) {
-    if (v != def) bag.Write(key, Variant::object(v, com::VT_DISPATCH));
-}
 
 // A pointing hand, its finger tip at (6, 0).
 const std::vector<const char*> kHandRows = {
@@ -120,7 +71,10 @@ ZorbLink::ZorbLink(LinkEvents& events) : events_(events), surface_(*this) {
 
 ZorbLink::~ZorbLink() = default;
 
-void ZorbLink::setSite(com::IControlSite* site) { site_ = site; }
+void ZorbLink::setSite(com::IControlSite* site) {
+    if (site_ && site_ != site) forgetLibraryAboutCaller(site_);
+    site_ = site;
+}
 
 com::WindowFunctions& ZorbLink::windows() {
     if (site_)
@@ -158,7 +112,7 @@ void ZorbLink::Start(std::string& url) {
 
 void ZorbLink::ShowAbout() {
     try {
-        showLibraryAbout();
+        showLibraryAbout(site_, surface_.handle());
     } catch (...) {
     }
 }

@@ -15,8 +15,11 @@
 #include "com/ControlContainer.h"
 #include "com/InprocServer.h"
 #include "com/SyntheticInput.h"
+#include "forms/Application.h"
+#include "forms/Form.h"
 #include "forms/ModalAnswers.h"
 #include "forms/ScriptedAnswers.h"
+#include "forms/Timer.h"
 #include "linkcontrols/ZorbLinkTypeLib.h"
 #include "registry/Registry.h"
 
@@ -202,6 +205,41 @@ TEST_F(Library, AHostedLinkOpensItsTargetThroughTheHostsShellAndRaisesClick) {
     cpc.reset();
     host.close();
     EXPECT_EQ(loadedLibraries(), 0);
+}
+
+TEST_F(Library, ShowAboutShowsTheLibrarysOwnFormUntilItsBackgroundIsClicked) {
+    ASSERT_EQ(regsvr({"/s", ocx().string()}), 0);
+    {
+        ControlContainer host;
+        ASSERT_EQ(host.create(kProgId, nullptr, 0, 0, nullptr), S_OK);
+        // The form is the library's own (its own copy of the form runtime):
+        // the test finds it as the user would, in the middle of the screen,
+        // and clicks there, on its background.
+        forms::Form tester("tester");
+        forms::Timer poll(tester, "poll", 20, true);
+        int tries = 0;
+        WindowHandle clicked = 0;
+        poll.onTimer = [&] {
+            ++tries;
+            WindowFunctions& w = platformWindows();
+            Point mid{forms::Application::screenWidth(forms::Scale::Pixels) / 2,
+                      forms::Application::screenHeight(forms::Scale::Pixels) / 2};
+            WindowHandle h = w.windowFromPoint(mid);
+            if (!h) return;
+            auto* widget = reinterpret_cast<void*>(h);
+            Point origin = input::screenPoint(widget, 0, 0);
+            poll.setEnabled(false);
+            clicked = h;
+            input::click(widget, mid.x - origin.x, mid.y - origin.y);
+        };
+        std::vector<Variant> none;
+        EXPECT_EQ(host.dispatch()->Invoke(DISPID_ABOUTBOX, DISPATCH_METHOD, none, nullptr), S_OK);
+        EXPECT_NE(clicked, 0u) << "returned only after the click";
+        EXPECT_NE(clicked, handleOf(host.widget()));
+        EXPECT_TRUE(answers.asked("message").empty());
+    }
+    freeUnusedLibraries();
+    EXPECT_EQ(loadedLibraries(), 0) << "nothing of the closed form keeps the library loaded";
 }
 
 TEST_F(Library, ASaveWritesTheHostsExtentThenTheControlsKeysInLowerCase) {

@@ -8,10 +8,14 @@
 #include "com/Application.h"
 #include "com/ClassFactory.h"
 #include "com/Control.h"
+#include "com/FormAccess.h"
 #include "com/PropertyBag.h"
 #include "com/SyntheticInput.h"
+#include "forms/Drive.h"
+#include "forms/Form.h"
 #include "forms/ModalAnswers.h"
 #include "forms/ScriptedAnswers.h"
+#include "linkcontrols/Module.h"
 #include "linkcontrols/Server.h"
 #include "linkcontrols/ZorbLinkObject.h"
 #include "linkcontrols/ZorbLinkTypeLib.h"
@@ -425,8 +429,18 @@ TEST_F(ZorbLinkTest, DispatchAnswersTheLibrarysIds) {
     std::vector<Variant> start2 = {Variant::byRef(&empty)};
     EXPECT_EQ(disp->Invoke(dispid::Start, DISPATCH_METHOD, start2, nullptr), S_OK);
     EXPECT_EQ(answers.asked("shell").size(), 1u);
-    // ShowAbout answers the standard about-box id, shows nothing, reports nothing.
+    // ShowAbout answers the standard about-box id: the library's about form
+    // is shown modally (here closed by a click on its background at once),
+    // and nothing is reported.
+    std::vector<std::string> shown;
+    forms::drive::setModalHook([&](forms::Form& f) {
+        shown.push_back(f.name());
+        input::click(formClient(f), 255, 60);  // background, right of the labels
+    });
     EXPECT_EQ(disp->Invoke(-552, DISPATCH_METHOD, none, nullptr), S_OK);
+    forms::drive::setModalHook(nullptr);
+    EXPECT_EQ(shown, std::vector<std::string>{"frmAbout"});
+    EXPECT_EQ(libraryAbout(), nullptr) << "the reference goes with the form";
     EXPECT_TRUE(answers.asked("message").empty());
     // Errors.
     EXPECT_EQ(disp->Invoke(0x12345, DISPATCH_METHOD, none, nullptr), DISP_E_MEMBERNOTFOUND);

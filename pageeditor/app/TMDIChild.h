@@ -5,6 +5,11 @@
 
 #include "forms/Form.h"
 
+namespace forms {
+class MenuItem;
+class PopupMenu;
+}  // namespace forms
+
 namespace pageeditor {
 
 class IEditorFrame;
@@ -16,6 +21,8 @@ public:
     explicit TMDIChild(TMainForm& main);
 
     IEditorFrame* HTMLEdit1 = nullptr;
+    forms::PopupMenu* PopupMenu1 = nullptr;
+    forms::MenuItem* Zapisz1 = nullptr;  // "Zapi&sz": the save command
     // The page shown (its path, save, copy, preview and close question).
     PageDocument* document = nullptr;
 

@@ -1,5 +1,6 @@
 #include "pageeditor/app/TMainForm.h"
 
+#include <algorithm>
 #include <ctime>
 
 #include "files/FileSystem.h"
@@ -11,6 +12,7 @@
 #include "forms/ListView.h"
 #include "forms/MainMenu.h"
 #include "forms/MdiArea.h"
+#include "forms/MdiChildPlacement.h"
 #include "forms/MenuItem.h"
 #include "forms/ModalAnswers.h"
 #include "forms/PageControl.h"
@@ -32,8 +34,12 @@
 #include "pageeditor/app/HandlerGuard.h"
 #include "pageeditor/app/InsertDateText.h"
 #include "pageeditor/app/LanguagePack.h"
+#include "pageeditor/app/PublishCommands.h"
 #include "pageeditor/app/TAboutBox.h"
 #include "pageeditor/app/TMDIChild.h"
+#include "pageeditor/app/Tdocnew.h"
+#include "pageeditor/app/Tpageedit.h"
+#include "pageeditor/app/Tpageopen.h"
 #include "pageeditor/core/PageDocument.h"
 #include "registry/BrowserVersion.h"
 #include "registry/Registry.h"
@@ -117,6 +123,7 @@ void TMainForm::createControls() {
     MdiArea1->setWindowMenu(*Okna1);
     ListView1->setPopupMenu(*PopupMenu1);
     ListView2->setPopupMenu(*PopupMenu2);
+    connectSiteLists();
 }
 
 void TMainForm::createCommands() {
@@ -430,6 +437,12 @@ TMDIChild* TMainForm::doc_open(const std::string& path) {
     documents_.push_back(std::make_unique<TMDIChild>(*this));
     TMDIChild& d = *documents_.back();
     MdiArea1->addChild(d);
+    // A new window opens at a working size that fits the document area (the
+    // frame may size it to its page later).
+    int step = static_cast<int>((documents_.size() - 1) % 8) * 24;  // one below another, as cascaded
+    MdiArea1->setChildClientSize(d, std::max(320, std::min(760, MdiArea1->width() - 20 - step)),
+                                 std::max(240, std::min(520, MdiArea1->height() - 60 - step)));
+    moveMdiChild(d, step, step);
     auto cut = path.find_last_of('\\');
     d.setCaption(cut == std::string::npos ? path : path.substr(cut + 1));
     if (d.HTMLEdit1) d.document = documents.open(*d.HTMLEdit1, path);
@@ -478,6 +491,138 @@ void TMainForm::showItems(ListView& view, const ItemList& items) {
 }
 
 // ---------------------------------------------------------------------------
+// Sites and their lists.
+
+void TMainForm::connectSiteLists() {
+    SiteHooks h;
+    h.enable = [this](int state) {
+        site_name = sites.siteName();
+        enable(state);
+    };
+    h.newPage = [this] { SpeedButton3Click(); };
+    h.openDocument = [this](const std::string& page) { doc_open(page); };
+    h.closeSiteDocuments = [this](const std::string& folder) {
+        return documents.closeIn(folder, [this](PageDocument* doc) {
+            for (TMDIChild* w : documentWindows())
+                if (w->document == doc) w->closeWithoutQuestion();
+        });
+    };
+    h.listsChanged = [this] { showSiteLists(); };
+    sites.setHooks(std::move(h));
+
+    SpeedButton1->onClick = guarded([this] { SpeedButton1Click(); });
+    SpeedButton5->onClick = guarded([this] { SpeedButton5Click(); });
+    ListView1->onDblClick = guarded([this] { SpeedButton5Click(); });
+    Edytuj1->onClick = guarded([this] { SpeedButton5Click(); });
+    SpeedButton4->onClick = guarded([this] { SpeedButton4Click(); });
+    Usu1->onClick = guarded([this] { SpeedButton4Click(); });
+    Otwrz1->onClick = guarded([this] { Otwrz1Click(); });
+    SpeedButton9->onClick = guarded([this] { SpeedButton9Click(); });
+    Wstawodnonik1->onClick = guarded([this] { SpeedButton9Click(); });
+    SpeedButton6->onClick = guarded([this] { SpeedButton6Click(); });
+    Wstawdodokumentu1->onClick = guarded([this] { SpeedButton6Click(); });
+    Wstawodnonikdopliku1->onClick = guarded([this] { Wstawodnonikdopliku1Click(); });
+    SpeedButton8->onClick = guarded([this] { SpeedButton8Click(); });
+    ListView2->onDblClick = guarded([this] { SpeedButton8Click(); });
+    Otwrz2->onClick = guarded([this] { SpeedButton8Click(); });
+    SpeedButton7->onClick = guarded([this] { SpeedButton7Click(); });
+    Usuplik1->onClick = guarded([this] { SpeedButton7Click(); });
+    ListView2->onChange = [this] { ListView2Change(); };
+}
+
+void TMainForm::showSiteLists() {
+    site_name = sites.siteName();
+    if (ListView1) showItems(*ListView1, sites.pages());
+    if (ListView2) showItems(*ListView2, sites.media());
+}
+
+std::string TMainForm::selectedCaption(const ListView* view) {
+    int i = view ? view->selectedIndex() : -1;
+    return i < 0 ? std::string() : view->caption(i);
+}
+
+void TMainForm::page_new() {
+    EditorForms* f = editorForms();
+    if (!f || !f->pageedit) return;
+    Tpageedit& d = *f->pageedit;
+    d.setNameEditable(true);
+    if (d.showModal() != 1) return;
+    sites.createSite(d.fields());
+}
+
+bool TMainForm::page_open(const std::string& name) { return sites.page_open(name); }
+
+void TMainForm::SpeedButton1Click() {
+    EditorForms* f = editorForms();
+    if (sites.siteName().empty() || !f || !f->pageedit) return;
+    Tpageedit& d = *f->pageedit;
+    d.setFields(sites.readSettings());
+    d.setNameEditable(false);
+    try {
+        if (d.showModal() == 1) sites.saveSettings(d.fields());
+    } catch (...) {
+        d.setNameEditable(true);
+        throw;
+    }
+    d.setNameEditable(true);
+}
+
+void TMainForm::SpeedButton5Click() {
+    std::string name = selectedCaption(ListView1);
+    if (!name.empty()) sites.editPage(name);
+}
+
+void TMainForm::SpeedButton4Click() {
+    std::string name = selectedCaption(ListView1);
+    if (!name.empty()) sites.deletePage(name);
+}
+
+void TMainForm::Otwrz1Click() {
+    std::string name = selectedCaption(ListView1);
+    if (!name.empty()) sites.openPageExternally(name);
+}
+
+void TMainForm::SpeedButton9Click() {
+    std::string name = selectedCaption(ListView1);
+    IEditorFrame* frame = activeFrame();
+    if (!name.empty() && frame) frame->EditLink(sites.pageLinkPath(name));
+}
+
+void TMainForm::SpeedButton6Click() {
+    std::string name = selectedCaption(ListView2);
+    IEditorFrame* frame = activeFrame();
+    if (name.empty() || !frame) return;
+    switch (sites.mediaInsertKind(name)) {
+    case Sites::Insert::Image: frame->EditImage(sites.mediaPath(name)); break;
+    case Sites::Insert::Flash: frame->EditFlash(sites.mediaPath(name)); break;
+    case Sites::Insert::None: break;
+    }
+}
+
+void TMainForm::Wstawodnonikdopliku1Click() {
+    std::string name = selectedCaption(ListView2);
+    IEditorFrame* frame = activeFrame();
+    if (!name.empty() && frame) frame->EditLink(sites.mediaLinkPath(name));
+}
+
+void TMainForm::SpeedButton8Click() {
+    std::string name = selectedCaption(ListView2);
+    if (!name.empty()) sites.openMediaExternally(name);
+}
+
+void TMainForm::SpeedButton7Click() {
+    std::string name = selectedCaption(ListView2);
+    if (!name.empty()) sites.deleteMedia(name);
+}
+
+void TMainForm::ListView2Change() {
+    // A file that is not a picture leaves the last picture shown.
+    std::string name = selectedCaption(ListView2);
+    if (!name.empty() && !sites.siteName().empty())
+        Image1->loadFile(files::realPath(sites.mediaPath(name)).string());
+}
+
+// ---------------------------------------------------------------------------
 // Create, show and close.
 
 void TMainForm::onLoad() { runHandler([this] { FormCreate(); }); }
@@ -499,6 +644,7 @@ void TMainForm::FormCreate() {
     std::string folder = programFolderSlot().empty() ? Application::programFolder() : programFolderSlot();
     app_dir = files::platformName(folder);
     if (app_dir.empty() || app_dir.back() != '\\') app_dir += '\\';
+    sites.setAppDir(app_dir);
     if (!messages.loadFromAppDir(app_dir)) throw std::runtime_error("trans.msg");
     setCaption(Application::title());
 }
@@ -554,12 +700,13 @@ void TMainForm::storePlacement() {
 // ---------------------------------------------------------------------------
 // Commands.
 
-void TMainForm::FileNew1Execute() {
-    // A new site: the site settings dialog and the site folder (sites).
-}
+void TMainForm::FileNew1Execute() { page_new(); }
 
 void TMainForm::FileOpen1Execute() {
-    // The site chooser and opening the chosen site (sites).
+    EditorForms* f = editorForms();
+    if (!f || !f->pageopen) return;
+    Tpageopen& d = *f->pageopen;
+    if (d.showModal() == 1) page_open(d.selected());
 }
 
 void TMainForm::FileExit1Execute() { unload(); }
@@ -569,19 +716,32 @@ void TMainForm::HelpAbout1Execute() {
 }
 
 void TMainForm::Eksportujplikistronydokatalogu1Click() {
-    // Export of the site's files to a folder (publishing).
+    EditorForms* f = editorForms();
+    if (site_name.empty() || !f || !f->prog) return;
+    PublishCommands::exportSite(*this, *f->prog, false);
 }
 
 void TMainForm::PrzygotujstronjakoprezentacjnaCD1Click() {
-    // The site prepared as a CD presentation (publishing).
+    EditorForms* f = editorForms();
+    if (site_name.empty() || !f || !f->prog) return;
+    PublishCommands::exportSite(*this, *f->prog, true);
 }
 
 void TMainForm::SpeedButton2Click() {
-    // Publishing over FTP (publishing).
+    EditorForms* f = editorForms();
+    if (site_name.empty() || !f || !f->pubf || !f->prog) return;
+    PublishCommands::publish(*this, *f->pubf, *f->prog);
 }
 
 void TMainForm::SpeedButton3Click() {
-    // A new page of the open site (pages).
+    EditorForms* f = editorForms();
+    if (sites.siteName().empty() || !f || !f->docnew) return;
+    Tdocnew& d = *f->docnew;
+    NewPage::Fields fields = d.fields();
+    newPage.prepare(fields);
+    d.setFields(fields);
+    if (d.showModal() != 1) return;
+    newPage.create(d.fields(), d.selectedTemplate());
 }
 
 void TMainForm::Zapisz1Click() {

@@ -10,7 +10,9 @@
 #include "forms/Form.h"
 #include "pageeditor/core/DocumentList.h"
 #include "pageeditor/core/MessageList.h"
+#include "pageeditor/core/NewPage.h"
 #include "pageeditor/core/SiteLists.h"
+#include "pageeditor/core/Sites.h"
 
 namespace forms {
 class Action;
@@ -52,6 +54,9 @@ public:
     bool keyboardHookInstalled = false;
     MessageList messages;
     DocumentList documents{messages};
+    // The open site and its lists, and the new-page logic.
+    Sites sites{messages, ""};
+    NewPage newPage{messages, sites};
 
     // The program folder the create handler takes app_dir from (the folder of
     // the program file unless set before the window is created).
@@ -80,6 +85,14 @@ public:
     // Shows the items of a list filler in a list view.
     static void showItems(forms::ListView& view, const ItemList& items);
 
+    // Sites: a new site through the settings dialog, opening one by name, a
+    // key of a site's project file.
+    void page_new();
+    bool page_open(const std::string& name);
+    std::string GetPageVal(const std::string& site, const std::string& key) const {
+        return sites.GetPageVal(site, key);
+    }
+
     // Handlers, named as the commands they serve.
     void FormCreate();
     void FormShow();
@@ -93,6 +106,18 @@ public:
     void PrzygotujstronjakoprezentacjnaCD1Click();
     void SpeedButton2Click();
     void SpeedButton3Click();
+    // The site tab: settings, and the commands of the page list (ListView1)
+    // and the media list (ListView2) on their selected item.
+    void SpeedButton1Click();
+    void SpeedButton5Click();  // edit the page
+    void SpeedButton4Click();  // delete the page
+    void Otwrz1Click();        // the page in its default program
+    void SpeedButton9Click();  // link to the page
+    void SpeedButton6Click();  // insert the media file
+    void Wstawodnonikdopliku1Click();
+    void SpeedButton8Click();  // the media file in its default program
+    void SpeedButton7Click();  // delete the media file
+    void ListView2Change();    // preview of the media file
     void Zapisz1Click();
     void Zapiszkopi1Click();
     void Zamknij1Click();
@@ -196,6 +221,9 @@ private:
     void createSidePanel();
     void createCommands();
     void createMenus();
+    void connectSiteLists();
+    void showSiteLists();
+    static std::string selectedCaption(const forms::ListView* view);
     void restorePlacement();
     void storePlacement();
 

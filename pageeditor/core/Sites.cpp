@@ -1,10 +1,9 @@
 #include "pageeditor/core/Sites.h"
 
-#include <algorithm>
-
 #include "files/FileSystem.h"
 #include "files/ProfileFile.h"
 #include "forms/ModalAnswers.h"
+#include "shell/Shell.h"
 #include "pageeditor/core/FileRoutines.h"
 #include "pageeditor/core/TextRoutines.h"
 #include "text/CodePage.h"
@@ -136,10 +135,10 @@ bool Sites::deleteSite(const std::string& name) {
     // An empty name would be webpages\ itself: every site.
     if (!plainName(name) || !FolderExists(siteFolder(name))) return false;
     if (messages_.MyBox(deleteSiteText(), kQuestion, 36) != forms::mb::Yes) return false;
-    if (name == siteName_) {
-        if (hooks_.closeSiteDocuments && !hooks_.closeSiteDocuments(siteFolder())) return false;
-        closeSite();
-    }
+    // Windows of the site's pages close first (each asks about its changes),
+    // also when another site is open by now: their files are about to go.
+    if (hooks_.closeSiteDocuments && !hooks_.closeSiteDocuments(siteFolder(name))) return false;
+    if (name == siteName_) closeSite();
     ClearFolder(siteFolder(name));
     DeleteFolderTree(siteFolder(name));
     return !FolderExists(siteFolder(name));
@@ -222,10 +221,9 @@ Sites::Insert Sites::mediaInsertKind(const std::string& caption) const {
 }
 
 void Sites::openExternally(const std::string& name) {
-    // The shell is given the real path (slashes), still in Windows-1250.
-    std::string path = name;
-    std::replace(path.begin(), path.end(), '\\', '/');
-    forms::modal().shellExecute("open", path, "", "");
+    // The desktop opens files by their real path: the name converted here,
+    // so that a site or page named with Polish letters opens too.
+    shell::execute("open", files::realPath(name).string());
 }
 
 }  // namespace pageeditor

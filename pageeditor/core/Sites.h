@@ -64,8 +64,9 @@ public:
     void refillPages();
     void refillMedia();
 
-    // The site chooser's list and its delete command (asks first; the open
-    // site is closed before it is deleted). True when the site is gone.
+    // The site chooser's list and its delete command (asks first; the
+    // windows of the site's pages are closed, and the open site is closed,
+    // before it is deleted). True when the site is gone.
     ItemList siteList() const;
     bool deleteSite(const std::string& name);
 
@@ -95,9 +96,8 @@ public:
         if (hooks_.openDocument) hooks_.openDocument(page);
     }
 
-    // Opens a file with the shell's "open" (the default program) through
-    // forms::modal(); the shell is given the real path (slashes), still as
-    // Windows-1250 text.
+    // Opens a file with the shell's "open" (the default program); the shell
+    // is given the file's real path.
     static void openExternally(const std::string& name);
 
 private:

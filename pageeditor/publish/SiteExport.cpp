@@ -1,5 +1,6 @@
 #include "pageeditor/publish/SiteExport.h"
 
+#include <cstdlib>
 #include <system_error>
 
 #include "files/FileSystem.h"
@@ -35,8 +36,12 @@ bool inside(const fs::path& inner, const fs::path& outer) {
 SiteExport::Outcome SiteExport::copyInto(const std::string& appDir, const std::string& site,
                                          std::string& destination) {
     using text::ansi;
+    cancelled_ = false;
     std::string chosen;
-    if (!forms::modal().folderDialog(ansi("Wybierz folder:"), "", chosen) || chosen.empty())
+    // The chooser starts where the desktop starts, the user's own folder (not
+    // the current folder, which is the program's and holds the sites).
+    const char* home = std::getenv("HOME");
+    if (!forms::modal().folderDialog(ansi("Wybierz folder:"), home ? home : "/", chosen) || chosen.empty())
         return Outcome::NoFolder;
     const std::string siteDir = appDir + "webpages\\" + site + "\\";
     const fs::path siteRoot = files::realPath(siteDir);
@@ -94,6 +99,10 @@ SiteExport::Outcome SiteExport::copyInto(const std::string& appDir, const std::s
         std::string fromName = files::platformName(it.from);
         if (progress) {
             progress->showFile(files::platformName(it.from.filename()));
+        }
+        if (cancelled_) {
+            outcome = Outcome::Cancelled;
+            break;
         }
         files::ShellCopyResult r =
             files::shellCopy(fromName, it.toFolder, files::shellflags::AllowUndo | files::shellflags::NoConfirmMkDir, ask);

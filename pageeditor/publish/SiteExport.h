@@ -21,6 +21,10 @@ public:
     // May be null; shows the file being copied.
     PublishProgress* progress = nullptr;
 
+    // The progress window's Cancel: the copy stops before the next file
+    // (what was copied stays).
+    void cancel() { cancelled_ = true; }
+
     // "Eksportuj pliki strony do katalogu...": asks for the folder and copies
     // app_dir + "webpages\" + site + "\" (sub-folders included) into it,
     // asking before an existing file is replaced.
@@ -35,6 +39,7 @@ private:
     Outcome copyInto(const std::string& appDir, const std::string& site, std::string& destination);
 
     const MessageList& messages_;
+    bool cancelled_ = false;
 };
 
 }  // namespace pageeditor

@@ -1,7 +1,9 @@
 #include "forms/Form.h"
 
+#include <QAction>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -350,7 +352,17 @@ bool Form::keyPreview() const { return d_->keyPreview; }
 
 void Form::setEnabled(bool e) {
     d_->enabled = e;
-    if (d_->window) d_->window->setEnabled(e);
+    if (!d_->window) return;
+    // A menu gives its entry in the menu bar (or its parent menu) the state of
+    // its own widget whenever that changes, so disabling and enabling the
+    // window would enable every menu the program had disabled: each entry
+    // keeps the state it had.
+    std::vector<std::pair<QPointer<QAction>, bool>> entries;
+    for (QMenu* m : d_->window->findChildren<QMenu*>())
+        if (QAction* a = m->menuAction()) entries.emplace_back(a, a->isEnabled());
+    d_->window->setEnabled(e);
+    for (auto& [a, on] : entries)
+        if (a) a->setEnabled(on);
 }
 bool Form::enabled() const { return d_->enabled; }
 

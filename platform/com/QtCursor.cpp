@@ -1,0 +1,47 @@
+#include "com/QtCursor.h"
+
+#include <QBitmap>
+#include <QImage>
+
+namespace com {
+
+QCursor qtCursorOf(const CursorImage& c) {
+    if (c.width <= 0 || c.height <= 0) return QCursor();
+    int stride = (c.width + 7) / 8;
+    QImage bitmap(c.width, c.height, QImage::Format_Mono), mask(c.width, c.height, QImage::Format_Mono);
+    bitmap.setColor(0, qRgb(255, 255, 255));  // the toolkit: bitmap 1 = black, mask 1 = opaque
+    bitmap.setColor(1, qRgb(0, 0, 0));
+    mask.setColor(0, qRgb(255, 255, 255));
+    mask.setColor(1, qRgb(0, 0, 0));
+    for (int y = 0; y < c.height; ++y)
+        for (int x = 0; x < c.width; ++x) {
+            std::size_t i = static_cast<std::size_t>(y * stride + x / 8);
+            std::uint8_t bit = static_cast<std::uint8_t>(0x80 >> (x % 8));
+            bool opaque = i < c.andMask.size() && !(c.andMask[i] & bit);
+            bool white = i < c.xorMask.size() && (c.xorMask[i] & bit);
+            bitmap.setPixel(x, y, opaque && !white ? 1 : 0);
+            mask.setPixel(x, y, opaque ? 1 : 0);
+        }
+    return QCursor(QBitmap::fromImage(bitmap), QBitmap::fromImage(mask), c.hotX, c.hotY);
+}
+
+Qt::CursorShape qtPointerShape(int p) {
+    switch (p) {
+        case 2: return Qt::CrossCursor;
+        case 3: return Qt::IBeamCursor;
+        case 5: return Qt::SizeAllCursor;
+        case 6: return Qt::SizeBDiagCursor;
+        case 7: return Qt::SizeVerCursor;
+        case 8: return Qt::SizeFDiagCursor;
+        case 9: return Qt::SizeHorCursor;
+        case 10: return Qt::UpArrowCursor;
+        case 11: return Qt::WaitCursor;
+        case 12: return Qt::ForbiddenCursor;
+        case 13: return Qt::BusyCursor;
+        case 14: return Qt::WhatsThisCursor;
+        case 15: return Qt::SizeAllCursor;
+        default: return Qt::ArrowCursor;  // 1 arrow, 4 the old "icon" pointer
+    }
+}
+
+}  // namespace com

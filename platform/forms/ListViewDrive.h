@@ -1,0 +1,15 @@
+#pragma once
+// Driving a list view from tests: a double click on one of its items, where
+// the item is drawn (Drive's doubleClick aims at the middle of the control,
+// which in a list of few items is empty space and clears the selection).
+namespace forms {
+class ListView;
+
+namespace drive {
+
+// Press, release, double click and release over the item; nothing for an
+// index outside the list.
+void doubleClickItem(ListView& list, int index);
+
+}  // namespace drive
+}  // namespace forms
