@@ -293,6 +293,7 @@ TEST_F(ElementsOnEngine, PositionedTableIsRebuiltWithItsGeometry) {
     std::string b = body(f);
     EXPECT_NE(b.find("position: absolute; left: 10px; top: 20px;"), std::string::npos) << b;
     EXPECT_NE(b.find("tu"), std::string::npos) << b;
+    EXPECT_NE(b.find("bgcolor=\"#FF0000\""), std::string::npos) << b;
 
     // A new table gets none of that geometry.
     caretIn(f, "tu");
