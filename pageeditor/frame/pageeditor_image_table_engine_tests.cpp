@@ -361,3 +361,23 @@ TEST_F(ElementsOnEngine, InsertedElementsAreSavedAndOpenAgain) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ElementsOnEngine, DoubleClickOpensTheDialogOfTheSelectedPictureOrTable) {
+    THTMLEdit& f = open("<P>a<IMG src=\"data/p.jpg\" alt=\"obraz\">b</P><TABLE rows=\"1\" cols=\"2\" border=\"3\" "
+                        "cellspacing=\"0\" cellpadding=\"0\"><TR><TD>x</TD><TD>y</TD></TR></TABLE>");
+    std::vector<std::string> shown;
+    inDialog([&](forms::Form& d) {
+        shown.push_back(d.name());
+        if (&d == &img()) EXPECT_EQ(img().Edit972->text(), "obraz");
+        if (&d == &tbl()) EXPECT_EQ(tbl().SpinEdit3->value(), 3);
+    });
+    selectElement(f, "img");
+    f.DHTMLondblclick();
+    selectElement(f, "table");
+    f.DHTMLondblclick();
+    EXPECT_EQ(shown, (std::vector<std::string>{"Tinsertimg", "Tinstbl"}));
+}
+
+}  // namespace
