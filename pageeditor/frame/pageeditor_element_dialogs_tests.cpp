@@ -432,8 +432,12 @@ TEST_F(ElementDialogs, PageBodyIsReadBackAndWritten) {
     EXPECT_NE(tag.find("background=\"data\\sky.jpg\""), std::string::npos) << tag;
     EXPECT_NE(tag.find("url(data\\sky.jpg)"), std::string::npos) << tag;
 
-    // Cancel leaves the element as it is.
+    // Read back with both the attribute and the url(); Cancel leaves the
+    // element as it is.
     onDialog([&](forms::Form&) {
+        EXPECT_TRUE(d.CheckBox1->checked());
+        EXPECT_TRUE(d.Edit1->enabled());
+        EXPECT_EQ(d.Edit1->text(), "data\\sky.jpg");
         d.setBox(d.CheckBox1, false);
         forms::drive::click(*d.SpeedButton2);
     });
