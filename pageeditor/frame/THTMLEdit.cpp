@@ -20,6 +20,7 @@
 #include "pageeditor/app/Tinstbl.h"
 #include "pageeditor/frame/ColorDialog.h"
 #include "pageeditor/frame/EngineDhtml.h"
+#include "pageeditor/frame/HtmlColor.h"
 #include "pageeditor/frame/ImageEditing.h"
 #include "pageeditor/frame/OpenDialog.h"
 #include "pageeditor/frame/TableEditing.h"
@@ -250,6 +251,7 @@ void THTMLEdit::createComponents(const ControlMaker& maker) {
                                  "All image files|*.gif;*.png;*.jpg;*.jpe;*.jpeg|Gif files|*.gif|PNF files|*.png|"
                                  "JPeg files|*.jpe;*.jpg;*.jpeg");
     createMenus();
+    wireSelectionCommands();
 
     // The screen fonts, sorted by the list.
     for (const std::string& f : htmledit::screenFonts()) cbFontName->addItem(f);
@@ -751,7 +753,7 @@ void THTMLEdit::EditTable() {
     EditorForms* all = editorForms();
     htmledit::EditControl* e = control_->engine();
     if (!all || !all->instbl || !e) return;
-    editTable(e->dom(), *all->instbl, [](const std::string& color) -> std::uint32_t { (void)color; return 0xFF00000F; /*PENDING*/ });
+    editTable(e->dom(), *all->instbl, [](const std::string& color) { return HTMLColorToColor(color); });
 }
 
 void THTMLEdit::btnUser4Click() {
