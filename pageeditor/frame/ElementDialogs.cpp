@@ -26,6 +26,7 @@
 #include "pageeditor/app/Tmarquee.h"
 #include "pageeditor/app/Tmovie.h"
 #include "pageeditor/core/TextRoutines.h"
+#include "pageeditor/frame/HtmlColor.h"
 #include "pageeditor/frame/PositionStyle.h"
 #include "pageeditor/frame/THTMLEdit.h"
 #include "text/CaseRules.h"
@@ -99,23 +100,6 @@ Element controlSelection(THTMLEdit& frame) {
     htmledit::Selection sel = frame.GetDocument().selection();
     if (sel.type() != "Control") return {};
     return sel.createRange().commonParentElement();
-}
-
-// Colour text of a page to a colour value: five names, #RRGGBB, and the
-// button-face colour for everything else.
-std::uint32_t colourOfText(const std::string& t) {
-    if (t.empty()) return clBtnFace;
-    std::string u = text::upper(t);
-    if (u == "WHITE") return 0xFFFFFF;
-    if (u == "BLACK" || u == "MIDNIGHTBLUE" || u == "LIGHTBLUE") return 0;
-    if (u == "BLUE") return 0xFF0000;
-    if (u[0] != '#' || u.size() < 5) return clBtnFace;
-    std::string hex = u.substr(1, 6);
-    while (hex.size() < 6) hex += '0';
-    unsigned v = 0;
-    auto [p, ec] = std::from_chars(hex.data(), hex.data() + hex.size(), v, 16);
-    if (ec != std::errc() || p != hex.data() + hex.size()) return 0;
-    return ((v >> 16) & 0xFF) | (v & 0xFF00) | ((v & 0xFF) << 16);
 }
 
 void readPosition(const Element& e, forms::CheckBox& box, std::string& geometry) {
@@ -241,7 +225,7 @@ void THTMLEdit::SpeedButton9Click() {
         });
         quietly([&] {
             std::string v = e.getAttribute("bgcolor");
-            if (!v.empty()) d.setColour(colourOfText(v));
+            if (!v.empty()) d.setColour(HTMLColorToColor(v));
         });
         quietly([&] {
             std::string v = e.getAttribute("direction");
@@ -334,9 +318,7 @@ void THTMLEdit::SpeedButton3Click() {
         htmledit::EditControl* engine = control_->engine();
         if (!engine || !engine->documentReady()) return;
         Tbody& d = *dialogs().body;
-        htmledit::Selection sel = GetDocument().selection();
-        htmledit::Range range = sel.createRange();
-        Element e = sel.type() == "Control" ? range.commonParentElement() : range.parentElement();
+        Element e = GetSelectedElement();
         while (text::lower(e.tagName()) != "body") e = e.parentElement();
 
         std::string bg = e.style().background();
@@ -345,7 +327,7 @@ void THTMLEdit::SpeedButton3Click() {
             d.setBox(d.CheckBox1, true);
             d.Edit1->setText(replace_all(")", "", replace_all("url(", "", bg)));
         } else if (!bg.empty()) {
-            d.setPanelColour(1, colourOfText(bg));
+            d.setPanelColour(1, HTMLColorToColor(bg));
             d.setBox(d.CheckBox2, true);
             d.setBox(d.CheckBox1, false);
         } else {
@@ -363,7 +345,7 @@ void THTMLEdit::SpeedButton3Click() {
         const char* names[] = {"text", "link", "alink", "vlink"};
         for (int i = 0; i < 4; ++i) {
             std::string v = e.getAttribute(names[i]);
-            if (!v.empty()) d.setPanelColour(i + 2, colourOfText(v));
+            if (!v.empty()) d.setPanelColour(i + 2, HTMLColorToColor(v));
         }
 
         if (d.showModal() != 1) return;

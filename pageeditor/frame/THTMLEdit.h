@@ -152,7 +152,7 @@ public:
     bool pasteEnabled() const override;
     void InsertHTML(const std::string& html) override;
     bool MouseOverEditor() const override { return MouseOver; }
-    // Commands whose dialogs the frame does not hold yet: they do nothing.
+    // The element commands.
     void btnImageClick() override;
     void SpeedButton8Click() override;  // background sound
     void SpeedButton11Click() override;

@@ -432,8 +432,12 @@ TEST_F(ElementDialogs, PageBodyIsReadBackAndWritten) {
     EXPECT_NE(tag.find("background=\"data\\sky.jpg\""), std::string::npos) << tag;
     EXPECT_NE(tag.find("url(data\\sky.jpg)"), std::string::npos) << tag;
 
-    // Cancel leaves the element as it is.
+    // Read back with both the attribute and the url(); Cancel leaves the
+    // element as it is.
     onDialog([&](forms::Form&) {
+        EXPECT_TRUE(d.CheckBox1->checked());
+        EXPECT_TRUE(d.Edit1->enabled());
+        EXPECT_EQ(d.Edit1->text(), "data\\sky.jpg");
         d.setBox(d.CheckBox1, false);
         forms::drive::click(*d.SpeedButton2);
     });
@@ -504,6 +508,36 @@ TEST_F(ElementDialogs, InsertedElementsAreSavedAndOpenAgain) {
     });
     g->EditLink({});
     EXPECT_EQ(shown, 3);
+}
+
+TEST_F(ElementDialogs, DoubleClickOpensTheDialogOfTheSelectedElementWithItsValues) {
+    THTMLEdit& f = open("<P>a<MARQUEE id=m direction=RIGHT>Hej</MARQUEE>b<EMBED id=e src=\"v.avi\">"
+                        "c<IFRAME id=i name=menu src=\"m.html\" frameborder=0></IFRAME>d</P>");
+    struct Case {
+        const char* css;
+        forms::Form* dialog;
+        std::function<void()> check;
+    } cases[] = {
+        {"#m", all->marquee.get(), [&] { EXPECT_EQ(all->marquee->ComboBox2->text(), "RIGHT"); }},
+        {"#e", all->movie.get(), [&] { EXPECT_EQ(all->movie->Edit1->text(), "v.avi"); }},
+        {"#i", all->iframe.get(),
+         [&] {
+             EXPECT_EQ(all->iframe->Edit1->text(), "menu");
+             EXPECT_EQ(all->iframe->FilenameEdit1->text(), "m.html");
+             EXPECT_FALSE(all->iframe->CheckBox1->checked());  // a border of 0 is none
+         }},
+    };
+    for (const auto& c : cases) {
+        selectElement(f, c.css);
+        forms::Form* opened = nullptr;
+        onDialog([&](forms::Form& form) {
+            opened = &form;
+            c.check();
+            form.setModalResult(2);
+        });
+        f.DHTMLondblclick();
+        EXPECT_EQ(opened, c.dialog) << c.css;
+    }
 }
 
 // The language pack addresses the components of a dialog by their creation

@@ -293,6 +293,7 @@ TEST_F(ElementsOnEngine, PositionedTableIsRebuiltWithItsGeometry) {
     std::string b = body(f);
     EXPECT_NE(b.find("position: absolute; left: 10px; top: 20px;"), std::string::npos) << b;
     EXPECT_NE(b.find("tu"), std::string::npos) << b;
+    EXPECT_NE(b.find("bgcolor=\"#FF0000\""), std::string::npos) << b;
 
     // A new table gets none of that geometry.
     caretIn(f, "tu");
@@ -357,6 +358,26 @@ TEST_F(ElementsOnEngine, InsertedElementsAreSavedAndOpenAgain) {
     EXPECT_NE(b.find("WIDTH=\"320\""), std::string::npos) << b;
     EXPECT_NE(b.find("position: absolute"), std::string::npos) << b;
     EXPECT_EQ(count(b, "<TD"), 4u) << b;
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ElementsOnEngine, DoubleClickOpensTheDialogOfTheSelectedPictureOrTable) {
+    THTMLEdit& f = open("<P>a<IMG src=\"data/p.jpg\" alt=\"obraz\">b</P><TABLE rows=\"1\" cols=\"2\" border=\"3\" "
+                        "cellspacing=\"0\" cellpadding=\"0\"><TR><TD>x</TD><TD>y</TD></TR></TABLE>");
+    std::vector<std::string> shown;
+    inDialog([&](forms::Form& d) {
+        shown.push_back(d.name());
+        if (&d == &img()) EXPECT_EQ(img().Edit972->text(), "obraz");
+        if (&d == &tbl()) EXPECT_EQ(tbl().SpinEdit3->value(), 3);
+    });
+    selectElement(f, "img");
+    f.DHTMLondblclick();
+    selectElement(f, "table");
+    f.DHTMLondblclick();
+    EXPECT_EQ(shown, (std::vector<std::string>{"Tinsertimg", "Tinstbl"}));
 }
 
 }  // namespace
