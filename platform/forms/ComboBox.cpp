@@ -53,7 +53,11 @@ int ComboBox::addItem(const std::string& item) {
     }
     syncing_ = true;
     std::string keep = text();
+    const bool none = c->currentIndex() < 0;
     c->insertItem(pos, qs(item));
+    // The widget selects the first item put into an empty list; adding
+    // selects nothing.
+    if (none && c->currentIndex() >= 0) c->setCurrentIndex(-1);
     if (style_ == Style::DropDown && c->lineEdit()) c->lineEdit()->setText(qs(keep));
     syncing_ = false;
     return pos;
@@ -61,7 +65,18 @@ int ComboBox::addItem(const std::string& item) {
 
 void ComboBox::removeItem(int index) {
     if (index < 0 || index >= listCount()) return;
-    comboOf(*this)->removeItem(index);
+    QComboBox* c = comboOf(*this);
+    const bool selected = c->currentIndex() == index;
+    const std::string keep = text();
+    syncing_ = true;
+    c->removeItem(index);
+    // The widget moves the selection off a removed item onto another one;
+    // removing the selected item leaves none selected (a typed text stays).
+    if (selected) {
+        c->setCurrentIndex(-1);
+        if (style_ == Style::DropDown && c->lineEdit()) c->lineEdit()->setText(qs(keep));
+    }
+    syncing_ = false;
 }
 
 void ComboBox::clear() {
