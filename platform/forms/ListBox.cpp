@@ -44,15 +44,18 @@ struct ListBox::Model : QAbstractListModel {
 };
 
 namespace {
-// Tells the list box of each press of a mouse button in its view, before the
-// view acts on it.
+// Tells the list box of each press of the left button in its view, before
+// the view acts on it. Only the left button selects: presses of the others
+// reach the control's mouse events (which see them first) but not the view.
 struct PressWatch : QObject {
-    explicit PressWatch(std::function<void(bool left)> fn) : fn_(std::move(fn)) {}
+    explicit PressWatch(std::function<void()> fn) : fn_(std::move(fn)) {}
     bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::MouseButtonPress) fn_(static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton);
+        if (e->type() != QEvent::MouseButtonPress && e->type() != QEvent::MouseButtonDblClick) return false;
+        if (static_cast<QMouseEvent*>(e)->button() != Qt::LeftButton) return true;
+        if (e->type() == QEvent::MouseButtonPress) fn_();
         return false;
     }
-    std::function<void(bool)> fn_;
+    std::function<void()> fn_;
 };
 
 QListView* viewOf(const Control& c) { return static_cast<QListView*>(widgetOf(c)); }
@@ -73,19 +76,10 @@ ListBox::ListBox(Form& form, std::string name, Control* container, bool sorted)
     model_->setParent(v);
     attachWidget(*this, v);
     impl().synthesizeClick = false;
-    impl().bridge->watch(v->viewport());
-    v->viewport()->setMouseTracking(true);
-    // The user's selection (a click, the keyboard). The view's current row
-    // alone is no selection: it moves there by itself when the list gets the
-    // focus, which selects nothing.
-    QObject::connect(v->selectionModel(), &QItemSelectionModel::selectionChanged, impl().bridge,
-                     [this](const QItemSelection& selected, const QItemSelection&) {
-                         if (syncing_ || selected.indexes().isEmpty()) return;
-                         select(selected.indexes().front().row(), true);
-                     });
     // A click on the item already selected selects it again: the view's
-    // current row stays as it is, so the event is raised here.
-    auto* watch = new PressWatch([this](bool left) { pressedOn_ = left ? index_ : -2; });
+    // current row stays as it is, so the event is raised here. The watch
+    // goes on before the bridge, so that the bridge sees each press first.
+    auto* watch = new PressWatch([this] { pressedOn_ = index_; });
     watch->setParent(v->viewport());
     v->viewport()->installEventFilter(watch);
     QObject::connect(v, &QAbstractItemView::pressed, impl().bridge, [this](const QModelIndex& at) {
@@ -93,6 +87,24 @@ ListBox::ListBox(Form& form, std::string name, Control* container, bool sorted)
         pressedOn_ = -2;
         if (at.isValid() && at.row() == was && at.row() == index_ && onClick) onClick();
     });
+    impl().bridge->watch(v->viewport());
+    v->viewport()->setMouseTracking(true);
+    // The user's selection (a click, the keyboard). The view's current row
+    // alone is no selection: it moves there by itself when the list gets the
+    // focus, which selects nothing.
+    QObject::connect(v->selectionModel(), &QItemSelectionModel::selectionChanged, impl().bridge,
+                     [this](const QItemSelection& selected, const QItemSelection&) {
+                         if (syncing_) return;
+                         if (!selected.indexes().isEmpty()) {
+                             select(selected.indexes().front().row(), true);
+                             return;
+                         }
+                         // The view drops its selection on a click below the
+                         // last item; the user cannot clear a list's
+                         // selection, so it is shown again.
+                         QListView* v = viewOf(*this);
+                         if (index_ >= 0 && v && !v->selectionModel()->hasSelection()) syncView();
+                     });
 }
 
 ListBox::~ListBox() = default;

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
+#include <QCoreApplication>
+#include <QMouseEvent>
 #include <QLabel>
 
 #include <map>
@@ -548,7 +550,7 @@ TEST_F(FormsTest, RemovingItemsMovesNoSelectionAndRaisesNothing) {
     }
 }
 
-TEST_F(FormsTest, ClickingTheSelectedItemSelectsItAgain) {
+TEST_F(FormsTest, UserSelectsAListItemByALeftClickOnIt) {
     Probe f;
     f.show();
     ListBox& l = *f.list;
@@ -583,6 +585,35 @@ TEST_F(FormsTest, ClickingTheSelectedItemSelectsItAgain) {
     drive::click(l);
     EXPECT_EQ(clicks, 5);
     EXPECT_EQ(l.listIndex(), row);
+
+    // The right button selects nothing, but the list sees it.
+    int rightDowns = 0;
+    l.onMouseDown = [&](int button, int, float, float) { rightDowns += button == 2; };
+    l.setListIndex(0);
+    clicks = 0;
+    QWidget* vp = view->viewport();
+    const QPointF mid = vp->rect().center();
+    for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent e(type, mid, vp->mapToGlobal(mid), Qt::RightButton,
+                      type == QEvent::MouseButtonPress ? Qt::RightButton : Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(vp, &e);
+    }
+    EXPECT_EQ(rightDowns, 1);
+    EXPECT_EQ(l.listIndex(), 0);
+    EXPECT_EQ(clicks, 0);
+
+    // A click below the last item leaves the selection as it is, shown.
+    ListBox& few = *f.add<ListBox>("Few");
+    few.move(3000, 150, 1500, 1500);
+    few.addItems({"a", "b"});
+    few.setListIndex(0);
+    drive::processEvents();
+    auto* fewView = static_cast<QAbstractItemView*>(widgetOf(few));
+    ASSERT_FALSE(fewView->indexAt(fewView->viewport()->rect().center()).isValid());
+    drive::click(few);
+    EXPECT_EQ(few.listIndex(), 0);
+    EXPECT_EQ(fewView->selectionModel()->selectedIndexes().size(), 1);
+    EXPECT_EQ(fewView->selectionModel()->currentIndex().row(), 0);
 }
 
 TEST_F(FormsTest, ComboSelectionOnlyByCodeOrUser) {
