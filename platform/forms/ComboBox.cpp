@@ -1,6 +1,7 @@
 #include "forms/ComboBox.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 #include <algorithm>
@@ -13,13 +14,30 @@ namespace forms {
 
 namespace {
 QComboBox* comboOf(const Control& c) { return static_cast<QComboBox*>(widgetOf(c)); }
+
+// The combo's widget. Enter in the edit part selects no item: the widget
+// would pick the item equal to the typed text and report that as the user's
+// choice. The key goes on to the form (after the control's key events).
+class ComboWidget : public QComboBox {
+protected:
+    void keyPressEvent(QKeyEvent* e) override {
+        if (isEditable() && (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)) {
+            e->ignore();
+            return;
+        }
+        QComboBox::keyPressEvent(e);
+    }
+};
 }  // namespace
 
 ComboBox::ComboBox(Form& form, std::string name, Control* container, Style style, bool sorted)
     : Control(form, std::move(name), container), style_(style), sorted_(sorted) {
     impl().back = color::Window;
-    auto* c = new QComboBox;
+    auto* c = new ComboWidget;
     c->setEditable(style == Style::DropDown);
+    // Typing completes nothing and picks no item: the edit part holds what
+    // was typed.
+    c->setCompleter(nullptr);
     c->setInsertPolicy(QComboBox::NoInsert);
     c->setMaxVisibleItems(8);
     attachWidget(*this, c);

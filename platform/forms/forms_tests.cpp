@@ -643,6 +643,25 @@ TEST_F(FormsTest, ComboSelectionOnlyByCodeOrUser) {
         EXPECT_EQ(c.text(), typed ? "c" : "");  // a typed text stays
         EXPECT_EQ(clicks, 1);
         EXPECT_EQ(changes, 0);
+        if (typed) {
+            // Typing an item's text and Enter is no choice from the list.
+            c.setText("");
+            c.setFocus();
+            drive::typeText(c, "ver");
+            EXPECT_EQ(c.text(), "ver");  // nothing completed
+            c.addItem("verdana");
+            drive::typeText(c, "dana");
+            drive::pressKey(c, key::Return);
+            EXPECT_EQ(c.text(), "verdana");
+            EXPECT_EQ(c.listIndex(), -1);
+            EXPECT_EQ(clicks, 1);
+        } else {
+            // The keyboard in a pick list selects: the user's choice.
+            c.setFocus();
+            drive::pressKey(c, key::Down);
+            EXPECT_EQ(c.listIndex(), 0);
+            EXPECT_EQ(clicks, 2);
+        }
     }
 }
 
