@@ -26,7 +26,7 @@ void LookupMenu::createControls(Form1& f) {
     for (const auto& c : commands) {
         forms::Label* l = c.label;
         forms::Shape* s = c.frame;
-        l->onMouseMove = [this, l, s](int, int, float, float) { label_MouseMove(*l, *s); };
+        l->onMouseMove = [this, s](int, int, float, float) { label_MouseMove(*s); };
         l->onMouseDown = [this, l](int, int, float, float) { label_MouseDown(*l); };
         l->onMouseUp = [this, l](int, int, float, float) { label_MouseUp(*l); };
     }
@@ -46,29 +46,17 @@ void LookupMenu::createControls(Form1& f) {
 // Loaded on first use and shown modeless with no owner; an open window only
 // comes to the front.
 void LookupMenu::Label3_Click() { form2_.show(); }
-void LookupMenu::Label12_Click() {
-    // Disabled while the program's base is shown: a click then is not one.
-    if (form_ && !form_->Label12->enabled()) return;
-    editor_.show();
-}
+// Label12 is disabled while the program's base is shown: it takes no clicks
+// then, and the mouse over it is over the window background.
+void LookupMenu::Label12_Click() { editor_.show(); }
 
-// A disabled label takes no mouse events: the mouse over it is over the
-// window background.
-void LookupMenu::label_MouseMove(forms::Label& label, forms::Shape& frame) {
-    if (!label.enabled()) {
-        Form_MouseMove();
-        return;
-    }
+void LookupMenu::label_MouseMove(forms::Shape& frame) {
     frame.setFillColor(forms::color::White);
     frame.setFillStyle(forms::Shape::Fill::Solid);
 }
 
-void LookupMenu::label_MouseDown(forms::Label& label) {
-    if (label.enabled()) label.setForeColor(forms::color::Red);
-}
-void LookupMenu::label_MouseUp(forms::Label& label) {
-    if (label.enabled()) label.setForeColor(forms::color::Black);
-}
+void LookupMenu::label_MouseDown(forms::Label& label) { label.setForeColor(forms::color::Red); }
+void LookupMenu::label_MouseUp(forms::Label& label) { label.setForeColor(forms::color::Black); }
 
 void LookupMenu::Form_MouseMove() {
     Form1& f = *form_;

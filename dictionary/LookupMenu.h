@@ -29,7 +29,7 @@ public:
     void Label3_Click();
     void Label12_Click();
     // The mouse over a command label, a button pressed and released on it.
-    void label_MouseMove(forms::Label& label, forms::Shape& frame);
+    void label_MouseMove(forms::Shape& frame);
     void label_MouseDown(forms::Label& label);
     void label_MouseUp(forms::Label& label);
     void Form_MouseMove();

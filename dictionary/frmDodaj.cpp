@@ -235,10 +235,7 @@ void frmDodaj::insertPair(std::size_t i) {
 }
 
 void frmDodaj::removePair(std::size_t i) {
-    // Cleared first: the list would otherwise move its selection to the
-    // next item and report that as a click.
-    lstWyrazy->setListIndex(-1);
-    lstZnaczenia->setListIndex(-1);
+    // Removing the selected pair leaves no pair selected.
     lstWyrazy->removeItem(static_cast<int>(i));
     lstZnaczenia->removeItem(static_cast<int>(i));
 }
