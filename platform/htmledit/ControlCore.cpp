@@ -142,7 +142,8 @@ QString ControlCore::documentText() {
 QVariant ControlCore::roundTrip(const QString& script) {
     if (!view_) throw Error("the editing control is gone");
     // The control may be destroyed by what runs while the page answers; its
-    // view then goes, which ends the wait.
+    // view then goes, which ends the wait (the page going hands its pending
+    // calls an empty answer, which is no answer).
     const auto keep = shared_from_this();
     struct State {
         QVariant result;
