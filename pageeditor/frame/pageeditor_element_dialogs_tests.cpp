@@ -25,6 +25,7 @@
 #include "forms/TextBox.h"
 #include "forms/Types.h"
 #include "htmledit/EditControl.h"
+#include "htmledit/TestApplication.h"
 #include "pageeditor/app/EditorForms.h"
 #include "pageeditor/app/SpinEdit.h"
 #include "pageeditor/app/TMDIChild.h"
@@ -68,12 +69,6 @@ const char* kHead =
 class ElementDialogs : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        htmledit::prepareProcess();
-        static int argc = 1;
-        static char arg0[] = "pageeditor_element_dialogs_tests";
-        static char* argv[] = {arg0, nullptr};
-        static forms::Application* app = new forms::Application(argc, argv);
-        (void)app;
         installEditorFrame();
     }
     void SetUp() override {

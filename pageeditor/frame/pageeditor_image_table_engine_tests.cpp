@@ -18,6 +18,7 @@
 #include "forms/ScriptedAnswers.h"
 #include "forms/TextBox.h"
 #include "htmledit/EditControl.h"
+#include "htmledit/TestApplication.h"
 #include "htmledit/Element.h"
 #include "htmledit/Range.h"
 #include "htmledit/Selection.h"
@@ -63,12 +64,6 @@ std::size_t count(const std::string& s, const std::string& what) {
 class ElementsOnEngine : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        htmledit::prepareProcess();
-        static int argc = 1;
-        static char arg0[] = "pageeditor_image_table_engine_tests";
-        static char* argv[] = {arg0, nullptr};
-        static forms::Application* app = new forms::Application(argc, argv);  // lives to the end of the run
-        (void)app;
         installEditorFrame();
     }
     void SetUp() override {

@@ -23,6 +23,7 @@
 #include "forms/SpeedButton.h"
 #include "forms/TextBox.h"
 #include "htmledit/EditControl.h"
+#include "htmledit/TestApplication.h"
 #include "keyhook/KeyboardHook.h"
 #include "pageeditor/app/EditorForms.h"
 #include "pageeditor/app/LStrokeHook.h"
@@ -72,12 +73,6 @@ std::string isoOf(const std::string& w) { return text::convert(w, text::CodePage
 class SelectionOnEngine : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        htmledit::prepareProcess();
-        static int argc = 1;
-        static char arg0[] = "pageeditor_selection_engine_tests";
-        static char* argv[] = {arg0, nullptr};
-        static forms::Application* app = new forms::Application(argc, argv);
-        (void)app;
         installEditorFrame();
     }
     void SetUp() override {
