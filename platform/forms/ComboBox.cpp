@@ -37,7 +37,7 @@ ComboBox::ComboBox(Form& form, std::string name, Control* container, Style style
     c->setEditable(style == Style::DropDown);
     // Typing completes nothing and picks no item: the edit part holds what
     // was typed.
-    c->setCompleter(nullptr);
+    if (c->isEditable()) c->setCompleter(nullptr);
     c->setInsertPolicy(QComboBox::NoInsert);
     c->setMaxVisibleItems(8);
     attachWidget(*this, c);
