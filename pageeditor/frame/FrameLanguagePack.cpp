@@ -89,41 +89,6 @@ void apply(forms::Component& c, const std::string& first, const std::string& sec
 
 }  // namespace
 
-std::vector<std::string> splitCommaText(const std::string& line) {
-    std::vector<std::string> out;
-    auto blank = [](char c) { return c != 0 && static_cast<unsigned char>(c) <= ' '; };
-    std::size_t i = 0, n = line.size();
-    while (i < n && blank(line[i])) ++i;
-    while (i < n) {
-        std::string item;
-        if (line[i] == '"') {
-            ++i;
-            while (i < n) {
-                if (line[i] == '"') {
-                    if (i + 1 < n && line[i + 1] == '"') {
-                        item += '"';
-                        i += 2;
-                        continue;
-                    }
-                    ++i;
-                    break;
-                }
-                item += line[i++];
-            }
-        } else {
-            while (i < n && !blank(line[i]) && line[i] != ',') item += line[i++];
-        }
-        out.push_back(item);
-        while (i < n && blank(line[i])) ++i;
-        if (i < n && line[i] == ',') {
-            if (i + 1 == n) out.emplace_back();
-            ++i;
-            while (i < n && blank(line[i])) ++i;
-        }
-    }
-    return out;
-}
-
 void LoadDHTML(const std::string& path, forms::Form& documentWindow) {
     text::LineReader in(files::realPath(path));
     if (!in.isOpen()) throw LanguagePackError("cannot read " + path);
