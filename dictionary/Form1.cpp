@@ -110,6 +110,7 @@ void Form1::createControls() {
     Image1->setToolTip("Minimalizuj do ikony w polu systemowym");
 
     chrome.createControls(*this);
+    menu.createControls(*this);
     updates.createControls(*this);
     printing.createControls(*this);
     pages.createControls(*this);
@@ -118,6 +119,10 @@ void Form1::createControls() {
 void Form1::onQueryUnload(bool& cancel, bool fromUser) {
     (void)cancel;
     (void)fromUser;
+    if (!menu.Form_QueryUnload()) {
+        cancel = true;
+        return;
+    }
     chrome.Form_QueryUnload();
 }
 

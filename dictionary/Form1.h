@@ -8,6 +8,7 @@
 
 #include "browser/WebBrowser.h"
 #include "dictionary/LookupChrome.h"
+#include "dictionary/LookupMenu.h"
 #include "dictionary/PageCommands.h"
 #include "dictionary/PrintCommands.h"
 #include "dictionary/UpdateCommands.h"
@@ -75,6 +76,9 @@ public:
 
     // The tray icon, the about window and the abbreviation list.
     LookupChrome chrome;
+    // The command labels' look, the hint line, the reverse search and the
+    // editor of the user's words.
+    LookupMenu menu;
     // The update checks, the print list, and the page viewer and help.
     UpdateCommands updates;
     PrintCommands printing;
@@ -85,6 +89,7 @@ protected:
     void onLoad() override { Form_Load(); }
     void onUnload(bool& cancel) override;
     void onQueryUnload(bool& cancel, bool fromUser) override;
+    void onMouseMove(int, int, float, float) override { menu.Form_MouseMove(); }
 
 private:
     void typeLetter(const std::string& letter);

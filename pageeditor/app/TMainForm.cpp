@@ -28,6 +28,7 @@
 #include "forms/ToolBar.h"
 #include "forms/ToolButton.h"
 #include "pageeditor/IEditorFrame.h"
+#include "pageeditor/app/LStrokeHook.h"
 #include "pageeditor/app/BrowserVersionCheck.h"
 #include "pageeditor/app/ClipLibrary.h"
 #include "pageeditor/app/ClipMacros.h"
@@ -648,6 +649,8 @@ void TMainForm::FormCreate() {
             keyboardHookWanted = true;
     } catch (...) {
     }
+    lstrokeHook().key_buffer.clear();
+    if (keyboardHookWanted) keyboardHookInstalled = lstrokeHook().install();
     setApplicationExceptionHandler(&AppException);
     messages.setLines({});
     std::string folder = programFolderSlot().empty() ? Application::programFolder() : programFolderSlot();
@@ -688,6 +691,7 @@ void TMainForm::onQueryUnload(bool& cancel, bool) {
 void TMainForm::onUnload(bool&) { runHandler([this] { FormClose(); }); }
 
 void TMainForm::FormClose() {
+    lstrokeHook().remove();
     keyboardHookInstalled = false;
     storePlacement();
     for (TMDIChild* d : documentWindows()) d->closeWithoutQuestion();
@@ -918,6 +922,18 @@ void TMainForm::macro_fill(const std::string& path) {
         if (IEditorFrame* frame = activeFrame()) frame->InsertHTML(html);
     } catch (...) {
     }
+}
+
+}  // namespace pageeditor
+
+namespace pageeditor {
+
+// WM_LSTROKE: the letter at the caret of the active page, only while the
+// pointer is over its editing area.
+void TMainForm::WMPolishLetter(int wParam) {
+    IEditorFrame* frame = activeFrame();
+    if (!frame || !frame->MouseOverEditor()) return;
+    frame->InsertHTML(std::string(1, wParam == 0 ? kSmallLStroke : kCapitalLStroke));
 }
 
 }  // namespace pageeditor

@@ -98,6 +98,8 @@ public:
     void FormShow();
     bool FormCloseQuery();
     void FormClose();
+    // WM_LSTROKE of the l-stroke hook: 0 inserts ł, anything else Ł.
+    void WMPolishLetter(int wParam);
     void FileNew1Execute();
     void FileOpen1Execute();
     void FileExit1Execute();

@@ -1,9 +1,193 @@
 #include "pageeditor/app/Tbody.h"
 
+#include "forms/CheckBox.h"
+#include "forms/Label.h"
+#include "forms/Panel.h"
+#include "forms/Shape.h"
+#include "forms/SpeedButton.h"
+#include "forms/TextBox.h"
+#include "forms/Types.h"
+#include "pageeditor/app/ColourChooser.h"
+#include "pageeditor/app/DialogSupport.h"
+#include "pageeditor/app/FileChooser.h"
+#include "pageeditor/app/HandlerGuard.h"
+#include "pageeditor/app/SiteCopy.h"
+#include "pageeditor/core/TextRoutines.h"
 #include "text/CodePage.h"
 
 namespace pageeditor {
 
-Tbody::Tbody() : EditorDialog("Tbody", text::ansi("Edytor sekcji BODY:"), 420, 340, EditorDialog::EnterAndEsc) {}
+Tbody::Tbody() : EditorDialog("Tbody", "Edytor sekcji BODY:", 460, 300) {}
+
+void Tbody::createControls() {
+    using namespace forms;
+    using text::ansi;
+    Bevel1 = add<Shape>("Bevel1");
+    Bevel1->move(6, 6, 448, 236);
+    Bevel1->setFillStyle(Shape::Fill::Transparent);
+    SpeedButton1 = add<SpeedButton>("SpeedButton1");
+    SpeedButton1->move(256, 250, 96, 40);
+    SpeedButton1->setCaption("&OK");
+    SpeedButton1->onClick = guarded([this] { SpeedButton1Click(); });
+    SpeedButton2 = add<SpeedButton>("SpeedButton2");
+    SpeedButton2->move(358, 250, 96, 40);
+    SpeedButton2->setCaption("&Anuluj");
+    SpeedButton2->onClick = guarded([this] { SpeedButton2Click(); });
+    Label1 = add<Label>("Label1");
+    Label1->move(16, 14, 200, 18);
+    Label1->setShowAccelChar(true);
+    Label1->setCaption("&Elementy:");
+    SpeedButton3 = add<SpeedButton>("SpeedButton3");
+    SpeedButton3->move(410, 38, 30, 24);
+    SpeedButton3->setCaption("...");
+    SpeedButton3->setEnabled(false);
+    SpeedButton3->onClick = guarded([this] { SpeedButton3Click(); });
+    Label2 = add<Label>("Label2");
+    Label2->move(250, 76, 190, 18);
+    Label2->setCaption(ansi("Podgląd:"));
+    const std::pair<const char*, const char*> boxes[] = {
+        {"CheckBox1", "&Podkład"}, {"CheckBox2", "&Tło dokumentu:"}, {"CheckBox3", "&Tekst"},
+        {"CheckBox4", "&Odnośniki"}, {"CheckBox5", "&Aktywne"}, {"CheckBox6", "&Odwiedzone"}};
+    const std::uint32_t colours[] = {0xFFFFFF, 0, 0xFF0000, 0x0000FF, 0x808040};
+    for (int i = 0; i < 6; ++i) {
+        CheckBox* c = add<CheckBox>(boxes[i].first);
+        c->move(16, 40 + 32 * i, 140, 20);
+        c->setCaption(ansi(boxes[i].second));
+        c->onClick = guarded([this, i] { CheckBoxClick(i + 1); });
+        (i == 0 ? CheckBox1 : i == 1 ? CheckBox2 : i == 2 ? CheckBox3 : i == 3 ? CheckBox4 : i == 4 ? CheckBox5 : CheckBox6) = c;
+        if (i == 0) continue;
+        Panel* p = add<Panel>("Panel" + std::to_string(i));
+        p->move(164, 38 + 32 * i, 60, 24);
+        p->setBevel(Panel::Bevel::Lowered);
+        p->setBackColor(colours[i - 1]);
+        p->setEnabled(false);
+        p->onClick = guarded([this, i] { PanelClick(i); });
+        (i == 1 ? Panel1 : i == 2 ? Panel2 : i == 3 ? Panel3 : i == 4 ? Panel4 : Panel5) = p;
+    }
+    Panel6 = add<Panel>("Panel6");
+    Panel6->move(250, 96, 190, 136);
+    Panel6->setBevel(Panel::Bevel::Lowered);
+    Panel6->setBackColor(0xFFFFFF);
+    const std::pair<const char*, const char*> previews[] = {{"Label3", "Kolor tekstu"},
+                                                            {"Label4", "Kolor odnośników"},
+                                                            {"Label5", "Kolor aktywnych odnośników"},
+                                                            {"Label6", "Kolor odwiedzonych odnośnikow"}};
+    const std::uint32_t fonts[] = {0, 0xFF0000, 0x0000FF, 0x808000};
+    for (int i = 0; i < 4; ++i) {
+        Label* l = add<Label>(previews[i].first, Panel6);
+        l->move(8, 8 + 30 * i, 176, 18);
+        l->setTransparent(true);
+        l->setCaption(ansi(previews[i].second));
+        if (i > 0) {
+            Font f = l->font();
+            f.underline = true;
+            l->setFont(f);
+        }
+        l->setForeColor(fonts[i]);
+        (i == 0 ? Label3 : i == 1 ? Label4 : i == 2 ? Label5 : Label6) = l;
+    }
+    Edit1 = add<TextBox>("Edit1");
+    Edit1->move(164, 38, 240, 24);
+    Edit1->setEnabled(false);
+    OpenPictureDialog1 = add<FileChooser>(
+        "OpenPictureDialog1",
+        "Wszystkie (*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf;*.gif)|*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf;*.gif|"
+        "Obrazy JPEG (*.jpg)|*.jpg|Obrazy JPEG  (*.jpeg)|*.jpeg|Bitmapy (*.bmp)|*.bmp|Pliki GIF (*.gif)|*.gif");
+    ColorDialog1 = add<ColourChooser>("ColorDialog1");
+    if (const ImageList* glyphs = buttonGlyphs()) {
+        SpeedButton1->setGlyph(*glyphs, 0);
+        SpeedButton2->setGlyph(*glyphs, 1);
+    }
+}
+
+void Tbody::onKeyDown(int& keyCode, int shift) {
+    (void)shift;
+    if (keyCode == forms::key::Escape) {
+        keyCode = 0;
+        SpeedButton2Click();
+    } else if (keyCode == forms::key::Return) {
+        keyCode = 0;
+        guarded([this] { SpeedButton1Click(); })();
+    }
+}
+
+forms::CheckBox* Tbody::box(int i) const {
+    forms::CheckBox* const all[] = {CheckBox1, CheckBox2, CheckBox3, CheckBox4, CheckBox5, CheckBox6};
+    return i >= 1 && i <= 6 ? all[i - 1] : nullptr;
+}
+
+forms::Panel* Tbody::panel(int i) const {
+    forms::Panel* const all[] = {Panel1, Panel2, Panel3, Panel4, Panel5};
+    return i >= 1 && i <= 5 ? all[i - 1] : nullptr;
+}
+
+void Tbody::setBox(forms::CheckBox* b, bool ticked) {
+    b->setValue(ticked ? 1 : 0);
+    for (int i = 1; i <= 6; ++i)
+        if (box(i) == b) CheckBoxClick(i);
+}
+
+void Tbody::setPanelColour(int i, std::uint32_t colour) {
+    forms::Panel* p = panel(i);
+    if (!p) return;
+    p->setBackColor(colour);
+    if (i == 1) {
+        Panel6->setBackColor(colour);
+    } else {
+        forms::Label* const previews[] = {Label3, Label4, Label5, Label6};
+        previews[i - 2]->setForeColor(colour);
+    }
+}
+
+std::uint32_t Tbody::panelColour(int i) const { return panel(i) ? panel(i)->backColor() : clBtnFace; }
+
+Tbody::Attributes Tbody::attributes() const {
+    Attributes a;
+    const std::string picture = Edit1->text();
+    a.background = CheckBox1->checked() ? picture : std::string();
+    if (CheckBox2->checked())
+        a.styleBackground = util_getcolor(panelColour(1));
+    else if (CheckBox1->checked() && !picture.empty())
+        a.styleBackground = "url(" + picture + ")";
+    a.text = CheckBox3->checked() ? util_getcolor(panelColour(2)) : std::string();
+    a.link = CheckBox4->checked() ? util_getcolor(panelColour(3)) : std::string();
+    a.alink = CheckBox5->checked() ? util_getcolor(panelColour(4)) : std::string();
+    a.vlink = CheckBox6->checked() ? util_getcolor(panelColour(5)) : std::string();
+    return a;
+}
+
+void Tbody::SpeedButton1Click() {
+    // The picture is brought into the site's media folder (an existing file
+    // stays) and named as it lies there; an address stays as typed.
+    std::string picture = Edit1->text();
+    copyIntoFolder(picture, siteMediaFolder(currentAppDir(), currentSiteName()));
+    if (!isWebAddress(picture) && !picture.empty()) Edit1->setText("data\\" + bareFileName(picture));
+    setModalResult(1);
+}
+
+void Tbody::SpeedButton2Click() { setModalResult(2); }
+
+void Tbody::SpeedButton3Click() {
+    OpenPictureDialog1->initialDir = currentAppDir() + "data\\library\\";
+    if (!CheckBox1->checked()) return;
+    if (OpenPictureDialog1->execute()) Edit1->setText(OpenPictureDialog1->fileName);
+}
+
+void Tbody::CheckBoxClick(int i) {
+    bool on = box(i)->checked();
+    if (i == 1) {
+        Edit1->setEnabled(on);
+        SpeedButton3->setEnabled(on);
+    } else {
+        panel(i - 1)->setEnabled(on);
+    }
+}
+
+void Tbody::PanelClick(int i) {
+    if (!box(i + 1)->checked()) return;
+    std::uint32_t c = panelColour(i);
+    ColorDialog1->color = c & 0x80000000u ? 0xFFFFFF : c;
+    if (ColorDialog1->execute()) setPanelColour(i, ColorDialog1->color);
+}
 
 }  // namespace pageeditor

@@ -1,9 +1,128 @@
 #include "pageeditor/app/Tiframe.h"
 
+#include "forms/CheckBox.h"
+#include "forms/ComboBox.h"
+#include "forms/Label.h"
+#include "forms/SpeedButton.h"
+#include "forms/TextBox.h"
+#include "forms/Types.h"
+#include "forms/WindowOrder.h"
+#include "pageeditor/app/DialogSupport.h"
+#include "pageeditor/app/EditorForms.h"
+#include "pageeditor/app/FileChooser.h"
+#include "pageeditor/app/HandlerGuard.h"
+#include "pageeditor/app/SiteCopy.h"
+#include "pageeditor/app/Tlinkinsert.h"
+#include "pageeditor/core/TextRoutines.h"
 #include "text/CodePage.h"
 
 namespace pageeditor {
 
-Tiframe::Tiframe() : EditorDialog("Tiframe", text::ansi("Edytor pływajacych ramek:"), 420, 320, EditorDialog::EnterAndEsc) {}
+Tiframe::Tiframe() : EditorDialog("Tiframe", text::ansi("Edytor pływajacych ramek:"), 440, 220) {}
+
+void Tiframe::createControls() {
+    using namespace forms;
+    using text::ansi;
+    Label1 = add<Label>("Label1");
+    Label1->move(12, 14, 170, 18);
+    Label1->setShowAccelChar(true);
+    Label1->setCaption("&Nazwa ramki:");
+    Edit1 = add<TextBox>("Edit1");
+    Edit1->move(186, 10, 242, 24);
+    Label2 = add<Label>("Label2");
+    Label2->move(12, 48, 170, 18);
+    Label2->setShowAccelChar(true);
+    Label2->setCaption(ansi("&Dokument źródłowy ramki:"));
+    FilenameEdit1 = add<TextBox>("FilenameEdit1");
+    FilenameEdit1->move(186, 44, 206, 24);
+    FilenameEdit1->onChange = guarded([this] { FilenameEdit1Change(); });
+    FilenameButton = add<SpeedButton>("FilenameButton");
+    FilenameButton->move(398, 44, 30, 24);
+    FilenameButton->setCaption("...");
+    FilenameButton->onClick = guarded([this] { FilenameBrowse(); });
+    FilenameDialog = add<FileChooser>("FilenameDialog", "Dokumenty HTMl (*.htm;*.html)|*.htm;*.html");
+    Label3 = add<Label>("Label3");
+    Label3->move(12, 82, 170, 18);
+    Label3->setShowAccelChar(true);
+    Label3->setCaption(ansi("Wy&równanie:"));
+    ComboBox1 = add<ComboBox>("ComboBox1");
+    ComboBox1->move(186, 78, 140, 24);
+    for (const char* s : {"LEFT", "RIGHT", "TOP", "BOTTOM", "CENTER"}) ComboBox1->addItem(s);
+    CheckBox1 = add<CheckBox>("CheckBox1");
+    CheckBox1->move(12, 112, 416, 20);
+    CheckBox1->setCaption(ansi("&Obramowanie wokół ramki"));
+    CheckBox3 = add<CheckBox>("CheckBox3");
+    CheckBox3->move(12, 138, 416, 20);
+    CheckBox3->setCaption(ansi("&Pozycja względem tekstu"));
+    SpeedButton1 = add<SpeedButton>("SpeedButton1");
+    SpeedButton1->move(236, 170, 92, 40);
+    SpeedButton1->setCaption("&OK");
+    SpeedButton1->onClick = guarded([this] { SpeedButton1Click(); });
+    SpeedButton2 = add<SpeedButton>("SpeedButton2");
+    SpeedButton2->move(336, 170, 92, 40);
+    SpeedButton2->setCaption("&Anuluj");
+    SpeedButton2->onClick = guarded([this] { SpeedButton2Click(); });
+    if (const ImageList* glyphs = buttonGlyphs()) {
+        SpeedButton1->setGlyph(*glyphs, 0);
+        SpeedButton2->setGlyph(*glyphs, 1);
+    }
+}
+
+void Tiframe::onShow() {
+    EditorDialog::onShow();
+    forms::setWindowOrder(*this, forms::WindowOrder::Topmost);  // stays in sight above the document windows
+    try {
+        FormShow();
+    } catch (...) {
+    }
+}
+
+void Tiframe::onKeyDown(int& keyCode, int shift) {
+    (void)shift;
+    if (keyCode == forms::key::Escape) {
+        keyCode = 0;
+        SpeedButton2Click();
+    } else if (keyCode == forms::key::Return) {
+        keyCode = 0;
+        guarded([this] { SpeedButton1Click(); })();
+    }
+}
+
+IframeValues Tiframe::values() const {
+    IframeValues v;
+    v.name = Edit1->text();
+    v.source = FilenameEdit1->text();
+    v.align = ComboBox1->text();
+    v.border = CheckBox1->checked();
+    return v;
+}
+
+void Tiframe::FormShow() {
+    // The chooser takes the link dialog's title and filter.
+    if (EditorForms* all = editorForms(); all && all->linkinsert && all->linkinsert->OpenDialog1) {
+        FilenameDialog->title = all->linkinsert->OpenDialog1->title;
+        FilenameDialog->filter = all->linkinsert->OpenDialog1->filter;
+    }
+    FilenameDialog->initialDir = siteFolder(currentAppDir(), currentSiteName());
+}
+
+void Tiframe::FilenameEdit1Change() {
+    std::string t = FilenameEdit1->text();
+    if (t.find('"') != std::string::npos) FilenameEdit1->setText(replace_all("\"", "", t));
+    FilenameDialog->initialDir = siteFolder(currentAppDir(), currentSiteName());
+}
+
+void Tiframe::FilenameBrowse() {
+    if (FilenameDialog->execute()) FilenameEdit1->setText(FilenameDialog->fileName);
+}
+
+void Tiframe::SpeedButton1Click() {
+    std::string file = FilenameEdit1->text();
+    copyIntoFolder(file, siteFolder(currentAppDir(), currentSiteName()));
+    if (!isWebAddress(file) && !file.empty()) FilenameEdit1->setText(bareFileName(file));
+    setModalResult(1);
+}
+
+void Tiframe::SpeedButton2Click() { setModalResult(2); }
 
 }  // namespace pageeditor

@@ -1,9 +1,103 @@
 #include "pageeditor/app/Tinsert_snd.h"
 
+#include "forms/CheckBox.h"
+#include "forms/Image.h"
+#include "forms/Label.h"
+#include "forms/Shape.h"
+#include "forms/SpeedButton.h"
+#include "forms/TextBox.h"
+#include "forms/Types.h"
+#include "forms/WindowOrder.h"
+#include "pageeditor/app/DialogSupport.h"
+#include "pageeditor/app/FileChooser.h"
+#include "pageeditor/app/HandlerGuard.h"
+#include "pageeditor/app/MediaMarkup.h"
+#include "pageeditor/app/SiteCopy.h"
+#include "pageeditor/app/SpinEdit.h"
 #include "text/CodePage.h"
 
 namespace pageeditor {
 
-Tinsert_snd::Tinsert_snd() : EditorDialog("Tinsert_snd", text::ansi("Wstaw muzykę, dźwiek:"), 400, 200, EditorDialog::EnterAndEsc) {}
+Tinsert_snd::Tinsert_snd() : EditorDialog("Tinsert_snd", text::ansi("Wstaw muzykę, dźwiek:"), 400, 170) {}
+
+void Tinsert_snd::createControls() {
+    using namespace forms;
+    using text::ansi;
+    Bevel1 = add<Shape>("Bevel1");
+    Bevel1->move(6, 6, 388, 104);
+    Bevel1->setFillStyle(Shape::Fill::Transparent);
+    Label1 = add<Label>("Label1");
+    Label1->move(16, 18, 60, 18);
+    Label1->setShowAccelChar(true);
+    Label1->setCaption("&Plik:");
+    SpeedButton1 = add<SpeedButton>("SpeedButton1");
+    SpeedButton1->move(352, 14, 30, 24);
+    SpeedButton1->setCaption("...");
+    SpeedButton1->onClick = guarded([this] { SpeedButton1Click(); });
+    Label2 = add<Label>("Label2");
+    Label2->move(16, 54, 80, 18);
+    Label2->setCaption("Powtarzaj:");
+    SpeedButton2 = add<SpeedButton>("SpeedButton2");
+    SpeedButton2->move(200, 120, 92, 40);
+    SpeedButton2->setCaption("&OK");
+    SpeedButton2->onClick = guarded([this] { SpeedButton2Click(); });
+    SpeedButton3 = add<SpeedButton>("SpeedButton3");
+    SpeedButton3->move(300, 120, 92, 40);
+    SpeedButton3->setCaption("&Anuluj");
+    SpeedButton3->onClick = guarded([this] { SpeedButton3Click(); });
+    Image2 = add<Image>("Image2");
+    Image2->move(16, 84, 16, 16);
+    Image2->setToolTip(ansi("działa tylko w IE"));
+    SpinEdit1 = add<SpinEdit>("SpinEdit1", nullptr, 0, 10000, 0);
+    SpinEdit1->move(100, 50, 70, 24);
+    CheckBox1 = add<CheckBox>("CheckBox1");
+    CheckBox1->move(184, 52, 190, 20);
+    CheckBox1->setCaption(ansi("w &nieskończoność"));
+    CheckBox1->onClick = guarded([this] { CheckBox1Click(); });
+    Edit1 = add<TextBox>("Edit1");
+    Edit1->move(80, 14, 266, 24);
+    OpenDialog1 = add<FileChooser>("OpenDialog1", ansi("Pliki dźwiękowe (*.mid;*.wav;*.au)|*.mid;*.wav;*.au"));
+}
+
+void Tinsert_snd::onShow() {
+    EditorDialog::onShow();
+    forms::setWindowOrder(*this, forms::WindowOrder::Topmost);  // stays in sight above the document windows
+    if (const forms::ImageList* glyphs = buttonGlyphs()) {
+        SpeedButton2->setGlyph(*glyphs, 0);
+        SpeedButton3->setGlyph(*glyphs, 1);
+    }
+}
+
+void Tinsert_snd::onKeyDown(int& keyCode, int shift) {
+    (void)shift;
+    if (keyCode == forms::key::Escape) {
+        keyCode = 0;
+        SpeedButton3Click();
+    } else if (keyCode == forms::key::Return) {
+        keyCode = 0;
+        guarded([this] { SpeedButton2Click(); })();
+    }
+}
+
+std::string Tinsert_snd::snd_getsnd() {
+    if (showModal() != 1) return {};
+    return soundTag(Edit1->text(), CheckBox1->checked(), SpinEdit1->value());
+}
+
+void Tinsert_snd::SpeedButton1Click() {
+    OpenDialog1->initialDir = currentAppDir() + "data\\library\\";
+    if (OpenDialog1->execute()) Edit1->setText(OpenDialog1->fileName);
+}
+
+void Tinsert_snd::SpeedButton2Click() {
+    std::string file = Edit1->text();
+    copyIntoFolder(file, siteFolder(currentAppDir(), currentSiteName()));
+    if (!isWebAddress(file)) Edit1->setText(bareFileName(file));
+    setModalResult(1);
+}
+
+void Tinsert_snd::SpeedButton3Click() { setModalResult(2); }
+
+void Tinsert_snd::CheckBox1Click() { SpinEdit1->setEnabled(!CheckBox1->checked()); }
 
 }  // namespace pageeditor

@@ -1,9 +1,154 @@
 #include "pageeditor/app/Tinstbl.h"
 
+#include "forms/CheckBox.h"
+#include "forms/Label.h"
+#include "forms/ModalAnswers.h"
+#include "forms/Panel.h"
+#include "forms/SpeedButton.h"
+#include "forms/Types.h"
+#include "pageeditor/app/HandlerGuard.h"
+#include "pageeditor/app/SpinEdit.h"
+#include "pageeditor/app/WholeNumber.h"
+#include "pageeditor/app/TMainForm.h"
+#include "pageeditor/core/TextRoutines.h"
 #include "text/CodePage.h"
 
 namespace pageeditor {
 
-Tinstbl::Tinstbl() : EditorDialog("Tinstbl", text::ansi("Tabelka:"), 400, 330, EditorDialog::EnterAndEsc) {}
+using text::ansi;
+
+namespace {
+constexpr long kMaxCells = 10000;
+}  // namespace
+
+Tinstbl::Tinstbl()
+    : EditorDialog("Tinstbl", ansi("Tabelka:"), 400, 330, EditorDialog::EnterAndEsc), color_(clBtnFace) {}
+
+void Tinstbl::createControls() {
+    using namespace forms;
+    int y = 12;
+    auto row = [this, &y](Label*& label, const char* labelName, const char* caption, SpinEdit*& spin,
+                          const char* spinName, long initial) {
+        label = add<Label>(labelName);
+        label->move(14, y + 4, 150, 18);
+        label->setShowAccelChar(true);
+        label->setCaption(ansi(caption));
+        spin = add<SpinEdit>(spinName, nullptr, 0, kMaxFieldValue, static_cast<int>(initial));
+        spin->move(170, y, 80, 24);
+        spin->setValue(initial);
+        SpinEdit* s = spin;
+        s->onChange = [this, s] { runHandler([this, s] { SpinEdit4Change(*s); }); };
+        y += 32;
+    };
+    row(Label1, "Label1", "&Wierszy:", SpinEdit1, "SpinEdit1", 1);
+    row(Label2, "Label2", "&Kolumn:", SpinEdit2, "SpinEdit2", 0);
+    row(Label3, "Label3", "Obramowanie:", SpinEdit3, "SpinEdit3", 0);
+    row(Label4, "Label4", "&Odst. komórek:", SpinEdit4, "SpinEdit4", 0);
+    row(Label5, "Label5", "&Cień komórek:", SpinEdit5, "SpinEdit5", 0);
+
+    Label6 = add<Label>("Label6");
+    Label6->move(14, y + 4, 150, 18);
+    Label6->setShowAccelChar(true);
+    Label6->setCaption(ansi("&Kolor tła:"));
+    Panel1 = add<Panel>("Panel1");
+    Panel1->move(170, y, 80, 24);
+    Panel1->setBevel(Panel::Bevel::Lowered);
+    Panel1->onClick = guarded([this] { Panel1Click(); });
+    SpeedButton3 = add<SpeedButton>("SpeedButton3");
+    SpeedButton3->move(256, y, 24, 24);
+    SpeedButton3->setCaption("X");
+    SpeedButton3->setHint(ansi("Bez koloru"));
+    SpeedButton3->onClick = guarded([this] { SpeedButton3Click(); });
+    y += 36;
+
+    CheckBox3 = add<CheckBox>("CheckBox3");
+    CheckBox3->move(14, y, 260, 22);
+    CheckBox3->setCaption(ansi("&Pozycja względem tekstu"));
+    CheckBox3->setValue(1);
+
+    SpeedButton1 = add<SpeedButton>("SpeedButton1");
+    SpeedButton1->move(250, 260, 64, 64);
+    SpeedButton1->setCaption("&OK");
+    SpeedButton1->onClick = guarded([this] { SpeedButton1Click(); });
+    SpeedButton2 = add<SpeedButton>("SpeedButton2");
+    SpeedButton2->move(322, 260, 64, 64);
+    SpeedButton2->setCaption("&Anuluj");
+    SpeedButton2->onClick = guarded([this] { SpeedButton2Click(); });
+    if (const ImageList* glyphs = buttonGlyphs()) {
+        SpeedButton1->setGlyph(*glyphs, 0);
+        SpeedButton2->setGlyph(*glyphs, 1);
+    }
+    setColor(color_);
+}
+
+void Tinstbl::onKeyDown(int& keyCode, int shift) {
+    (void)shift;
+    if (keyCode == forms::key::Escape) {
+        keyCode = 0;
+        runHandler([this] { SpeedButton2Click(); });
+    } else if (keyCode == forms::key::Return) {
+        keyCode = 0;
+        runHandler([this] { SpeedButton1Click(); });
+    }
+}
+
+void Tinstbl::setColor(std::uint32_t c) {
+    color_ = c;
+    if (Panel1) Panel1->setBackColor(c == clBtnFace ? 0x8000000Fu : c);
+}
+
+void Tinstbl::SpeedButton3Click() { setColor(clBtnFace); }
+
+void Tinstbl::Panel1Click() {
+    std::uint32_t chosen = 0;
+    if (forms::modal().colorDialog(color_ == clBtnFace ? 0x00FFFFFFu : color_, chosen)) setColor(chosen & 0x00FFFFFFu);
+}
+
+void Tinstbl::SpinEdit4Change(SpinEdit& edit) {
+    long v = 0;
+    if (parseWholeNumber(edit.text(), v) && v < 0) edit.setValue(0);
+}
+
+void Tinstbl::SpeedButton1Click() {
+    for (SpinEdit* s : {SpinEdit1, SpinEdit2, SpinEdit3, SpinEdit4, SpinEdit5}) {
+        if (!isWholeNumber(s->text())) {
+            std::string text = ansi("Wartości tabelki muszą być liczbami całkowitymi.");
+            if (const TMainForm* main = MainForm())
+                main->MyBox(text, ansi("Informacja:"), 64);
+            else
+                forms::modal().messageBox(text, ansi("Informacja:"), 64);
+            s->setFocus();
+            return;
+        }
+    }
+    // A table the editing control could not hold is refused before anything
+    // is built.
+    if (static_cast<long long>(SpinEdit1->value()) * SpinEdit2->value() > kMaxCells) {
+        std::string text = ansi("Tabelka może mieć najwyżej 10000 komórek.");
+        if (const TMainForm* main = MainForm())
+            main->MyBox(text, ansi("Informacja:"), 64);
+        else
+            forms::modal().messageBox(text, ansi("Informacja:"), 64);
+        SpinEdit1->setFocus();
+        return;
+    }
+    if (TableEditMode == 1 && (SpinEdit1->value() != OrigRows || SpinEdit2->value() != OrigCols)) {
+        std::string q = ansi(
+            "Zmieniono ilość wierszy/kolumn. Ta zmiana spowoduje usunięcie treści tabeli. Czy kontynuować?");
+        int answer = 0;
+        if (const TMainForm* main = MainForm())
+            answer = main->MyBox(q, ansi("Pytanie:"), 36);
+        else
+            answer = forms::modal().messageBox(q, ansi("Pytanie:"), 36);
+        if (answer != forms::mb::Yes) {
+            SpinEdit1->setValue(OrigRows);
+            SpinEdit2->setValue(OrigCols);
+            return;
+        }
+    }
+    setModalResult(1);
+}
+
+void Tinstbl::SpeedButton2Click() { setModalResult(2); }
 
 }  // namespace pageeditor

@@ -1,9 +1,87 @@
 #include "pageeditor/app/Tmovie.h"
 
+#include "forms/CheckBox.h"
+#include "forms/Image.h"
+#include "forms/Label.h"
+#include "forms/SpeedButton.h"
+#include "forms/TextBox.h"
+#include "forms/Types.h"
+#include "pageeditor/app/DialogSupport.h"
+#include "pageeditor/app/FileChooser.h"
+#include "pageeditor/app/HandlerGuard.h"
+#include "pageeditor/app/MediaMarkup.h"
+#include "pageeditor/app/SiteCopy.h"
 #include "text/CodePage.h"
 
 namespace pageeditor {
 
-Tmovie::Tmovie() : EditorDialog("Tmovie", text::ansi("Wstaw film:"), 420, 300, EditorDialog::EnterAndEsc) {}
+std::string (*Tmovie::styleText)(bool, const std::string&) = nullptr;
+
+Tmovie::Tmovie() : EditorDialog("Tmovie", "Wstaw film:", 420, 170) {}
+
+void Tmovie::createControls() {
+    using namespace forms;
+    using text::ansi;
+    Label1 = add<Label>("Label1");
+    Label1->move(12, 14, 60, 18);
+    Label1->setShowAccelChar(true);
+    Label1->setCaption("&Plik:");
+    Edit1 = add<TextBox>("Edit1");
+    Edit1->move(76, 10, 296, 24);
+    SpeedButton1 = add<SpeedButton>("SpeedButton1");
+    SpeedButton1->move(378, 10, 30, 24);
+    SpeedButton1->setCaption("...");
+    SpeedButton1->onClick = guarded([this] { SpeedButton1Click(); });
+    Image2 = add<Image>("Image2");
+    Image2->move(12, 48, 16, 16);
+    Image2->setToolTip(ansi("działa tylko w IE"));
+    CheckBox3 = add<CheckBox>("CheckBox3");
+    CheckBox3->move(36, 46, 372, 20);
+    CheckBox3->setCaption(ansi("&Pozycja względem tekstu"));
+    SpeedButton2 = add<SpeedButton>("SpeedButton2");
+    SpeedButton2->move(216, 120, 92, 40);
+    SpeedButton2->setCaption("&Ok");
+    SpeedButton2->onClick = guarded([this] { SpeedButton2Click(); });
+    SpeedButton3 = add<SpeedButton>("SpeedButton3");
+    SpeedButton3->move(316, 120, 92, 40);
+    SpeedButton3->setCaption("&Anuluj");
+    SpeedButton3->onClick = guarded([this] { SpeedButton3Click(); });
+    OpenDialog1 = add<FileChooser>("OpenDialog1", "Pliki wideo (*.mov;*.avi;*.mpg;*.mpeg)|*.mov;*.avi;*.mpg;*.mpeg");
+    if (const ImageList* glyphs = buttonGlyphs()) {
+        SpeedButton2->setGlyph(*glyphs, 0);
+        SpeedButton3->setGlyph(*glyphs, 1);
+    }
+}
+
+void Tmovie::onKeyDown(int& keyCode, int shift) {
+    (void)shift;
+    if (keyCode == forms::key::Escape) {
+        keyCode = 0;
+        SpeedButton3Click();
+    } else if (keyCode == forms::key::Return) {
+        keyCode = 0;
+        guarded([this] { SpeedButton2Click(); })();
+    }
+}
+
+std::string Tmovie::movie_getmovie() {
+    if (showModal() != 1) return {};
+    std::string s = styleText ? styleText(CheckBox3->checked(), Geometry) : std::string();
+    return movieTag(s, Edit1->text());
+}
+
+void Tmovie::SpeedButton1Click() {
+    OpenDialog1->initialDir = siteFolder(currentAppDir(), currentSiteName());
+    if (OpenDialog1->execute()) Edit1->setText(OpenDialog1->fileName);
+}
+
+void Tmovie::SpeedButton2Click() {
+    std::string file = Edit1->text();
+    copyIntoFolder(file, siteFolder(currentAppDir(), currentSiteName()));
+    if (!isWebAddress(file)) Edit1->setText(bareFileName(file));
+    setModalResult(1);
+}
+
+void Tmovie::SpeedButton3Click() { setModalResult(2); }
 
 }  // namespace pageeditor

@@ -19,6 +19,7 @@
 #include "forms/TextBox.h"
 #include "forms/ToolButton.h"
 #include "htmledit/EditControl.h"
+#include "htmledit/TestApplication.h"
 #include "pageeditor/app/EditorForms.h"
 #include "pageeditor/app/TMDIChild.h"
 #include "forms/ImageView.h"
@@ -45,12 +46,6 @@ fs::path shippedFolder() { return fs::path(std::getenv("SUITE_BINARY_DIR")) / "d
 class Editing : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        htmledit::prepareProcess();
-        static int argc = 1;
-        static char arg0[] = "pagewright_editing_tests";
-        static char* argv[] = {arg0, nullptr};
-        static forms::Application* app = new forms::Application(argc, argv);  // lives to the end of the run
-        (void)app;
         installEditorFrame();
     }
 

@@ -14,10 +14,16 @@
 #include "htmledit/EditControl.h"
 #include "htmledit/EditHost.h"
 #include "htmledit/Error.h"
+#include "pageeditor/app/EditorForms.h"
 #include "pageeditor/app/TMainForm.h"
+#include "pageeditor/app/Tinsertimg.h"
+#include "pageeditor/app/Tinstbl.h"
 #include "pageeditor/frame/ColorDialog.h"
 #include "pageeditor/frame/EngineDhtml.h"
+#include "pageeditor/frame/HtmlColor.h"
+#include "pageeditor/frame/ImageEditing.h"
 #include "pageeditor/frame/OpenDialog.h"
+#include "pageeditor/frame/TableEditing.h"
 #include "text/CaseRules.h"
 #include "text/CodePage.h"
 #include "text/Paths.h"
@@ -189,7 +195,7 @@ void THTMLEdit::createComponents(const ControlMaker& maker) {
         button("SpeedButton9", 0, kRow4, 80, "Prz. tekst", "Wstaw przesuwający się tekst"_w, [this] { SpeedButton9Click(); });
     SpeedButton10 = button("SpeedButton10", 0, kRow4, 60, "Film", "Wstaw film", [this] { SpeedButton10Click(); });
     SpeedButton11 = button("SpeedButton11", 0, kRow4, 70, "Tabelka", "Tabelka", [this] { SpeedButton11Click(); });
-    SpeedButton12 = button("SpeedButton12", 0, kRow4, 60, "Ramka", "Pływająca ramka (IFRAME)"_w, {});
+    SpeedButton12 = button("SpeedButton12", 0, kRow4, 60, "Ramka", "Pływająca ramka (IFRAME)"_w, [this] { SpeedButton12Click(); });
 
     cbFontName = make<ComboBox>("cbFontName", pnlControl, ComboBox::Style::DropDownList, true);
     cbFontName->setToolTip("Font Name");
@@ -245,6 +251,7 @@ void THTMLEdit::createComponents(const ControlMaker& maker) {
                                  "All image files|*.gif;*.png;*.jpg;*.jpe;*.jpeg|Gif files|*.gif|PNF files|*.png|"
                                  "JPeg files|*.jpe;*.jpg;*.jpeg");
     createMenus();
+    wireSelectionCommands();
 
     // The screen fonts, sorted by the list.
     for (const std::string& f : htmledit::screenFonts()) cbFontName->addItem(f);
@@ -308,6 +315,9 @@ void THTMLEdit::createMenus() {
     abelk1 = item("abelk1", *Wstaw1, "Tabelkę"_w);
     RamkIFRAME1 = item("RamkIFRAME1", *Wstaw1, "Ramkę IFRAME"_w);
     Pywajcwarst1 = item("Pywajcwarst1", *Wstaw1, "Pływającą warstwę"_w);
+    Obrazek1->onClick = [this] { btnImageClick(); };
+    abelk1->onClick = [this] { SpeedButton11Click(); };
+    Pywajcwarst1->onClick = [this] { btnUser4Click(); };
     Ustawieniastrony1 = item("Ustawieniastrony1", *PopupMenu1, "Ustawienia strony");
     oikolory1 = item("oikolory1", *Ustawieniastrony1, "Tło i kolory"_w);
     Sowakluczowe1 = item("Sowakluczowe1", *Ustawieniastrony1, "Słowa kluczowe i opis"_w);
@@ -725,5 +735,29 @@ void THTMLEdit::DHTMLonkeydown() {
 void THTMLEdit::DHTMLonmouseover() { MouseOver = true; }
 void THTMLEdit::DHTMLonmouseout() { MouseOver = false; }
 void THTMLEdit::DHTMLDisplayChanged() {}
+
+// The picture, table and floating-layer commands.
+void THTMLEdit::btnImageClick() { EditImage(""); }
+
+void THTMLEdit::EditImage(const std::string& path) {
+    EditorForms* all = editorForms();
+    htmledit::EditControl* e = control_->engine();
+    if (!all || !all->insertimg || !e) return;
+    editImage(e->dom(), *all->insertimg, path.empty() ? std::nullopt : std::optional<std::string>(path),
+              [this](const std::string& html) { InsertHTML(html); });
+}
+
+void THTMLEdit::SpeedButton11Click() { EditTable(); }
+
+void THTMLEdit::EditTable() {
+    EditorForms* all = editorForms();
+    htmledit::EditControl* e = control_->engine();
+    if (!all || !all->instbl || !e) return;
+    editTable(e->dom(), *all->instbl, [](const std::string& color) { return HTMLColorToColor(color); });
+}
+
+void THTMLEdit::btnUser4Click() {
+    insertFloatingLayer([this](const std::string& html) { InsertHTML(html); });
+}
 
 }  // namespace pageeditor

@@ -13,6 +13,7 @@
 #include "forms/Panel.h"
 #include "htmledit/CommandTarget.h"
 #include "htmledit/Document.h"
+#include "htmledit/Element.h"
 #include "htmledit/Value.h"
 #include "pageeditor/IEditorFrame.h"
 #include "pageeditor/frame/DhtmlControl.h"
@@ -151,20 +152,52 @@ public:
     bool pasteEnabled() const override;
     void InsertHTML(const std::string& html) override;
     bool MouseOverEditor() const override { return MouseOver; }
-    // Commands whose dialogs the frame does not hold yet: they do nothing.
-    void btnImageClick() override {}
-    void SpeedButton3Click() override {}
-    void SpeedButton9Click() override {}
-    void SpeedButton7Click() override {}
-    void SpeedButton10Click() override {}
-    void SpeedButton8Click() override {}
-    void SpeedButton11Click() override {}
-    void btnUser4Click() override {}
-    void DHTMLondblclick() override {}
-    void SpeedButton1Click() override {}
-    void EditLink(const std::string&) override {}
-    void EditImage(const std::string&) override {}
-    void EditFlash(const std::string&) override {}
+    // The element commands.
+    void btnImageClick() override;
+    void SpeedButton8Click() override;  // background sound
+    void SpeedButton11Click() override;
+    void btnUser4Click() override;
+    // Opens the dialog of the selected element (img, marquee, table,
+    // object, embed, iframe); anything else does nothing.
+    void DHTMLondblclick() override;
+    // An empty path opens the picture dialog without a file.
+    void EditImage(const std::string& path) override;
+    void EditTable();
+    // The link, media and page body dialogs (ElementDialogs.cpp).
+    void SpeedButton1Click() override;   // link
+    void EditLink(const std::string& FileName) override;
+    void SpeedButton7Click() override;   // Flash movie
+    void EditFlash(const std::string& FileName) override;
+    void SpeedButton9Click() override;   // scrolling text
+    void SpeedButton10Click() override;  // video
+    void SpeedButton12Click();           // inline frame
+    void SpeedButton3Click() override;   // page body
+
+    // Selection, inline markup and the element of the selection
+    // (FrameSelection.cpp). The element of the selection: the parent element
+    // of a text range or caret, the selected element itself when whole
+    // elements are selected; an empty handle when there is no document or
+    // the range gives none.
+    htmledit::Element GetSelectedElement();
+    void SpeedButton4Click();  // strike
+    void SpeedButton5Click();  // superscript
+    void SpeedButton6Click();  // subscript
+    void btnUser2Click();      // the special characters at the pointer
+    void DHTMLShowContextMenu();
+    void PopupMenu1Popup();
+    void Kolor1Click();
+    void Dogry1Click();
+    void rodek1Click();
+    void d1Click();
+
+    // Whole-document rewrites (FrameRewrites.cpp). Each takes the
+    // document's text, changes it and sets it back, which reloads the
+    // document; the base address is kept.
+    void btnUser1Click();  // page title
+    void SetTitle(const std::string& title);
+    void SpeedButton2Click();  // keywords and description
+    void ComboBox1Change();    // page size
+    void SetSizeMarker(const std::string& marker);
 
     DhtmlControl& control() { return *control_; }
 
@@ -215,6 +248,10 @@ private:
                                const std::string& hint, std::function<void()> click);
     void createComponents(const ControlMaker& maker);
     void createMenus();
+    // Binds the buttons, menu items and events of the selection and rewrite commands.
+    void wireSelectionCommands();
+    // Sets the text back as the document, with the base address it had.
+    void rewriteDocument(const std::string& html, const std::string& baseURL);
     void loadGlyphs();
     void readSizeMarker();
     // Runs a handler of the toolbar or of the control; a failure ends the

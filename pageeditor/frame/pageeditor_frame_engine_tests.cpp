@@ -16,6 +16,7 @@
 #include "forms/ScriptedAnswers.h"
 #include "forms/SpeedButton.h"
 #include "htmledit/EditControl.h"
+#include "htmledit/TestApplication.h"
 #include "pageeditor/app/EditorForms.h"
 #include "pageeditor/app/TMDIChild.h"
 #include "pageeditor/app/TMainForm.h"
@@ -69,12 +70,6 @@ std::string page() {
 class FrameOnEngine : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        htmledit::prepareProcess();
-        static int argc = 1;
-        static char arg0[] = "pageeditor_frame_engine_tests";
-        static char* argv[] = {arg0, nullptr};
-        static forms::Application* app = new forms::Application(argc, argv);  // lives to the end of the run
-        (void)app;
         installEditorFrame();
     }
     void SetUp() override {

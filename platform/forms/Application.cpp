@@ -19,7 +19,16 @@ namespace {
 bool gEnd = false;
 std::string gTitle;
 int gBusy = 0;
+
+std::vector<std::function<void()>>& shutdownRoutines() {
+    static std::vector<std::function<void()>> routines;
+    return routines;
+}
 }  // namespace
+
+void Application::atShutdown(std::function<void()> f) {
+    if (f) shutdownRoutines().push_back(std::move(f));
+}
 
 struct Application::Impl {
     std::unique_ptr<QApplication> app;
@@ -34,6 +43,16 @@ Application::Application(int& argc, char** argv) : d_(std::make_unique<Impl>()) 
 
 Application::~Application() {
     if (&modal() == &d_->answers) setModal(nullptr);
+    if (!d_->app) return;  // the toolkit is someone else's and stays
+    // Windows whose deletion was deferred go first, then what other parts
+    // of the program hold; the toolkit goes last.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    auto& routines = shutdownRoutines();
+    while (!routines.empty()) {
+        auto f = std::move(routines.back());
+        routines.pop_back();
+        f();
+    }
 }
 
 int Application::run() {

@@ -2,6 +2,7 @@
 // The running program: the widget toolkit, the program's title and folder,
 // the busy pointer, the screen, and ending the program. Creating it installs
 // the widget answers (real message boxes and dialogs) as forms::modal().
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -43,6 +44,11 @@ public:
 
     // Every form object of the program, loaded or not.
     static std::vector<Form*> forms();
+
+    // Runs `f` as the application object goes, while the widget toolkit
+    // still works (last registered first, each once): parts whose objects
+    // must not outlive the toolkit release them here.
+    static void atShutdown(std::function<void()> f);
 
 private:
     struct Impl;

@@ -1,6 +1,7 @@
 #include "forms/ComboBox.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 #include <algorithm>
@@ -13,13 +14,30 @@ namespace forms {
 
 namespace {
 QComboBox* comboOf(const Control& c) { return static_cast<QComboBox*>(widgetOf(c)); }
+
+// The combo's widget. Enter in the edit part selects no item: the widget
+// would pick the item equal to the typed text and report that as the user's
+// choice. The key goes on to the form (after the control's key events).
+class ComboWidget : public QComboBox {
+protected:
+    void keyPressEvent(QKeyEvent* e) override {
+        if (isEditable() && (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)) {
+            e->ignore();
+            return;
+        }
+        QComboBox::keyPressEvent(e);
+    }
+};
 }  // namespace
 
 ComboBox::ComboBox(Form& form, std::string name, Control* container, Style style, bool sorted)
     : Control(form, std::move(name), container), style_(style), sorted_(sorted) {
     impl().back = color::Window;
-    auto* c = new QComboBox;
+    auto* c = new ComboWidget;
     c->setEditable(style == Style::DropDown);
+    // Typing completes nothing and picks no item: the edit part holds what
+    // was typed.
+    c->setCompleter(nullptr);
     c->setInsertPolicy(QComboBox::NoInsert);
     c->setMaxVisibleItems(8);
     attachWidget(*this, c);
@@ -53,7 +71,11 @@ int ComboBox::addItem(const std::string& item) {
     }
     syncing_ = true;
     std::string keep = text();
+    const bool none = c->currentIndex() < 0;
     c->insertItem(pos, qs(item));
+    // The widget selects the first item put into an empty list; adding
+    // selects nothing.
+    if (none && c->currentIndex() >= 0) c->setCurrentIndex(-1);
     if (style_ == Style::DropDown && c->lineEdit()) c->lineEdit()->setText(qs(keep));
     syncing_ = false;
     return pos;
@@ -61,7 +83,18 @@ int ComboBox::addItem(const std::string& item) {
 
 void ComboBox::removeItem(int index) {
     if (index < 0 || index >= listCount()) return;
-    comboOf(*this)->removeItem(index);
+    QComboBox* c = comboOf(*this);
+    const bool selected = c->currentIndex() == index;
+    const std::string keep = text();
+    syncing_ = true;
+    c->removeItem(index);
+    // The widget moves the selection off a removed item onto another one;
+    // removing the selected item leaves none selected (a typed text stays).
+    if (selected) {
+        c->setCurrentIndex(-1);
+        if (style_ == Style::DropDown && c->lineEdit()) c->lineEdit()->setText(qs(keep));
+    }
+    syncing_ = false;
 }
 
 void ComboBox::clear() {

@@ -2,7 +2,9 @@
 // A combo box: a text box with a drop-down list (DropDown), or a pick list
 // only (DropDownList). A sorted combo keeps its list in the platform's order.
 // onChange runs when the typed text changes; onClick when an item of the
-// list is selected, by the user or by code.
+// list is selected, by the user or by code. Adding items selects none of
+// them; removing the selected item leaves none selected, removing one before
+// it keeps it selected; neither raises an event.
 #include <string>
 #include <vector>
 

@@ -60,6 +60,16 @@ int asciiOf(QKeyEvent* k) {
 }
 }  // namespace
 
+void EventBridge::forwardToContainer(QWidget* watched, QMouseEvent* m) {
+    QWidget* control = c_.impl().widget.data();
+    QWidget* under = control ? control->parentWidget() : nullptr;
+    if (!under || (watched != control && !control->isAncestorOf(watched))) return;
+    QPointF p = watched->mapTo(under, m->position());
+    QMouseEvent e(m->type(), p, m->scenePosition(), m->globalPosition(), m->button(), m->buttons(), m->modifiers(),
+                  m->pointingDevice());
+    QCoreApplication::sendEvent(under, &e);
+}
+
 bool EventBridge::eventFilter(QObject* watched, QEvent* event) {
     if (replaying_) return false;
     auto& d = c_.impl();
@@ -77,9 +87,17 @@ bool EventBridge::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove: {
+        auto* w = qobject_cast<QWidget*>(watched);
+        // A disabled control (or one in a disabled container) takes no mouse
+        // events: the mouse over it is over what lies underneath. Some
+        // widgets (buttons) swallow the events of their disabled state, so
+        // they are handed to the container here rather than left to travel.
+        if (d.widget && !d.widget->isEnabled()) {
+            if (w) forwardToContainer(w, static_cast<QMouseEvent*>(event));
+            return true;
+        }
         // A mouse event that a child control ignored travels up to its
         // container: it is the child's, not the container's.
-        auto* w = qobject_cast<QWidget*>(watched);
         if (w && coveredByControl(w, static_cast<QMouseEvent*>(event)->position().toPoint())) return false;
         break;
     }

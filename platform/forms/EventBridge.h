@@ -4,6 +4,9 @@
 // form's key preview.
 #include <QObject>
 
+class QMouseEvent;
+class QWidget;
+
 namespace forms {
 class Control;
 class Form;
@@ -19,6 +22,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Sends a mouse event of the (disabled) control on to the widget its
+    // control lies on, at the same place.
+    void forwardToContainer(QWidget* watched, QMouseEvent* m);
+
     Control& c_;
     bool replaying_ = false;
 };

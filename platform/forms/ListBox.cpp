@@ -2,6 +2,7 @@
 
 #include <QAbstractListModel>
 #include <QListView>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QTimer>
 
@@ -43,6 +44,20 @@ struct ListBox::Model : QAbstractListModel {
 };
 
 namespace {
+// Tells the list box of each press of the left button in its view, before
+// the view acts on it. Only the left button selects: presses of the others
+// reach the control's mouse events (which see them first) but not the view.
+struct PressWatch : QObject {
+    explicit PressWatch(std::function<void()> fn) : fn_(std::move(fn)) {}
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() != QEvent::MouseButtonPress && e->type() != QEvent::MouseButtonDblClick) return false;
+        if (static_cast<QMouseEvent*>(e)->button() != Qt::LeftButton) return true;
+        if (e->type() == QEvent::MouseButtonPress) fn_();
+        return false;
+    }
+    std::function<void()> fn_;
+};
+
 QListView* viewOf(const Control& c) { return static_cast<QListView*>(widgetOf(c)); }
 bool before(const std::string& a, const std::string& b) { return text::collate(a, b) < 0; }
 const std::string kEmpty;
@@ -61,12 +76,34 @@ ListBox::ListBox(Form& form, std::string name, Control* container, bool sorted)
     model_->setParent(v);
     attachWidget(*this, v);
     impl().synthesizeClick = false;
+    // A click on the item already selected selects it again: the view's
+    // current row stays as it is, so the event is raised here. The watch
+    // goes on before the bridge, so that the bridge sees each press first.
+    auto* watch = new PressWatch([this] { pressedOn_ = index_; });
+    watch->setParent(v->viewport());
+    v->viewport()->installEventFilter(watch);
+    QObject::connect(v, &QAbstractItemView::pressed, impl().bridge, [this](const QModelIndex& at) {
+        const int was = pressedOn_;
+        pressedOn_ = -2;
+        if (at.isValid() && at.row() == was && at.row() == index_ && onClick) onClick();
+    });
     impl().bridge->watch(v->viewport());
     v->viewport()->setMouseTracking(true);
-    QObject::connect(v->selectionModel(), &QItemSelectionModel::currentChanged, impl().bridge,
-                     [this](const QModelIndex& now, const QModelIndex&) {
+    // The user's selection (a click, the keyboard). The view's current row
+    // alone is no selection: it moves there by itself when the list gets the
+    // focus, which selects nothing.
+    QObject::connect(v->selectionModel(), &QItemSelectionModel::selectionChanged, impl().bridge,
+                     [this](const QItemSelection& selected, const QItemSelection&) {
                          if (syncing_) return;
-                         if (now.isValid()) select(now.row(), true);
+                         if (!selected.indexes().isEmpty()) {
+                             select(selected.indexes().front().row(), true);
+                             return;
+                         }
+                         // The view drops its selection on a click below the
+                         // last item; the user cannot clear a list's
+                         // selection, so it is shown again.
+                         QListView* v = viewOf(*this);
+                         if (index_ >= 0 && v && !v->selectionModel()->hasSelection()) syncView();
                      });
 }
 
@@ -170,10 +207,14 @@ void ListBox::flush() {
 void ListBox::removeItem(int index) {
     flush();
     if (index < 0 || index >= listCount()) return;
+    // The view moves its current row off a removed one by itself; that is
+    // no selection of the user's, and the list decides its selection below.
+    syncing_ = true;
     model_->removeRowAt(index, [&] {
         items_.erase(items_.begin() + index);
         if (!data_.empty()) data_.erase(data_.begin() + index);
     });
+    syncing_ = false;
     if (index_ == index)
         index_ = -1;
     else if (index_ > index)

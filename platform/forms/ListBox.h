@@ -7,7 +7,10 @@
 //
 // The selection event onClick runs every time the selection is set to an
 // item, by the user or by code (also when it is set to the item already
-// selected); clearing the selection (index -1) raises nothing.
+// selected, and when the user clicks the item already selected); clearing
+// the selection (index -1) raises nothing. Removing the selected item leaves
+// none selected; removing an item before it keeps it selected at its new
+// position. Neither raises the event.
 #include <string>
 #include <vector>
 
@@ -74,6 +77,9 @@ private:
     mutable std::vector<std::string> pending_;
     mutable std::vector<long> data_;
     mutable int index_ = -1;
+    // The selection when the left button was last pressed in the view (-2:
+    // no such press pending).
+    int pressedOn_ = -2;
     bool syncing_ = false;
     bool dirty_ = false;
     bool flushQueued_ = false;

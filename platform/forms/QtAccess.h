@@ -30,7 +30,8 @@ int qtKeyOf(int keyCode);
 int shiftOf(Qt::KeyboardModifiers m);
 int buttonOf(Qt::MouseButtons b);
 // True when the point of `area` lies on a control placed inside it (one that
-// takes mouse events), rather than on `area`'s own surface.
+// takes mouse events: not a shape, not a disabled control), rather than on
+// `area`'s own surface.
 bool coveredByControl(QWidget* area, QPoint p);
 
 namespace detail {

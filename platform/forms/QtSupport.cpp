@@ -122,7 +122,8 @@ int buttonOf(Qt::MouseButtons b) {
 bool coveredByControl(QWidget* area, QPoint p) {
     QWidget* w = area->childAt(p);
     while (w && w != area) {
-        if (w->property("formsControl").toBool()) return true;
+        // A disabled control leaves the point to what lies under it.
+        if (w->property("formsControl").toBool() && w->isEnabled()) return true;
         w = w->parentWidget();
     }
     return false;

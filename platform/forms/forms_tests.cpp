@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
+#include <QCoreApplication>
+#include <QMouseEvent>
 #include <QLabel>
+
+#include <map>
 
 #include "forms/Application.h"
 #include "forms/TestApplication.h"
@@ -9,6 +13,7 @@
 #include "forms/ComboBox.h"
 #include "forms/Frame.h"
 #include "forms/OptionButton.h"
+#include "forms/PictureBox.h"
 #include "forms/QtAccess.h"
 #include "forms/CommandButton.h"
 #include "forms/Form.h"
@@ -418,6 +423,246 @@ TEST_F(FormsTest, HostsAWidgetMadeElsewhere) {
     f.unload();
     drive::processEvents();
     EXPECT_TRUE(alive.isNull());  // freed with the window
+}
+
+// Records the mouse events of the form's bare background.
+class Background : public Form {
+public:
+    Background() : Form("Background", Scale::Pixels) {}
+    std::vector<std::string> seen;
+
+protected:
+    void onMouseMove(int, int, float, float) override { seen.push_back("move"); }
+    void onMouseDown(int, int, float, float) override { seen.push_back("down"); }
+    void onMouseUp(int, int, float, float) override { seen.push_back("up"); }
+    void onClick() override { seen.push_back("click"); }
+};
+
+void record(Control& c, std::vector<std::string>& log) {
+    c.onMouseMove = [&log](int, int, float, float) { log.push_back("move"); };
+    c.onMouseDown = [&log](int, int, float, float) { log.push_back("down"); };
+    c.onMouseUp = [&log](int, int, float, float) { log.push_back("up"); };
+    c.onClick = [&log] { log.push_back("click"); };
+}
+
+TEST_F(FormsTest, DisabledControlLeavesTheMouseToWhatLiesUnderIt) {
+    Background f;
+    f.show();
+    auto* label = f.add<Label>("Label1");
+    label->move(10, 10, 100, 20);
+    auto* button = f.add<CommandButton>("Command1");
+    button->move(10, 40, 100, 25);
+    auto* list = f.add<ListBox>("List1");
+    list->move(10, 80, 100, 100);
+    std::vector<std::string> many;
+    for (int i = 0; i < 20; ++i) many.push_back("w" + std::to_string(i + 10));
+    list->addItems(many);
+    auto* picture = f.add<PictureBox>("Picture1");
+    picture->move(150, 10, 150, 100);
+    auto* inPicture = f.add<Label>("Label2", picture);
+    inPicture->move(10, 10, 100, 20);
+    auto* frame = f.add<Frame>("Frame1");
+    frame->move(150, 130, 150, 100);
+    auto* inFrame = f.add<Label>("Label3", frame);
+    inFrame->move(10, 30, 100, 20);
+    drive::processEvents();
+
+    std::map<std::string, std::vector<std::string>> logs;
+    for (Control* c : std::initializer_list<Control*>{label, button, list, picture, inPicture, frame, inFrame})
+        record(*c, logs[c->name()]);
+    struct Case {
+        Control* target;    // where the mouse is
+        Control* disabled;  // the control disabled
+        std::string under;  // who gets the events then ("" the form)
+    };
+    const Case cases[] = {
+        {label, label, ""},                // a label used as a button
+        {button, button, ""},              // a widget that would swallow them
+        {list, list, ""},                  // events come to the list's inside
+        {inPicture, inPicture, "Picture1"},  // the container underneath
+        {inFrame, frame, ""},              // in a disabled container
+    };
+    const std::vector<std::string> all = {"move", "down", "up", "click"};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.target->name());
+        auto& under = c.under.empty() ? f.seen : logs[c.under];
+        auto clearLogs = [&] {
+            f.seen.clear();
+            for (auto& [name, log] : logs) log.clear();
+        };
+        clearLogs();
+        list->setListIndex(-1);
+        c.disabled->setEnabled(false);
+        drive::mouseMove(*c.target, 3, 3);
+        drive::click(*c.target);
+        EXPECT_EQ(under, all);
+        for (auto& [name, log] : logs)
+            if (name != c.under) EXPECT_TRUE(log.empty()) << name;
+        EXPECT_EQ(list->listIndex(), -1);  // a disabled list is not selected from
+
+        clearLogs();
+        c.disabled->setEnabled(true);
+        drive::mouseMove(*c.target, 3, 3);
+        drive::click(*c.target);
+        auto& own = logs[c.target->name()];
+        EXPECT_NE(std::find(own.begin(), own.end(), "down"), own.end());
+        EXPECT_NE(std::find(own.begin(), own.end(), "click"), own.end());
+        EXPECT_TRUE(under.empty());
+    }
+}
+
+TEST_F(FormsTest, RemovingItemsMovesNoSelectionAndRaisesNothing) {
+    Probe f;
+    f.show();
+    struct Case {
+        int selected, removed;
+        int index;  // the selection afterwards
+        const char* text;
+    };
+    const Case cases[] = {
+        {1, 1, -1, ""},   // the selected item: none is selected, not the next
+        {2, 2, -1, ""},   // the last one, selected: not the one before
+        {0, 0, -1, ""},
+        {2, 0, 1, "c"},   // an item before it: the same item, one up
+        {0, 2, 0, "a"},   // an item after it
+        {-1, 1, -1, ""},  // none selected
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.selected << " remove " << c.removed);
+        auto& l = *f.add<ListBox>("List" + std::to_string(++n), nullptr, false);
+        l.move(3000, 150, 1500, 1500);
+        l.addItems({"a", "b", "c"});
+        l.setListIndex(c.selected);
+        int clicks = 0;
+        l.onClick = [&] { ++clicks; };
+        l.removeItem(c.removed);
+        drive::processEvents();
+        EXPECT_EQ(clicks, 0);
+        EXPECT_EQ(l.listIndex(), c.index);
+        EXPECT_EQ(l.text(), c.text);
+        // The view shows the same selection.
+        auto* view = static_cast<QAbstractItemView*>(widgetOf(l));
+        QModelIndex current = view->selectionModel()->currentIndex();
+        EXPECT_EQ(current.isValid() ? current.row() : -1, c.index);
+        EXPECT_EQ(view->selectionModel()->selectedIndexes().size(), c.index >= 0 ? 1 : 0);
+        l.setVisible(false);
+    }
+}
+
+TEST_F(FormsTest, UserSelectsAListItemByALeftClickOnIt) {
+    Probe f;
+    f.show();
+    ListBox& l = *f.list;
+    std::vector<std::string> many;
+    for (int i = 0; i < 30; ++i) many.push_back("w" + std::to_string(i + 10));
+    l.addItems(many);
+    drive::processEvents();
+    auto* view = static_cast<QAbstractItemView*>(widgetOf(l));
+    const int row = view->indexAt(view->viewport()->rect().center()).row();
+    ASSERT_GE(row, 0);
+    int clicks = 0, doubles = 0;
+    l.onClick = [&] { ++clicks; };
+    l.onDblClick = [&] { ++doubles; };
+    // Getting the focus selects nothing.
+    f.box->setFocus();
+    l.setFocus();
+    drive::processEvents();
+    ASSERT_TRUE(l.hasFocus());
+    EXPECT_EQ(l.listIndex(), -1);
+    EXPECT_EQ(clicks, 0);
+    drive::click(l);
+    EXPECT_EQ(l.listIndex(), row);
+    EXPECT_EQ(clicks, 1);
+    drive::click(l);  // the same item again
+    EXPECT_EQ(clicks, 2);
+    drive::doubleClick(l);  // one click, then the double click
+    EXPECT_EQ(clicks, 3);
+    EXPECT_EQ(doubles, 1);
+    // A press elsewhere after the selection was set by code is a new selection.
+    l.setListIndex(0);
+    EXPECT_EQ(clicks, 4);
+    drive::click(l);
+    EXPECT_EQ(clicks, 5);
+    EXPECT_EQ(l.listIndex(), row);
+
+    // The right button selects nothing, but the list sees it.
+    int rightDowns = 0;
+    l.onMouseDown = [&](int button, int, float, float) { rightDowns += button == 2; };
+    l.setListIndex(0);
+    clicks = 0;
+    QWidget* vp = view->viewport();
+    const QPointF mid = vp->rect().center();
+    for (auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent e(type, mid, vp->mapToGlobal(mid), Qt::RightButton,
+                      type == QEvent::MouseButtonPress ? Qt::RightButton : Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(vp, &e);
+    }
+    EXPECT_EQ(rightDowns, 1);
+    EXPECT_EQ(l.listIndex(), 0);
+    EXPECT_EQ(clicks, 0);
+
+    // A click below the last item leaves the selection as it is, shown.
+    ListBox& few = *f.add<ListBox>("Few");
+    few.move(3000, 150, 1500, 1500);
+    few.addItems({"a", "b"});
+    few.setListIndex(0);
+    drive::processEvents();
+    auto* fewView = static_cast<QAbstractItemView*>(widgetOf(few));
+    ASSERT_FALSE(fewView->indexAt(fewView->viewport()->rect().center()).isValid());
+    drive::click(few);
+    EXPECT_EQ(few.listIndex(), 0);
+    EXPECT_EQ(fewView->selectionModel()->selectedIndexes().size(), 1);
+    EXPECT_EQ(fewView->selectionModel()->currentIndex().row(), 0);
+}
+
+TEST_F(FormsTest, ComboSelectionOnlyByCodeOrUser) {
+    Probe f;
+    f.show();
+    for (auto style : {ComboBox::Style::DropDownList, ComboBox::Style::DropDown}) {
+        const bool typed = style == ComboBox::Style::DropDown;
+        SCOPED_TRACE(typed ? "DropDown" : "DropDownList");
+        auto& c = *f.add<ComboBox>(typed ? "Combo2" : "Combo1", nullptr, style);
+        int clicks = 0, changes = 0;
+        c.onClick = [&] { ++clicks; };
+        c.onChange = [&] { ++changes; };
+        if (typed) c.setText("Verdana");
+        changes = 0;
+        for (const char* s : {"a", "b", "c"}) c.addItem(s);
+        // Adding selects nothing, also the first item in an empty list.
+        EXPECT_EQ(c.listIndex(), -1);
+        EXPECT_EQ(c.text(), typed ? "Verdana" : "");
+        c.setListIndex(2);
+        EXPECT_EQ(clicks, 1);
+        changes = 0;
+        c.removeItem(0);  // before the selected one: the same item, one up
+        EXPECT_EQ(c.listIndex(), 1);
+        EXPECT_EQ(c.text(), "c");
+        c.removeItem(1);  // the selected one: none, not a neighbour
+        EXPECT_EQ(c.listIndex(), -1);
+        EXPECT_EQ(c.text(), typed ? "c" : "");  // a typed text stays
+        EXPECT_EQ(clicks, 1);
+        EXPECT_EQ(changes, 0);
+        if (typed) {
+            // Typing an item's text and Enter is no choice from the list.
+            c.setText("");
+            c.setFocus();
+            drive::typeText(c, "ver");
+            EXPECT_EQ(c.text(), "ver");  // nothing completed
+            c.addItem("verdana");
+            drive::typeText(c, "dana");
+            drive::pressKey(c, key::Return);
+            EXPECT_EQ(c.text(), "verdana");
+            EXPECT_EQ(c.listIndex(), -1);
+            EXPECT_EQ(clicks, 1);
+        } else {
+            // The keyboard in a pick list selects: the user's choice.
+            c.setFocus();
+            drive::pressKey(c, key::Down);
+            EXPECT_EQ(c.listIndex(), 0);
+            EXPECT_EQ(clicks, 2);
+        }
+    }
 }
 
 }  // namespace

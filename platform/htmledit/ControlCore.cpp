@@ -9,6 +9,10 @@
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 
+#include <algorithm>
+#include <vector>
+
+#include "forms/Application.h"
 #include "htmledit/ClassicMarkup.h"
 #include "htmledit/EditorScript.h"
 #include "htmledit/Error.h"
@@ -39,12 +43,39 @@ namespace {
 constexpr int kWorld = QWebEngineScript::ApplicationWorld;
 constexpr int kCallTimeoutMs = 30000;
 constexpr int kLoadTimeoutMs = 60000;
+
+// Every control of the process, for the shutdown as the application goes.
+std::vector<ControlCore*>& liveCores() {
+    static auto* cores = new std::vector<ControlCore*>;  // outlives every control
+    return *cores;
+}
+bool shutdownHooked = false;
+
+// Runs as the application goes, before the widget toolkit and with it the
+// engine go: the engine must find none of its views and pages left (with a
+// view left behind it tears down its browser with pages still attached, and
+// a process that ends without the application going at all ends with the
+// engine's threads still running).
+void shutdownWithApplication() {
+    shutdownHooked = false;
+    ControlCore::shutdownAll();
+}
 }  // namespace
+
+void ControlCore::shutdownAll() {
+    const std::vector<ControlCore*> cores = liveCores();
+    for (ControlCore* c : cores) c->shutdown();
+}
 
 ControlCore::ControlCore(QWidget* parent) {
     view_ = new QWebEngineView(parent);
     page_ = new EditPage(this, view_);
     view_->setPage(page_);
+    liveCores().push_back(this);
+    if (!shutdownHooked) {
+        forms::Application::atShutdown(shutdownWithApplication);
+        shutdownHooked = true;
+    }
     auto* s = page_->settings();
     // The page's own scripts stay off while it is edited; the layer's script
     // runs in a world of its own, which this switch does not touch.
@@ -71,7 +102,11 @@ ControlCore::ControlCore(QWidget* parent) {
     });
 }
 
-ControlCore::~ControlCore() { shutdown(); }
+ControlCore::~ControlCore() {
+    shutdown();
+    auto& cores = liveCores();
+    cores.erase(std::remove(cores.begin(), cores.end(), this), cores.end());
+}
 
 void ControlCore::shutdown() {
     ready_ = false;
@@ -106,6 +141,10 @@ QString ControlCore::documentText() {
 
 QVariant ControlCore::roundTrip(const QString& script) {
     if (!view_) throw Error("the editing control is gone");
+    // The control may be destroyed by what runs while the page answers; its
+    // view then goes, which ends the wait (the page going hands its pending
+    // calls an empty answer, which is no answer).
+    const auto keep = shared_from_this();
     struct State {
         QVariant result;
         bool done = false;
@@ -122,10 +161,12 @@ QVariant ControlCore::roundTrip(const QString& script) {
         QTimer timer;
         timer.setSingleShot(true);
         QObject::connect(&timer, &QTimer::timeout, &st->loop, &QEventLoop::quit);
+        QObject::connect(view_, &QObject::destroyed, &st->loop, &QEventLoop::quit);
         timer.start(kCallTimeoutMs);
         st->loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
     --depth_;
+    if (!view_) throw Error("the editing control is gone");
     if (depth_ == 0 && !queue_.empty()) post({});
     if (!st->done) throw Error("the page did not answer");
     return st->result;
@@ -174,10 +215,15 @@ void ControlCore::navigate() {
         timer.setSingleShot(true);
         QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
         QObject::connect(page_, &QWebEnginePage::loadFinished, &loop, &QEventLoop::quit, Qt::QueuedConnection);
+        QObject::connect(view_, &QObject::destroyed, &loop, &QEventLoop::quit);
         timer.start(kLoadTimeoutMs);
         QElapsedTimer clock;
         clock.start();
-        while (loading_ && clock.elapsed() < kLoadTimeoutMs) loop.exec(QEventLoop::ExcludeUserInputEvents);
+        while (loading_ && view_ && clock.elapsed() < kLoadTimeoutMs) loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    if (!view_) {
+        loading_ = false;
+        throw Error("the editing control is gone");
     }
     if (loading_) {
         loading_ = false;
@@ -198,6 +244,7 @@ void ControlCore::navigate() {
 
 void ControlCore::load(const QString& html, bool fresh) {
     if (!view_) throw Error("the editing control is gone");
+    const auto keep = shared_from_this();  // see roundTrip
     ready_ = false;
     ++generation_;
     released_ = QJsonArray();
@@ -243,6 +290,9 @@ void ControlCore::post(std::function<void()> f) {
 void ControlCore::drain() {
     drainPosted_ = false;
     if (depth_ > 0) return;  // picked up again when the running call returns
+    // A handler may destroy the control (closing its window); shutting down
+    // empties the queue, and the core stays until this loop has seen that.
+    const auto keep = shared_from_this();
     while (!queue_.empty() && depth_ == 0) {
         auto f = std::move(queue_.front());
         queue_.pop_front();

@@ -22,13 +22,18 @@ namespace htmledit {
 
 class EditPage;
 
-class ControlCore {
+class ControlCore : public std::enable_shared_from_this<ControlCore> {
 public:
     explicit ControlCore(QWidget* parent);
     ~ControlCore();
     // The control is gone: its view goes at once, even while handles of its
-    // document still exist (their calls then fail).
+    // document still exist (their calls then fail). A call waiting for the
+    // page returns at once with an error.
     void shutdown();
+    // Shuts down every control of the process. Runs by itself as the
+    // application object goes, before the engine's own cleanup, which must
+    // find no view or page of it left.
+    static void shutdownAll();
 
     QWebEngineView* view() const { return view_; }
 

@@ -1,0 +1,47 @@
+#include "pageeditor/app/DialogSupport.h"
+
+#include <filesystem>
+
+#include "files/FileSystem.h"
+#include "forms/ModalAnswers.h"
+#include "pageeditor/app/TMainForm.h"
+
+namespace pageeditor {
+
+std::string currentAppDir() {
+    TMainForm* m = MainForm();
+    return m ? m->app_dir : std::string();
+}
+
+std::string currentSiteName() {
+    TMainForm* m = MainForm();
+    return m ? m->site_name : std::string();
+}
+
+std::string translated(const std::string& text) {
+    TMainForm* m = MainForm();
+    return m ? m->tr(text) : text;
+}
+
+std::string chooseFile(const std::string& title, const std::string& filter, const std::string& initialDir) {
+    forms::FileDialogRequest req;
+    req.kind = forms::FileDialogRequest::Open;
+    req.title = title;
+    req.filter = filter;
+    if (!initialDir.empty()) {
+        auto p = files::realPath(initialDir).u8string();
+        req.initialDir.assign(p.begin(), p.end());
+    }
+    std::string chosen;
+    if (!forms::modal().fileDialog(req, chosen) || chosen.empty()) return {};
+    return files::platformName(std::filesystem::path(std::u8string(chosen.begin(), chosen.end())));
+}
+
+bool chooseColor(std::uint32_t initial, std::uint32_t& color) {
+    std::uint32_t chosen = initial;
+    if (!forms::modal().colorDialog(initial, chosen)) return false;
+    color = chosen;
+    return true;
+}
+
+}  // namespace pageeditor

@@ -1,0 +1,23 @@
+#pragma once
+// What the element dialogs ask of the running editor: the program folder and
+// open site of the main window, message translation, and the file and colour
+// choosers (asked through forms::modal()).
+#include <cstdint>
+#include <string>
+
+namespace pageeditor {
+
+// The main window's app_dir and site_name (empty without a main window).
+std::string currentAppDir();
+std::string currentSiteName();
+// tr of the main window's message list; the text itself without one.
+std::string translated(const std::string& text);
+
+// An open-file dialog; the chosen file as an editor name (Windows-1250,
+// backslashes), or empty when nothing was chosen. initialDir is an editor
+// name too (may be empty).
+std::string chooseFile(const std::string& title, const std::string& filter, const std::string& initialDir);
+// The colour dialog; true with the chosen colour (0x00BBGGRR).
+bool chooseColor(std::uint32_t initial, std::uint32_t& color);
+
+}  // namespace pageeditor

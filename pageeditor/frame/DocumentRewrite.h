@@ -1,0 +1,51 @@
+#pragma once
+// The whole-document rewrites of the editor frame as text operations on the
+// document's 8-bit text: the page title, the META lines of the head, the
+// page-size marker before "</BODY>" and the background sound.
+#include <string>
+#include <string_view>
+
+namespace pageeditor {
+
+// The page-size markers: "<!--SIZE:0-->" (800x600) to "<!--SIZE:2-->"
+// (1280x1024), and the client size of a document window for each.
+struct PageSize {
+    const char* marker;
+    int width, height;
+};
+// Index 0, 1 or 2; null for any other.
+const PageSize* pageSizeAt(int index);
+
+// Puts `title` between the document's first "<title>" and the "</title>"
+// after it (tags in any case). A document without a title element gets one
+// directly after its "<HEAD>" tag; without either, false and nothing changes.
+bool SetTitleText(std::string& html, std::string_view title);
+
+// The head of the document without its META lines, and below its "<HEAD>"
+// line, top to bottom, the Keywords, Description, Title and Author lines
+// for the values that are not empty, and the ISO-8859-2 content type when
+// `charsetCondition` is not empty. The values go in as given. Every line of
+// the result ends with CR LF. `unused` is not read.
+std::string WriteHeadMeta(std::string_view html, std::string_view unused, std::string_view charsetCondition,
+                          std::string_view keywords, std::string_view description, std::string_view title,
+                          std::string_view author);
+
+// Removes the first "<!--SIZE:" marker (through the next ">", or the end of
+// the text) and puts `marker` directly before the first "</BODY>", or at the
+// very beginning without one.
+std::string PlaceSizeMarker(std::string_view html, std::string_view marker);
+// The same for the first "<BGSOUND" tag and a new tag.
+std::string PlaceBackgroundSound(std::string_view html, std::string_view tag);
+
+// A value typed by the user (Windows-1250) as it goes into the document's
+// text: "&", "<", ">" and the double quote as character references, line
+// breaks as blanks, and the letters in the code page of the text, which is
+// the one the document declares.
+std::string PageValue(std::string_view typed, std::string_view html);
+// Markup built from typed values (a sound tag) in the code page of the
+// document's text, without escaping.
+std::string PageMarkup(std::string_view markup, std::string_view html);
+// A value read from the document (in its code page) as Windows-1250 text.
+std::string ShownValue(std::string_view value, std::string_view html);
+
+}  // namespace pageeditor

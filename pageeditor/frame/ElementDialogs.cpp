@@ -1,0 +1,364 @@
+// The editor frame's routines of the link, media and page body dialogs: each
+// reads the element of the selection back into its dialog, shows it and
+// applies the result to the page.
+#include <charconv>
+#include <string>
+
+#include "forms/CheckBox.h"
+#include "forms/ComboBox.h"
+#include "forms/TextBox.h"
+#include "htmledit/Document.h"
+#include "htmledit/EditControl.h"
+#include "htmledit/Element.h"
+#include "htmledit/Error.h"
+#include "htmledit/Range.h"
+#include "htmledit/Selection.h"
+#include "htmledit/Style.h"
+#include "pageeditor/app/EditorForms.h"
+#include "pageeditor/app/MediaMarkup.h"
+#include "pageeditor/app/LinkMarkup.h"
+#include "pageeditor/app/SpinEdit.h"
+#include "pageeditor/app/TMainForm.h"
+#include "pageeditor/app/Tbody.h"
+#include "pageeditor/app/Tflashins.h"
+#include "pageeditor/app/Tiframe.h"
+#include "pageeditor/app/Tlinkinsert.h"
+#include "pageeditor/app/Tmarquee.h"
+#include "pageeditor/app/Tmovie.h"
+#include "pageeditor/core/TextRoutines.h"
+#include "pageeditor/frame/HtmlColor.h"
+#include "pageeditor/frame/PositionStyle.h"
+#include "pageeditor/frame/THTMLEdit.h"
+#include "text/CaseRules.h"
+
+namespace pageeditor {
+
+namespace {
+
+using htmledit::Element;
+
+EditorForms& dialogs() {
+    EditorForms* f = editorForms();
+    if (!f) throw htmledit::Error("the editor's dialogs are not made");
+    return *f;
+}
+
+// Runs one step of a read-back; a failing value leaves the dialog's value.
+template <class F>
+void quietly(F f) {
+    try {
+        f();
+    } catch (...) {
+    }
+}
+
+// A whole number, as the dialogs read count attributes; anything else fails.
+int integerOf(const std::string& s) {
+    int v = 0;
+    auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+    if (ec != std::errc() || p != s.data() + s.size() || s.empty()) throw htmledit::Error("not a number: " + s);
+    return v;
+}
+
+// The value of a PARAM inside an OBJECT: the engine keeps a movie's name
+// there rather than as an attribute of the object.
+std::string paramValue(const std::string& inner, const std::string& name) {
+    std::string lower = text::lower(inner);
+    std::string want = text::lower(name);
+    for (std::size_t at = lower.find("<param"); at != std::string::npos; at = lower.find("<param", at + 1)) {
+        std::size_t end = lower.find('>', at);
+        std::string tag = inner.substr(at, end == std::string::npos ? std::string::npos : end - at);
+        std::string ltag = lower.substr(at, tag.size());
+        auto attr = [&](const std::string& key) -> std::string {
+            std::size_t k = ltag.find(key + "=");
+            if (k == std::string::npos) return {};
+            std::size_t v = k + key.size() + 1;
+            if (v >= tag.size()) return {};
+            char q = tag[v];
+            if (q == '"' || q == '\'') {
+                std::size_t e = tag.find(q, v + 1);
+                return tag.substr(v + 1, e == std::string::npos ? std::string::npos : e - v - 1);
+            }
+            std::size_t e = tag.find_first_of(" \t\r\n>", v);
+            return tag.substr(v, e == std::string::npos ? std::string::npos : e - v);
+        };
+        if (text::lower(attr("name")) == want) return attr("value");
+    }
+    return {};
+}
+
+// The frame of the active document window, where the Flash, scrolling-text
+// and inline-frame dialogs put their tag; this frame when there is none.
+IEditorFrame& insertionFrame(THTMLEdit& self) {
+    if (TMainForm* m = MainForm())
+        if (IEditorFrame* f = m->activeFrame()) return *f;
+    return self;
+}
+
+// The selected element when whole elements are selected, else none.
+Element controlSelection(THTMLEdit& frame) {
+    htmledit::Selection sel = frame.GetDocument().selection();
+    if (sel.type() != "Control") return {};
+    return sel.createRange().commonParentElement();
+}
+
+void readPosition(const Element& e, forms::CheckBox& box, std::string& geometry) {
+    PositionReadBack p = readPositionStyle(e);
+    box.setValue(p.relativeToText ? 1 : 0);
+    geometry = p.geometry;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// Link.
+
+void THTMLEdit::SpeedButton1Click() { EditLink({}); }
+
+void THTMLEdit::EditLink(const std::string& FileName) {
+    try {
+        htmledit::EditControl* engine = control_->engine();
+        if (!engine || !engine->documentReady()) return;
+        Tlinkinsert& d = *dialogs().linkinsert;
+        htmledit::Selection sel = GetDocument().selection();
+        htmledit::Range range = sel.createRange();
+        const bool control = sel.type() == "Control";
+        Element start = control ? range.commonParentElement() : range.parentElement();
+        Element e = start;
+        for (; e; e = e.parentElement()) {
+            std::string tag = text::lower(e.tagName());
+            if (tag == "body" || tag == "a") break;
+        }
+        if (!e) return;
+
+        if (text::lower(e.tagName()) == "a") {
+            d.edit971->setText(e.getAttribute("href"));
+            d.Edit972->setText(e.getAttribute("title"));
+            d.ComboBox1->setListIndex(d.targetIndex(e.getAttribute("target")));
+            d.NewLink = 0;
+            if (!FileName.empty()) d.edit971->setText(FileName);
+            if (d.showModal() != 1) return;
+            const std::string address = d.edit971->text();
+            if (!address.empty())
+                e.setAttribute("href", address);
+            else
+                ExecControlCommand(htmledit::ctl::Unlink);
+            e.setAttribute("title", d.Edit972->text());
+            int t = d.ComboBox1->listIndex();
+            if (t >= 0 && t < static_cast<int>(d.LinkTargets.size())) e.setAttribute("target", d.LinkTargets[t]);
+            return;
+        }
+
+        d.NewLink = 1;
+        d.edit971->setText(FileName);
+        d.Edit972->setText({});
+        if (d.showModal() != 1) return;
+        const std::string address = d.edit971->text();
+        int t = d.ComboBox1->listIndex();
+        std::string target = t >= 0 && t < static_cast<int>(d.LinkTargets.size()) ? d.LinkTargets[t] : std::string();
+        std::string note = d.downloadNoteFor(address);
+        try {
+            if (!control) {
+                range.pasteHTML(linkAnchor(address, d.Edit972->text(), target, range.htmlText(), note));
+            } else {
+                start.setOuterHTML(linkAnchor(address, d.Edit972->text(), target, start.outerHTML(), note));
+            }
+        } catch (...) {
+        }
+    } catch (...) {
+        // The page stays as it was at the failing step; nothing is shown.
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Flash movie.
+
+void THTMLEdit::SpeedButton7Click() { EditFlash({}); }
+
+void THTMLEdit::EditFlash(const std::string& FileName) {
+    Tflashins* d = nullptr;
+    try {
+        d = dialogs().flashins.get();
+    } catch (...) {
+        return;
+    }
+    try {
+        Element e = controlSelection(*this);
+        if (e) {
+            std::string movie = e.getAttribute("movie");
+            if (movie.empty()) movie = paramValue(e.innerHTML(), "movie");
+            if (!movie.empty()) d->Edit1->setText(movie);
+            std::string quality = e.getAttribute("quality");
+            if (quality.empty()) quality = paramValue(e.innerHTML(), "quality");
+            if (!quality.empty()) {
+                for (int i = 0; i < d->ComboBox1->listCount(); ++i)
+                    if (d->ComboBox1->list(i) == quality) d->ComboBox1->setListIndex(i);
+            }
+            readPosition(e, *d->CheckBox3, d->Geometry);
+        } else {
+            d->Edit1->setText(FileName);
+        }
+    } catch (...) {
+        // A failing read-back ends there; the dialog is shown in any case.
+    }
+    if (d->showModal() != 1) return;
+    std::string s = positionStyleText(d->CheckBox3->checked(), d->Geometry);
+    insertionFrame(*this).InsertHTML(flashTag(s, d->Edit1->text(), d->ComboBox1->text()));
+}
+
+// ---------------------------------------------------------------------------
+// Scrolling text.
+
+void THTMLEdit::SpeedButton9Click() {
+    Tmarquee& d = *dialogs().marquee;
+    Element e;
+    quietly([&] { e = controlSelection(*this); });
+    if (e) {
+        quietly([&] {
+            d.Edit1->setText(e.innerHTML());
+            std::string a = e.getAttribute("align");
+            if (!a.empty()) d.ComboBox1->setText(a);
+        });
+        quietly([&] {
+            std::string v = e.getAttribute("behavior");
+            if (!v.empty()) d.ComboBox3->setText(v);
+        });
+        quietly([&] {
+            std::string v = e.getAttribute("bgcolor");
+            if (!v.empty()) d.setColour(HTMLColorToColor(v));
+        });
+        quietly([&] {
+            std::string v = e.getAttribute("direction");
+            if (!v.empty()) d.ComboBox2->setText(v);
+        });
+        quietly([&] {
+            std::string v = e.getAttribute("scrollamount");
+            if (!v.empty()) d.SpinEdit5->setValue(integerOf(v));
+        });
+        quietly([&] {
+            std::string v = e.getAttribute("scrolldelay");
+            if (!v.empty()) d.SpinEdit4->setValue(integerOf(v));
+        });
+        quietly([&] { readPosition(e, *d.CheckBox3, d.Geometry); });
+        // A loop value that is neither "infinite" nor a number is passed
+        // over, so the dialog still opens.
+        quietly([&] {
+            std::string v = e.getAttribute("loop");
+            if (v.empty()) return;
+            if (text::lower(v) == "infinite") {
+                d.setEndless(true);
+            } else {
+                d.SpinEdit7->setValue(integerOf(v));
+                d.setEndless(false);
+            }
+        });
+    }
+    if (d.showModal() != 1) return;
+    std::string s = positionStyleText(d.CheckBox3->checked(), d.Geometry);
+    insertionFrame(*this).InsertHTML(marqueeTag(s, d.values()));
+}
+
+// ---------------------------------------------------------------------------
+// Video.
+
+void THTMLEdit::SpeedButton10Click() {
+    Tmovie& d = *dialogs().movie;
+    Element e;
+    quietly([&] { e = controlSelection(*this); });
+    if (e) {
+        quietly([&] {
+            std::string v = e.getAttribute("src");
+            if (!v.empty()) d.Edit1->setText(v);
+        });
+        quietly([&] { readPosition(e, *d.CheckBox3, d.Geometry); });
+    }
+    Tmovie::styleText = [](bool relative, const std::string& geometry) { return positionStyleText(relative, geometry); };
+    std::string tag = d.movie_getmovie();
+    if (!tag.empty()) InsertHTML(tag);
+}
+
+// ---------------------------------------------------------------------------
+// Inline frame.
+
+void THTMLEdit::SpeedButton12Click() {
+    Tiframe& d = *dialogs().iframe;
+    Element e;
+    quietly([&] { e = controlSelection(*this); });
+    if (e) {
+        quietly([&] {
+            std::string v = e.getAttribute("src");
+            if (!v.empty()) d.FilenameEdit1->setText(v);
+        });
+        quietly([&] { d.CheckBox3->setValue(positionBoxTicked(e.style().position()) ? 1 : 0); });
+        quietly([&] {
+            std::string v = e.getAttribute("name");
+            if (!v.empty()) d.Edit1->setText(v);
+        });
+        quietly([&] {
+            std::string v = e.getAttribute("align");
+            if (!v.empty()) d.ComboBox1->setText(v);
+        });
+        // A frame border of "0" is no border.
+        quietly([&] {
+            std::string v = e.getAttribute("frameborder");
+            d.CheckBox1->setValue(!v.empty() && v != "0" ? 1 : 0);
+        });
+        quietly([&] { d.Geometry = readPositionStyle(e).geometry; });
+    }
+    if (d.showModal() != 1) return;
+    std::string s = positionStyleText(d.CheckBox3->checked(), d.Geometry);
+    insertionFrame(*this).InsertHTML(iframeTag(s, d.values()));
+}
+
+// ---------------------------------------------------------------------------
+// Page body.
+
+void THTMLEdit::SpeedButton3Click() {
+    try {
+        htmledit::EditControl* engine = control_->engine();
+        if (!engine || !engine->documentReady()) return;
+        Tbody& d = *dialogs().body;
+        Element e = GetSelectedElement();
+        while (text::lower(e.tagName()) != "body") e = e.parentElement();
+
+        std::string bg = e.style().background();
+        if (!bg.empty() && bg.find("url(") != std::string::npos) {
+            d.setBox(d.CheckBox2, false);
+            d.setBox(d.CheckBox1, true);
+            d.Edit1->setText(replace_all(")", "", replace_all("url(", "", bg)));
+        } else if (!bg.empty()) {
+            d.setPanelColour(1, HTMLColorToColor(bg));
+            d.setBox(d.CheckBox2, true);
+            d.setBox(d.CheckBox1, false);
+        } else {
+            d.setBox(d.CheckBox2, false);
+            d.setBox(d.CheckBox1, false);
+        }
+        if (!e.getAttribute("bgcolor").empty()) d.setBox(d.CheckBox2, true);
+        std::string picture = e.getAttribute("background");
+        if (!picture.empty()) {
+            d.Edit1->setText(picture);
+            d.setBox(d.CheckBox1, true);
+        } else {
+            d.setBox(d.CheckBox1, false);
+        }
+        const char* names[] = {"text", "link", "alink", "vlink"};
+        for (int i = 0; i < 4; ++i) {
+            std::string v = e.getAttribute(names[i]);
+            if (!v.empty()) d.setPanelColour(i + 2, HTMLColorToColor(v));
+        }
+
+        if (d.showModal() != 1) return;
+        Tbody::Attributes a = d.attributes();
+        e.setAttribute("background", a.background);
+        e.style().setBackground(a.styleBackground);
+        e.setAttribute("text", a.text);
+        e.setAttribute("link", a.link);
+        e.setAttribute("alink", a.alink);
+        e.setAttribute("vlink", a.vlink);
+    } catch (...) {
+        // Nothing is reported; the element stays as far as it was written.
+    }
+}
+
+}  // namespace pageeditor

@@ -1,0 +1,102 @@
+// The editor frame's whole-document rewrites: the page title, the keywords
+// and description, the page-size marker and the background sound. Each takes
+// the document's text, changes it as 8-bit text and sets it back; setting the
+// text reloads the document, so its base address is read first and set back.
+#include "forms/ComboBox.h"
+#include "forms/TextBox.h"
+#include "htmledit/EditControl.h"
+#include "htmledit/Error.h"
+#include "pageeditor/app/EditorForms.h"
+#include "pageeditor/app/TMainForm.h"
+#include "pageeditor/app/Tdlgfrm.h"
+#include "pageeditor/app/Tinsert_snd.h"
+#include "pageeditor/app/Tkeyform.h"
+#include "pageeditor/frame/DocumentRewrite.h"
+#include "pageeditor/frame/THTMLEdit.h"
+#include "text/CodePage.h"
+
+namespace pageeditor {
+
+using namespace text::literals;
+
+namespace {
+
+htmledit::EditControl& engineOf(DhtmlControl& control) {
+    htmledit::EditControl* e = control.engine();
+    if (!e) throw htmledit::Error("the control has no document");
+    return *e;
+}
+
+std::string translated(const std::string& s) {
+    TMainForm* main = MainForm();
+    return main ? main->tr(s) : s;
+}
+
+}  // namespace
+
+void THTMLEdit::rewriteDocument(const std::string& html, const std::string& baseURL) {
+    htmledit::EditControl& e = engineOf(*control_);
+    e.setDocumentHTML(html);
+    e.setBaseURL(baseURL);
+}
+
+void THTMLEdit::btnUser1Click() {
+    htmledit::EditControl& e = engineOf(*control_);
+    std::string current = ShownValue(GetDocument().title(), control_->DocumentHTML());
+    std::string result;
+    EditorForms* all = editorForms();
+    if (!all || !all->dlgfrm) return;
+    all->dlgfrm->input_box(translated("Podaj nowy tytuł:"_w), translated("Tytuł dokumentu:"_w), result,
+                           translated("&Anuluj"), translated("&OK"), current);
+    std::string base = e.baseURL();
+    if (!result.empty()) SetTitle(result);
+    e.setBaseURL(base);
+}
+
+void THTMLEdit::SetTitle(const std::string& title) {
+    htmledit::EditControl& e = engineOf(*control_);
+    std::string base = e.baseURL();
+    std::string html = control_->DocumentHTML();
+    if (SetTitleText(html, PageValue(title, html))) rewriteDocument(html, base);
+}
+
+void THTMLEdit::SpeedButton2Click() {
+    EditorForms* all = editorForms();
+    if (!all || !all->keyform) return;
+    Tkeyform& k = *all->keyform;
+    if (k.showModal() != 1) return;
+    htmledit::EditControl& e = engineOf(*control_);
+    std::string html = control_->DocumentHTML();
+    std::string base = e.baseURL();
+    std::string result = WriteHeadMeta(html, "", html, PageValue(k.Memo1->text(), html),
+                                       PageValue(k.Memo2->text(), html), "", "");
+    rewriteDocument(result, base);
+}
+
+void THTMLEdit::ComboBox1Change() {
+    if (!SizeMarkerRead) return;
+    const PageSize* size = pageSizeAt(ComboBox1->listIndex());
+    if (!size) return;
+    if (sizeWindow) sizeWindow(size->width, size->height);
+    SetSizeMarker(size->marker);
+}
+
+void THTMLEdit::SetSizeMarker(const std::string& marker) {
+    htmledit::EditControl& e = engineOf(*control_);
+    std::string base = e.baseURL();
+    if (marker.empty()) return;
+    rewriteDocument(PlaceSizeMarker(control_->DocumentHTML(), marker), base);
+}
+
+void THTMLEdit::SpeedButton8Click() {
+    EditorForms* all = editorForms();
+    if (!all || !all->insert_snd) return;
+    htmledit::EditControl& e = engineOf(*control_);
+    std::string base = e.baseURL();
+    std::string tag = all->insert_snd->snd_getsnd();
+    if (tag.empty()) return;
+    std::string html = control_->DocumentHTML();
+    rewriteDocument(PlaceBackgroundSound(html, PageMarkup(tag, html)), base);
+}
+
+}  // namespace pageeditor

@@ -1,0 +1,49 @@
+#include "pageeditor/frame/PositionStyle.h"
+
+#include "htmledit/Element.h"
+#include "htmledit/Style.h"
+#include "text/CaseRules.h"
+
+namespace pageeditor {
+
+std::string positionStyleText(bool relativeToText, const std::string& geometry) {
+    if (geometry.empty())
+        return relativeToText ? std::string() : std::string("style=\"position: absolute;\"");
+    if (relativeToText)
+        return "style=\"" + geometry + "\"";
+    return "style=\"position: absolute; " + geometry + "\"";
+}
+
+bool positionBoxTicked(const std::string& position) {
+    // The browser treats the keyword without regard to case or surrounding
+    // blanks, so "Absolute " places the element absolutely as well.
+    std::size_t b = position.find_first_not_of(" \t\r\n");
+    std::size_t e = position.find_last_not_of(" \t\r\n");
+    if (b == std::string::npos)
+        return true;
+    return !text::equalsNoCase(position.substr(b, e - b + 1), "absolute");
+}
+
+std::string geometryText(const std::string& left, const std::string& top, const std::string& width,
+                         const std::string& height) {
+    std::string g;
+    auto add = [&g](const char* label, const std::string& value) {
+        if (!value.empty())
+            g += label + value + "; ";
+    };
+    add("left: ", left);
+    add("top: ", top);
+    add("width: ", width);
+    add("height: ", height);
+    return g;
+}
+
+PositionReadBack readPositionStyle(const htmledit::Element& element) {
+    htmledit::Style s = element.style();
+    PositionReadBack r;
+    r.relativeToText = positionBoxTicked(s.position());
+    r.geometry = geometryText(s.left(), s.top(), s.width(), s.height());
+    return r;
+}
+
+}  // namespace pageeditor

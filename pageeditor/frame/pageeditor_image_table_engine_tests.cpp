@@ -1,0 +1,383 @@
+// The picture, table and floating-layer commands of the editor frame on the
+// browser engine: a page of a site is opened in a document window, elements
+// are inserted and edited through the dialogs as the user works them, and
+// the document shows the result.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <thread>
+
+#include "files/FileSystem.h"
+#include "forms/Application.h"
+#include "forms/CheckBox.h"
+#include "forms/ComboBox.h"
+#include "forms/Drive.h"
+#include "forms/ScriptedAnswers.h"
+#include "forms/TextBox.h"
+#include "htmledit/EditControl.h"
+#include "htmledit/Element.h"
+#include "htmledit/Range.h"
+#include "htmledit/Selection.h"
+#include "htmledit/Style.h"
+#include "image/Picture.h"
+#include "pageeditor/app/EditorForms.h"
+#include "pageeditor/app/SpinEdit.h"
+#include "pageeditor/app/TMDIChild.h"
+#include "pageeditor/app/TMainForm.h"
+#include "pageeditor/app/Tinsertimg.h"
+#include "pageeditor/app/Tinstbl.h"
+#include "pageeditor/frame/EditorFrameInstall.h"
+#include "pageeditor/frame/THTMLEdit.h"
+#include "registry/Registry.h"
+#include "text/CodePage.h"
+#include "text/LineFile.h"
+
+using namespace pageeditor;
+using namespace text::literals;
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path shippedFolder() { return fs::path(std::getenv("SUITE_BINARY_DIR")) / "dist" / "Pagewright"; }
+
+template <class F>
+bool waitFor(F cond) {
+    auto until = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!cond()) {
+        if (std::chrono::steady_clock::now() > until) return false;
+        forms::drive::processEvents();
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return true;
+}
+
+std::size_t count(const std::string& s, const std::string& what) {
+    std::size_t n = 0;
+    for (std::size_t p = s.find(what); p != std::string::npos; p = s.find(what, p + 1)) ++n;
+    return n;
+}
+
+class ElementsOnEngine : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        htmledit::prepareProcess();
+        static int argc = 1;
+        static char arg0[] = "pageeditor_image_table_engine_tests";
+        static char* argv[] = {arg0, nullptr};
+        static forms::Application* app = new forms::Application(argc, argv);  // lives to the end of the run
+        (void)app;
+        installEditorFrame();
+    }
+    void SetUp() override {
+        tmp = fs::temp_directory_path() / ("pw_elements_" + std::to_string(::getpid()));
+        fs::remove_all(tmp);
+        dir = tmp / "Pagewright";
+        site = dir / "webpages" / "Strona";
+        fs::create_directories(site / "data");
+        fs::create_directories(dir / "zdjecia");
+        fs::copy(shippedFolder() / "data", dir / "data", fs::copy_options::recursive);
+        registry::setPath(tmp / "registry");
+        forms::setModal(&answers);
+        TMainForm::setProgramFolder(dir.string());
+        all = std::make_unique<EditorForms>();
+        all->createAll();
+        all->MainForm->show();
+        all->MainForm->site_name = "Strona";
+        forms::drive::processEvents();
+    }
+    void TearDown() override {
+        forms::drive::setModalHook(nullptr);
+        all.reset();
+        forms::setModal(nullptr);
+        registry::setPath({});
+        fs::remove_all(tmp);
+    }
+
+    THTMLEdit& open(const std::string& body) {
+        fs::path file = site / "index.html";
+        fs::remove(file);
+        text::writeFile(file, "<HTML><HEAD><TITLE>Strona</TITLE></HEAD><BODY>" + body + "</BODY></HTML>\r\n");
+        TMDIChild* d = all->MainForm->doc_open(files::platformName(file));
+        EXPECT_NE(d, nullptr);
+        auto* f = dynamic_cast<THTMLEdit*>(d->HTMLEdit1);
+        EXPECT_NE(f, nullptr);
+        EXPECT_TRUE(waitFor([f] { return f->DocumentReady; }));
+        return *f;
+    }
+    static std::string js(THTMLEdit& f, const std::string& code) { return f.control().engine()->evaluate(code); }
+    static void selectText(THTMLEdit& f, const std::string& text) {
+        ASSERT_EQ(js(f, "String(pw.x('selectText',['" + text + "',0]).v)"), "true");
+    }
+    static void caretIn(THTMLEdit& f, const std::string& text) {
+        selectText(f, text);
+        js(f, "getSelection().collapseToStart()");
+    }
+    static void selectElement(THTMLEdit& f, const std::string& css) {
+        js(f, "(function(){const r=document.createRange();r.selectNode(document.querySelector('" + css +
+                  "'));getSelection().removeAllRanges();getSelection().addRange(r)})()");
+        ASSERT_TRUE(waitFor([&f] { return f.GetDocument().selection().type() == "Control"; }));
+    }
+    static std::string body(THTMLEdit& f) {
+        std::string h = f.control().DocumentHTML();
+        auto b = h.find('>', h.find("<BODY")) + 1;
+        return h.substr(b, h.rfind("</BODY>") - b);
+    }
+    // What the user does in the dialog the next command opens; it ends with
+    // OK or Cancel.
+    void inDialog(std::function<void(forms::Form&)> act) {
+        forms::drive::setModalHook([act](forms::Form& shown) {
+            forms::drive::processEvents();
+            act(shown);
+            if (shown.modalResult() == 0) shown.setModalResult(2);
+        });
+    }
+    std::string name(const fs::path& rel) const { return files::platformName(dir / rel); }
+
+    Tinsertimg& img() { return *all->insertimg; }
+    Tinstbl& tbl() { return *all->instbl; }
+
+    fs::path tmp, dir, site;
+    forms::ScriptedAnswers answers;
+    std::unique_ptr<EditorForms> all;
+};
+
+TEST_F(ElementsOnEngine, NewPictureIsCopiedIntoTheSiteAndInsertedAtTheSelection) {
+    ASSERT_TRUE(image::Picture::filled(200, 100, 0x00336699).saveJpeg(dir / "zdjecia" / "a.jpg"));
+    THTMLEdit& f = open("<P>Ala ma kota</P>");
+    selectText(f, "kota");
+    inDialog([this](forms::Form&) {
+        Tinsertimg& d = img();
+        d.Edit971->setText(name("zdjecia/a.jpg"));
+        d.Edit972->setText("Kot");
+        d.ComboBox1->setListIndex(1);
+        d.CheckBox1->setValue(1);
+        d.SpeedButton1Click();
+    });
+    f.btnImageClick();
+    std::string b = body(f);
+    EXPECT_NE(b.find("SRC=\"data/a.jpg\""), std::string::npos) << b;
+    EXPECT_NE(b.find("ALT=\"Kot\""), std::string::npos) << b;
+    EXPECT_NE(b.find("WIDTH=\"200\""), std::string::npos) << b;
+    EXPECT_NE(b.find("HEIGHT=\"100\""), std::string::npos) << b;
+    EXPECT_NE(b.find("ALIGN=\"LEFT\""), std::string::npos) << b;
+    EXPECT_EQ(b.find("kota"), std::string::npos) << b;
+    EXPECT_EQ(b.find("position"), std::string::npos) << b;
+    EXPECT_TRUE(fs::exists(site / "data" / "a.jpg"));
+
+    // Cancel inserts nothing.
+    caretIn(f, "Ala");
+    inDialog([this](forms::Form&) { img().SpeedButton2Click(); });
+    f.btnImageClick();
+    EXPECT_EQ(count(body(f), "<IMG"), 1u);
+}
+
+TEST_F(ElementsOnEngine, SelectedImageIsReadBackAndChangedInPlace) {
+    THTMLEdit& f = open("<P>x<IMG style=\"position: absolute; width: 120px\" src=\"data/b.jpg\" alt=\"stary\" "
+                        "border=\"2\" align=\"left\">y<IMG id=\"c\" src=\"data/c.jpg\" align=\"absmiddle\"></P>");
+    selectElement(f, "img");
+    img().ComboBox1->setListIndex(3);
+    inDialog([this](forms::Form&) {
+        Tinsertimg& d = img();
+        EXPECT_EQ(d.Edit971->text(), "data/b.jpg");
+        EXPECT_EQ(d.Edit972->text(), "stary");
+        EXPECT_EQ(d.SpinEdit1->value(), 2);
+        EXPECT_EQ(d.ComboBox1->listIndex(), 1);
+        EXPECT_FALSE(d.CheckBox1->checked());
+        EXPECT_EQ(d.SpinEdit2->value(), 120);  // the style width
+        d.CheckBox1->setValue(1);
+        d.SpinEdit3->setValue(60);
+        d.Edit972->setText("nowy");
+        d.SpeedButton1Click();
+    });
+    f.btnImageClick();
+    htmledit::Element e = f.GetDocument().selection().createRange().commonParentElement();
+    ASSERT_EQ(e.tagName(), "IMG");
+    EXPECT_EQ(e.getAttribute("src"), "data/b.jpg");
+    EXPECT_EQ(e.getAttribute("alt"), "nowy");
+    EXPECT_EQ(e.getAttribute("align"), "LEFT");
+    EXPECT_EQ(e.getAttribute("border"), "2");
+    EXPECT_EQ(e.style().position(), "");
+    EXPECT_EQ(e.style().width(), "120px");
+    EXPECT_EQ(e.style().height(), "60px");
+
+    // An align outside the list keeps the wrapping choice.
+    selectElement(f, "#c");
+    inDialog([this](forms::Form&) {
+        EXPECT_EQ(img().ComboBox1->listIndex(), 1);
+        EXPECT_TRUE(img().CheckBox1->checked());
+        img().SpeedButton2Click();
+    });
+    f.btnImageClick();
+}
+
+TEST_F(ElementsOnEngine, ANonImageControlIsLeftAsItIs) {
+    THTMLEdit& f = open("<P>a<IFRAME src=\"x.html\"></IFRAME>b</P>");
+    selectElement(f, "iframe");
+    const std::string before = body(f);
+    inDialog([this](forms::Form&) {
+        img().Edit971->setText("z.jpg");
+        img().SpeedButton1Click();
+    });
+    f.btnImageClick();
+    EXPECT_EQ(body(f), before);
+}
+
+TEST_F(ElementsOnEngine, NewTableHasTheCountsOfTheDialog) {
+    THTMLEdit& f = open("<P>Ala ma kota</P>");
+    caretIn(f, "kota");
+    inDialog([this](forms::Form&) {
+        Tinstbl& d = tbl();
+        EXPECT_EQ(d.TableEditMode, 0);
+        d.SpinEdit1->setValue(3);
+        d.SpinEdit2->setValue(2);
+        d.SpinEdit3->setValue(1);
+        d.SpeedButton3Click();
+        d.CheckBox3->setValue(1);
+        d.SpeedButton1Click();
+    });
+    f.SpeedButton11Click();
+    std::string b = body(f);
+    EXPECT_EQ(count(b, "<TR>"), 3u) << b;
+    EXPECT_EQ(count(b, "<TD"), 6u) << b;
+    EXPECT_NE(b.find("rows=\"3\""), std::string::npos) << b;
+    EXPECT_NE(b.find("cols=\"2\""), std::string::npos) << b;
+    EXPECT_NE(b.find("bgcolor=\"\""), std::string::npos) << b;
+    EXPECT_TRUE(answers.asked("message").empty());
+}
+
+TEST_F(ElementsOnEngine, EditedTableKeepsItsCellsUnlessTheCountsChange) {
+    THTMLEdit& f = open("<TABLE rows=\"2\" cols=\"1\" border=\"0\" cellspacing=\"0\" cellpadding=\"0\" bgcolor=\"\">"
+                        "<TR><TD>jeden</TD></TR><TR><TD>dwa</TD></TR></TABLE>");
+    caretIn(f, "dwa");
+    inDialog([this](forms::Form&) {
+        Tinstbl& d = tbl();
+        EXPECT_EQ(d.TableEditMode, 1);
+        EXPECT_EQ(d.SpinEdit1->value(), 2);
+        EXPECT_EQ(d.SpinEdit2->value(), 1);
+        d.SpinEdit3->setValue(4);
+        d.SpeedButton1Click();
+    });
+    f.SpeedButton11Click();
+    std::string b = body(f);
+    EXPECT_NE(b.find("border=\"4\""), std::string::npos) << b;
+    EXPECT_NE(b.find("jeden"), std::string::npos) << b;
+    EXPECT_NE(b.find("dwa"), std::string::npos) << b;
+
+    // More rows: the question, Yes, empty cells.
+    caretIn(f, "jeden");
+    answers.answerMessage(forms::mb::Yes);
+    inDialog([this](forms::Form&) {
+        tbl().SpinEdit1->setValue(3);
+        tbl().SpeedButton1Click();
+    });
+    f.SpeedButton11Click();
+    b = body(f);
+    EXPECT_EQ(answers.asked("message").size(), 1u);
+    EXPECT_EQ(b.find("jeden"), std::string::npos) << b;
+    EXPECT_EQ(count(b, "<TR>"), 3u) << b;
+}
+
+TEST_F(ElementsOnEngine, PositionedTableIsRebuiltWithItsGeometry) {
+    THTMLEdit& f = open("<TABLE style=\"position: absolute; left: 10px; top: 20px\" rows=\"1\" cols=\"1\" border=\"1\" "
+                        "cellspacing=\"0\" cellpadding=\"0\" bgcolor=\"#FF0000\"><TR><TD>tu</TD></TR></TABLE>");
+    caretIn(f, "tu");
+    tbl().CheckBox3->setValue(1);
+    inDialog([this](forms::Form&) {
+        EXPECT_FALSE(tbl().CheckBox3->checked());
+        tbl().SpeedButton1Click();
+    });
+    f.SpeedButton11Click();
+    std::string b = body(f);
+    EXPECT_NE(b.find("position: absolute; left: 10px; top: 20px;"), std::string::npos) << b;
+    EXPECT_NE(b.find("tu"), std::string::npos) << b;
+    EXPECT_NE(b.find("bgcolor=\"#FF0000\""), std::string::npos) << b;
+
+    // A new table gets none of that geometry.
+    caretIn(f, "tu");
+    js(f, "document.body.insertAdjacentHTML('beforeend','<P>nowa</P>')");
+    caretIn(f, "nowa");
+    inDialog([this](forms::Form&) { tbl().SpeedButton1Click(); });
+    f.SpeedButton11Click();
+    EXPECT_EQ(count(body(f), "left: 10px"), 1u) << body(f);
+}
+
+TEST_F(ElementsOnEngine, FloatingLayerGoesAtTheSelectionOrOverASelectedPicture) {
+    THTMLEdit& f = open("<TABLE><TR><TD>w celi</TD></TR></TABLE><P>obok<IMG src=\"data/a.jpg\"></P>");
+    selectText(f, "celi");
+    f.btnUser4Click();
+    std::string b = body(f);
+    EXPECT_EQ(count(b, "position:absolute") + count(b, "position: absolute"), 1u) << b;
+    EXPECT_EQ(b.find("celi"), std::string::npos) << b;
+    selectElement(f, "img");
+    f.btnUser4Click();
+    b = body(f);
+    EXPECT_EQ(b.find("a.jpg"), std::string::npos) << b;
+    EXPECT_EQ(count(b, "<TABLE"), 3u) << b;
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ElementsOnEngine, InsertedElementsAreSavedAndOpenAgain) {
+    ASSERT_TRUE(image::Picture::filled(1000, 800, 0x00336699).saveJpeg(dir / "zdjecia" / "duzy.jpg"));
+    THTMLEdit& f = open("<P>Ala ma kota</P>");
+    caretIn(f, "kota");
+    // A large picture is offered smaller; the small copy is what goes in.
+    inDialog([this](forms::Form&) {
+        Tinsertimg& d = img();
+        d.Edit971->setText(name("zdjecia/duzy.jpg"));
+        EXPECT_TRUE(d.resizePanelShown());
+        d.Label11Click();
+        d.CheckBox1->setValue(0);
+        d.SpeedButton1Click();
+    });
+    f.btnImageClick();
+    caretIn(f, "Ala");
+    inDialog([this](forms::Form&) {
+        tbl().SpinEdit1->setValue(2);
+        tbl().SpinEdit2->setValue(2);
+        tbl().CheckBox3->setValue(1);
+        tbl().SpeedButton1Click();
+    });
+    f.SpeedButton11Click();
+    const std::string page = files::platformName(site / "index.html");
+    ASSERT_TRUE(f.SaveDocument(page));
+    EXPECT_EQ(image::Picture::load(site / "data" / "s_duzy.jpg").width(), 320);
+    EXPECT_TRUE(fs::exists(dir / "zdjecia" / "duzy.jpg"));
+
+    TMDIChild* again = all->MainForm->doc_open(page);
+    ASSERT_NE(again, nullptr);
+    auto* g = dynamic_cast<THTMLEdit*>(again->HTMLEdit1);
+    ASSERT_TRUE(waitFor([g] { return g->DocumentReady; }));
+    std::string b = body(*g);
+    EXPECT_NE(b.find("SRC=\"data/s_duzy.jpg\""), std::string::npos) << b;
+    EXPECT_NE(b.find("WIDTH=\"320\""), std::string::npos) << b;
+    EXPECT_NE(b.find("position: absolute"), std::string::npos) << b;
+    EXPECT_EQ(count(b, "<TD"), 4u) << b;
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ElementsOnEngine, DoubleClickOpensTheDialogOfTheSelectedPictureOrTable) {
+    THTMLEdit& f = open("<P>a<IMG src=\"data/p.jpg\" alt=\"obraz\">b</P><TABLE rows=\"1\" cols=\"2\" border=\"3\" "
+                        "cellspacing=\"0\" cellpadding=\"0\"><TR><TD>x</TD><TD>y</TD></TR></TABLE>");
+    std::vector<std::string> shown;
+    inDialog([&](forms::Form& d) {
+        shown.push_back(d.name());
+        if (&d == &img()) EXPECT_EQ(img().Edit972->text(), "obraz");
+        if (&d == &tbl()) EXPECT_EQ(tbl().SpinEdit3->value(), 3);
+    });
+    selectElement(f, "img");
+    f.DHTMLondblclick();
+    selectElement(f, "table");
+    f.DHTMLondblclick();
+    EXPECT_EQ(shown, (std::vector<std::string>{"Tinsertimg", "Tinstbl"}));
+}
+
+}  // namespace

@@ -1,0 +1,38 @@
+// Speed of the text side of the whole-document rewrites on a large page:
+// the keywords command rewrites the head and joins every line of the page.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "pageeditor/frame/DocumentRewrite.h"
+
+using namespace pageeditor;
+
+namespace {
+
+// A page of about `paragraphs` * 60 bytes with a head of ten META lines.
+std::string largePage(int paragraphs) {
+    std::string s = "<HTML><HEAD>\r\n";
+    for (int i = 0; i < 10; ++i) s += "<META NAME=\"m" + std::to_string(i) + "\" content=\"v\">\r\n";
+    s += "<TITLE>Strona</TITLE>\r\n</HEAD>\r\n<BODY>\r\n";
+    for (int i = 0; i < paragraphs; ++i) s += "<P>Akapit numer " + std::to_string(i) + " z tekstem strony.</P>\r\n";
+    s += "<!--SIZE:1--></BODY></HTML>\r\n";
+    return s;
+}
+
+void BM_WriteHeadMeta(benchmark::State& state) {
+    const std::string page = largePage(static_cast<int>(state.range(0)));
+    for (auto _ : state) benchmark::DoNotOptimize(WriteHeadMeta(page, "", page, "a, b", "opis", "", ""));
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(page.size()));
+}
+BENCHMARK(BM_WriteHeadMeta)->Arg(1000)->Arg(20000);
+
+void BM_PlaceSizeMarker(benchmark::State& state) {
+    const std::string page = largePage(static_cast<int>(state.range(0)));
+    for (auto _ : state) benchmark::DoNotOptimize(PlaceSizeMarker(page, "<!--SIZE:2-->"));
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(page.size()));
+}
+BENCHMARK(BM_PlaceSizeMarker)->Arg(1000)->Arg(20000);
+
+}  // namespace
+

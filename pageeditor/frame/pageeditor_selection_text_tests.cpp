@@ -1,0 +1,186 @@
+// The text side of the frame's selection and document commands: colour
+// texts read back, the strike/superscript/subscript toggles, the element
+// dispatch by tag, and the whole-document rewrites of title, META lines,
+// page-size marker and background sound.
+#include <gtest/gtest.h>
+
+#include "pageeditor/core/TextRoutines.h"
+#include "pageeditor/frame/DocumentRewrite.h"
+#include "pageeditor/frame/ElementDispatch.h"
+#include "pageeditor/frame/HtmlColor.h"
+#include "pageeditor/frame/InlineMarkup.h"
+#include "text/CodePage.h"
+
+using namespace pageeditor;
+using namespace text::literals;
+
+TEST(HtmlColor, NamesHexAndEverythingElse) {
+    struct Case {
+        const char* text;
+        std::uint32_t color;
+    } cases[] = {
+        {"", clBtnFace},        {"red", clBtnFace},    {"#", clBtnFace},       {"#FFF", clBtnFace},
+        {"123456", clBtnFace},  {"black", 0},          {"Black", 0},           {"midnightblue", 0},
+        {"LightBlue", 0},       {"#GGGGGG", 0},        {"white", 0xFFFFFF},    {"Blue", 0xFF0000},
+        {"#FF0000", 0x0000FF},  {"#0080FF", 0xFF8000}, {"#00ff00", 0x00FF00},  {"#12345", 0x503412},
+        {"#123456789", 0x563412},
+    };
+    for (const auto& c : cases) EXPECT_EQ(HTMLColorToColor(c.text), c.color) << '"' << c.text << '"';
+}
+
+TEST(HtmlColor, ReadsBackEveryColourTheEditorWrites) {
+    for (std::uint32_t c : {0x000000u, 0xFFFFFFu, 0x0000FFu, 0x123456u, 0xABCDEFu, 0x00FF80u, clBtnFace})
+        EXPECT_EQ(HTMLColorToColor(util_getcolor(c)), c) << std::hex << c;
+}
+
+TEST(InlineMarkupToggle, WrapsPlainTextAndUnwrapsMarkedText) {
+    struct Case {
+        InlineMarkup markup;
+        const char* selected;
+        const char* pasted;
+    } cases[] = {
+        {InlineMarkup::Strike, "kot", "<strike>kot</strike>"},
+        {InlineMarkup::Strike, "<STRIKE>kot</STRIKE>", "kot"},
+        {InlineMarkup::Strike, "a<STRIKE>b</STRIKE>c<STRIKE>d</STRIKE>", "abcd"},
+        // Only the closing tag is selected: the selection counts as marked.
+        {InlineMarkup::Strike, "kot</STRIKE> ma", "kot ma"},
+        {InlineMarkup::Superscript, "2", "<sup>2</sup>"},
+        {InlineMarkup::Superscript, "<SUP>2</SUP>", "2"},
+        {InlineMarkup::Subscript, "H2O", "<sub>H2O</sub>"},
+        {InlineMarkup::Subscript, "H<SUB>2</SUB>O", "H2O"},
+        // Another pair's tags are left alone and the selection is wrapped.
+        {InlineMarkup::Subscript, "<SUP>2</SUP>", "<sub><SUP>2</SUP></sub>"},
+        // Found in any case, removed only in upper case.
+        {InlineMarkup::Strike, "<strike>x</strike>", "<strike>x</strike>"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(toggleInlineMarkup(c.markup, c.selected), c.pasted) << c.selected;
+}
+
+TEST(ElementDispatchByTag, SixTagsOpenDialogsOthersNothing) {
+    struct Case {
+        const char* tag;
+        ElementDialog dialog;
+    } cases[] = {
+        {"IMG", ElementDialog::Image},       {"img", ElementDialog::Image},
+        {"MARQUEE", ElementDialog::ScrollingText}, {"TABLE", ElementDialog::Table},
+        {"OBJECT", ElementDialog::Flash},    {"EMBED", ElementDialog::Video},
+        {"IFrame", ElementDialog::InlineFrame}, {"TD", ElementDialog::None},
+        {"P", ElementDialog::None},          {"", ElementDialog::None},
+    };
+    for (const auto& c : cases) EXPECT_EQ(elementDialogFor(c.tag), c.dialog) << c.tag;
+}
+
+TEST(TitleRewrite, BetweenTheTitleTagsWhateverTheirCase) {
+    struct Case {
+        const char* before;
+        const char* after;
+        bool changed;
+    } cases[] = {
+        {"<HTML><HEAD><TITLE>Alt</TITLE></HEAD>", "<HTML><HEAD><TITLE>Neu</TITLE></HEAD>", true},
+        {"<html><head><title>Alt</title></head>", "<html><head><title>Neu</title></head>", true},
+        {"<HEAD><TITLE></TITLE>", "<HEAD><TITLE>Neu</TITLE>", true},
+        // No title element: one is made at the top of the head.
+        {"<HTML><HEAD>\r\n</HEAD><BODY>x</BODY>", "<HTML><HEAD>\r\n<TITLE>Neu</TITLE>\r\n</HEAD><BODY>x</BODY>", true},
+        // Neither title nor head, or a broken title element: nothing changes.
+        {"<BODY>x</BODY>", "<BODY>x</BODY>", false},
+        {"<HEAD></TITLE><TITLE>", "<HEAD></TITLE><TITLE>", false},
+    };
+    for (const auto& c : cases) {
+        std::string html = c.before;
+        EXPECT_EQ(SetTitleText(html, "Neu"), c.changed) << c.before;
+        EXPECT_EQ(html, c.after) << c.before;
+    }
+}
+
+TEST(TitleRewrite, TypedValuesCannotBreakThePage) {
+    const std::string winPage = "<HTML><HEAD><TITLE>x</TITLE></HEAD><BODY></BODY></HTML>";
+    EXPECT_EQ(PageValue("a</title><b>\"c\" & d", winPage), "a&lt;/title&gt;&lt;b&gt;&quot;c&quot; &amp; d");
+    EXPECT_EQ(PageValue("raz\r\ndwa\nthree", winPage), "raz dwa three");
+    // A page that declares ISO-8859-2 gets the letters in that code page.
+    const std::string isoPage =
+        "<HTML><HEAD>\r\n<META http-equiv=Content-Type content=\"text/html; charset=iso-8859-2\">\r\n</HEAD>";
+    EXPECT_EQ(PageValue("Świat ąź"_w, isoPage), "\xA6wiat \xB1\xBC");
+    EXPECT_EQ(PageValue("Świat ąź"_w, winPage), "Świat ąź"_w);
+    EXPECT_EQ(ShownValue("\xA6wiat \xB1\xBC", isoPage), "Świat ąź"_w);
+    EXPECT_EQ(ShownValue("Świat"_w, winPage), "Świat"_w);
+}
+
+namespace {
+std::string metaOf(const std::string& head, const char* kw, const char* desc) {
+    return WriteHeadMeta(head, "", head, kw, desc, "", "");
+}
+}  // namespace
+
+TEST(HeadMetaRewrite, OldMetaLinesGoNewOnesGoBelowTheHeadLine) {
+    const std::string charset = "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-2\">";
+    const std::string kw = "<META NAME =\"Keywords\" CONTENT=\"a, b\">";
+    const std::string desc = "<META NAME=\"Description\" content=\"Opis\">";
+    struct Case {
+        const char* name;
+        std::string before;
+        const char* keywords;
+        const char* description;
+        std::string after;
+    } cases[] = {
+        // The line end after "</HEAD>" starts the rest with an empty line.
+        {"keywords only", "<HTML>\r\n<HEAD>\r\n<META NAME=\"Keywords\" CONTENT=\"stare\">\r\n</HEAD>\r\n<BODY>x</BODY>\r\n",
+         "a, b", "", "<HTML>\r\n<HEAD>\r\n" + kw + "\r\n" + charset + "\r\n</HEAD>\r\n\r\n<BODY>x</BODY>\r\n"},
+        {"both", "<HTML><HEAD>\r\n<TITLE>T</TITLE>\r\n</HEAD><BODY>x</BODY>", "a, b", "Opis",
+         "<HTML><HEAD>\r\n" + kw + "\r\n" + desc + "\r\n" + charset + "\r\n<TITLE>T</TITLE>\r\n</HEAD>\r\n<BODY>x</BODY>\r\n"},
+        {"title kept, empty line below", "<HEAD>\r\n<TITLE>T</TITLE><META NAME=\"x\" content=\"y\">\r\n</HEAD>", "", "",
+         "<HEAD>\r\n" + charset + "\r\n<TITLE>T</TITLE>\r\n\r\n</HEAD>\r\n\r\n"},
+        {"two metas on a line", "<HEAD>\r\n<META a=\"1\"><META b=\"2\">\r\n</HEAD>", "", "",
+         "<HEAD>\r\n" + charset + "\r\n\r\n\r\n</HEAD>\r\n\r\n"},
+        {"a META without its end", "<HEAD>\r\n<B>x</B><META a=\"1\"\r\n</HEAD>", "", "",
+         "<HEAD>\r\n" + charset + "\r\n<B>x</B>\r\n\r\n</HEAD>\r\n\r\n"},
+        {"lower case tags", "<html><head>\r\n<meta name=\"a\" content=\"b\">\r\n</head><body></body>", "k", "",
+         "<html><head>\r\n<META NAME =\"Keywords\" CONTENT=\"k\">\r\n" + charset + "\r\n</head>\r\n<body></body>\r\n"},
+        {"META in the body stays", "<HEAD>\r\n</HEAD><BODY><META x></BODY>", "", "",
+         "<HEAD>\r\n" + charset + "\r\n</HEAD>\r\n<BODY><META x></BODY>\r\n"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(metaOf(c.before, c.keywords, c.description), c.after) << c.name;
+}
+
+TEST(HeadMetaRewrite, LinesOfEveryKindAndTheOptionalLines) {
+    // CR, LF and CR LF all end lines; the text keeps every character.
+    std::string doc = "<HTML><HEAD>\r<TITLE>Zażółć</TITLE>\n</HEAD><BODY>gęślą\r\njaźń</BODY>"_w;
+    std::string out = WriteHeadMeta(doc, "ignored", doc, "", "", "Tytuł"_w, "Autor");
+    EXPECT_EQ(out, "<HTML><HEAD>\r\n<META NAME=\"Title\" content=\"Tytuł\">\r\n<META NAME=\"Author\" content=\"Autor\">\r\n"
+                   "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-2\">\r\n"
+                   "<TITLE>Zażółć</TITLE>\r\n</HEAD>\r\n<BODY>gęślą\r\njaźń</BODY>\r\n"_w);
+    // No charset condition, no head: nothing is inserted and the text stays.
+    EXPECT_EQ(WriteHeadMeta("<BODY>x</BODY>", "", "", "k", "d", "", ""), "<BODY>\r\nx</BODY>\r\n");
+    EXPECT_EQ(WriteHeadMeta("", "", "", "k", "", "", ""), "");
+}
+
+TEST(PageMarkers, SizeMarkerAndSoundBeforeTheBodyEnd) {
+    struct Case {
+        const char* name;
+        const char* before;
+        const char* after;
+    } cases[] = {
+        {"new", "<BODY>x</BODY>", "<BODY>x<!--SIZE:1--></BODY>"},
+        {"replaced", "<BODY>x<!--SIZE:1--></BODY>", "<BODY>x<!--SIZE:1--></BODY>"},
+        {"only the first goes", "<BODY><!--SIZE:0-->x<!--SIZE:2--></BODY>", "<BODY>x<!--SIZE:2--><!--SIZE:1--></BODY>"},
+        {"no body end", "<P>x</P>", "<!--SIZE:1--><P>x</P>"},
+        {"marker without its end", "<BODY>x<!--SIZE:", "<!--SIZE:1--><BODY>x"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(PlaceSizeMarker(c.before, "<!--SIZE:1-->"), c.after) << c.name;
+    // Twice the same choice: one marker.
+    EXPECT_EQ(PlaceSizeMarker(PlaceSizeMarker("<BODY></BODY>", "<!--SIZE:1-->"), "<!--SIZE:1-->"),
+              "<BODY><!--SIZE:1--></BODY>");
+
+    const char* tag = "<BGSOUND SRC=\"a.mid\" LOOP=\"2\">";
+    EXPECT_EQ(PlaceBackgroundSound("<BODY>x<BGSOUND SRC=\"old.wav\" LOOP=\"INFINITE\"></BODY>", tag),
+              std::string("<BODY>x") + tag + "</BODY>");
+    EXPECT_EQ(PlaceBackgroundSound("x", tag), std::string(tag) + "x");
+    EXPECT_EQ(PlaceBackgroundSound("<BODY><BGSOUND SRC=\"a", tag), std::string(tag) + "<BODY>");
+
+    ASSERT_NE(pageSizeAt(2), nullptr);
+    EXPECT_STREQ(pageSizeAt(2)->marker, "<!--SIZE:2-->");
+    EXPECT_EQ(pageSizeAt(2)->width, 1280);
+    EXPECT_EQ(pageSizeAt(2)->height, 1084);
+    EXPECT_EQ(pageSizeAt(0)->height, 660);
+    EXPECT_EQ(pageSizeAt(3), nullptr);
+    EXPECT_EQ(pageSizeAt(-1), nullptr);
+}
