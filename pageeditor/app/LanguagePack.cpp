@@ -15,6 +15,7 @@
 #include "forms/TabSheet.h"
 #include "forms/TextBox.h"
 #include "forms/ToolButton.h"
+#include "pageeditor/app/SpinEdit.h"
 #include "pageeditor/core/TextRoutines.h"
 #include "text/LineFile.h"
 
@@ -74,7 +75,8 @@ void apply(forms::Component& c, const std::string& first, const std::string& sec
         p->setCaption(first);
         p->setHint(second);
     }
-    if (auto* e = dynamic_cast<TextBox*>(&c)) {
+    // A spin edit is an edit of its own class, which packs leave alone.
+    if (auto* e = dynamic_cast<TextBox*>(&c); e && !dynamic_cast<SpinEdit*>(&c)) {
         e->setText(first);
         e->setToolTip(second);
     }
@@ -116,7 +118,7 @@ bool describe(const forms::Component& c, std::string& first, std::string& second
     } else if (auto* p = dynamic_cast<const Panel*>(&c)) {
         first = p->caption();
         second = p->hint();
-    } else if (auto* e = dynamic_cast<const TextBox*>(&c)) {
+    } else if (auto* e = dynamic_cast<const TextBox*>(&c); e && !dynamic_cast<const SpinEdit*>(&c)) {
         first = e->text();
         second = e->toolTip();
     } else if (auto* box = dynamic_cast<const ComboBox*>(&c)) {

@@ -21,6 +21,7 @@
 #include "pageeditor/app/EditorForms.h"
 #include "pageeditor/app/TMDIChild.h"
 #include "pageeditor/app/TMainForm.h"
+#include "pageeditor/app/Tinsert_snd.h"
 #include "pageeditor/app/Tmacros_vals.h"
 #include "registry/Registry.h"
 #include "text/CodePage.h"
@@ -333,6 +334,9 @@ TEST_F(Library, MediaItemsGoToTheFrameDialogs) {
     insert(n, "d.txt");
     EXPECT_EQ(f.calls, (std::vector<std::string>{"EditImage:" + dir + "a.jpg", "EditFlash:" + dir + "b.swf",
                                                  "SpeedButton8Click"}));
+    auto* soundFile = dynamic_cast<forms::TextBox*>(all->insert_snd->find("Edit1"));
+    ASSERT_NE(soundFile, nullptr);
+    EXPECT_EQ(soundFile->text(), dir + "c.wav") << "the sound dialog's file field is set before its command";
     // Open in the default program: not for clip items.
     n.ListView4->setSelectedIndex(find(*n.ListView4, "d.txt"));
     forms::drive::click(*n.SpeedButton10);
