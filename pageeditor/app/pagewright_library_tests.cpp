@@ -8,6 +8,7 @@
 #include "files/FileSystem.h"
 #include "forms/Application.h"
 #include "forms/Drive.h"
+#include "forms/ComboBox.h"
 #include "forms/ImageView.h"
 #include "forms/Label.h"
 #include "forms/ListView.h"
@@ -21,6 +22,7 @@
 #include "pageeditor/app/EditorForms.h"
 #include "pageeditor/app/TMDIChild.h"
 #include "pageeditor/app/TMainForm.h"
+#include "pageeditor/app/Tlinkinsert.h"
 #include "pageeditor/app/Tinsert_snd.h"
 #include "pageeditor/app/Tmacros_vals.h"
 #include "registry/Registry.h"
@@ -376,6 +378,34 @@ TEST_F(Library, ShippedItemsAreClipItemsWithPreviewsAndSafeMacros) {
         m.ListView3DblClick();
     }
     EXPECT_GE(clips, 4);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Library, AnAddressKeyTakesTheLinkDialogsAddressAndAColourKeyTheColour) {
+    TMainForm& m = start(programFolder({{"data/library/L/link.ht", "<A href=\"%(vAdres strony)%\">%(vKOLOR i Adres)%</A>"}}));
+    FakeFrame& f = openPage(m);
+    open(m, "L");
+    Tmacros_vals& grid = *all->macros_vals;
+    std::vector<std::string> dialogs;
+    forms::drive::setModalHook([&](forms::Form& form) {
+        dialogs.push_back(form.name());
+        if (&form == all->linkinsert.get()) {
+            all->linkinsert->edit971->setText("http://example.org/?a=1&b=2");
+            form.setModalResult(dialogs.size() == 2 ? 1 : 2);  // the second key's link dialog is cancelled
+            return;
+        }
+        answers.answerColor(true, 0x00FF0000);
+        grid.selectCell(0);
+        grid.selectCell(1);  // colour first, then the link dialog, cancelled: the colour stays
+        form.setModalResult(1);
+    });
+    insert(m, "link.ht");
+    EXPECT_EQ(dialogs, (std::vector<std::string>{"Tmacros_vals", "Tlinkinsert", "Tlinkinsert"}));
+    ASSERT_EQ(f.calls.size(), 1u);
+    EXPECT_EQ(f.calls[0], "InsertHTML:<A href=\"http://example.org/?a=1&amp;b=2\">#0000FF</A>\r\n");
 }
 
 }  // namespace
