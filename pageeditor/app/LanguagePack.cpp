@@ -15,6 +15,7 @@
 #include "forms/TabSheet.h"
 #include "forms/TextBox.h"
 #include "forms/ToolButton.h"
+#include "pageeditor/app/FileChooser.h"
 #include "pageeditor/app/SpinEdit.h"
 #include "pageeditor/core/TextRoutines.h"
 #include "text/LineFile.h"
@@ -71,6 +72,10 @@ void apply(forms::Component& c, const std::string& first, const std::string& sec
         t->setCaption(first);
         t->setHint(second);
     }
+    if (auto* d = dynamic_cast<FileChooser*>(&c)) {
+        d->filter = first;
+        d->title = second;
+    }
     if (auto* p = dynamic_cast<Panel*>(&c)) {
         p->setCaption(first);
         p->setHint(second);
@@ -115,6 +120,9 @@ bool describe(const forms::Component& c, std::string& first, std::string& second
     } else if (auto* tab = dynamic_cast<const TabSheet*>(&c)) {
         first = tab->caption();
         second = tab->hint();
+    } else if (auto* d = dynamic_cast<const FileChooser*>(&c)) {
+        first = d->filter;
+        second = d->title;
     } else if (auto* p = dynamic_cast<const Panel*>(&c)) {
         first = p->caption();
         second = p->hint();
