@@ -3,15 +3,20 @@
 #include "files/FileSystem.h"
 #include "forms/Action.h"
 #include "forms/Application.h"
+#include "forms/CheckBox.h"
+#include "forms/ComboBox.h"
 #include "forms/CommandButton.h"
 #include "forms/Form.h"
 #include "forms/Label.h"
+#include "forms/ModalAnswers.h"
 #include "forms/MenuItem.h"
 #include "forms/Panel.h"
 #include "forms/SpeedButton.h"
 #include "forms/TabSheet.h"
 #include "forms/TextBox.h"
 #include "forms/ToolButton.h"
+#include "pageeditor/app/FileChooser.h"
+#include "pageeditor/app/SpinEdit.h"
 #include "pageeditor/core/TextRoutines.h"
 #include "text/LineFile.h"
 
@@ -58,18 +63,32 @@ void apply(forms::Component& c, const std::string& first, const std::string& sec
         t->setCaption(first);
         t->setHint(second);
     }
+    if (auto* k = dynamic_cast<CheckBox*>(&c)) {
+        k->setCaption(first);
+        k->setToolTip(second);
+    }
     if (auto* m = dynamic_cast<MenuItem*>(&c)) m->setCaption(first);
     if (auto* t = dynamic_cast<TabSheet*>(&c)) {
         t->setCaption(first);
         t->setHint(second);
     }
+    if (auto* d = dynamic_cast<FileChooser*>(&c)) {
+        d->filter = first;
+        d->title = second;
+    }
     if (auto* p = dynamic_cast<Panel*>(&c)) {
         p->setCaption(first);
         p->setHint(second);
     }
-    if (auto* e = dynamic_cast<TextBox*>(&c)) {
+    // A spin edit is an edit of its own class, which packs leave alone.
+    if (auto* e = dynamic_cast<TextBox*>(&c); e && !dynamic_cast<SpinEdit*>(&c)) {
         e->setText(first);
         e->setToolTip(second);
+    }
+    if (auto* box = dynamic_cast<ComboBox*>(&c)) {
+        box->clear();
+        for (const std::string& item : splitCommaText(first)) box->addItem(item);
+        box->setToolTip(second);
     }
 }
 
@@ -88,6 +107,9 @@ bool describe(const forms::Component& c, std::string& first, std::string& second
     } else if (auto* a = dynamic_cast<const Action*>(&c)) {
         first = a->caption();
         second = a->hint();
+    } else if (auto* k = dynamic_cast<const CheckBox*>(&c)) {
+        first = k->caption();
+        second = k->toolTip();
     } else if (auto* t = dynamic_cast<const ToolButton*>(&c)) {
         first = t->caption();
         second = t->hint();
@@ -98,12 +120,20 @@ bool describe(const forms::Component& c, std::string& first, std::string& second
     } else if (auto* tab = dynamic_cast<const TabSheet*>(&c)) {
         first = tab->caption();
         second = tab->hint();
+    } else if (auto* d = dynamic_cast<const FileChooser*>(&c)) {
+        first = d->filter;
+        second = d->title;
     } else if (auto* p = dynamic_cast<const Panel*>(&c)) {
         first = p->caption();
         second = p->hint();
-    } else if (auto* e = dynamic_cast<const TextBox*>(&c)) {
+    } else if (auto* e = dynamic_cast<const TextBox*>(&c); e && !dynamic_cast<const SpinEdit*>(&c)) {
         first = e->text();
         second = e->toolTip();
+    } else if (auto* box = dynamic_cast<const ComboBox*>(&c)) {
+        std::vector<std::string> items;
+        for (int i = 0; i < box->listCount(); ++i) items.push_back(box->list(i));
+        first = joinCommaText(items);
+        second = box->toolTip();
     } else {
         return false;
     }
@@ -111,6 +141,63 @@ bool describe(const forms::Component& c, std::string& first, std::string& second
 }
 
 }  // namespace
+
+std::vector<std::string> splitCommaText(const std::string& line) {
+    std::vector<std::string> out;
+    auto blank = [](char c) { return c != 0 && static_cast<unsigned char>(c) <= ' '; };
+    std::size_t i = 0, n = line.size();
+    while (i < n && blank(line[i])) ++i;
+    while (i < n) {
+        std::string item;
+        if (line[i] == '"') {
+            ++i;
+            while (i < n) {
+                if (line[i] == '"') {
+                    if (i + 1 < n && line[i + 1] == '"') {
+                        item += '"';
+                        i += 2;
+                        continue;
+                    }
+                    ++i;
+                    break;
+                }
+                item += line[i++];
+            }
+        } else {
+            while (i < n && !blank(line[i]) && line[i] != ',') item += line[i++];
+        }
+        out.push_back(item);
+        while (i < n && blank(line[i])) ++i;
+        if (i < n && line[i] == ',') {
+            if (i + 1 == n) out.emplace_back();
+            ++i;
+            while (i < n && blank(line[i])) ++i;
+        }
+    }
+    return out;
+}
+
+std::string joinCommaText(const std::vector<std::string>& items) {
+    std::string out;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const std::string& item = items[i];
+        if (i) out += ',';
+        bool quote = item.empty();
+        for (char ch : item)
+            if (ch == ',' || ch == '"' || (ch != 0 && static_cast<unsigned char>(ch) <= ' ')) quote = true;
+        if (!quote) {
+            out += item;
+            continue;
+        }
+        out += '"';
+        for (char ch : item) {
+            if (ch == '"') out += '"';
+            out += ch;
+        }
+        out += '"';
+    }
+    return out;
+}
 
 void loadLANG(const std::string& path, const std::vector<forms::Form*>& owned) {
     text::LineReader in(files::realPath(path));
@@ -125,6 +212,7 @@ void loadLANG(const std::string& path, const std::vector<forms::Form*>& owned) {
         in.next(l);
         return l;
     };
+    int componentLines = 0;
     while (!in.atEnd()) {
         if (read() != "#Win:") continue;
         int owner = parseIndex(read());
@@ -137,6 +225,10 @@ void loadLANG(const std::string& path, const std::vector<forms::Form*>& owned) {
         for (;;) {
             std::string a = read(), b = read(), c = read();
             if (a == "}" || b == "}" || c == "}") break;
+            componentLines += 3;
+            // An empty index line is reported with the count of component
+            // lines read so far in the file, then ends the routine.
+            if (a.empty()) forms::modal().messageBox(std::to_string(componentLines), forms::Application::title(), 0);
             int index = parseIndex(a);
             const auto& list = form.components();
             if (index < 0 || index >= static_cast<int>(list.size()))

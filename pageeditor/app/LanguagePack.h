@@ -30,4 +30,10 @@ void loadLANG(const std::string& path, const std::vector<forms::Form*>& owned);
 // Writes the pack of the current captions of `owned` (the same layout).
 void SaveLANG(const std::string& path, const std::vector<forms::Form*>& owned);
 
+// The items of a list as a pack writes them on one line: separated by
+// commas or blanks, an item in double quotes where it holds a comma, a quote
+// or a blank, or is empty ("" inside quotes stands for one quote).
+std::vector<std::string> splitCommaText(const std::string& line);
+std::string joinCommaText(const std::vector<std::string>& items);
+
 }  // namespace pageeditor

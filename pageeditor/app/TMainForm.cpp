@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <ctime>
+#include <map>
 
 #include "files/FileSystem.h"
 #include "forms/Action.h"
@@ -23,11 +24,14 @@
 #include "forms/StatusBar.h"
 #include "forms/SystemLocale.h"
 #include "forms/TabSheet.h"
+#include "forms/TextBox.h"
 #include "forms/ToolBar.h"
 #include "forms/ToolButton.h"
 #include "pageeditor/IEditorFrame.h"
 #include "pageeditor/app/LStrokeHook.h"
 #include "pageeditor/app/BrowserVersionCheck.h"
+#include "pageeditor/app/ClipLibrary.h"
+#include "pageeditor/app/ClipMacros.h"
 #include "pageeditor/app/EditorDialog.h"
 #include "pageeditor/app/EditorForms.h"
 #include "pageeditor/app/ExitQuestion.h"
@@ -39,11 +43,15 @@
 #include "pageeditor/app/TAboutBox.h"
 #include "pageeditor/app/TMDIChild.h"
 #include "pageeditor/app/Tdocnew.h"
+#include "pageeditor/app/Tinsert_snd.h"
+#include "pageeditor/app/Tmacros_vals.h"
 #include "pageeditor/app/Tpageedit.h"
 #include "pageeditor/app/Tpageopen.h"
+#include "pageeditor/core/FileRoutines.h"
 #include "pageeditor/core/PageDocument.h"
 #include "registry/BrowserVersion.h"
 #include "registry/Registry.h"
+#include "shell/Shell.h"
 #include "text/CodePage.h"
 
 namespace pageeditor {
@@ -125,6 +133,7 @@ void TMainForm::createControls() {
     ListView1->setPopupMenu(*PopupMenu1);
     ListView2->setPopupMenu(*PopupMenu2);
     connectSiteLists();
+    connectLibrary();
 }
 
 void TMainForm::createCommands() {
@@ -663,10 +672,8 @@ void TMainForm::FormShow() {
     enable2(0);
     restorePlacement();
     if (EditorForms* f = editorForms()) loadLANG(app_dir + "data\\lang\\" + "pl" + "\\transui.lng", f->owned());
-    lib_dir = app_dir + "data\\library\\";
-    ItemList folders;
-    folders_list(folders, lib_dir + "*.*", LibraryFolderMode);
-    showItems(*ListView3, folders);
+    lib_dir = ClipLibrary::root(app_dir);
+    showItems(*ListView3, ClipLibrary::folders(lib_dir, lib_dir, tr("Wstecz")));
 }
 
 bool TMainForm::FormCloseQuery() {
@@ -837,6 +844,84 @@ void TMainForm::Wa1Click() {
 }
 void TMainForm::Odnonik1Click() {
     if (IEditorFrame* f = activeFrame()) f->SpeedButton1Click();
+}
+
+// ---------------------------------------------------------------------------
+// The clip library.
+
+void TMainForm::connectLibrary() {
+    ListView3->onDblClick = guarded([this] { ListView3DblClick(); });
+    ListView4->onChange = [this] { ListView4Change(); };
+    ListView4->onDblClick = guarded([this] { SpeedButton12Click(); });
+    SpeedButton10->onClick = guarded([this] { SpeedButton10Click(); });
+    SpeedButton12->onClick = guarded([this] { SpeedButton12Click(); });
+}
+
+void TMainForm::ListView3DblClick() {
+    int i = ListView3->selectedIndex();
+    if (i < 0) return;
+    std::string root = ClipLibrary::root(app_dir);
+    lib_dir = ClipLibrary::enter(lib_dir, root, ListView3->caption(i), ListView3->imageIndex(i) == ClipLibrary::kBackImage);
+    showItems(*ListView4, ClipLibrary::items(lib_dir));
+    showItems(*ListView3, ClipLibrary::folders(lib_dir, root, tr("Wstecz")));
+}
+
+void TMainForm::ListView4Change() {
+    // Errors are ignored; an item without a picture leaves the last one shown.
+    try {
+        for (const std::string& file : ClipLibrary::previewCandidates(lib_dir, selectedCaption(ListView4)))
+            if (Image2->loadFile(files::realPath(file).string())) break;
+    } catch (...) {
+    }
+}
+
+void TMainForm::SpeedButton10Click() {
+    std::string name = selectedCaption(ListView4);
+    if (!ClipLibrary::plainName(name) || name.find(".ht") != std::string::npos) return;
+    shell::execute("open", files::realPath(lib_dir + name).string());
+}
+
+void TMainForm::SpeedButton12Click() {
+    std::string name = selectedCaption(ListView4);
+    if (!SpeedButton12->enabled() || !ClipLibrary::plainName(name)) return;
+    IEditorFrame* frame = activeFrame();
+    switch (ClipLibrary::insertKind(name)) {
+    case ClipLibrary::Insert::Clip: macro_fill(lib_dir + name); break;
+    case ClipLibrary::Insert::Image:
+        if (frame) frame->EditImage(lib_dir + name);
+        break;
+    case ClipLibrary::Insert::Flash:
+        if (frame) frame->EditFlash(lib_dir + name);
+        break;
+    case ClipLibrary::Insert::Sound:
+        if (EditorForms* f = editorForms(); f && f->insert_snd) {
+            if (auto* edit = dynamic_cast<TextBox*>(f->insert_snd->find("Edit1"))) edit->setText(lib_dir + name);
+        }
+        if (frame) frame->SpeedButton8Click();
+        break;
+    case ClipLibrary::Insert::None: break;
+    }
+}
+
+void TMainForm::macro_fill(const std::string& path) {
+    // A missing item ends here: the read error leaves the handler.
+    ClipMacros clip(LoadTextFromFile(path), [this](const std::string& s) { return tr(s); });
+    EditorForms* f = editorForms();
+    Tmacros_vals* grid = f ? f->macros_vals.get() : nullptr;
+    if (grid) {
+        grid->clearRows();
+        for (const std::string& key : clip.keys()) grid->addRow(key);
+    }
+    // Files go only into an open site.
+    if (ClipLibrary::plainName(site_name))
+        clip.copyFiles(app_dir + "data\\lib_res\\", app_dir + "webpages\\" + site_name + "\\");
+    // The grid has only OK; its values are taken however it closes.
+    if (grid && !clip.keys().empty()) grid->showGrid();
+    std::string html = clip.fill(grid ? grid->values() : std::map<std::string, std::string>{});
+    try {
+        if (IEditorFrame* frame = activeFrame()) frame->InsertHTML(html);
+    } catch (...) {
+    }
 }
 
 }  // namespace pageeditor

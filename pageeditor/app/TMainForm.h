@@ -143,6 +143,14 @@ public:
     void Pywajcwarstw1Click();
     void Wa1Click();
     void Odnonik1Click();
+    // The library tab: folders (ListView3), items (ListView4), the preview
+    // (Image2), open (SpeedButton10) and insert (SpeedButton12).
+    void ListView3DblClick();
+    void ListView4Change();
+    void SpeedButton10Click();
+    void SpeedButton12Click();
+    // Fills the macros of a clip item and inserts it into the active page.
+    void macro_fill(const std::string& path);
 
     // Components, in the order the window creates them (the language pack
     // addresses them by that position).
@@ -224,6 +232,7 @@ private:
     void createCommands();
     void createMenus();
     void connectSiteLists();
+    void connectLibrary();
     void showSiteLists();
     static std::string selectedCaption(const forms::ListView* view);
     void restorePlacement();

@@ -22,7 +22,10 @@
 #include "htmledit/TestApplication.h"
 #include "pageeditor/app/EditorForms.h"
 #include "pageeditor/app/TMDIChild.h"
+#include "forms/ImageView.h"
+#include "text/CaseRules.h"
 #include "pageeditor/app/TMainForm.h"
+#include "pageeditor/app/Tmacros_vals.h"
 #include "pageeditor/app/Tdocnew.h"
 #include "pageeditor/app/Tpageedit.h"
 #include "pageeditor/app/Tpageopen.h"
@@ -189,4 +192,56 @@ TEST_F(Editing, NewUserMakesASiteAndItsPagesWithTheRealEditor) {
     EXPECT_TRUE(m->documentWindows().empty());
     EXPECT_TRUE(m->site_name.empty());
     EXPECT_EQ(answers.asked("message").size(), 1u) << "only the site question: both pages were saved";
+}
+
+TEST_F(Editing, ClipsFromTheLibraryGoIntoTheRealPageAndStayAfterSaving) {
+    inDialog(*all->pageedit, [this] {
+        all->pageedit->Edit971->setText("Firma");
+        all->pageedit->SpeedButton1->press();
+    });
+    newPageDialog("", "", "Klasyczny");
+    m->FileNew1->execute();
+    THTMLEdit& page = readyFrame();
+
+    // The price list: its colour key asks for a colour, the rest are typed.
+    select(*m->ListView3, "Tabelki");
+    m->ListView3DblClick();
+    select(*m->ListView4, "cennik.ht");
+    EXPECT_FALSE(m->Image2->empty()) << "the item's preview shows";
+    inDialog(*all->macros_vals, [this] {
+        Tmacros_vals& g = *all->macros_vals;
+        ASSERT_EQ(g.rowCount(), 5);
+        answers.answerColor(true, 0x00E0FFFF);
+        g.selectCell(0);
+        g.setValue(1, "Strona <WWW>");
+        g.setValue(2, "900 zł"_w);
+        g.setValue(3, "Logo & wizytówki"_w);
+        g.setValue(4, "300 zł"_w);
+        shoot(g, "library_values");
+        g.BitBtn1->press();
+    });
+    m->SpeedButton12->press();
+    forms::drive::processEvents();
+    std::string html = page.control().DocumentHTML();
+    EXPECT_NE(html.find("Strona &lt;WWW&gt;"), std::string::npos) << "typed markup stays text";
+    EXPECT_NE(html.find("Logo &amp; wizyt"), std::string::npos);
+    EXPECT_NE(text::lower(html).find("#ffffe0"), std::string::npos);
+    EXPECT_EQ(html.find("%("), std::string::npos) << "no macro is left";
+
+    // The ornament copies its picture into the site, next to the page.
+    select(*m->ListView3, "[Wstecz]");
+    m->ListView3DblClick();
+    select(*m->ListView3, "Ozdobniki");
+    m->ListView3DblClick();
+    select(*m->ListView4, "linia.ht");
+    m->SpeedButton12->press();
+    forms::drive::processEvents();
+    EXPECT_TRUE(fs::exists(dir / "webpages" / "Firma" / "linia.bmp"));
+    shoot(*m, "library_inserted");
+
+    m->Zapisz1->click();
+    forms::drive::processEvents();
+    std::string saved = read("webpages/Firma/index.html");
+    EXPECT_NE(saved.find("Strona &lt;WWW&gt;"), std::string::npos);
+    EXPECT_NE(saved.find("linia.bmp"), std::string::npos);
 }

@@ -8,6 +8,8 @@
 #include "forms/Action.h"
 #include "forms/ActionList.h"
 #include "forms/Application.h"
+#include "forms/CheckBox.h"
+#include "forms/ComboBox.h"
 #include "forms/Form.h"
 #include "forms/Label.h"
 #include "forms/MainMenu.h"
@@ -15,9 +17,11 @@
 #include "forms/ScriptedAnswers.h"
 #include "forms/SpeedButton.h"
 #include "pageeditor/app/LanguagePack.h"
+#include "text/CodePage.h"
 #include "text/LineFile.h"
 
 using namespace pageeditor;
+using namespace text::literals;
 namespace fs = std::filesystem;
 
 namespace {
@@ -31,6 +35,8 @@ public:
     forms::MenuItem* Plik1 = nullptr;
     forms::ActionList* ActionList1 = nullptr;
     forms::Action* FileNew1 = nullptr;
+    forms::CheckBox* CheckBox1 = nullptr;
+    forms::ComboBox* ComboBox1 = nullptr;
 
 protected:
     void createControls() override {
@@ -47,6 +53,10 @@ protected:
         FileNew1 = add<forms::Action>("FileNew1", ActionList1);  // 5
         FileNew1->setCaption("&Nowy");
         FileNew1->setHint("Nowy|Nowa strona");
+        CheckBox1 = add<forms::CheckBox>("CheckBox1");           // 6
+        CheckBox1->setCaption("Zawsze");
+        ComboBox1 = add<forms::ComboBox>("ComboBox1");           // 7
+        for (const char* item : {"", "/www", "dwa słowa", "a,b", "cytat \"x\""}) ComboBox1->addItem(text::ansi(item));
     }
 };
 
@@ -90,7 +100,8 @@ TEST_F(LanguagePackTest, TwoLinesChangeTheTitleAndNothingElse) {
 
 TEST_F(LanguagePackTest, BlocksAddressFormsAndComponentsByPosition) {
     loadLANG(pack({"[pack]", "Title", "skipped line", "#Win:", "1", "Window", "", "0", "First|second", "",
-                   "1", "&Yes", "Confirms", "3", "&File", "", "5", "&New", "New|A new page", "}", "", "",
+                   "1", "&Yes", "Confirms", "3", "&File", "", "5", "&New", "New|A new page",
+                   "6", "&Always", "Tick", "7", "one,\"two words\", three", "List", "}", "", "",
                    // A block ended by "}" and two empty lines: the third is skipped before the next block.
                    "#Win:", "0", "Other", "", "1", "x", "y", "}", ""}),
              owned());
@@ -101,6 +112,12 @@ TEST_F(LanguagePackTest, BlocksAddressFormsAndComponentsByPosition) {
     EXPECT_EQ(b.Plik1->caption(), "&File");
     EXPECT_EQ(b.FileNew1->caption(), "&New");
     EXPECT_EQ(b.FileNew1->hint(), "New|A new page");
+    EXPECT_EQ(b.CheckBox1->caption(), "&Always");
+    EXPECT_EQ(b.CheckBox1->toolTip(), "Tick");
+    ASSERT_EQ(b.ComboBox1->listCount(), 3);
+    EXPECT_EQ(b.ComboBox1->list(1), "two words");
+    EXPECT_EQ(b.ComboBox1->list(2), "three");
+    EXPECT_EQ(b.ComboBox1->toolTip(), "List");
     EXPECT_EQ(a.caption(), "Other");
     EXPECT_EQ(a.SpeedButton1->caption(), "x");
     EXPECT_EQ(a.Label1->caption(), "Etykieta");
@@ -126,8 +143,10 @@ TEST_F(LanguagePackTest, BadIndexesEndTheRoutineKeepingWhatWasApplied) {
     }
     EXPECT_THROW(loadLANG(pack({"[pack]", "T", "#Win:", "2", "no such form", ""}), owned()), LanguagePackError);
     EXPECT_THROW(loadLANG(files::platformName(dir / "missing.lng"), owned()), LanguagePackError);
-    // No message reaches the user, not even the count of lines read.
-    EXPECT_TRUE(answers.asked().empty());
+    // Only the empty index line shows a message: the count of component
+    // lines read so far (two triples).
+    ASSERT_EQ(answers.asked("message").size(), 1u);
+    EXPECT_EQ(answers.asked("message")[0].text, "6");
     forms::setModal(nullptr);
 }
 
@@ -146,6 +165,8 @@ TEST_F(LanguagePackTest, WritingAndReadingBackLeavesEveryCaption) {
         f->SpeedButton1->setCaption("?");
         f->Plik1->setCaption("?");
         f->FileNew1->setCaption("?");
+        f->CheckBox1->setCaption("?");
+        f->ComboBox1->clear();
     }
     forms::Application::setTitle("?");
     loadLANG(path, owned());
@@ -157,4 +178,8 @@ TEST_F(LanguagePackTest, WritingAndReadingBackLeavesEveryCaption) {
     EXPECT_EQ(b.Plik1->caption(), "&Plik");
     EXPECT_EQ(b.FileNew1->caption(), "&Nowy");
     EXPECT_EQ(b.FileNew1->hint(), "Nowy|Nowa strona");
+    EXPECT_EQ(a.CheckBox1->caption(), "Zawsze");
+    std::vector<std::string> items;
+    for (int i = 0; i < b.ComboBox1->listCount(); ++i) items.push_back(b.ComboBox1->list(i));
+    EXPECT_EQ(items, (std::vector<std::string>{"", "/www", "dwa słowa"_w, "a,b", "cytat \"x\""}));
 }

@@ -6,11 +6,14 @@
 
 #include <filesystem>
 #include <regex>
+#include <set>
 
 #include "files/FileSystem.h"
 #include "forms/Action.h"
 #include "forms/ActionList.h"
 #include "forms/Application.h"
+#include "forms/CheckBox.h"
+#include "forms/ComboBox.h"
 #include "forms/CommandButton.h"
 #include "forms/Label.h"
 #include "forms/ListView.h"
@@ -24,7 +27,9 @@
 #include "forms/ToolButton.h"
 #include "pageeditor/IEditorFrame.h"
 #include "pageeditor/app/EditorForms.h"
+#include "pageeditor/app/FileChooser.h"
 #include "pageeditor/app/FormPlacement.h"
+#include "pageeditor/app/LanguagePack.h"
 #include "pageeditor/app/TAboutBox.h"
 #include "pageeditor/app/TMDIChild.h"
 #include "pageeditor/app/TMainForm.h"
@@ -217,15 +222,55 @@ TEST_F(MainWindow, TheShippedPackAddressesRealComponentsAndKeepsTheirCaptions) {
             else if (auto* s = dynamic_cast<forms::SpeedButton*>(&c)) caption = s->caption();
             else if (auto* l = dynamic_cast<forms::Label*>(&c)) caption = l->caption();
             else if (auto* b = dynamic_cast<forms::CommandButton*>(&c)) caption = b->caption();
-            else if (dynamic_cast<forms::Panel*>(&c) == nullptr && c.name().rfind("TabSheet", 0) != 0)
+            else if (auto* k = dynamic_cast<forms::CheckBox*>(&c)) caption = k->caption();
+            else if (auto* d = dynamic_cast<FileChooser*>(&c)) caption = d->filter;
+            else if (auto* box = dynamic_cast<forms::ComboBox*>(&c)) {
+                std::vector<std::string> items;
+                for (int n = 0; n < box->listCount(); ++n) items.push_back(box->list(n));
+                caption = joinCommaText(items);
+            } else if (dynamic_cast<forms::Panel*>(&c) == nullptr && c.name().rfind("TabSheet", 0) != 0)
                 ADD_FAILURE() << f.name() << " component " << k << " (" << c.name() << ") is of no pack class";
             if (!caption.empty() || dynamic_cast<forms::Label*>(&c))
-                EXPECT_EQ(caption, std::regex_replace(lines[i + 1], std::regex("\\|"), "\n")) << c.name();
+                EXPECT_EQ(caption, dynamic_cast<forms::Label*>(&c)
+                                       ? std::regex_replace(lines[i + 1], std::regex("\\|"), "\n")
+                                       : lines[i + 1])
+                    << c.name();
             ++triples;
         }
     }
     EXPECT_GT(triples, 60);
     EXPECT_EQ(m.Zapisz1->caption(), "Zapi&sz dokument");
+}
+
+TEST_F(MainWindow, TheShippedPackCoversEveryCaptionOfEveryForm) {
+    // Every component that shows a caption or hint of a pack class is
+    // re-captioned by the shipped pack: what a writer writes for it (a menu
+    // item bound to a command shows the command's caption) must be there.
+    start(shippedFolder());
+    std::vector<std::string> lines;
+    ASSERT_TRUE(text::readLines(shippedFolder() / "data" / "lang" / "pl" / "transui.lng", lines));
+    std::set<std::pair<std::size_t, std::size_t>> covered;
+    for (std::size_t i = 2; i + 1 < lines.size(); ++i) {
+        if (lines[i] != "#Win:") continue;
+        std::size_t form = std::stoul(lines[i + 1]);
+        for (i += 4; i < lines.size() && lines[i] != "}"; i += 3) covered.insert({form, std::stoul(lines[i])});
+    }
+    fs::path saved = tmp / "saved.lng";
+    auto owned = all->owned();
+    SaveLANG(files::platformName(saved), owned);
+    std::vector<std::string> live;
+    ASSERT_TRUE(text::readLines(saved, live));
+    for (std::size_t i = 2; i + 1 < live.size(); ++i) {
+        if (live[i] != "#Win:") continue;
+        std::size_t form = std::stoul(live[i + 1]);
+        for (i += 4; i + 2 < live.size() && live[i] != "}"; i += 3) {
+            if (live[i + 1].empty() && live[i + 2].empty()) continue;  // nothing to re-caption
+            std::size_t k = std::stoul(live[i]);
+            EXPECT_TRUE(covered.count({form, k}))
+                << owned[form]->name() << " component " << k << " (" << owned[form]->components()[k]->name()
+                << ") \"" << live[i + 1] << "\" is not in the shipped pack";
+        }
+    }
 }
 
 TEST_F(MainWindow, CommandGroupsFollowTheSiteAndTheDocuments) {

@@ -87,41 +87,69 @@ void apply(forms::Component& c, const std::string& first, const std::string& sec
     }
 }
 
+// The triple SaveDHTML writes for a component, or false for a class it leaves out.
+bool describe(const forms::Component& c, std::string& first, std::string& second) {
+    using namespace forms;
+    if (auto* b = dynamic_cast<const CommandButton*>(&c)) {
+        first = b->caption();
+        second = b->toolTip();
+    } else if (auto* s = dynamic_cast<const SpeedButton*>(&c)) {
+        first = s->caption();
+        second = s->hint();
+    } else if (auto* l = dynamic_cast<const Label*>(&c)) {
+        first = replace_chars("\n", "|", l->caption());
+        second = l->toolTip();
+    } else if (auto* a = dynamic_cast<const Action*>(&c)) {
+        first = a->caption();
+        second = a->hint();
+    } else if (auto* k = dynamic_cast<const CheckBox*>(&c)) {
+        first = k->caption();
+        second = k->toolTip();
+    } else if (auto* m = dynamic_cast<const MenuItem*>(&c)) {
+        first = m->caption();
+        second.clear();
+    } else if (auto* t = dynamic_cast<const TabSheet*>(&c)) {
+        first = t->caption();
+        second = t->hint();
+    } else if (auto* d = dynamic_cast<const OpenDialog*>(&c)) {
+        first = d->filter;
+        second = d->title;
+    } else if (auto* p = dynamic_cast<const Panel*>(&c); p && !dynamic_cast<const THTMLEdit*>(&c)) {
+        first = p->caption();
+        second = p->hint();
+    } else if (auto* e = dynamic_cast<const TextBox*>(&c)) {
+        first = e->text();
+        second = e->toolTip();
+    } else if (auto* box = dynamic_cast<const ComboBox*>(&c); box && box->name() != "cbFontName") {
+        // The font list is the screen's own; the reader leaves it alone too.
+        std::vector<std::string> items;
+        for (int i = 0; i < box->listCount(); ++i) items.push_back(box->list(i));
+        first = joinCommaText(items);
+        second = box->toolTip();
+    } else {
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
-std::vector<std::string> splitCommaText(const std::string& line) {
-    std::vector<std::string> out;
-    auto blank = [](char c) { return c != 0 && static_cast<unsigned char>(c) <= ' '; };
-    std::size_t i = 0, n = line.size();
-    while (i < n && blank(line[i])) ++i;
-    while (i < n) {
-        std::string item;
-        if (line[i] == '"') {
-            ++i;
-            while (i < n) {
-                if (line[i] == '"') {
-                    if (i + 1 < n && line[i + 1] == '"') {
-                        item += '"';
-                        i += 2;
-                        continue;
-                    }
-                    ++i;
-                    break;
-                }
-                item += line[i++];
-            }
-        } else {
-            while (i < n && !blank(line[i]) && line[i] != ',') item += line[i++];
+void SaveDHTML(const std::string& path, forms::Form& documentWindow) {
+    std::vector<std::string> out{"[Verbatrix Language Translation PACK: US English v 1.5]", ""};
+    const auto& windowList = documentWindow.components();
+    for (std::size_t i = 0; i < windowList.size(); ++i) {
+        auto* frame = dynamic_cast<const THTMLEdit*>(windowList[i].get());
+        if (!frame) continue;
+        out.insert(out.end(), {"#Win:", std::to_string(i), frame->caption(), frame->hint()});
+        const auto& list = frame->components();
+        for (std::size_t k = 0; k < list.size(); ++k) {
+            std::string first, second;
+            if (!describe(*list[k], first, second)) continue;
+            out.insert(out.end(), {std::to_string(k), first, second});
         }
-        out.push_back(item);
-        while (i < n && blank(line[i])) ++i;
-        if (i < n && line[i] == ',') {
-            if (i + 1 == n) out.emplace_back();
-            ++i;
-            while (i < n && blank(line[i])) ++i;
-        }
+        out.insert(out.end(), {"}", "", "", ""});
     }
-    return out;
+    if (!text::writeLines(files::realPath(path), out)) throw LanguagePackError("cannot write " + path);
 }
 
 void LoadDHTML(const std::string& path, forms::Form& documentWindow) {

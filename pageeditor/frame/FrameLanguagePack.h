@@ -19,6 +19,10 @@ namespace pageeditor {
 // applied before stays.
 void LoadDHTML(const std::string& path, forms::Form& documentWindow);
 
+// Writes the pack of the current captions of the editor frames of one
+// document window (the same layout; an empty title line; no tool buttons).
+void SaveDHTML(const std::string& path, forms::Form& documentWindow);
+
 // The items of a list as a pack writes them on one line: separated by
 // commas or blanks, an item in double quotes where it holds a comma, a quote
 // or a blank ("" inside quotes stands for one quote).

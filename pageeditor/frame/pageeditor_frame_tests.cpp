@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 #include <map>
 
 #include "forms/Application.h"
@@ -574,3 +575,48 @@ TEST(CommaText, SplitsAsThePackWritesLists) {
 }
 
 }  // namespace
+
+TEST_F(FramePack, WrittenPackReadsBackToTheSameCaptionsAndCoversTheShippedOne) {
+    fs::path p = fs::temp_directory_path() / ("frame_saved_" + std::to_string(::getpid()) + ".lng");
+    SaveDHTML(nameOf(p), *window);
+    std::vector<std::string> lines;
+    ASSERT_TRUE(text::readLines(p, lines));
+    EXPECT_EQ(lines[0], "[Verbatrix Language Translation PACK: US English v 1.5]");
+    EXPECT_EQ(lines[1], "");
+    // The font list is the screen's own: not written.
+    std::size_t fonts = 0;
+    while (f().components()[fonts] != f().cbFontName) ++fonts;
+    for (std::size_t i = 6; i + 2 < lines.size() && lines[i] != "}"; i += 3) EXPECT_NE(lines[i], std::to_string(fonts));
+    std::string redo = f().btnRedo->hint(), sizes = f().cbFontSize->list(0), filter = f().odOpen->filter;
+    f().btnRedo->setHint("?");
+    f().cbFontSize->clear();
+    f().odOpen->filter = "?";
+    LoadDHTML(nameOf(p), *window);
+    EXPECT_EQ(f().btnRedo->hint(), redo);
+    EXPECT_EQ(f().cbFontSize->list(0), sizes);
+    EXPECT_EQ(f().odOpen->filter, filter);
+
+    // Every component the writer gives a caption or hint is in the shipped pack.
+    fs::path shipped = fs::path(std::getenv("SUITE_BINARY_DIR")) / "dist" / "Pagewright" / "data" / "lang" / "pl" /
+                       "transui2.lng";
+    std::vector<std::string> pack;
+    ASSERT_TRUE(text::readLines(shipped, pack));
+    std::set<std::string> covered;
+    for (std::size_t i = 2; i < pack.size(); ++i)
+        if (pack[i] == "#Win:")
+            for (i += 4; i < pack.size() && pack[i] != "}"; i += 3) covered.insert(pack[i]);
+    // Left out on purpose: the paragraph-style list, filled with the
+    // control's block formats at run time, and the special-character menu,
+    // whose items are captioned with the characters they insert.
+    std::set<std::string> own;
+    bool specialCharacters = false;
+    for (std::size_t k = 0; k < f().components().size(); ++k) {
+        specialCharacters = specialCharacters || f().components()[k] == f().N4;
+        if (specialCharacters || f().components()[k] == f().cbFontStyle) own.insert(std::to_string(k));
+    }
+    for (std::size_t i = 6; i + 2 < lines.size() && lines[i] != "}"; i += 3)
+        if ((!lines[i + 1].empty() || !lines[i + 2].empty()) && !own.count(lines[i]))
+            EXPECT_TRUE(covered.count(lines[i])) << "component " << lines[i] << " \"" << lines[i + 1] << "\" / \""
+                                                 << lines[i + 2] << "\" is not in the shipped pack";
+    fs::remove(p);
+}
