@@ -212,7 +212,6 @@ void loadLANG(const std::string& path, const std::vector<forms::Form*>& owned) {
         in.next(l);
         return l;
     };
-    int componentLines = 0;
     while (!in.atEnd()) {
         if (read() != "#Win:") continue;
         int owner = parseIndex(read());
@@ -225,10 +224,9 @@ void loadLANG(const std::string& path, const std::vector<forms::Form*>& owned) {
         for (;;) {
             std::string a = read(), b = read(), c = read();
             if (a == "}" || b == "}" || c == "}") break;
-            componentLines += 3;
-            // An empty index line is reported with the count of component
-            // lines read so far in the file, then ends the routine.
-            if (a.empty()) forms::modal().messageBox(std::to_string(componentLines), forms::Application::title(), 0);
+            // An empty index line ends the routine like any bad index. (No
+            // box with a bare count of the lines read: that was a debugging
+            // aid, meaningless to the user.)
             int index = parseIndex(a);
             const auto& list = form.components();
             if (index < 0 || index >= static_cast<int>(list.size()))
