@@ -22,9 +22,7 @@
 
 namespace pageeditor {
 
-namespace {
-
-int parseIndex(const std::string& line) {
+int parsePackIndex(const std::string& line) {
     if (line.empty()) throw LanguagePackError("empty index line");
     std::size_t i = 0;
     bool neg = line[0] == '-';
@@ -39,8 +37,7 @@ int parseIndex(const std::string& line) {
     return static_cast<int>(neg ? -n : n);
 }
 
-// Applies one triple to a component by its class.
-void apply(forms::Component& c, const std::string& first, const std::string& second) {
+void applyTriple(forms::Component& c, const std::string& first, const std::string& second) {
     using namespace forms;
     if (auto* b = dynamic_cast<CommandButton*>(&c)) {
         b->setCaption(first);
@@ -72,16 +69,11 @@ void apply(forms::Component& c, const std::string& first, const std::string& sec
         t->setCaption(first);
         t->setHint(second);
     }
-    if (auto* d = dynamic_cast<FileChooser*>(&c)) {
-        d->filter = first;
-        d->title = second;
-    }
     if (auto* p = dynamic_cast<Panel*>(&c)) {
         p->setCaption(first);
         p->setHint(second);
     }
-    // A spin edit is an edit of its own class, which packs leave alone.
-    if (auto* e = dynamic_cast<TextBox*>(&c); e && !dynamic_cast<SpinEdit*>(&c)) {
+    if (auto* e = dynamic_cast<TextBox*>(&c)) {
         e->setText(first);
         e->setToolTip(second);
     }
@@ -90,6 +82,20 @@ void apply(forms::Component& c, const std::string& first, const std::string& sec
         for (const std::string& item : splitCommaText(first)) box->addItem(item);
         box->setToolTip(second);
     }
+}
+
+namespace {
+
+
+// Applies one triple to a component of the application's forms.
+void apply(forms::Component& c, const std::string& first, const std::string& second) {
+    // A spin edit is an edit of its own class, which packs leave alone.
+    if (dynamic_cast<SpinEdit*>(&c)) return;
+    if (auto* d = dynamic_cast<FileChooser*>(&c)) {
+        d->filter = first;
+        d->title = second;
+    }
+    applyTriple(c, first, second);
 }
 
 // The triple a writer gives a component, or false for a class packs leave alone.
@@ -214,7 +220,7 @@ void loadLANG(const std::string& path, const std::vector<forms::Form*>& owned) {
     };
     while (!in.atEnd()) {
         if (read() != "#Win:") continue;
-        int owner = parseIndex(read());
+        int owner = parsePackIndex(read());
         std::string caption = read();
         std::string hint = read();
         if (owner < 0 || owner >= static_cast<int>(owned.size())) throw LanguagePackError("no form " + std::to_string(owner));
@@ -227,7 +233,7 @@ void loadLANG(const std::string& path, const std::vector<forms::Form*>& owned) {
             // An empty index line ends the routine like any bad index. (No
             // box with a bare count of the lines read: that was a debugging
             // aid, meaningless to the user.)
-            int index = parseIndex(a);
+            int index = parsePackIndex(a);
             const auto& list = form.components();
             if (index < 0 || index >= static_cast<int>(list.size()))
                 throw LanguagePackError("no component " + std::to_string(index) + " on " + form.name());

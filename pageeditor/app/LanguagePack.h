@@ -12,6 +12,7 @@
 #include <vector>
 
 namespace forms {
+class Component;
 class Form;
 }
 
@@ -33,6 +34,13 @@ void SaveLANG(const std::string& path, const std::vector<forms::Form*>& owned);
 // The items of a list as a pack writes them on one line: separated by
 // commas or blanks, an item in double quotes where it holds a comma, a quote
 // or a blank, or is empty ("" inside quotes stands for one quote).
+// A pack's index line as a number; LanguagePackError when it is not one.
+int parsePackIndex(const std::string& line);
+// Applies one (caption, hint) pair to a component of the classes every pack
+// knows: buttons, labels ("|" a line break), actions, check boxes, menu
+// items, tabs, panels, edits and combo boxes (items as comma text).
+void applyTriple(forms::Component& c, const std::string& first, const std::string& second);
+
 std::vector<std::string> splitCommaText(const std::string& line);
 std::string joinCommaText(const std::vector<std::string>& items);
 

@@ -23,68 +23,16 @@ namespace pageeditor {
 
 namespace {
 
-int parseIndex(const std::string& line) {
-    if (line.empty()) throw LanguagePackError("empty index line");
-    std::size_t i = line[0] == '-' ? 1 : 0;
-    if (i == line.size()) throw LanguagePackError("not a number: " + line);
-    long long n = 0;
-    for (; i < line.size(); ++i) {
-        if (line[i] < '0' || line[i] > '9') throw LanguagePackError("not a number: " + line);
-        n = n * 10 + (line[i] - '0');
-        if (n > 1000000) throw LanguagePackError("index too large: " + line);
-    }
-    return static_cast<int>(line[0] == '-' ? -n : n);
-}
-
-// One triple, by the component's class; every class that matches applies.
+// One triple for a component of the frame: the frame itself (a panel) and
+// the screen-font list are left alone.
 void apply(forms::Component& c, const std::string& first, const std::string& second) {
-    using namespace forms;
-    if (auto* b = dynamic_cast<CommandButton*>(&c)) {
-        b->setCaption(first);
-        b->setToolTip(second);
-    }
-    if (auto* s = dynamic_cast<SpeedButton*>(&c)) {
-        s->setCaption(first);
-        s->setHint(second);
-    }
-    if (auto* t = dynamic_cast<ToolButton*>(&c)) {
-        t->setCaption(first);
-        t->setHint(second);
-    }
-    if (auto* l = dynamic_cast<Label*>(&c)) {
-        l->setCaption(replace_chars("|", "\n", first));
-        l->setToolTip(second);
-    }
-    if (auto* a = dynamic_cast<Action*>(&c)) {
-        a->setCaption(first);
-        a->setHint(second);
-    }
-    if (auto* k = dynamic_cast<CheckBox*>(&c)) {
-        k->setCaption(first);
-        k->setToolTip(second);
-    }
-    if (auto* m = dynamic_cast<MenuItem*>(&c)) m->setCaption(first);
-    if (auto* t = dynamic_cast<TabSheet*>(&c)) {
-        t->setCaption(first);
-        t->setHint(second);
-    }
+    if (dynamic_cast<THTMLEdit*>(&c)) return;
+    if (auto* box = dynamic_cast<forms::ComboBox*>(&c); box && box->name() == "cbFontName") return;
     if (auto* d = dynamic_cast<OpenDialog*>(&c)) {
         d->filter = first;
         d->title = second;
     }
-    if (auto* p = dynamic_cast<Panel*>(&c); p && !dynamic_cast<THTMLEdit*>(&c)) {
-        p->setCaption(first);
-        p->setHint(second);
-    }
-    if (auto* e = dynamic_cast<TextBox*>(&c)) {
-        e->setText(first);
-        e->setToolTip(second);
-    }
-    if (auto* box = dynamic_cast<ComboBox*>(&c); box && box->name() != "cbFontName") {
-        box->clear();
-        for (const std::string& item : splitCommaText(first)) box->addItem(item);
-        box->setToolTip(second);
-    }
+    applyTriple(c, first, second);
 }
 
 // The triple SaveDHTML writes for a component, or false for a class it leaves out.
@@ -165,7 +113,7 @@ void LoadDHTML(const std::string& path, forms::Form& documentWindow) {
     read();  // the application title is not the frame's
     while (!in.atEnd()) {
         if (read() != "#Win:") continue;
-        int owner = parseIndex(read());
+        int owner = parsePackIndex(read());
         read();  // caption and hint of the frame: not applied
         read();
         const auto& windowList = documentWindow.components();
@@ -176,7 +124,7 @@ void LoadDHTML(const std::string& path, forms::Form& documentWindow) {
         for (;;) {
             std::string a = read(), b = read(), c = read();
             if (a == "}" || b == "}" || c == "}") break;
-            int index = parseIndex(a);
+            int index = parsePackIndex(a);
             const auto& list = frame->components();
             if (index < 0 || index >= static_cast<int>(list.size()))
                 throw LanguagePackError("no component " + std::to_string(index) + " on " + frame->name());
