@@ -84,22 +84,7 @@ void applyTriple(forms::Component& c, const std::string& first, const std::strin
     }
 }
 
-namespace {
-
-
-// Applies one triple to a component of the application's forms.
-void apply(forms::Component& c, const std::string& first, const std::string& second) {
-    // A spin edit is an edit of its own class, which packs leave alone.
-    if (dynamic_cast<SpinEdit*>(&c)) return;
-    if (auto* d = dynamic_cast<FileChooser*>(&c)) {
-        d->filter = first;
-        d->title = second;
-    }
-    applyTriple(c, first, second);
-}
-
-// The triple a writer gives a component, or false for a class packs leave alone.
-bool describe(const forms::Component& c, std::string& first, std::string& second) {
+bool describeTriple(const forms::Component& c, std::string& first, std::string& second) {
     using namespace forms;
     if (auto* b = dynamic_cast<const CommandButton*>(&c)) {
         first = b->caption();
@@ -126,13 +111,10 @@ bool describe(const forms::Component& c, std::string& first, std::string& second
     } else if (auto* tab = dynamic_cast<const TabSheet*>(&c)) {
         first = tab->caption();
         second = tab->hint();
-    } else if (auto* d = dynamic_cast<const FileChooser*>(&c)) {
-        first = d->filter;
-        second = d->title;
     } else if (auto* p = dynamic_cast<const Panel*>(&c)) {
         first = p->caption();
         second = p->hint();
-    } else if (auto* e = dynamic_cast<const TextBox*>(&c); e && !dynamic_cast<const SpinEdit*>(&c)) {
+    } else if (auto* e = dynamic_cast<const TextBox*>(&c)) {
         first = e->text();
         second = e->toolTip();
     } else if (auto* box = dynamic_cast<const ComboBox*>(&c)) {
@@ -144,6 +126,32 @@ bool describe(const forms::Component& c, std::string& first, std::string& second
         return false;
     }
     return true;
+}
+
+namespace {
+
+
+// Applies one triple to a component of the application's forms.
+void apply(forms::Component& c, const std::string& first, const std::string& second) {
+    // A spin edit is an edit of its own class, which packs leave alone.
+    if (dynamic_cast<SpinEdit*>(&c)) return;
+    if (auto* d = dynamic_cast<FileChooser*>(&c)) {
+        d->filter = first;
+        d->title = second;
+    }
+    applyTriple(c, first, second);
+}
+
+// The triple a writer gives a component of the application's forms, or
+// false for a class packs leave alone.
+bool describe(const forms::Component& c, std::string& first, std::string& second) {
+    if (dynamic_cast<const SpinEdit*>(&c)) return false;
+    if (auto* d = dynamic_cast<const FileChooser*>(&c)) {
+        first = d->filter;
+        second = d->title;
+        return true;
+    }
+    return describeTriple(c, first, second);
 }
 
 }  // namespace

@@ -40,6 +40,9 @@ int parsePackIndex(const std::string& line);
 // knows: buttons, labels ("|" a line break), actions, check boxes, menu
 // items, tabs, panels, edits and combo boxes (items as comma text).
 void applyTriple(forms::Component& c, const std::string& first, const std::string& second);
+// The (caption, hint) pair a writer gives a component of those classes, or
+// false for any other class.
+bool describeTriple(const forms::Component& c, std::string& first, std::string& second);
 
 std::vector<std::string> splitCommaText(const std::string& line);
 std::string joinCommaText(const std::vector<std::string>& items);

@@ -35,49 +35,18 @@ void apply(forms::Component& c, const std::string& first, const std::string& sec
     applyTriple(c, first, second);
 }
 
-// The triple SaveDHTML writes for a component, or false for a class it leaves out.
+// The triple SaveDHTML writes for a component, or false for a class it
+// leaves out: the frame itself and the screen-font list, which the reader
+// leaves alone too.
 bool describe(const forms::Component& c, std::string& first, std::string& second) {
-    using namespace forms;
-    if (auto* b = dynamic_cast<const CommandButton*>(&c)) {
-        first = b->caption();
-        second = b->toolTip();
-    } else if (auto* s = dynamic_cast<const SpeedButton*>(&c)) {
-        first = s->caption();
-        second = s->hint();
-    } else if (auto* l = dynamic_cast<const Label*>(&c)) {
-        first = replace_chars("\n", "|", l->caption());
-        second = l->toolTip();
-    } else if (auto* a = dynamic_cast<const Action*>(&c)) {
-        first = a->caption();
-        second = a->hint();
-    } else if (auto* k = dynamic_cast<const CheckBox*>(&c)) {
-        first = k->caption();
-        second = k->toolTip();
-    } else if (auto* m = dynamic_cast<const MenuItem*>(&c)) {
-        first = m->caption();
-        second.clear();
-    } else if (auto* t = dynamic_cast<const TabSheet*>(&c)) {
-        first = t->caption();
-        second = t->hint();
-    } else if (auto* d = dynamic_cast<const OpenDialog*>(&c)) {
+    if (dynamic_cast<const THTMLEdit*>(&c)) return false;
+    if (auto* box = dynamic_cast<const forms::ComboBox*>(&c); box && box->name() == "cbFontName") return false;
+    if (auto* d = dynamic_cast<const OpenDialog*>(&c)) {
         first = d->filter;
         second = d->title;
-    } else if (auto* p = dynamic_cast<const Panel*>(&c); p && !dynamic_cast<const THTMLEdit*>(&c)) {
-        first = p->caption();
-        second = p->hint();
-    } else if (auto* e = dynamic_cast<const TextBox*>(&c)) {
-        first = e->text();
-        second = e->toolTip();
-    } else if (auto* box = dynamic_cast<const ComboBox*>(&c); box && box->name() != "cbFontName") {
-        // The font list is the screen's own; the reader leaves it alone too.
-        std::vector<std::string> items;
-        for (int i = 0; i < box->listCount(); ++i) items.push_back(box->list(i));
-        first = joinCommaText(items);
-        second = box->toolTip();
-    } else {
-        return false;
+        return true;
     }
-    return true;
+    return describeTriple(c, first, second);
 }
 
 }  // namespace
