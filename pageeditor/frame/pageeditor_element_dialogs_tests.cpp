@@ -38,6 +38,7 @@
 #include "pageeditor/app/Tmarquee.h"
 #include "pageeditor/app/Tmovie.h"
 #include "pageeditor/frame/EditorFrameInstall.h"
+#include "pageeditor/frame/EditorWindowsTest.h"
 #include "pageeditor/frame/THTMLEdit.h"
 #include "registry/Registry.h"
 #include "text/CodePage.h"
@@ -46,50 +47,24 @@
 using namespace pageeditor;
 using namespace text::literals;
 namespace fs = std::filesystem;
+using enginetest::EditorWindowsTest;
+using enginetest::shippedFolder;
+using enginetest::waitFor;
 
 namespace {
 
-fs::path shippedFolder() { return fs::path(std::getenv("SUITE_BINARY_DIR")) / "dist" / "Pagewright"; }
-
-template <class F>
-bool waitFor(F cond) {
-    auto until = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (!cond()) {
-        if (std::chrono::steady_clock::now() > until) return false;
-        forms::drive::processEvents();
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    return true;
-}
 
 const char* kHead =
     "<HTML><HEAD>\r\n<META http-equiv=Content-Type content=\"text/html; charset=iso-8859-2\">\r\n"
     "<TITLE>Strona</TITLE>\r\n</HEAD>\r\n";
 
-class ElementDialogs : public ::testing::Test {
+class ElementDialogs : public EditorWindowsTest {
 protected:
-    static void SetUpTestSuite() {
-        installEditorFrame();
-    }
     void SetUp() override {
-        tmp = fs::temp_directory_path() / ("pw_elements_" + std::to_string(::getpid()));
-        fs::remove_all(tmp);
+        makeTemp("pw_elements");
         fs::create_directories(tmp / "prog" / "webpages" / "s" / "data");
         fs::create_directories(tmp / "outside");
-        registry::setPath(tmp / "registry");
-        forms::setModal(&answers);
-        TMainForm::setProgramFolder(shippedFolder().string());
-        all = std::make_unique<EditorForms>();
-        all->createAll();
-        all->MainForm->show();
-        forms::drive::processEvents();
-    }
-    void TearDown() override {
-        forms::drive::setModalHook({});
-        all.reset();
-        forms::setModal(nullptr);
-        registry::setPath({});
-        fs::remove_all(tmp);
+        startEditor(shippedFolder());
     }
 
     // Opens a page of the site "s" whose body is given; the main window's
@@ -146,9 +121,6 @@ protected:
         return (tmp / "outside" / name).string();
     }
 
-    fs::path tmp;
-    forms::ScriptedAnswers answers;
-    std::unique_ptr<EditorForms> all;
     int shown = 0;
 };
 

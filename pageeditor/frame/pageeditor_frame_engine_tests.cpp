@@ -21,6 +21,7 @@
 #include "pageeditor/app/TMDIChild.h"
 #include "pageeditor/app/TMainForm.h"
 #include "pageeditor/frame/EditorFrameInstall.h"
+#include "pageeditor/frame/EditorWindowsTest.h"
 #include "pageeditor/frame/THTMLEdit.h"
 #include "registry/Registry.h"
 #include "text/CaseRules.h"
@@ -30,23 +31,14 @@
 using namespace pageeditor;
 using namespace text::literals;
 namespace fs = std::filesystem;
+using enginetest::EditorWindowsTest;
+using enginetest::shippedFolder;
+using enginetest::waitFor;
 
 namespace {
 
-fs::path shippedFolder() { return fs::path(std::getenv("SUITE_BINARY_DIR")) / "dist" / "Pagewright"; }
 
 // Runs the event loop until the condition holds; false after 20 s.
-template <class F>
-bool waitFor(F cond) {
-    auto until = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (!cond()) {
-        if (std::chrono::steady_clock::now() > until) return false;
-        forms::drive::processEvents();
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    return true;
-}
-
 // A page as the editor writes them: ISO-8859-2, all nine Polish letters.
 std::string page() {
     std::string body = "<P>Ala ma kota</P>\r\n<P>Zażółć gęślą jaźń ĄĆĘŁŃÓŚŹŻ</P>"_w;
@@ -67,28 +59,11 @@ std::string page() {
            iso + "\r\n<!--SIZE:1--></BODY></HTML>\r\n";
 }
 
-class FrameOnEngine : public ::testing::Test {
+class FrameOnEngine : public EditorWindowsTest {
 protected:
-    static void SetUpTestSuite() {
-        installEditorFrame();
-    }
     void SetUp() override {
-        tmp = fs::temp_directory_path() / ("pw_frame_" + std::to_string(::getpid()));
-        fs::remove_all(tmp);
-        fs::create_directories(tmp);
-        registry::setPath(tmp / "registry");
-        forms::setModal(&answers);
-        TMainForm::setProgramFolder(shippedFolder().string());
-        all = std::make_unique<EditorForms>();
-        all->createAll();
-        all->MainForm->show();
-        forms::drive::processEvents();
-    }
-    void TearDown() override {
-        all.reset();
-        forms::setModal(nullptr);
-        registry::setPath({});
-        fs::remove_all(tmp);
+        makeTemp("pw_frame");
+        startEditor(shippedFolder());
     }
 
     // Opens the page in a new document window and waits for its document.
@@ -111,9 +86,6 @@ protected:
         return h.substr(b, h.rfind("</BODY>") - b);
     }
 
-    fs::path tmp;
-    forms::ScriptedAnswers answers;
-    std::unique_ptr<EditorForms> all;
 };
 
 TEST_F(FrameOnEngine, PageIsEditedWithTheToolbarSavedAndReopenedUnchanged) {

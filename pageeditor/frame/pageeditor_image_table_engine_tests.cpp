@@ -31,6 +31,7 @@
 #include "pageeditor/app/Tinsertimg.h"
 #include "pageeditor/app/Tinstbl.h"
 #include "pageeditor/frame/EditorFrameInstall.h"
+#include "pageeditor/frame/EditorWindowsTest.h"
 #include "pageeditor/frame/THTMLEdit.h"
 #include "registry/Registry.h"
 #include "text/CodePage.h"
@@ -39,21 +40,12 @@
 using namespace pageeditor;
 using namespace text::literals;
 namespace fs = std::filesystem;
+using enginetest::EditorWindowsTest;
+using enginetest::shippedFolder;
+using enginetest::waitFor;
 
 namespace {
 
-fs::path shippedFolder() { return fs::path(std::getenv("SUITE_BINARY_DIR")) / "dist" / "Pagewright"; }
-
-template <class F>
-bool waitFor(F cond) {
-    auto until = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (!cond()) {
-        if (std::chrono::steady_clock::now() > until) return false;
-        forms::drive::processEvents();
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    return true;
-}
 
 std::size_t count(const std::string& s, const std::string& what) {
     std::size_t n = 0;
@@ -61,34 +53,17 @@ std::size_t count(const std::string& s, const std::string& what) {
     return n;
 }
 
-class ElementsOnEngine : public ::testing::Test {
+class ElementsOnEngine : public EditorWindowsTest {
 protected:
-    static void SetUpTestSuite() {
-        installEditorFrame();
-    }
     void SetUp() override {
-        tmp = fs::temp_directory_path() / ("pw_elements_" + std::to_string(::getpid()));
-        fs::remove_all(tmp);
+        makeTemp("pw_images");
         dir = tmp / "Pagewright";
         site = dir / "webpages" / "Strona";
         fs::create_directories(site / "data");
         fs::create_directories(dir / "zdjecia");
         fs::copy(shippedFolder() / "data", dir / "data", fs::copy_options::recursive);
-        registry::setPath(tmp / "registry");
-        forms::setModal(&answers);
-        TMainForm::setProgramFolder(dir.string());
-        all = std::make_unique<EditorForms>();
-        all->createAll();
-        all->MainForm->show();
+        startEditor(dir);
         all->MainForm->site_name = "Strona";
-        forms::drive::processEvents();
-    }
-    void TearDown() override {
-        forms::drive::setModalHook(nullptr);
-        all.reset();
-        forms::setModal(nullptr);
-        registry::setPath({});
-        fs::remove_all(tmp);
     }
 
     THTMLEdit& open(const std::string& body) {
@@ -134,9 +109,7 @@ protected:
     Tinsertimg& img() { return *all->insertimg; }
     Tinstbl& tbl() { return *all->instbl; }
 
-    fs::path tmp, dir, site;
-    forms::ScriptedAnswers answers;
-    std::unique_ptr<EditorForms> all;
+    fs::path dir, site;
 };
 
 TEST_F(ElementsOnEngine, NewPictureIsCopiedIntoTheSiteAndInsertedAtTheSelection) {

@@ -34,6 +34,7 @@
 #include "pageeditor/app/Tinsert_snd.h"
 #include "pageeditor/app/Tkeyform.h"
 #include "pageeditor/frame/EditorFrameInstall.h"
+#include "pageeditor/frame/EditorWindowsTest.h"
 #include "pageeditor/frame/THTMLEdit.h"
 #include "registry/BrowserVersion.h"
 #include "registry/Registry.h"
@@ -44,21 +45,12 @@
 using namespace pageeditor;
 using namespace text::literals;
 namespace fs = std::filesystem;
+using enginetest::EditorWindowsTest;
+using enginetest::shippedFolder;
+using enginetest::waitFor;
 
 namespace {
 
-fs::path shippedFolder() { return fs::path(std::getenv("SUITE_BINARY_DIR")) / "dist" / "Pagewright"; }
-
-template <class F>
-bool waitFor(F cond) {
-    auto until = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (!cond()) {
-        if (std::chrono::steady_clock::now() > until) return false;
-        forms::drive::processEvents();
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-    }
-    return true;
-}
 
 // The head of the pages the editor writes, and one without a charset
 // (its text is Windows-1250).
@@ -70,29 +62,12 @@ const char* kPlainHead = "<HTML><HEAD>\r\n<TITLE>Alt</TITLE>\r\n</HEAD>\r\n";
 // The ISO-8859-2 form of Windows-1250 text.
 std::string isoOf(const std::string& w) { return text::convert(w, text::CodePage::Windows1250, text::CodePage::Iso8859_2); }
 
-class SelectionOnEngine : public ::testing::Test {
+class SelectionOnEngine : public EditorWindowsTest {
 protected:
-    static void SetUpTestSuite() {
-        installEditorFrame();
-    }
     void SetUp() override {
-        tmp = fs::temp_directory_path() / ("pw_selection_" + std::to_string(::getpid()));
-        fs::remove_all(tmp);
+        makeTemp("pw_selection");
         fs::create_directories(tmp / "prog" / "webpages" / "s" / "data");
-        registry::setPath(tmp / "registry");
-        forms::setModal(&answers);
-        TMainForm::setProgramFolder(shippedFolder().string());
-        all = std::make_unique<EditorForms>();
-        all->createAll();
-        all->MainForm->show();
-        forms::drive::processEvents();
-    }
-    void TearDown() override {
-        forms::drive::setModalHook({});
-        all.reset();
-        forms::setModal(nullptr);
-        registry::setPath({});
-        fs::remove_all(tmp);
+        startEditor(shippedFolder());
     }
 
     fs::path page() const { return tmp / "prog" / "webpages" / "s" / "index.html"; }
@@ -161,9 +136,6 @@ protected:
         });
     }
 
-    fs::path tmp;
-    forms::ScriptedAnswers answers;
-    std::unique_ptr<EditorForms> all;
     std::vector<std::string> shown;
 };
 
