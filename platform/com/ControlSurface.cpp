@@ -15,6 +15,7 @@
 #include <QWidget>
 #include <map>
 
+#include "com/QtInput.h"
 #include "text/CodePage.h"
 
 namespace com {
@@ -23,27 +24,6 @@ namespace {
 
 QString qs(const std::string& s) { return QString::fromStdU16String(text::toUtf16(s)); }
 std::string ansiOf(const QString& s) { return text::fromUtf16Dropping(s.toStdU16String(), text::CodePage::Windows1250, nullptr); }
-
-QColor qcolor(std::uint32_t ole) {
-    std::uint32_t rgb = resolveColor(ole);
-    return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
-}
-
-std::int16_t buttonsOf(Qt::MouseButtons b) {
-    std::int16_t r = 0;
-    if (b & Qt::LeftButton) r |= LeftButton;
-    if (b & Qt::RightButton) r |= RightButton;
-    if (b & Qt::MiddleButton) r |= MiddleButton;
-    return r;
-}
-
-std::int16_t shiftOf(Qt::KeyboardModifiers m) {
-    std::int16_t r = 0;
-    if (m & Qt::ShiftModifier) r |= ShiftMask;
-    if (m & Qt::ControlModifier) r |= CtrlMask;
-    if (m & Qt::AltModifier) r |= AltMask;
-    return r;
-}
 
 Qt::CursorShape standardShape(int p) {
     switch (p) {

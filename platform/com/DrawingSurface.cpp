@@ -14,31 +14,11 @@
 
 #include "com/ControlSurface.h"
 #include "com/QtCursor.h"
+#include "com/QtInput.h"
 
 namespace com {
 
 namespace {
-
-QColor qcolor(std::uint32_t ole) {
-    std::uint32_t rgb = resolveColor(ole);
-    return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
-}
-
-std::int16_t buttonsOf(Qt::MouseButtons b) {
-    std::int16_t r = 0;
-    if (b & Qt::LeftButton) r |= LeftButton;
-    if (b & Qt::RightButton) r |= RightButton;
-    if (b & Qt::MiddleButton) r |= MiddleButton;
-    return r;
-}
-
-std::int16_t shiftOf(Qt::KeyboardModifiers m) {
-    std::int16_t r = 0;
-    if (m & Qt::ShiftModifier) r |= ShiftMask;
-    if (m & Qt::ControlModifier) r |= CtrlMask;
-    if (m & Qt::AltModifier) r |= AltMask;
-    return r;
-}
 
 class Canvas final : public QWidget {
 public:
