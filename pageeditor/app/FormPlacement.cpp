@@ -76,8 +76,8 @@ void FormPlacement::sanitize(int screenWidth, int screenHeight) {
 FormPlacement FormPlacement::takeFrom(const TMainForm& form) {
     FormPlacement p;
     p.maximized = form.windowState() == forms::Form::WindowState::Maximized;
-    p.left = form.left();
-    p.top = form.top();
+    p.left = form.clientLeft();
+    p.top = form.clientTop();
     p.width = form.clientWidth();
     p.height = form.clientHeight();
     if (form.Panel1) p.panel1Width = form.Panel1->width();
@@ -92,7 +92,7 @@ void FormPlacement::applyTo(TMainForm& form) const {
     FormPlacement p = *this;
     p.sanitize(forms::Application::screenWidth(forms::Scale::Pixels), forms::Application::screenHeight(forms::Scale::Pixels));
     if (p.width && p.height) form.setClientSize(*p.width, *p.height);
-    if (p.left && p.top) form.move(*p.left, *p.top);
+    if (p.left && p.top) form.moveClient(*p.left, *p.top);
     if (p.maximized) form.setWindowState(forms::Form::WindowState::Maximized);
     if (p.panel1Width && form.Panel1) form.Panel1->resize(*p.panel1Width, form.Panel1->height());
     if (p.panel5Height && form.Panel5) form.Panel5->resize(form.Panel5->width(), *p.panel5Height);

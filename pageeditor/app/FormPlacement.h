@@ -17,7 +17,7 @@ class TMainForm;
 struct FormPlacement {
     static const char* const kKey;  // "Software\\Sitecraft\\TMainForm"
 
-    std::optional<int> left, top, width, height;  // window position, client size
+    std::optional<int> left, top, width, height;  // client area's position on the screen, and its size
     bool maximized = false;
     std::optional<int> panel1Width, panel5Height, panel6Height, panel8Height, listView3Height;
 

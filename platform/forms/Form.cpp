@@ -118,7 +118,7 @@ void Form::load() {
     win->setFont(toQFont(font_));
     applyFlags(*d_);
     applySize(*d_);
-    if (d_->x >= 0 && d_->y >= 0) win->placeFrame(QPoint(d_->x, d_->y));
+    if (d_->x >= 0 && d_->y >= 0) win->move(d_->x, d_->y);
     d_->loaded = true;
     d_->modalResult = 0;
     createControls();
@@ -255,7 +255,7 @@ std::string Form::caption() const { return d_->caption; }
 void Form::move(int left, int top) {
     d_->x = toPixels(left);
     d_->y = toPixels(top);
-    if (d_->window) d_->window->placeFrame(QPoint(d_->x, d_->y));
+    if (d_->window) d_->window->move(d_->x, d_->y);
 }
 
 void Form::move(int left, int top, int width, int height) {
@@ -267,6 +267,19 @@ void Form::move(int left, int top, int width, int height) {
 
 int Form::left() const { return fromPixels(d_->window ? d_->window->x() : std::max(0, d_->x)); }
 int Form::top() const { return fromPixels(d_->window ? d_->window->y() : std::max(0, d_->y)); }
+int Form::clientLeft() const { return d_->window ? fromPixels(d_->window->geometry().x()) : left(); }
+int Form::clientTop() const { return d_->window ? fromPixels(d_->window->geometry().y()) : top(); }
+
+void Form::moveClient(int left, int top) {
+    if (!d_->window) {
+        move(left, top);
+        return;
+    }
+    d_->x = toPixels(left);
+    d_->y = toPixels(top);
+    d_->window->setGeometry(QRect(QPoint(d_->x, d_->y), d_->window->size()));
+}
+
 int Form::width() const { return fromPixels(d_->clientW + frameExtraW(d_->border)); }
 int Form::height() const {
     int extra = d_->menuBar ? d_->menuBar->sizeHint().height() : 0;

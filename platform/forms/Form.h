@@ -64,6 +64,14 @@ public:
     void move(int left, int top, int width, int height);
     int left() const;
     int top() const;
+    // The client area's top-left corner on the screen, and placing the
+    // window by it. The window manager's frame takes no part in either
+    // (left() and top() are the frame's corner, which the window manager
+    // draws, and tells, when it pleases), so a place read with these is
+    // restored exactly by them.
+    int clientLeft() const;
+    int clientTop() const;
+    void moveClient(int left, int top);
     int width() const;
     int height() const;
     void setClientSize(int width, int height);
