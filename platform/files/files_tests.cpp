@@ -7,6 +7,7 @@
 #include "files/FileSystem.h"
 #include "files/ProfileFile.h"
 #include "files/ShellCopy.h"
+#include "files/testing/FullDisk.h"
 #include "files/testing/SaveTrials.h"
 #include "text/CodePage.h"
 #include "text/LineFile.h"
@@ -369,20 +370,12 @@ TEST_F(TempDir, KilledSaveLeavesTheOldFileOrTheNewOne) {
     EXPECT_EQ(random.leftovers, 0);
 }
 
-// A full disk: a small tmpfs folder where this process may mount one, else
-// the write made to fail as a full disk fails it.
 TEST_F(TempDir, FullDiskLeavesTheOldFile) {
-    HookReset reset;
     fs::path disk = dir / "disk";
     fs::create_directory(disk);
-    bool mounted = ::geteuid() == 0 &&
-                   std::system(("mount -t tmpfs -o size=64k tmpfs '" + disk.string() + "' 2>/dev/null").c_str()) == 0;
-    if (!mounted) {
-        failing = SaveStep::Write;
-        failWith = ENOSPC;
-        setSaveStepHook(failStep);
-    }
-    ASSERT_TRUE(text::writeFile(disk / "index.html", std::string(20000, 'o')));
+    files::testing::FullDisk full(disk, 64);
+    ASSERT_TRUE(writeFile(disk / "index.html", std::string(20000, 'o')));
+    full.fill();
     std::error_code why;
     EXPECT_FALSE(writeFile(disk / "index.html", std::string(100000, 'n'), Access::Normal, &why));
     EXPECT_EQ(why.value(), ENOSPC);
@@ -390,5 +383,4 @@ TEST_F(TempDir, FullDiskLeavesTheOldFile) {
     text::readFile(disk / "index.html", now);
     EXPECT_EQ(now, std::string(20000, 'o'));
     EXPECT_TRUE(temporaries(disk).empty());
-    if (mounted) std::system(("umount '" + disk.string() + "'").c_str());
 }
