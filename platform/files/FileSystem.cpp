@@ -333,6 +333,10 @@ std::string failureText(const std::error_code& failure) {
     }
 }
 
+std::string saveFailedText(std::string_view name, const std::error_code& failure) {
+    return "Nie można zapisać pliku "_w + std::string(name) + ": " + failureText(failure) + ".";
+}
+
 fs::path temporaryFor(const fs::path& target) {
     fs::path tmp = target;
     tmp += std::string(kTemporaryMark) + std::to_string(::getpid());

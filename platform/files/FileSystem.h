@@ -100,6 +100,9 @@ bool writeFile(const fs::path& path, std::string_view bytes, Access access = Acc
 // The reason a save failed as a short Polish phrase in Windows-1250 ("brak
 // miejsca na dysku"), for a message that names the file.
 std::string failureText(const std::error_code& failure);
+// The whole message of a failed save of the file the user knows as `name`:
+// "Nie można zapisać pliku <name>: <reason>." (Windows-1250).
+std::string saveFailedText(std::string_view name, const std::error_code& failure);
 
 // The temporary file a save by this process writes beside `target`.
 fs::path temporaryFor(const fs::path& target);

@@ -134,7 +134,7 @@ bool EditControl::saveDocument(const std::string& path, bool prompt) {
     if (!files::writeFile(file, bytes, files::Access::Normal, &failure)) {
         std::string name = path;
         if (name.empty()) text::fromPath(file, name);
-        throw Error("Nie można zapisać pliku "_w + name + ": " + files::failureText(failure) + ".");
+        throw Error(files::saveFailedText(name, failure));
     }
     core_->call("clean");
     return true;
