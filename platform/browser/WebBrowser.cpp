@@ -11,6 +11,7 @@
 
 #include "forms/EventBridge.h"
 #include "forms/ModalAnswers.h"
+#include "forms/ModalWindow.h"
 #include "forms/QtAccess.h"
 #include "text/PageCharset.h"
 #include "text/LineFile.h"
@@ -125,14 +126,17 @@ std::string WebBrowser::plainText() const { return viewOf(*this)->toPlainText().
 
 bool WebBrowser::execCommand(int command, bool prompt) {
     if (!b_->printer) b_->printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    QWidget* parent = forms::widgetOf(*this);
+    // The browser's own windows belong to the window that shows the page.
+    QWidget* parent = forms::widgetOf(*this)->window();
     if (command == PageSetup) {
         QPageSetupDialog dlg(b_->printer.get(), parent);
+        forms::raiseAboveKeptOnTop(dlg);
         return dlg.exec() == QDialog::Accepted;
     }
     if (command == Print) {
         if (prompt) {
             QPrintDialog dlg(b_->printer.get(), parent);
+            forms::raiseAboveKeptOnTop(dlg);
             if (dlg.exec() != QDialog::Accepted) return false;
         }
         viewOf(*this)->document()->print(b_->printer.get());
