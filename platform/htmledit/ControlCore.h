@@ -61,7 +61,8 @@ public:
     std::string outMarkup(const QString& s) const;
     // The engine's markup in the classic form, as 8-bit text.
     std::string classic(const QString& engineMarkup) const;
-    // The whole document in the classic form, from the page's parts.
+    // The whole document in the classic form, from the page's parts; every
+    // line ends CR LF.
     QString documentText();
     const PageCharset& charset() const { return charset_; }
 
