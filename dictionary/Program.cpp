@@ -2,6 +2,7 @@
 
 #include <cassert>
 
+#include "dictionary/BaseFileSet.h"
 #include "dictionary/Form1.h"
 #include "dictionary/frmSplash.h"
 
@@ -16,6 +17,12 @@ std::string Program::title() { return "Wortel"; }
 Program::Program(std::filesystem::path folder)
     : folder_(std::move(folder)), splash_(std::make_unique<frmSplash>()), form1_(std::make_unique<Form1>()) {
     gCurrent = this;
+    recoverBases(folder_);
+}
+
+void Program::recoverBases(const std::filesystem::path& folder) {
+    BaseFileSet::programBase(folder).recover();
+    BaseFileSet::ownBase(folder).recover();
 }
 
 Program::~Program() {
