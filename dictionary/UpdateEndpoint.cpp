@@ -7,6 +7,7 @@
 
 #include "net/HttpGet.h"
 #include "text/CodePage.h"
+#include "text/Paths.h"
 
 namespace dictionary {
 
@@ -50,7 +51,7 @@ void UpdateEndpoint::fetchTo(const std::string& file, const std::filesystem::pat
     };
     std::unique_ptr<std::FILE, Closer> out(std::fopen(target.c_str(), "wb"));
     if (!out) throw net::NetError(net::NetError::Kind::Local, text::ansi("Nie można zapisać pliku ") +
-                                                                 target.filename().string() + ".");
+                                                                 text::pathText(target.filename()) + ".");
     try {
         net::httpGet(address(file), o, [&](const char* data, std::size_t size) {
             return std::fwrite(data, 1, size, out.get()) == size;
@@ -64,7 +65,7 @@ void UpdateEndpoint::fetchTo(const std::string& file, const std::filesystem::pat
     if (!ok) {
         drop();
         throw net::NetError(net::NetError::Kind::Local,
-                            text::ansi("Nie można zapisać pliku ") + target.filename().string() + ".");
+                            text::ansi("Nie można zapisać pliku ") + text::pathText(target.filename()) + ".");
     }
 }
 

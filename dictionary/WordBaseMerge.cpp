@@ -11,6 +11,7 @@
 #include "text/CaseRules.h"
 #include "text/CodePage.h"
 #include "text/LineFile.h"
+#include "text/Paths.h"
 
 namespace dictionary {
 
@@ -90,7 +91,7 @@ void WordBaseMerge::run(const Hooks& hooks) {
     auto fetchTo = [&](const std::string& file, const fs::path& target) {
         if (hooks.fetchTo) return hooks.fetchTo(file, target);
         if (!text::writeFile(target, hooks.fetch(file) + "\r\n"))
-            throw Failure("Nie można zapisać pliku "_w + target.filename().string() + ".");
+            throw Failure("Nie można zapisać pliku "_w + text::pathText(target.filename()) + ".");
     };
     step("Weryfikacja daty uaktualnienia");
 
