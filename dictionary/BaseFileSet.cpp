@@ -104,8 +104,9 @@ void BaseFileSet::recover() const {
     }
     for (const auto& n : scratch_) fs::remove(path(n), ec);
     // What lies beside a member (or the journal) under one of our longer
-    // names: an undecided change (NAME.nowy), a save's temporary file, the
-    // copies older versions of the program made (a.dat.stary, x.dat.new).
+    // names: an undecided change (NAME.nowy, with its save's temporary
+    // file), the copies older versions of the program made (a.dat.stary,
+    // x.dat.new). Other saves' temporary files are the save routine's.
     std::vector<std::string> owners = members_;
     owners.push_back(journal_);
     for (const auto& e : fs::directory_iterator(folder_, ec)) {
@@ -113,7 +114,7 @@ void BaseFileSet::recover() const {
         for (const auto& m : owners) {
             if (n.size() <= m.size() + 1 || n.compare(0, m.size() + 1, m + ".") != 0) continue;
             const std::string rest = n.substr(m.size());
-            if (rest == ".stary" || rest == ".new" || rest.rfind(kStaged, 0) == 0 || rest.rfind(".~wr", 0) == 0) {
+            if (rest == ".stary" || rest == ".new" || rest.rfind(kStaged, 0) == 0) {
                 std::error_code rc;
                 fs::remove(e.path(), rc);
             }

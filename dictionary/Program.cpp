@@ -5,6 +5,7 @@
 #include "dictionary/BaseFileSet.h"
 #include "dictionary/Form1.h"
 #include "dictionary/frmSplash.h"
+#include "files/FileSystem.h"
 
 namespace dictionary {
 
@@ -23,6 +24,7 @@ Program::Program(std::filesystem::path folder)
 void Program::recoverBases(const std::filesystem::path& folder) {
     BaseFileSet::programBase(folder).recover();
     BaseFileSet::ownBase(folder).recover();
+    files::removeLeftoverTemporaries(folder);
 }
 
 Program::~Program() {
@@ -37,6 +39,11 @@ Program& Program::current() {
     return *gCurrent;
 }
 
-void Program::start() { splash_->show(); }
+void Program::start() {
+    // What saves a crash cut short left behind goes first (those of the
+    // program folder went with the bases' recovery).
+    files::removeLeftoverTemporaries(folder_ / "wyrazy");
+    splash_->show();
+}
 
 }  // namespace dictionary

@@ -31,6 +31,7 @@
 #include "dictionary/UpdateEndpoint.h"
 #include "dictionary/WordBaseMerge.h"
 #include "dictionary/frmUpdate.h"
+#include "files/FileSystem.h"
 #include "forms/Application.h"
 #include "forms/Drive.h"
 #include "forms/Label.h"
@@ -143,10 +144,15 @@ void closeWhileDownloading(const std::string& window, const fs::path& folder) {
     forms::setModal(nullptr);
 }
 
-// A change of a base, killed at step `stopAt` (0: not killed).
+// A change of a base, killed at step `stopAt` (0: not killed): the steps of
+// the set's change and those of every file save inside it.
 int gStopAt = 0, gStep = 0;
 void stopHere(const std::string&) {
     if (++gStep == gStopAt) raise(SIGKILL);
+}
+int stopInSave(files::SaveStep) {
+    stopHere("");
+    return 0;
 }
 
 const char* const kNewEntries = "Zzzneu <i>die</i> <b>nowe</b>\r\naalen <b>węgorzyć</b>\r\nHAUS <b>DOM</b>";
@@ -154,6 +160,7 @@ const char* const kNewEntries = "Zzzneu <i>die</i> <b>nowe</b>\r\naalen <b>węgo
 void changeBase(const std::string& which, const fs::path& folder) {
     gStopAt = std::atoi(env(kStopAt).c_str());
     BaseFileSet::setStepHook(&stopHere);
+    files::setSaveStepHook(&stopInSave);
     if (which == "own") {
         OwnWordBase own;
         own.load(folder);
@@ -271,7 +278,7 @@ Figures stopEverywhere(const std::string& which, const std::vector<std::string>&
 
     Figures fig;
     std::mt19937 random(12345);
-    const int maxSteps = 64;
+    const int maxSteps = 200;
     for (int k = 1, r = 0; k <= maxSteps || r < randomTrials;) {
         fs::remove_all(work);
         fs::copy(pristine, work, fs::copy_options::recursive);
