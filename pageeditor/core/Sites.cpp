@@ -220,10 +220,10 @@ Sites::Insert Sites::mediaInsertKind(const std::string& caption) const {
     return ext == ".swf" ? Insert::Flash : Insert::None;
 }
 
-void Sites::openExternally(const std::string& name) {
+bool Sites::openExternally(const std::string& name) {
     // The desktop opens files by their real path: the name converted here,
     // so that a site or page named with Polish letters opens too.
-    shell::execute("open", files::realPath(name).string());
+    return shell::execute("open", files::realPath(name).string()) > 32;
 }
 
 }  // namespace pageeditor
