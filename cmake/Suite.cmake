@@ -49,3 +49,18 @@ function(suite_area_library name)
     suite_benchmark(NAME ${bn} SOURCES ${b} LIBS ${name} ${A_TEST_LIBS})
   endforeach()
 endfunction()
+
+# suite_embed_text(target file identifier)
+# Embeds a text file of the current folder in target as the char array
+# identifier, declared in the generated header <target>/<file>.h.
+function(suite_embed_text target file identifier)
+  set(dir ${CMAKE_CURRENT_BINARY_DIR}/embedded)
+  set(out ${dir}/${target}/${file}.h)
+  add_custom_command(OUTPUT ${out}
+    COMMAND ${CMAKE_COMMAND} -DIN=${CMAKE_CURRENT_SOURCE_DIR}/${file} -DOUT=${out} -DNAME=${identifier}
+            -P ${CMAKE_SOURCE_DIR}/cmake/EmbedText.cmake
+    DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${file} ${CMAKE_SOURCE_DIR}/cmake/EmbedText.cmake
+    COMMENT "Embedding ${file}")
+  target_sources(${target} PRIVATE ${out})
+  target_include_directories(${target} PRIVATE ${dir})
+endfunction()

@@ -7,6 +7,7 @@
 #include "pageeditor/core/FileRoutines.h"
 #include "pageeditor/core/TextRoutines.h"
 #include "text/CodePage.h"
+#include "text/Paths.h"
 
 namespace pageeditor {
 
@@ -221,9 +222,8 @@ Sites::Insert Sites::mediaInsertKind(const std::string& caption) const {
 }
 
 bool Sites::openExternally(const std::string& name) {
-    // The desktop opens files by their real path: the name converted here,
-    // so that a site or page named with Polish letters opens too.
-    return shell::execute("open", files::realPath(name).string()) > 32;
+    // The desktop opens files by their real path.
+    return shell::execute("open", text::pathText(files::realPath(name))) > 32;
 }
 
 }  // namespace pageeditor

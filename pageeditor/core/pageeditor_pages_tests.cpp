@@ -69,6 +69,11 @@ TEST_F(NewPageTest, TitleIsWrittenSafelyAndInIsoLetters) {
         std::string file, title, written;
     } cases[] = {
         {"swiat", "Świat ślimaków"_w, "\xA6wiat \xB6limak\xF3w"},                  // ś as byte 0xB6
+        {"litery", "ąćęłńóśźż ĄĆĘŁŃÓŚŹŻ"_w,
+         "\xB1\xE6\xEA\xB3\xF1\xF3\xB6\xBC\xBF \xA1\xC6\xCA\xA3\xD1\xD3\xA6\xAC\xAF"},
+        // Windows-1250 signs ISO-8859-2 lacks are written as references, not as
+        // bytes the page's charset reads as control characters.
+        {"znaki1250", "a – b — „c” 5 € …"_w, "a &#8211; b &#8212; &#8222;c&#8221; 5 &#8364; &#8230;"},
         {"petla", "a ${TITLE} b", "a ${TITLE} b"},                                  // no endless replacement
         {"znaki", "\"Tom\" & <Jerry>", "&quot;Tom&quot; &amp; &lt;Jerry&gt;"},      // markup stays whole
         {"pusty", "", ""},

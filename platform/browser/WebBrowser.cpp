@@ -87,7 +87,8 @@ void WebBrowser::followLink(const std::string& href) {
         return;
     }
     // Web and mail addresses go to the desktop's own programs.
-    forms::modal().shellExecute("Open", target.toString().toStdString(), "", "");
+    // (escaped: plain ASCII, the same in every code page).
+    forms::modal().shellExecute("Open", target.toString(QUrl::FullyEncoded).toStdString(), "", "");
 }
 
 WebBrowser::~WebBrowser() = default;

@@ -8,7 +8,9 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QUrl>
 
 #include "forms/Application.h"
@@ -18,6 +20,14 @@ namespace forms {
 
 namespace {
 QWidget* activeParent() { return QApplication::activeWindow(); }
+
+// Hands an address to the desktop's opener with its letters as UTF-8,
+// escaped; where there is no opener program, the toolkit's own way.
+bool openOnDesktop(const QUrl& url) {
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (!opener.isEmpty()) return QProcess::startDetached(opener, {QString::fromLatin1(url.toEncoded())});
+    return QDesktopServices::openUrl(url);
+}
 QString titleOr(const std::string& title) { return qs(title.empty() ? Application::title() : title); }
 }  // namespace
 
@@ -134,21 +144,26 @@ int WidgetAnswers::shellExecute(const std::string& verb, const std::string& file
                                 const std::string& directory) {
     (void)verb;
     (void)parameters;
-    QString f = QString::fromStdString(file);
-    QUrl url(f);
+    // The target is the program's text: an address goes to the desktop with
+    // its letters encoded as UTF-8 and escaped, a file by its real path.
+    QString f = qs(file);
+    QUrl url(f, QUrl::TolerantMode);
     if (url.scheme().size() > 1 && (url.scheme() == "http" || url.scheme() == "https" || url.scheme() == "mailto" ||
                                     url.scheme() == "ftp" || url.scheme() == "file")) {
-        return QDesktopServices::openUrl(url) ? 42 : 31;
+        return openOnDesktop(url) ? 42 : 31;
     }
+    // A program's path may be written with backslashes, which no name holds.
+    f.replace(QLatin1Char('\\'), QLatin1Char('/'));
     QFileInfo info(f);
-    if (info.isRelative() && !directory.empty()) info = QFileInfo(QDir(QString::fromStdString(directory)), f);
+    if (info.isRelative() && !directory.empty())
+        info = QFileInfo(QDir(qs(directory).replace(QLatin1Char('\\'), QLatin1Char('/'))), f);
     if (!info.exists()) return 2;  // file not found
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath())) ? 42 : 31;
+    return openOnDesktop(QUrl::fromLocalFile(info.absoluteFilePath())) ? 42 : 31;
 }
 
 bool WidgetAnswers::fileDownload(const std::string& url) {
     // The desktop browser downloads the address.
-    return QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
+    return openOnDesktop(QUrl(qs(url), QUrl::TolerantMode));
 }
 
 }  // namespace forms
