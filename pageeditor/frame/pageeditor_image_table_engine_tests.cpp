@@ -35,6 +35,7 @@
 #include "pageeditor/frame/EditorWindowsTest.h"
 #include "pageeditor/frame/THTMLEdit.h"
 #include "registry/Registry.h"
+#include "text/CaseRules.h"
 #include "text/CodePage.h"
 #include "text/LineFile.h"
 #include "text/Paths.h"
@@ -395,6 +396,45 @@ TEST_F(ElementsOnEngine, PositionedTableIsRebuiltWithItsGeometry) {
     inDialog([this](forms::Form&) { tbl().SpeedButton1Click(); });
     f.SpeedButton11Click();
     EXPECT_EQ(count(body(f), "left: 10px"), 1u) << body(f);
+}
+
+// A page made from each shipped template is laid out without tables, so a
+// table made in its text is a new one at the caret and the text all stays.
+TEST_F(ElementsOnEngine, TableInAPageOfEachTemplateIsNewAndKeepsTheText) {
+    struct Case {
+        const char* name;
+        const char* caretAt;
+    } cases[] = {{"Klasyczny", "Kliknij"}, {"Nowoczesny", "Dwa, trzy"}, {"Pastelowy", "kilka"}};
+    const std::string textWithoutTables =
+        "(() => { const b = document.body.cloneNode(true); b.querySelectorAll('table').forEach(t => t.remove());"
+        " return b.textContent.replace(/\\s+/g, ''); })()";
+    for (const auto& c : cases) {
+        const fs::path tpl = dir / "data" / "templates" / c.name;
+        std::string page;
+        ASSERT_TRUE(text::readFile(tpl / "index.html", page)) << c.name;
+        EXPECT_EQ(text::lower(page).find("<table"), std::string::npos) << c.name;
+        for (std::size_t at; (at = page.find("${TITLE}")) != std::string::npos;) page.replace(at, 8, "Moja strona");
+        const fs::path file = site / (text::lower(c.name) + ".html");
+        ASSERT_TRUE(text::writeFile(file, page));
+        fs::copy(tpl / "data", site / "data", fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+        TMDIChild* d = all->MainForm->doc_open(files::platformName(file));
+        ASSERT_NE(d, nullptr);
+        auto& f = *dynamic_cast<THTMLEdit*>(d->HTMLEdit1);
+        ASSERT_TRUE(waitFor([&f] { return f.DocumentReady; }));
+        const std::string before = js(f, textWithoutTables);
+        caretIn(f, c.caretAt);
+        inDialog([this, &c](forms::Form&) {
+            EXPECT_EQ(tbl().TableEditMode, 0) << c.name;
+            tbl().SpinEdit1->setValue(2);
+            tbl().SpinEdit2->setValue(3);
+            tbl().SpeedButton1Click();
+        });
+        f.SpeedButton11Click();
+        EXPECT_EQ(js(f, "String(document.querySelectorAll('table').length)"), "1") << c.name;
+        EXPECT_EQ(js(f, "String(document.querySelectorAll('td').length)"), "6") << c.name;
+        EXPECT_EQ(js(f, textWithoutTables), before) << c.name;
+        EXPECT_TRUE(answers.asked("message").empty()) << c.name;
+    }
 }
 
 TEST_F(ElementsOnEngine, FloatingLayerGoesAtTheSelectionOrOverASelectedPicture) {
