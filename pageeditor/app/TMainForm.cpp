@@ -658,6 +658,7 @@ void TMainForm::FormCreate() {
     app_dir = files::platformName(folder);
     if (app_dir.empty() || app_dir.back() != '\\') app_dir += '\\';
     sites.setAppDir(app_dir);
+    sites.removeSaveLeftovers();
     if (!messages.loadFromAppDir(app_dir)) throw std::runtime_error("trans.msg");
     setCaption(Application::title());
 }

@@ -213,10 +213,11 @@ TEST_F(DocumentTest, CloseQuestion) {
         bool dirty, saveOk;
         int answer;
         bool mayClose;
-        std::size_t saves;
+        std::size_t saves, boxes;
     } cases[] = {
-        {false, true, 0, true, 0}, {true, true, 6, true, 1}, {true, true, 7, true, 0},
-        {true, true, 2, false, 0}, {true, false, 6, false, 1},  // a failed save keeps the window
+        {false, true, 0, true, 0, 0}, {true, true, 6, true, 1, 1}, {true, true, 7, true, 0, 1},
+        {true, true, 2, false, 0, 1},
+        {true, false, 6, false, 1, 2},  // a failed save is told and keeps the window
     };
     for (const auto& c : cases) {
         log.clear();
@@ -228,7 +229,10 @@ TEST_F(DocumentTest, CloseQuestion) {
         if (c.answer) answers.answerMessage(c.answer);
         EXPECT_EQ(d.closeQuery(), c.mayClose) << c.answer;
         EXPECT_EQ(log.size(), c.saves);
-        EXPECT_EQ(answers.asked("message").size(), c.dirty ? 1u : 0u);
+        EXPECT_EQ(answers.asked("message").size(), c.boxes);
+        if (c.boxes == 2)
+            EXPECT_EQ(answers.asked("message")[1].text,
+                      "Nie można zapisać pliku p.html. Dokument pozostaje niezapisany."_w);
         if (c.dirty) {
             EXPECT_EQ(answers.asked("message")[0].text, "Edytowany plik nie jest zapisany. Czy chcesz go zapisać?"_w);
             EXPECT_EQ(answers.asked("message")[0].flags, 35);

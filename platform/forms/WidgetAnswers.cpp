@@ -14,13 +14,12 @@
 #include <QUrl>
 
 #include "forms/Application.h"
+#include "forms/ModalWindow.h"
 #include "forms/QtAccess.h"
 
 namespace forms {
 
 namespace {
-QWidget* activeParent() { return QApplication::activeWindow(); }
-
 // Hands an address to the desktop's opener with its letters as UTF-8,
 // escaped; where there is no opener program, the toolkit's own way.
 bool openOnDesktop(const QUrl& url) {
@@ -32,7 +31,8 @@ QString titleOr(const std::string& title) { return qs(title.empty() ? Applicatio
 }  // namespace
 
 int WidgetAnswers::messageBox(const std::string& text, const std::string& title, int flags) {
-    QMessageBox box(activeParent());
+    QMessageBox box(modalOwner());
+    raiseAboveKeptOnTop(box);
     box.setWindowTitle(titleOr(title));
     box.setText(qs(text));
     switch (flags & 0x70) {
@@ -80,10 +80,13 @@ int WidgetAnswers::messageBox(const std::string& text, const std::string& title,
 
 bool WidgetAnswers::inputBox(const std::string& prompt, const std::string& title, const std::string& initial,
                              std::string& answer) {
-    bool ok = false;
-    QString r = QInputDialog::getText(activeParent(), titleOr(title), qs(prompt), QLineEdit::Normal, qs(initial), &ok);
-    if (!ok) return false;
-    answer = ansiOf(r);
+    QInputDialog dlg(modalOwner());
+    raiseAboveKeptOnTop(dlg);
+    dlg.setWindowTitle(titleOr(title));
+    dlg.setLabelText(qs(prompt));
+    dlg.setTextValue(qs(initial));
+    if (dlg.exec() != QDialog::Accepted) return false;
+    answer = ansiOf(dlg.textValue());
     return true;
 }
 
@@ -118,23 +121,38 @@ bool WidgetAnswers::fileDialog(const FileDialogRequest& request, std::string& pa
     QString filter = qs(dialogFilter(request.filter));
     QString start = QString::fromStdString(request.initialDir);
     if (!request.initialName.empty()) start = QDir(start).filePath(qs(request.initialName));
-    QString r = request.kind == FileDialogRequest::Save
-                    ? QFileDialog::getSaveFileName(activeParent(), qs(request.title), start, filter)
-                    : QFileDialog::getOpenFileName(activeParent(), qs(request.title), start, filter);
+    QFileDialog dlg(modalOwner(), qs(request.title), start, filter);
+    raiseAboveKeptOnTop(dlg);
+    if (request.kind == FileDialogRequest::Save) {
+        dlg.setAcceptMode(QFileDialog::AcceptSave);
+        dlg.setFileMode(QFileDialog::AnyFile);
+    } else {
+        dlg.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return false;
+    QString r = dlg.selectedFiles().constFirst();
     if (r.isEmpty()) return false;
     path = r.toStdString();
     return true;
 }
 
 bool WidgetAnswers::colorDialog(std::uint32_t initial, std::uint32_t& color) {
-    QColor c = QColorDialog::getColor(toQColor(initial), activeParent());
+    QColorDialog dlg(toQColor(initial), modalOwner());
+    raiseAboveKeptOnTop(dlg);
+    if (dlg.exec() != QDialog::Accepted) return false;
+    QColor c = dlg.selectedColor();
     if (!c.isValid()) return false;
     color = fromQColor(c);
     return true;
 }
 
 bool WidgetAnswers::folderDialog(const std::string& title, const std::string& initialDir, std::string& path) {
-    QString r = QFileDialog::getExistingDirectory(activeParent(), qs(title), QString::fromStdString(initialDir));
+    QFileDialog dlg(modalOwner(), qs(title), QString::fromStdString(initialDir));
+    raiseAboveKeptOnTop(dlg);
+    dlg.setFileMode(QFileDialog::Directory);
+    dlg.setOption(QFileDialog::ShowDirsOnly, true);
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return false;
+    QString r = dlg.selectedFiles().constFirst();
     if (r.isEmpty()) return false;
     path = r.toStdString();
     return true;

@@ -12,6 +12,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "files/FileSystem.h"
 #include "forms/ModalAnswers.h"
 #include "htmledit/ControlCore.h"
 #include "htmledit/Error.h"
@@ -128,12 +129,12 @@ bool EditControl::saveDocument(const std::string& path, bool prompt) {
     // The charset the document declares now (its META may have changed).
     text::PageCharset cs = text::PageCharset::fromName(core_->call("charset").toString().toStdString());
     std::string bytes = cs.encodeFile(html.toStdU16String());
-    {
-        std::ofstream out(file, std::ios::binary | std::ios::trunc);
-        if (!out) throw Error("Nie można zapisać pliku " + path);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) throw Error("Nie można zapisać pliku " + path);
+    // All or nothing: a failed save leaves the file as it was and the page unsaved.
+    std::error_code failure;
+    if (!files::writeFile(file, bytes, files::Access::Normal, &failure)) {
+        std::string name = path;
+        if (name.empty()) text::fromPath(file, name);
+        throw Error(files::saveFailedText(name, failure));
     }
     core_->call("clean");
     return true;
