@@ -8,6 +8,7 @@
 #include "dictionary/LinkTarget.h"
 #include "dictionary/Program.h"
 #include "dictionary/ShortDate.h"
+#include "files/FileSystem.h"
 #include "forms/Application.h"
 #include "forms/ModalAnswers.h"
 #include "text/CaseRules.h"
@@ -117,8 +118,11 @@ void Form1::createControls() {
 }
 
 void Form1::onQueryUnload(bool& cancel, bool fromUser) {
-    (void)cancel;
-    (void)fromUser;
+    // Closed while a check talks to the server: closed when it is over.
+    if (fromUser && !updates.Form_QueryUnload()) {
+        cancel = true;
+        return;
+    }
     if (!menu.Form_QueryUnload()) {
         cancel = true;
         return;
@@ -248,7 +252,12 @@ void Form1::lstWort_Click() {
         return;
     }
     WebBrowser1->navigate(page.string());
-    pages.list(w);
+    // Without its line in usun.dat the page would outlive the clean-up.
+    std::error_code failure;
+    if (!pages.list(w, &failure) && !pageWriteWarned_) {
+        warn(files::saveFailedText("usun.dat", failure));
+        pageWriteWarned_ = true;
+    }
 }
 
 void Form1::lstWort_KeyDown(int& keyCode, int) {

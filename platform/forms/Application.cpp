@@ -4,7 +4,10 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QScreen>
+#include <QTranslator>
 
 #include <filesystem>
 
@@ -17,6 +20,7 @@ namespace forms {
 
 namespace {
 bool gEnd = false;
+bool gRunning = false;  // inside run()
 std::string gTitle;
 int gBusy = 0;
 
@@ -32,17 +36,24 @@ void Application::atShutdown(std::function<void()> f) {
 
 struct Application::Impl {
     std::unique_ptr<QApplication> app;
+    // The toolkit's own texts (standard dialogs' buttons and labels) in Polish.
+    QTranslator toolkitTexts;
+    bool toolkitTextsInstalled = false;
     WidgetAnswers answers;
 };
 
 Application::Application(int& argc, char** argv) : d_(std::make_unique<Impl>()) {
     if (!QCoreApplication::instance()) d_->app = std::make_unique<QApplication>(argc, argv);
     QGuiApplication::setQuitOnLastWindowClosed(false);
+    if (d_->toolkitTexts.load(QLocale(QLocale::Polish, QLocale::Poland), QStringLiteral("qtbase"), QStringLiteral("_"),
+                              QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        d_->toolkitTextsInstalled = QCoreApplication::installTranslator(&d_->toolkitTexts);
     setModal(&d_->answers);
 }
 
 Application::~Application() {
     if (&modal() == &d_->answers) setModal(nullptr);
+    if (d_->toolkitTextsInstalled) QCoreApplication::removeTranslator(&d_->toolkitTexts);
     if (!d_->app) return;  // the toolkit is someone else's and stays
     // Windows whose deletion was deferred go first, then what other parts
     // of the program hold; the toolkit goes last.
@@ -57,12 +68,21 @@ Application::~Application() {
 
 int Application::run() {
     if (gEnd) return 0;
-    return QApplication::exec();
+    gRunning = true;
+    const int rc = QApplication::exec();
+    gRunning = false;
+    return rc;
 }
 
 void Application::processEvents() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void Application::processEventsWithoutInput() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
@@ -72,7 +92,9 @@ void Application::end() {
         if (f->impl().loop) f->impl().loop->quit();
         if (QWidget* w = windowOf(*f)) w->hide();
     }
-    QCoreApplication::exit(0);
+    // Only a running event loop is told to quit: a quit told outside it
+    // would end every event loop started later at once.
+    if (gRunning) QCoreApplication::exit(0);
 }
 
 bool Application::endRequested() { return gEnd; }
@@ -83,10 +105,9 @@ std::string Application::programFolder() {
     return dir.toStdString();
 }
 
-void Application::setTitle(const std::string& title) {
-    gTitle = title;
-    QGuiApplication::setApplicationDisplayName(qs(title));
-}
+// The title is the program's own; the window system is not told it, so it
+// adds nothing to the windows' own titles.
+void Application::setTitle(const std::string& title) { gTitle = title; }
 std::string Application::title() { return gTitle; }
 
 void Application::setBusy(bool busy) {

@@ -1,7 +1,8 @@
 #pragma once
 // The running program: the widget toolkit, the program's title and folder,
 // the busy pointer, the screen, and ending the program. Creating it installs
-// the widget answers (real message boxes and dialogs) as forms::modal().
+// the widget answers (real message boxes and dialogs) as forms::modal() and
+// the toolkit's own Polish texts, so its standard dialogs speak Polish.
 #include <functional>
 #include <memory>
 #include <string>
@@ -23,6 +24,9 @@ public:
     // Runs the event loop until end() or the last window closes.
     int run();
     static void processEvents();
+    // Lets the windows repaint and timers run, holding the user's keys and
+    // clicks back (for a step shown while the program is busy).
+    static void processEventsWithoutInput();
 
     // Ends the program at once: every window closes without its unload
     // handlers, and run() returns. Tests read endRequested() instead.

@@ -120,12 +120,12 @@ void ControlCore::checkGeneration(unsigned g) const {
     if (g != generation_ || !ready_) throw Error("the object belongs to a document that is no longer loaded");
 }
 
-QString ControlCore::in(std::string_view s) const { return QString::fromStdU16String(charset_.decode(s)); }
-std::string ControlCore::out(const QString& s) const { return charset_.encodeValue(s.toStdU16String()); }
-std::string ControlCore::outMarkup(const QString& s) const { return charset_.encodeMarkup(s.toStdU16String()); }
+QString ControlCore::in(std::string_view s) { return QString::fromStdU16String(text::PageCharset::fromProgram(s)); }
+std::string ControlCore::out(const QString& s) { return text::PageCharset::toProgram(s.toStdU16String()); }
+std::string ControlCore::outMarkup(const QString& s) { return text::PageCharset::toProgramMarkup(s.toStdU16String()); }
 
-std::string ControlCore::classic(const QString& engineMarkup) const {
-    return charset_.encodeMarkup(ClassicMarkup::fromEngine(engineMarkup.toStdU16String()));
+std::string ControlCore::classic(const QString& engineMarkup) {
+    return text::PageCharset::toProgramMarkup(ClassicMarkup::fromEngine(engineMarkup.toStdU16String()));
 }
 
 QString ControlCore::documentText() {
@@ -136,7 +136,20 @@ QString ControlCore::documentText() {
         if (p[0] == u'L') text.append(p, 1);
         else text += ClassicMarkup::fromEngine(std::u16string_view(p).substr(1));
     }
-    return QString::fromStdU16String(text);
+    // Every line ends CR LF. The parser reads each kind of line end as one
+    // line break, so the document reads back the same.
+    std::u16string lines;
+    lines.reserve(text.size() + text.size() / 32);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char16_t c = text[i];
+        if (c == u'\r' || c == u'\n') {
+            lines += u"\r\n";
+            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
+        } else {
+            lines += c;
+        }
+    }
+    return QString::fromStdU16String(lines);
 }
 
 QVariant ControlCore::roundTrip(const QString& script) {
@@ -267,7 +280,6 @@ void ControlCore::load(const QString& html, bool fresh) {
         throw Error("the document could not be prepared for editing: " +
                     m.value(QStringLiteral("e")).toString().toStdString());
     }
-    charset_ = PageCharset::fromName(m.value(QStringLiteral("v")).toString().toStdString());
     ready_ = true;
     ++completed;
     post([this] {
