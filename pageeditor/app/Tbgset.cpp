@@ -36,7 +36,7 @@ void Tbgset::createControls() {
     SpeedButton3->move(318, 48, 30, 24);
     SpeedButton3->setCaption("...");
     SpeedButton3->onClick = guarded([this] {
-        if (OpenPictureDialog1->execute()) Edit1->setText(OpenPictureDialog1->fileName);
+        OpenPictureDialog1->executeInto(*Edit1);
     });
     SpeedButton1 = add<SpeedButton>("SpeedButton1");
     SpeedButton1->move(156, 100, 92, 40);
@@ -48,10 +48,7 @@ void Tbgset::createControls() {
     SpeedButton2->onClick = guarded([this] { setModalResult(2); });
     OpenPictureDialog1 = add<FileChooser>("OpenPictureDialog1", "Obrazy (*.jpg;*.jpeg;*.gif;*.bmp)|*.jpg;*.jpeg;*.gif;*.bmp");
     ColorDialog1 = add<ColourChooser>("ColorDialog1");
-    if (const ImageList* glyphs = buttonGlyphs()) {
-        SpeedButton1->setGlyph(*glyphs, 0);
-        SpeedButton2->setGlyph(*glyphs, 1);
-    }
+    setOkCancelGlyphs(SpeedButton1, SpeedButton2);
 }
 
 }  // namespace pageeditor

@@ -95,21 +95,11 @@ void Tbody::createControls() {
         "Wszystkie (*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf;*.gif)|*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf;*.gif|"
         "Obrazy JPEG (*.jpg)|*.jpg|Obrazy JPEG  (*.jpeg)|*.jpeg|Bitmapy (*.bmp)|*.bmp|Pliki GIF (*.gif)|*.gif");
     ColorDialog1 = add<ColourChooser>("ColorDialog1");
-    if (const ImageList* glyphs = buttonGlyphs()) {
-        SpeedButton1->setGlyph(*glyphs, 0);
-        SpeedButton2->setGlyph(*glyphs, 1);
-    }
+    setOkCancelGlyphs(SpeedButton1, SpeedButton2);
 }
 
-void Tbody::onKeyDown(int& keyCode, int shift) {
-    (void)shift;
-    if (keyCode == forms::key::Escape) {
-        keyCode = 0;
-        SpeedButton2Click();
-    } else if (keyCode == forms::key::Return) {
-        keyCode = 0;
-        guarded([this] { SpeedButton1Click(); })();
-    }
+void Tbody::onKeyDown(int& keyCode, int /*shift*/) {
+    okCancelKeys(keyCode, [this] { SpeedButton1Click(); }, [this] { SpeedButton2Click(); });
 }
 
 forms::CheckBox* Tbody::box(int i) const {
@@ -191,11 +181,7 @@ std::string Tbody::styleBackgroundOf(const std::string& colour, const std::strin
 }
 
 void Tbody::SpeedButton1Click() {
-    // The picture is brought into the site's media folder (an existing file
-    // stays) and named as it lies there; an address stays as typed.
-    std::string picture = Edit1->text();
-    copyIntoFolder(picture, siteMediaFolder(currentAppDir(), currentSiteName()));
-    if (!isWebAddress(picture) && !picture.empty()) Edit1->setText("data\\" + bareFileName(picture));
+    bringIntoSite(*Edit1, SitePlace::Media);
     setModalResult(1);
 }
 
@@ -204,7 +190,7 @@ void Tbody::SpeedButton2Click() { setModalResult(2); }
 void Tbody::SpeedButton3Click() {
     OpenPictureDialog1->initialDir = currentAppDir() + "data\\library\\";
     if (!CheckBox1->checked()) return;
-    if (OpenPictureDialog1->execute()) Edit1->setText(OpenPictureDialog1->fileName);
+    OpenPictureDialog1->executeInto(*Edit1);
 }
 
 void Tbody::CheckBoxClick(int i) {

@@ -49,26 +49,16 @@ void Tflashins::createControls() {
     SpeedButton3->setCaption("&Anuluj");
     SpeedButton3->onClick = guarded([this] { SpeedButton3Click(); });
     OpenDialog1 = add<FileChooser>("OpenDialog1", "Filmy FLASH (*.swf)|*.swf", "Wybierz plik:");
-    if (const ImageList* glyphs = buttonGlyphs()) {
-        SpeedButton2->setGlyph(*glyphs, 0);
-        SpeedButton3->setGlyph(*glyphs, 1);
-    }
+    setOkCancelGlyphs(SpeedButton2, SpeedButton3);
 }
 
-void Tflashins::onKeyDown(int& keyCode, int shift) {
-    (void)shift;
-    if (keyCode == forms::key::Escape) {
-        keyCode = 0;
-        SpeedButton3Click();
-    } else if (keyCode == forms::key::Return) {
-        keyCode = 0;
-        guarded([this] { SpeedButton2Click(); })();
-    }
+void Tflashins::onKeyDown(int& keyCode, int /*shift*/) {
+    okCancelKeys(keyCode, [this] { SpeedButton2Click(); }, [this] { SpeedButton3Click(); });
 }
 
 void Tflashins::SpeedButton1Click() {
     OpenDialog1->initialDir = currentAppDir() + "data\\library\\";
-    if (OpenDialog1->execute()) Edit1->setText(OpenDialog1->fileName);
+    OpenDialog1->executeInto(*Edit1);
 }
 
 void Tflashins::SpeedButton2Click() {

@@ -62,10 +62,7 @@ void Tiframe::createControls() {
     SpeedButton2->move(336, 170, 92, 40);
     SpeedButton2->setCaption("&Anuluj");
     SpeedButton2->onClick = guarded([this] { SpeedButton2Click(); });
-    if (const ImageList* glyphs = buttonGlyphs()) {
-        SpeedButton1->setGlyph(*glyphs, 0);
-        SpeedButton2->setGlyph(*glyphs, 1);
-    }
+    setOkCancelGlyphs(SpeedButton1, SpeedButton2);
 }
 
 void Tiframe::onShow() {
@@ -77,15 +74,8 @@ void Tiframe::onShow() {
     }
 }
 
-void Tiframe::onKeyDown(int& keyCode, int shift) {
-    (void)shift;
-    if (keyCode == forms::key::Escape) {
-        keyCode = 0;
-        SpeedButton2Click();
-    } else if (keyCode == forms::key::Return) {
-        keyCode = 0;
-        guarded([this] { SpeedButton1Click(); })();
-    }
+void Tiframe::onKeyDown(int& keyCode, int /*shift*/) {
+    okCancelKeys(keyCode, [this] { SpeedButton1Click(); }, [this] { SpeedButton2Click(); });
 }
 
 IframeValues Tiframe::values() const {
@@ -113,13 +103,11 @@ void Tiframe::FilenameEdit1Change() {
 }
 
 void Tiframe::FilenameBrowse() {
-    if (FilenameDialog->execute()) FilenameEdit1->setText(FilenameDialog->fileName);
+    FilenameDialog->executeInto(*FilenameEdit1);
 }
 
 void Tiframe::SpeedButton1Click() {
-    std::string file = FilenameEdit1->text();
-    copyIntoFolder(file, siteFolder(currentAppDir(), currentSiteName()));
-    if (!isWebAddress(file) && !file.empty()) FilenameEdit1->setText(bareFileName(file));
+    bringIntoSite(*FilenameEdit1, SitePlace::Pages);
     setModalResult(1);
 }
 

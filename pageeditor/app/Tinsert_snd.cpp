@@ -12,7 +12,6 @@
 #include "pageeditor/app/FileChooser.h"
 #include "pageeditor/app/HandlerGuard.h"
 #include "pageeditor/app/MediaMarkup.h"
-#include "pageeditor/app/SiteCopy.h"
 #include "pageeditor/app/SpinEdit.h"
 #include "text/CodePage.h"
 
@@ -62,21 +61,11 @@ void Tinsert_snd::createControls() {
 void Tinsert_snd::onShow() {
     EditorDialog::onShow();
     forms::setWindowOrder(*this, forms::WindowOrder::Topmost);  // stays in sight above the document windows
-    if (const forms::ImageList* glyphs = buttonGlyphs()) {
-        SpeedButton2->setGlyph(*glyphs, 0);
-        SpeedButton3->setGlyph(*glyphs, 1);
-    }
+    setOkCancelGlyphs(SpeedButton2, SpeedButton3);
 }
 
-void Tinsert_snd::onKeyDown(int& keyCode, int shift) {
-    (void)shift;
-    if (keyCode == forms::key::Escape) {
-        keyCode = 0;
-        SpeedButton3Click();
-    } else if (keyCode == forms::key::Return) {
-        keyCode = 0;
-        guarded([this] { SpeedButton2Click(); })();
-    }
+void Tinsert_snd::onKeyDown(int& keyCode, int /*shift*/) {
+    okCancelKeys(keyCode, [this] { SpeedButton2Click(); }, [this] { SpeedButton3Click(); });
 }
 
 std::string Tinsert_snd::snd_getsnd() {
@@ -86,13 +75,11 @@ std::string Tinsert_snd::snd_getsnd() {
 
 void Tinsert_snd::SpeedButton1Click() {
     OpenDialog1->initialDir = currentAppDir() + "data\\library\\";
-    if (OpenDialog1->execute()) Edit1->setText(OpenDialog1->fileName);
+    OpenDialog1->executeInto(*Edit1);
 }
 
 void Tinsert_snd::SpeedButton2Click() {
-    std::string file = Edit1->text();
-    copyIntoFolder(file, siteFolder(currentAppDir(), currentSiteName()));
-    if (!isWebAddress(file)) Edit1->setText(bareFileName(file));
+    bringIntoSite(*Edit1, SitePlace::Pages);
     setModalResult(1);
 }
 

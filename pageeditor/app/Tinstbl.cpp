@@ -74,22 +74,12 @@ void Tinstbl::createControls() {
     SpeedButton2->move(322, 260, 64, 64);
     SpeedButton2->setCaption("&Anuluj");
     SpeedButton2->onClick = guarded([this] { SpeedButton2Click(); });
-    if (const ImageList* glyphs = buttonGlyphs()) {
-        SpeedButton1->setGlyph(*glyphs, 0);
-        SpeedButton2->setGlyph(*glyphs, 1);
-    }
+    setOkCancelGlyphs(SpeedButton1, SpeedButton2);
     setColor(color_);
 }
 
-void Tinstbl::onKeyDown(int& keyCode, int shift) {
-    (void)shift;
-    if (keyCode == forms::key::Escape) {
-        keyCode = 0;
-        runHandler([this] { SpeedButton2Click(); });
-    } else if (keyCode == forms::key::Return) {
-        keyCode = 0;
-        runHandler([this] { SpeedButton1Click(); });
-    }
+void Tinstbl::onKeyDown(int& keyCode, int /*shift*/) {
+    okCancelKeys(keyCode, [this] { SpeedButton1Click(); }, [this] { SpeedButton2Click(); });
 }
 
 void Tinstbl::setColor(std::uint32_t c) {

@@ -77,10 +77,7 @@ void Tlinkinsert::createControls() {
              "Pliku muzyczne (*.mp3;*.wav;*.ogg;*.mid)|*.mp3;*.wav;*.ogg|Dokumenty Word (*.doc)|*.doc|"
              "Pliki PDF (*.pdf)|*.pdf|Wszystkie pliki (*.*)|*.*"),
         ansi("Wstaw link:"));
-    if (const ImageList* glyphs = buttonGlyphs()) {
-        SpeedButton1->setGlyph(*glyphs, 0);
-        SpeedButton2->setGlyph(*glyphs, 1);
-    }
+    setOkCancelGlyphs(SpeedButton1, SpeedButton2);
 }
 
 void Tlinkinsert::onShow() {
@@ -91,15 +88,8 @@ void Tlinkinsert::onShow() {
     }
 }
 
-void Tlinkinsert::onKeyDown(int& keyCode, int shift) {
-    (void)shift;
-    if (keyCode == forms::key::Escape) {
-        keyCode = 0;
-        SpeedButton2Click();
-    } else if (keyCode == forms::key::Return) {
-        keyCode = 0;
-        guarded([this] { SpeedButton1Click(); })();
-    }
+void Tlinkinsert::onKeyDown(int& keyCode, int /*shift*/) {
+    okCancelKeys(keyCode, [this] { SpeedButton1Click(); }, [this] { SpeedButton2Click(); });
 }
 
 int Tlinkinsert::targetIndex(const std::string& target) const {

@@ -84,21 +84,11 @@ void Tmarquee::createControls() {
 void Tmarquee::onShow() {
     EditorDialog::onShow();
     forms::setWindowOrder(*this, forms::WindowOrder::Topmost);  // stays in sight above the document windows
-    if (const forms::ImageList* glyphs = buttonGlyphs()) {
-        SpeedButton1->setGlyph(*glyphs, 0);
-        SpeedButton2->setGlyph(*glyphs, 1);
-    }
+    setOkCancelGlyphs(SpeedButton1, SpeedButton2);
 }
 
-void Tmarquee::onKeyDown(int& keyCode, int shift) {
-    (void)shift;
-    if (keyCode == forms::key::Escape) {
-        keyCode = 0;
-        SpeedButton2Click();
-    } else if (keyCode == forms::key::Return) {
-        keyCode = 0;
-        SpeedButton1Click();
-    }
+void Tmarquee::onKeyDown(int& keyCode, int /*shift*/) {
+    okCancelKeys(keyCode, [this] { SpeedButton1Click(); }, [this] { SpeedButton2Click(); });
 }
 
 std::uint32_t Tmarquee::colour() const { return Panel1->backColor(); }

@@ -47,21 +47,11 @@ void Tmovie::createControls() {
     SpeedButton3->setCaption("&Anuluj");
     SpeedButton3->onClick = guarded([this] { SpeedButton3Click(); });
     OpenDialog1 = add<FileChooser>("OpenDialog1", "Pliki wideo (*.mov;*.avi;*.mpg;*.mpeg)|*.mov;*.avi;*.mpg;*.mpeg");
-    if (const ImageList* glyphs = buttonGlyphs()) {
-        SpeedButton2->setGlyph(*glyphs, 0);
-        SpeedButton3->setGlyph(*glyphs, 1);
-    }
+    setOkCancelGlyphs(SpeedButton2, SpeedButton3);
 }
 
-void Tmovie::onKeyDown(int& keyCode, int shift) {
-    (void)shift;
-    if (keyCode == forms::key::Escape) {
-        keyCode = 0;
-        SpeedButton3Click();
-    } else if (keyCode == forms::key::Return) {
-        keyCode = 0;
-        guarded([this] { SpeedButton2Click(); })();
-    }
+void Tmovie::onKeyDown(int& keyCode, int /*shift*/) {
+    okCancelKeys(keyCode, [this] { SpeedButton2Click(); }, [this] { SpeedButton3Click(); });
 }
 
 std::string Tmovie::movie_getmovie() {
@@ -72,13 +62,11 @@ std::string Tmovie::movie_getmovie() {
 
 void Tmovie::SpeedButton1Click() {
     OpenDialog1->initialDir = siteFolder(currentAppDir(), currentSiteName());
-    if (OpenDialog1->execute()) Edit1->setText(OpenDialog1->fileName);
+    OpenDialog1->executeInto(*Edit1);
 }
 
 void Tmovie::SpeedButton2Click() {
-    std::string file = Edit1->text();
-    copyIntoFolder(file, siteFolder(currentAppDir(), currentSiteName()));
-    if (!isWebAddress(file)) Edit1->setText(bareFileName(file));
+    bringIntoSite(*Edit1, SitePlace::Pages);
     setModalResult(1);
 }
 
