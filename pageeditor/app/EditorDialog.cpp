@@ -39,6 +39,15 @@ void EditorDialog::onKeyDown(int& keyCode, int shift) {
     }
 }
 
+forms::SpeedButton* EditorDialog::addButton(std::string name, const std::string& caption, int x, int y, int width,
+                                            int height, std::function<void()> click) {
+    auto* b = add<forms::SpeedButton>(std::move(name));
+    b->move(x, y, width, height);
+    b->setCaption(caption);
+    b->onClick = guarded(std::move(click));
+    return b;
+}
+
 void EditorDialog::okCancelKeys(int& keyCode, const std::function<void()>& ok, const std::function<void()>& cancel) {
     if (keyCode == forms::key::Return) {
         keyCode = 0;

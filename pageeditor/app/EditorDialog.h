@@ -28,6 +28,10 @@ protected:
     void onLoad() override;
     void onKeyDown(int& keyCode, int shift) override;
 
+    // A button of the form at (x, y) of the given size; a click runs `click`
+    // guarded.
+    forms::SpeedButton* addButton(std::string name, const std::string& caption, int x, int y, int width, int height,
+                                  std::function<void()> click);
     // For a form whose own OK and Cancel decide: Enter runs `ok`, Esc runs
     // `cancel` (each guarded) and the key goes no further.
     static void okCancelKeys(int& keyCode, const std::function<void()>& ok, const std::function<void()>& cancel);

@@ -38,14 +38,8 @@ void Tbgset::createControls() {
     SpeedButton3->onClick = guarded([this] {
         OpenPictureDialog1->executeInto(*Edit1);
     });
-    SpeedButton1 = add<SpeedButton>("SpeedButton1");
-    SpeedButton1->move(156, 100, 92, 40);
-    SpeedButton1->setCaption("&OK");
-    SpeedButton1->onClick = guarded([this] { setModalResult(1); });
-    SpeedButton2 = add<SpeedButton>("SpeedButton2");
-    SpeedButton2->move(256, 100, 92, 40);
-    SpeedButton2->setCaption("&Anuluj");
-    SpeedButton2->onClick = guarded([this] { setModalResult(2); });
+    SpeedButton1 = addButton("SpeedButton1", "&OK", 156, 100, 92, 40, [this] { setModalResult(1); });
+    SpeedButton2 = addButton("SpeedButton2", "&Anuluj", 256, 100, 92, 40, [this] { setModalResult(2); });
     OpenPictureDialog1 = add<FileChooser>("OpenPictureDialog1", "Obrazy (*.jpg;*.jpeg;*.gif;*.bmp)|*.jpg;*.jpeg;*.gif;*.bmp");
     ColorDialog1 = add<ColourChooser>("ColorDialog1");
     setOkCancelGlyphs(SpeedButton1, SpeedButton2);

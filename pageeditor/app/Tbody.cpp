@@ -26,14 +26,8 @@ void Tbody::createControls() {
     Bevel1 = add<Shape>("Bevel1");
     Bevel1->move(6, 6, 448, 236);
     Bevel1->setFillStyle(Shape::Fill::Transparent);
-    SpeedButton1 = add<SpeedButton>("SpeedButton1");
-    SpeedButton1->move(256, 250, 96, 40);
-    SpeedButton1->setCaption("&OK");
-    SpeedButton1->onClick = guarded([this] { SpeedButton1Click(); });
-    SpeedButton2 = add<SpeedButton>("SpeedButton2");
-    SpeedButton2->move(358, 250, 96, 40);
-    SpeedButton2->setCaption("&Anuluj");
-    SpeedButton2->onClick = guarded([this] { SpeedButton2Click(); });
+    SpeedButton1 = addButton("SpeedButton1", "&OK", 256, 250, 96, 40, [this] { SpeedButton1Click(); });
+    SpeedButton2 = addButton("SpeedButton2", "&Anuluj", 358, 250, 96, 40, [this] { SpeedButton2Click(); });
     Label1 = add<Label>("Label1");
     Label1->move(16, 14, 200, 18);
     Label1->setShowAccelChar(true);

@@ -36,10 +36,7 @@ void Tiframe::createControls() {
     FilenameEdit1 = add<TextBox>("FilenameEdit1");
     FilenameEdit1->move(186, 44, 206, 24);
     FilenameEdit1->onChange = guarded([this] { FilenameEdit1Change(); });
-    FilenameButton = add<SpeedButton>("FilenameButton");
-    FilenameButton->move(398, 44, 30, 24);
-    FilenameButton->setCaption("...");
-    FilenameButton->onClick = guarded([this] { FilenameBrowse(); });
+    FilenameButton = addButton("FilenameButton", "...", 398, 44, 30, 24, [this] { FilenameBrowse(); });
     FilenameDialog = add<FileChooser>("FilenameDialog", "Dokumenty HTMl (*.htm;*.html)|*.htm;*.html");
     Label3 = add<Label>("Label3");
     Label3->move(12, 82, 170, 18);
@@ -54,14 +51,8 @@ void Tiframe::createControls() {
     CheckBox3 = add<CheckBox>("CheckBox3");
     CheckBox3->move(12, 138, 416, 20);
     CheckBox3->setCaption(ansi("&Pozycja względem tekstu"));
-    SpeedButton1 = add<SpeedButton>("SpeedButton1");
-    SpeedButton1->move(236, 170, 92, 40);
-    SpeedButton1->setCaption("&OK");
-    SpeedButton1->onClick = guarded([this] { SpeedButton1Click(); });
-    SpeedButton2 = add<SpeedButton>("SpeedButton2");
-    SpeedButton2->move(336, 170, 92, 40);
-    SpeedButton2->setCaption("&Anuluj");
-    SpeedButton2->onClick = guarded([this] { SpeedButton2Click(); });
+    SpeedButton1 = addButton("SpeedButton1", "&OK", 236, 170, 92, 40, [this] { SpeedButton1Click(); });
+    SpeedButton2 = addButton("SpeedButton2", "&Anuluj", 336, 170, 92, 40, [this] { SpeedButton2Click(); });
     setOkCancelGlyphs(SpeedButton1, SpeedButton2);
 }
 

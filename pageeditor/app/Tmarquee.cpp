@@ -70,14 +70,8 @@ void Tmarquee::createControls() {
     CheckBox3 = add<CheckBox>("CheckBox3");
     CheckBox3->move(12, 250, 416, 20);
     CheckBox3->setCaption(ansi("&Pozycja względem tekstu"));
-    SpeedButton1 = add<SpeedButton>("SpeedButton1");
-    SpeedButton1->move(236, 280, 92, 40);
-    SpeedButton1->setCaption("&Ok");
-    SpeedButton1->onClick = guarded([this] { SpeedButton1Click(); });
-    SpeedButton2 = add<SpeedButton>("SpeedButton2");
-    SpeedButton2->move(336, 280, 92, 40);
-    SpeedButton2->setCaption("&Anuluj");
-    SpeedButton2->onClick = guarded([this] { SpeedButton2Click(); });
+    SpeedButton1 = addButton("SpeedButton1", "&Ok", 236, 280, 92, 40, [this] { SpeedButton1Click(); });
+    SpeedButton2 = addButton("SpeedButton2", "&Anuluj", 336, 280, 92, 40, [this] { SpeedButton2Click(); });
     ColorDialog1 = add<ColourChooser>("ColorDialog1");
 }
 
