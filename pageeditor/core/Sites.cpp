@@ -21,6 +21,17 @@ std::string duplicateSiteText() {
 std::string badSiteNameText() {
     return text::ansi("Nie podałeś nazwy strony, lub zawiera ona nieprawidłowe znaki (\" , | * ?)");
 }
+std::string longSiteNameText() {
+    return text::ansi("Nazwa strony jest zbyt długa. Podaj nazwę krótszą niż 100 znaków.");
+}
+std::string siteNotMadeText() {
+    return text::ansi("Nie można utworzyć folderu strony. Sprawdź, czy folder programu jest dostępny do zapisu i "
+                      "czy na dysku jest dość miejsca.");
+}
+std::string settingsNotSavedText() {
+    return text::ansi("Nie można zapisać ustawień strony w pliku project.prj. Sprawdź, czy folder strony jest "
+                      "dostępny do zapisu i czy na dysku jest dość miejsca. Ustawienia nie zostały zmienione.");
+}
 std::string deleteFileText() { return text::ansi("Czy chcesz usunąć trwale ten plik? Ta operacja nie jest odwracalna."); }
 std::string deleteSiteText() {
     return text::ansi("Czy chcesz usunąć wybraną stronę i wszystkie jej pliki? (Operacja nie jest odwracalna)");
@@ -48,9 +59,14 @@ bool Sites::validSiteName(std::string_view name) {
     return files::isAllowedName(name);
 }
 
+bool Sites::siteExists(std::string_view name) const {
+    // "moja" is the site "Moja": the platform's names ignore case.
+    return files::existsIgnoringCase(files::realPath(sitesFolder() + std::string(name)));
+}
+
 bool Sites::acceptSiteDialog(const ProjectSettings& fields, bool nameEditable) const {
     bool valid = validSiteName(fields.name);
-    if (valid && nameEditable && FolderExists(sitesFolder() + fields.name)) {
+    if (valid && nameEditable && siteExists(fields.name)) {
         messages_.MyBox(duplicateSiteText(), kInfo, 64);
         return false;
     }
@@ -58,24 +74,25 @@ bool Sites::acceptSiteDialog(const ProjectSettings& fields, bool nameEditable) c
         messages_.MyBox(badSiteNameText(), text::ansi("Błąd"), 48);
         return false;
     }
+    if (nameEditable && fields.name.size() >= kMaxSiteName) {
+        messages_.MyBox(longSiteNameText(), text::ansi("Błąd"), 48);
+        return false;
+    }
     return true;
 }
 
 bool Sites::createSite(const ProjectSettings& fields) {
-    if (!validSiteName(fields.name)) {
-        messages_.MyBox(badSiteNameText(), text::ansi("Błąd"), 48);
-        return false;
-    }
+    if (!acceptSiteDialog(fields, true)) return false;
     std::string site = sitesFolder() + fields.name;
-    if (FolderExists(site)) {
-        messages_.MyBox(duplicateSiteText(), kInfo, 64);
-        return false;
-    }
     // On first use there is no webpages\ folder yet.
-    if (!FolderExists(sitesFolder()) && !files::makeFolder(files::realPath(sitesFolder()))) return false;
-    if (!files::makeFolder(files::realPath(site))) return false;
-    if (!files::makeFolder(files::realPath(site + "\\data")) || !writeProject(fields.name, fields, true)) {
+    bool made = (FolderExists(sitesFolder()) || files::makeFolder(files::realPath(sitesFolder()))) &&
+                files::makeFolder(files::realPath(site));
+    if (made && (!files::makeFolder(files::realPath(site + "\\data")) || !writeProject(fields.name, fields, true))) {
         DeleteFolderTree(site);
+        made = false;
+    }
+    if (!made) {
+        messages_.MyBox(siteNotMadeText(), text::ansi("Błąd"), 48);
         return false;
     }
     return page_open(fields.name);
@@ -167,7 +184,9 @@ ProjectSettings Sites::readSettings() const {
 
 bool Sites::saveSettings(const ProjectSettings& fields) {
     if (siteName_.empty()) return false;
-    return writeProject(siteName_, fields, false);
+    if (writeProject(siteName_, fields, false)) return true;
+    messages_.MyBox(settingsNotSavedText(), text::ansi("Błąd"), 48);
+    return false;
 }
 
 std::string Sites::pagePath(const std::string& caption) const { return siteFolder() + caption; }
