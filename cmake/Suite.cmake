@@ -1,8 +1,18 @@
+# suite_program_environment(target)
+# The build's folders, so that the program also runs by hand, outside CTest.
+function(suite_program_environment target)
+  target_sources(${target} PRIVATE ${CMAKE_SOURCE_DIR}/cmake/SuiteEnvironment.cpp)
+  set_source_files_properties(${CMAKE_SOURCE_DIR}/cmake/SuiteEnvironment.cpp TARGET_DIRECTORY ${target} PROPERTIES
+    COMPILE_DEFINITIONS "SUITE_BUILT_BINARY_DIR=\"${CMAKE_BINARY_DIR}\";SUITE_BUILT_SOURCE_DIR=\"${CMAKE_SOURCE_DIR}\"")
+endfunction()
+
 # suite_test(NAME name SOURCES ... LIBS ... [ENV ...] [TIMEOUT s])
-# A GoogleTest executable run headless by CTest as one test.
+# A GoogleTest executable run headless by CTest as one test; run by hand
+# from the build folder it finds the build's folders by itself.
 function(suite_test)
   cmake_parse_arguments(T "" "NAME;TIMEOUT" "SOURCES;LIBS;ENV" ${ARGN})
   add_executable(${T_NAME} ${T_SOURCES})
+  suite_program_environment(${T_NAME})
   target_link_libraries(${T_NAME} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
   add_test(NAME ${T_NAME} COMMAND ${T_NAME})
   if(NOT T_TIMEOUT)
@@ -18,6 +28,7 @@ endfunction()
 function(suite_benchmark)
   cmake_parse_arguments(B "" "NAME" "SOURCES;LIBS" ${ARGN})
   add_executable(${B_NAME} ${B_SOURCES})
+  suite_program_environment(${B_NAME})
   target_link_libraries(${B_NAME} PRIVATE ${B_LIBS} benchmark::benchmark benchmark::benchmark_main)
 endfunction()
 
@@ -48,4 +59,19 @@ function(suite_area_library name)
     get_filename_component(bn ${b} NAME_WE)
     suite_benchmark(NAME ${bn} SOURCES ${b} LIBS ${name} ${A_TEST_LIBS})
   endforeach()
+endfunction()
+
+# suite_embed_text(target file identifier)
+# Embeds a text file of the current folder in target as the char array
+# identifier, declared in the generated header <target>/<file>.h.
+function(suite_embed_text target file identifier)
+  set(dir ${CMAKE_CURRENT_BINARY_DIR}/embedded)
+  set(out ${dir}/${target}/${file}.h)
+  add_custom_command(OUTPUT ${out}
+    COMMAND ${CMAKE_COMMAND} -DIN=${CMAKE_CURRENT_SOURCE_DIR}/${file} -DOUT=${out} -DNAME=${identifier}
+            -P ${CMAKE_SOURCE_DIR}/cmake/EmbedText.cmake
+    DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${file} ${CMAKE_SOURCE_DIR}/cmake/EmbedText.cmake
+    COMMENT "Embedding ${file}")
+  target_sources(${target} PRIVATE ${out})
+  target_include_directories(${target} PRIVATE ${dir})
 endfunction()

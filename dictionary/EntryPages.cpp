@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "text/CaseRules.h"
+#include "files/FileSystem.h"
 #include "text/LineFile.h"
 #include "text/Paths.h"
 
@@ -83,18 +84,20 @@ bool EntryPages::write(const std::string& headword, const std::string& body, fs:
     page = pagePath(headword);
     std::error_code ec;
     if (!fs::is_directory(folder_ / "wyrazy", ec)) fs::create_directories(folder_ / "wyrazy", ec);
-    text::LineWriter w(page);
-    if (!w.isOpen()) return false;
-    w.writeLine(kHead);
-    w.writeLine(body);
-    return w.close();
+    return files::writeFile(page, std::string(kHead) + "\r\n" + body + "\r\n");
 }
 
-bool EntryPages::list(const std::string& headword) const {
-    text::LineWriter w(folder_ / "usun.dat", text::LineWriter::Mode::Append);
-    if (!w.isOpen()) return false;
-    w.writeLine(pageName(headword));
-    return w.close();
+bool EntryPages::list(const std::string& headword, std::error_code* failure) const {
+    // The whole list is saved again with the name at its end, so a failed
+    // save never leaves a list cut in the middle of a name.
+    std::string bytes;
+    if (!text::readFile(folder_ / "usun.dat", bytes) && fs::exists(folder_ / "usun.dat")) {
+        if (failure) *failure = std::make_error_code(std::errc::io_error);
+        return false;
+    }
+    if (!bytes.empty() && bytes.back() != '\n' && bytes.back() != '\r') bytes += "\r\n";
+    bytes += pageName(headword) + "\r\n";
+    return files::writeFile(folder_ / "usun.dat", bytes, files::Access::Normal, failure);
 }
 
 void EntryPages::cleanUp(bool entryShown, bool printPageWritten) const {
@@ -108,7 +111,7 @@ void EntryPages::cleanUp(bool entryShown, bool printPageWritten) const {
                 fs::remove(folder_ / "wyrazy" / text::toPath(n), ec);
             }
         }
-        text::writeLines(folder_ / "usun.dat", {""});
+        files::writeFile(folder_ / "usun.dat", "\r\n");
     }
     if (printPageWritten) fs::remove(folder_ / "lista.html", ec);
 }

@@ -11,6 +11,7 @@
 // wyrazy/, whatever the headword holds.
 #include <filesystem>
 #include <string>
+#include <system_error>
 
 namespace dictionary {
 
@@ -28,8 +29,9 @@ public:
     // Writes the page "<font size=2 face=Arial>" + CR LF + body + CR LF;
     // creates wyrazy/ when it is missing. False when it cannot be written.
     bool write(const std::string& headword, const std::string& body, std::filesystem::path& page) const;
-    // Appends the page's name to usun.dat.
-    bool list(const std::string& headword) const;
+    // Adds the page's name at the end of usun.dat, all or nothing; false with
+    // the reason in `failure` when it cannot be saved.
+    bool list(const std::string& headword, std::error_code* failure = nullptr) const;
     // Deletes the pages usun.dat lists (when an entry page was shown in this
     // run) and rewrites usun.dat with one empty line; deletes lista.html
     // when the print page was written. Every failure is passed over.

@@ -8,6 +8,7 @@
 #include "dictionary/LinkTarget.h"
 #include "dictionary/Program.h"
 #include "dictionary/ShortDate.h"
+#include "files/FileSystem.h"
 #include "forms/Application.h"
 #include "forms/ModalAnswers.h"
 #include "text/CaseRules.h"
@@ -248,7 +249,12 @@ void Form1::lstWort_Click() {
         return;
     }
     WebBrowser1->navigate(page.string());
-    pages.list(w);
+    // Without its line in usun.dat the page would outlive the clean-up.
+    std::error_code failure;
+    if (!pages.list(w, &failure) && !pageWriteWarned_) {
+        warn(files::saveFailedText("usun.dat", failure));
+        pageWriteWarned_ = true;
+    }
 }
 
 void Form1::lstWort_KeyDown(int& keyCode, int) {

@@ -23,9 +23,7 @@ void PageCommands::Label4_Click() { viewer_.open(frmGramm::Page::Grammar); }
 
 void PageCommands::Label5_Click() {
     // The result is not examined: the desktop reports its own failures.
-    std::string file;
-    text::fromPath(Program::current().folder() / "pomoc.html", file);
-    shell::execute("Open", file, "", "", shell::kShowNormal);
+    shell::execute("Open", text::pathText(Program::current().folder() / "pomoc.html"), "", "", shell::kShowNormal);
 }
 
 }  // namespace dictionary

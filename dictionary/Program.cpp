@@ -4,6 +4,7 @@
 
 #include "dictionary/Form1.h"
 #include "dictionary/frmSplash.h"
+#include "files/FileSystem.h"
 
 namespace dictionary {
 
@@ -30,6 +31,11 @@ Program& Program::current() {
     return *gCurrent;
 }
 
-void Program::start() { splash_->show(); }
+void Program::start() {
+    // What saves a crash cut short left behind goes first.
+    files::removeLeftoverTemporaries(folder_);
+    files::removeLeftoverTemporaries(folder_ / "wyrazy");
+    splash_->show();
+}
 
 }  // namespace dictionary

@@ -43,10 +43,12 @@ protected:
         answers.clear();
         forms::setModal(&answers);
         forms::Application::clearEndRequest();
+        // Polish letters in the folder's name, as an installation may have.
         folder = std::filesystem::temp_directory_path() /
                  ("wortel_" + std::to_string(::getpid()) + "_" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(folder);
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name()) /
+                 "Słownik";
+        std::filesystem::remove_all(folder.parent_path());
         std::filesystem::create_directories(folder / "wyrazy");
         writeBase(smallBase());
         text::writeLines(folder / "y.dat", {"Apfel", "Haus"});
@@ -60,7 +62,7 @@ protected:
         forms::drive::processEvents();
         forms::setModal(nullptr);
         std::filesystem::current_path(std::filesystem::temp_directory_path());
-        std::filesystem::remove_all(folder);
+        std::filesystem::remove_all(folder.parent_path());
     }
 
     void writeBase(const std::vector<std::pair<std::string, std::string>>& base) {

@@ -8,6 +8,7 @@
 #include "text/CaseRules.h"
 #include "text/CodePage.h"
 #include "text/LineFile.h"
+#include "text/Paths.h"
 
 namespace dictionary {
 
@@ -29,13 +30,13 @@ void writeWhole(const fs::path& target, const std::vector<std::string>& lines) {
     if (!text::writeLines(part, lines)) {
         std::error_code ec;
         fs::remove(part, ec);
-        throw WordBaseMerge::Failure("Nie można zapisać pliku "_w + target.filename().string() + ".");
+        throw WordBaseMerge::Failure("Nie można zapisać pliku "_w + text::pathText(target.filename()) + ".");
     }
     std::error_code ec;
     fs::rename(part, target, ec);
     if (ec) {
         fs::remove(part, ec);
-        throw WordBaseMerge::Failure("Nie można zastąpić pliku "_w + target.filename().string() + ".");
+        throw WordBaseMerge::Failure("Nie można zastąpić pliku "_w + text::pathText(target.filename()) + ".");
     }
 }
 

@@ -12,6 +12,7 @@
 #include "dictionary/Program.h"
 #include "dictionary/ShortDate.h"
 #include "dictionary/frmSplash.h"
+#include "files/FileSystem.h"
 #include "forms/Application.h"
 #include "forms/TestApplication.h"
 #include "forms/Drive.h"
@@ -316,6 +317,22 @@ TEST_F(Fixture, CleanUpDeletesTheListedPagesAndEndsTheProgram) {
     EXPECT_TRUE(forms::Application::endRequested());
 }
 
+TEST_F(Fixture, AListThatCannotBeSavedIsToldOnceAndKeptWhole) {
+    text::writeLines(folder / "usun.dat", {"Old.html"});
+    files::setReadOnly(folder / "usun.dat", true);
+    Form1& f = open();
+    f.lstWort->setText("Haus");
+    f.lstWort->setText("Zug");
+    EXPECT_NE(page("Zug"), "");  // the pages themselves are written
+    EXPECT_EQ(messages(), std::vector<std::string>{
+                              "Nie można zapisać pliku usun.dat: plik lub folder jest tylko do odczytu."_w});
+    EXPECT_EQ(pageList(), std::vector<std::string>{"Old.html"});
+    files::setReadOnly(folder / "usun.dat", false);
+    f.lstWort->setText("Haus");
+    EXPECT_EQ(pageList(), (std::vector<std::string>{"Old.html", "Haus.html"}));
+    f.unload();
+}
+
 TEST_F(Fixture, CleanUpWithoutAnEntryShownLeavesTheList) {
     text::writeLines(folder / "usun.dat", {"Old.html"});
     text::writeFile(folder / "wyrazy" / "Old.html", "x");
@@ -594,8 +611,13 @@ TEST(ShortDateTest, ReadsTheDateForms) {
 }
 
 TEST_F(Fixture, SplashShowsTheVersionThenTheLookupWindow) {
+    // Leftovers of saves a crash cut short go at start-up.
+    text::writeFile(folder / "usun.dat.~wr999999", "half");
+    text::writeFile(folder / "wyrazy" / "Haus.html.~wr999999", "half");
     program = std::make_unique<Program>(folder);
     program->start();
+    EXPECT_FALSE(fs::exists(folder / "usun.dat.~wr999999"));
+    EXPECT_FALSE(fs::exists(folder / "wyrazy" / "Haus.html.~wr999999"));
     frmSplash& s = program->splash();
     EXPECT_EQ(s.lblVersion->caption(), "Wersja 0.7.3");
     EXPECT_EQ(s.lblPlatform->caption(), "dla Windows 9x/NT 4.0/ME/2000/XP");

@@ -11,6 +11,7 @@
 #include "forms/Shape.h"
 #include "forms/TextBox.h"
 #include "text/CodePage.h"
+#include "text/Paths.h"
 
 namespace dictionary {
 
@@ -313,7 +314,7 @@ bool frmDodaj::save() {
 void frmDodaj::Label14_Click() { save(); }
 
 void frmDodaj::Label3_Click() {
-    forms::modal().shellExecute("Open", (Program::current().folder() / "edycjabaz.txt").string(), "", "");
+    forms::modal().shellExecute("Open", text::pathText(Program::current().folder() / "edycjabaz.txt"), "", "");
 }
 
 void frmDodaj::Form_MouseMove() {

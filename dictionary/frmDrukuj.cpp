@@ -5,6 +5,7 @@
 #include "dictionary/PrintList.h"
 #include "dictionary/Program.h"
 #include "dictionary/SetZOrder.h"
+#include "files/FileSystem.h"
 #include "forms/ComboBox.h"
 #include "forms/CommandButton.h"
 #include "forms/Frame.h"
@@ -14,7 +15,6 @@
 #include "forms/ScreenFonts.h"
 #include "forms/TextBox.h"
 #include "text/CodePage.h"
-#include "text/LineFile.h"
 
 namespace dictionary {
 
@@ -95,7 +95,7 @@ void frmDrukuj::Command1_Click() {
     if (!forms::modal().inputBox("Nadaj tytuł liście słów do druku:"_w, "Drukuj", "", title)) title.clear();
     Text1->setText(PrintList::page(cmbRozmiar->text(), cmbCzcionka->text(), title, List2->items()));
     const auto page = p.folder() / "lista.html";
-    if (!text::writeLines(page, {Text1->text()})) {
+    if (!files::writeFile(page, Text1->text() + "\r\n")) {
         forms::modal().messageBox("Nie można zapisać strony do druku lista.html w folderze programu."_w, "",
                                   forms::mb::Exclamation);
         return;

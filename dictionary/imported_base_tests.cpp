@@ -9,8 +9,11 @@
 
 #include "dictionary/EntryPages.h"
 #include "dictionary/Form1.h"
+#include "dictionary/Form3.h"
 #include "dictionary/LinkTarget.h"
+#include "dictionary/PrintList.h"
 #include "dictionary/Program.h"
+#include "dictionary/ReverseSearch.h"
 #include "forms/Application.h"
 #include "forms/TestApplication.h"
 #include "forms/ScriptedAnswers.h"
@@ -18,6 +21,7 @@
 #include "text/CodePage.h"
 #include "text/LineFile.h"
 #include "text/Paths.h"
+#include "tools/BaseBuilder.h"
 
 namespace fs = std::filesystem;
 using namespace dictionary;
@@ -115,6 +119,63 @@ TEST_F(ImportedBase, LookupSearchAndLinkOnTheFullBase) {
     // Closing the window deletes the generated pages.
     f.unload();
     EXPECT_TRUE(fs::is_empty(folder / "wyrazy"));
+}
+
+// What a learner looks up first: the everyday phrases under their word, the
+// pronunciation first in every entry, the subjects as the abbreviation list
+// explains them; and the other readers of a.dat still work on such lines.
+TEST_F(ImportedBase, PhrasesPronunciationAndSubjectsReachTheEntries) {
+    auto lineOf = [&](const std::string& head) {
+        for (std::size_t i = 0; i < heads.size(); ++i)
+            if (heads[i] == head) return lines[i];
+        return std::string();
+    };
+    const std::pair<const char*, const char*> phrases[] = {
+        {"Tag", "<b>guten Tag</b>"},          {"Morgen", "<b>guten Morgen</b>"},
+        {"Nacht", "<b>gute Nacht</b>"},       {"wiedersehen", "<b>auf Wiedersehen</b>"},
+        {"Beispiel", "<b>zum Beispiel</b>"},  {"Dank", "<b>Gott sei Dank</b>"},
+    };
+    for (const auto& [head, phrase] : phrases) {
+        std::string line = lineOf(head);
+        ASSERT_FALSE(line.empty()) << head;
+        EXPECT_NE(line.find(phrase), std::string::npos) << line;
+        EXPECT_GT(line.find(phrase), line.find('~')) << line;  // among the usage examples
+    }
+    EXPECT_EQ(lineOf("Haus").rfind("Haus [ha&#650;&#815;s] ", 0), 0u) << lineOf("Haus");
+    std::size_t pronounced = 0;
+    for (std::size_t i = 0; i < heads.size(); ++i)
+        if (lines[i].compare(heads[i].size(), 2, " [") == 0) ++pronounced;
+    EXPECT_GT(pronounced, heads.size() * 95 / 100);
+
+    // Every abbreviation the entries use is one the abbreviation window explains.
+    const auto listed = Form3::abbreviations();
+    for (const auto& [label, abbreviation] : tools::BaseBuilder::subjectAbbreviations()) {
+        const std::string a = text::ansi(abbreviation);
+        EXPECT_TRUE(std::any_of(listed.begin(), listed.end(), [&](const std::string& l) { return l.rfind(a + " - ", 0) == 0; }))
+            << abbreviation;
+    }
+    EXPECT_NE(lineOf("Acerolakirsche").find("~ <i>bot.</i> Baum"), std::string::npos) << lineOf("Acerolakirsche");
+
+    // Reverse search over lines full of character references, and the print list.
+    const struct {
+        const char* word;
+        ReverseSearch::Mode mode;
+        const char* head;
+        bool found;
+    } searches[] = {
+        {"dom", ReverseSearch::Mode::Exact, "Haus", true},
+        {"dobry", ReverseSearch::Mode::Everywhere, "Tag", true},  // in a phrase's translation
+        {"dobry", ReverseSearch::Mode::Fragment, "Tag", false},   // examples are not searched
+        {"przykład", ReverseSearch::Mode::Exact, "Beispiel", true},
+    };
+    for (const auto& c : searches) {
+        std::vector<std::string> found;
+        ASSERT_TRUE(ReverseSearch::search(folder / "a.dat", text::ansi(c.word), c.mode, found));
+        EXPECT_EQ(std::find(found.begin(), found.end(), c.head) != found.end(), c.found) << c.word;
+    }
+    auto printed = PrintList::entryLines(folder / "a.dat", "Haus");
+    ASSERT_FALSE(printed.empty());
+    EXPECT_EQ(printed.front(), lineOf("Haus") + "<br>");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "tools/BaseBuilder.h"
 
+#include <QList>
 #include <QString>
 
 #include <algorithm>
@@ -104,6 +105,83 @@ std::string wordAt(const std::string& s, std::size_t at) {
     return s.substr(at, end - at);
 }
 
+// HTML text as Windows-1250: what the code page lacks (the IPA of the
+// pronunciations, Cyrillic, ...) becomes character references.
+std::string htmlAnsi(const std::string& utf8, std::size_t* referenced) {
+    QString s = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    std::string out;
+    for (uint cp : s.toUcs4()) {
+        std::string b;
+        QString ch = QString::fromUcs4(reinterpret_cast<const char32_t*>(&cp), 1);
+        std::u16string u(reinterpret_cast<const char16_t*>(ch.utf16()), static_cast<std::size_t>(ch.size()));
+        if (text::fromUtf16(u, b)) {
+            out += b;
+        } else {
+            out += "&#" + std::to_string(cp) + ";";
+            if (referenced) ++*referenced;
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+const std::map<std::string, std::string>& BaseBuilder::subjectAbbreviations() {
+    static const std::map<std::string, std::string> table = {
+        {"Anatomie", "anat."},      {"Botanik", "bot."},          {"Chemie", "chem."},
+        {"Wirtschaft", "ekon."},    {"Ökonomie", "ekon."},        {"Gastronomie", "gastr."},
+        {"Geografie", "geo."},      {"Geographie", "geo."},       {"Geschichte", "hist."},
+        {"Informatik", "infor."},   {"Linguistik", "jęz."},       {"Sprachwissenschaft", "jęz."},
+        {"Grammatik", "jęz."},      {"gehoben", "lit."},          {"Mathematik", "mat."},
+        {"Medizin", "med."},        {"Militär", "mil."},          {"Musik", "muz."},
+        {"Politik", "polit."},      {"umgangssprachlich", "pot."}, {"Sport", "sport"},
+        {"Technik", "tech."},       {"vulgär", "wulg."},          {"Zoologie", "zool."},
+    };
+    return table;
+}
+
+namespace {
+
+// "Botanik: Baum ..." -> "<i>bot.</i> Baum ..."; also "umgangssprachlich, ...".
+// The explanation is already HTML-escaped.
+std::string withLabel(const std::string& x, std::size_t& count) {
+    std::size_t end = x.find_first_of(":,");
+    if (end == std::string::npos || end + 1 >= x.size() || x[end + 1] != ' ') return x;
+    auto it = BaseBuilder::subjectAbbreviations().find(x.substr(0, end));
+    if (it == BaseBuilder::subjectAbbreviations().end()) return x;
+    ++count;
+    return "<i>" + it->second + "</i>" + (x[end] == ',' ? ", " : " ") + x.substr(end + 2);
+}
+
+bool keepsBaseFormat(const std::string& headword) {
+    return headword.find_first_of("<>&~") == std::string::npos && headword.find("href") == std::string::npos;
+}
+
+// The words of a phrase without the punctuation around them.
+std::vector<std::string> wordsOf(const std::string& phrase) {
+    std::vector<std::string> words;
+    std::size_t at = 0;
+    while (at < phrase.size()) {
+        std::size_t sp = phrase.find(' ', at);
+        std::string w = phrase.substr(at, sp == std::string::npos ? std::string::npos : sp - at);
+        at = sp == std::string::npos ? phrase.size() : sp + 1;
+        // ASCII punctuation and the quotation marks „ “ ” (three bytes each).
+        static const char* const quotes[] = {"\xE2\x80\x9E", "\xE2\x80\x9C", "\xE2\x80\x9D"};
+        for (bool trimmed = true; trimmed && !w.empty();) {
+            trimmed = false;
+            for (const char* q : quotes) {
+                if (w.starts_with(q)) w.erase(0, 3), trimmed = true;
+                if (w.ends_with(q)) w.resize(w.size() - 3), trimmed = true;
+            }
+            static const std::string punct = ",.;:!?\"'()[]";
+            if (!w.empty() && punct.find(w.front()) != std::string::npos) w.erase(0, 1), trimmed = true;
+            if (!w.empty() && punct.find(w.back()) != std::string::npos) w.pop_back(), trimmed = true;
+        }
+        if (!w.empty()) words.push_back(w);
+    }
+    return words;
+}
+
 const char* const kPointers[] = {
     "siehe auch: ", "siehe auch ",     "siehe: ",        "siehe ",           "Kurzform für: ",
     "Kurzform für ", "Kurzform von ",  "Kurzform: ",     "Synonym für: ",    "Synonym für ",
@@ -163,22 +241,33 @@ void BaseBuilder::add(const DictdEntry& e) {
     if (raw.empty()) return;
     // Header: "Haus /haʊ̯s/ <n, neut>".
     std::string header = raw[0];
-    std::string pos;
+    std::string pos, pronunciation;
     if (auto lt = header.rfind(" <"); lt != std::string::npos && header.back() == '>') {
         pos = header.substr(lt + 2, header.size() - lt - 3);
         header.resize(lt);
     }
-    if (auto sl = header.find(" /"); sl != std::string::npos) header.resize(sl);
+    if (auto sl = header.find(" /"); sl != std::string::npos) {
+        pronunciation = trim(header.substr(sl + 2));
+        if (!pronunciation.empty() && pronunciation.back() == '/') pronunciation.pop_back();
+        // "/a/ /b/": two ways of saying it.
+        for (std::size_t at; (at = pronunciation.find("/ /")) != std::string::npos;)
+            pronunciation.replace(at, 3, ", ");
+        header.resize(sl);
+    }
     std::string head = trim(header);
     if (head.empty()) return;
-    if (head.find(' ') != std::string::npos || head.find('\t') != std::string::npos) {
-        ++stats_.withSpaces;
-        return;
-    }
+    for (char& c : head)
+        if (c == '\t') c = ' ';
+    const bool phrase = head.find(' ') != std::string::npos;
+    if (phrase) ++stats_.withSpaces;
+    // Every line of a.dat begins with its headword, and the print page takes
+    // lines as HTML: a headword holding markup, the examples' "~" or the
+    // link's "href" cannot be kept in that format.
     std::size_t lost = 0;
     toAnsi(head, nullptr, &lost);
+    if (!phrase && !keepsBaseFormat(head)) ++lost;
     if (lost) {
-        ++stats_.unencodableHeadwords;
+        ++(phrase ? stats_.phrasesLost : stats_.unencodableHeadwords);
         return;
     }
 
@@ -199,22 +288,98 @@ void BaseBuilder::add(const DictdEntry& e) {
         if (numberLine(line) || trim(line).empty() || !cur) continue;
         cur->explanations.push_back(trim(line));
     }
-    if (block.senses.empty()) return;
+    if (block.senses.empty()) {
+        if (phrase) ++stats_.phrasesLost;
+        return;
+    }
+
+    if (phrase) {
+        std::string translation;
+        for (const auto& sense : block.senses) {
+            if (sense.translation.empty()) continue;
+            if (!translation.empty()) translation += "; ";
+            translation += sense.translation;
+        }
+        phrases_.push_back({head, pronunciation, translation});
+        return;
+    }
 
     // Headwords that are one after conversion (à and a) are one headword.
     const std::string key = toAnsi(head, nullptr, nullptr);
     auto it = byHead_.find(key);
     if (it == byHead_.end()) {
         byHead_[key] = words_.size();
-        words_.push_back({head, {std::move(block)}});
+        words_.push_back({head, pronunciation, {std::move(block)}, {}});
     } else {
         ++stats_.mergedEntries;
-        words_[it->second].blocks.push_back(std::move(block));
+        Word& w = words_[it->second];
+        if (w.pronunciation.empty()) w.pronunciation = pronunciation;
+        w.blocks.push_back(std::move(block));
     }
 }
 
-std::string BaseBuilder::lineOf(const Word& w, std::string& target) const {
-    std::string line = escapeHtml(w.head);
+void BaseBuilder::placePhrases() {
+    std::map<std::string, std::size_t> byLower;
+    for (const auto& [key, index] : byHead_) byLower.emplace(text::lower(key), index);
+    std::vector<Phrase> ownEntries;
+    for (auto& p : phrases_) {
+        std::vector<std::string> words = wordsOf(p.text);
+        if (words.empty()) {
+            ++stats_.phrasesLost;
+            continue;
+        }
+        // The longest word that is a headword, without regard to case (the
+        // headword spelled as the word is, where there are both); the last of
+        // equally long ones.
+        std::size_t best = words_.size(), bestLength = 0;
+        for (const auto& w : words) {
+            std::string key = toAnsi(w, nullptr, nullptr);
+            std::size_t index = words_.size();
+            if (auto it = byHead_.find(key); it != byHead_.end()) index = it->second;
+            else if (auto lit = byLower.find(text::lower(key)); lit != byLower.end()) index = lit->second;
+            if (index != words_.size() && key.size() >= bestLength) {
+                best = index;
+                bestLength = key.size();
+            }
+        }
+        if (best != words_.size()) {
+            words_[best].phrases.push_back(std::move(p));
+            ++stats_.phrasesInEntries;
+        } else {
+            ownEntries.push_back(std::move(p));
+        }
+    }
+    // Then the entries of their own, so that where a phrase goes never
+    // depends on the order of the source.
+    for (auto& p : ownEntries) {
+        std::string longest;
+        for (const auto& w : wordsOf(p.text))
+            if (keepsBaseFormat(w) && toAnsi(w, nullptr, nullptr).size() >= toAnsi(longest, nullptr, nullptr).size())
+                longest = w;
+        if (longest.empty()) {
+            ++stats_.phrasesLost;
+            continue;
+        }
+        const std::string key = toAnsi(longest, nullptr, nullptr);
+        auto it = byHead_.find(key);
+        if (it == byHead_.end()) {
+            it = byHead_.emplace(key, words_.size()).first;
+            words_.push_back({longest, "", {}, {}});
+        }
+        words_[it->second].phrases.push_back(std::move(p));
+        ++stats_.phrasesOwnEntries;
+    }
+    phrases_.clear();
+}
+
+std::string BaseBuilder::lineOf(const Word& w, std::string& target) {
+    // The line begins with the headword as b.dat holds it; the entry page
+    // leaves it out, so it is never read as HTML.
+    std::string line = w.head;
+    if (!w.pronunciation.empty()) {
+        line += " [" + escapeHtml(w.pronunciation) + "]";
+        ++stats_.withPronunciation;
+    }
     std::vector<std::string> expl;
     for (const auto& b : w.blocks) {
         if (!b.mark.empty()) line += " <i>" + b.mark + "</i>";
@@ -227,9 +392,9 @@ std::string BaseBuilder::lineOf(const Word& w, std::string& target) const {
             std::string e;
             for (const auto& x : s.explanations) {
                 if (!e.empty()) e += "; ";
-                e += x;
+                e += withLabel(escapeHtml(x), stats_.subjectLabels);
             }
-            if (!e.empty()) expl.push_back((b.senses.size() > 1 ? std::to_string(n) + ". " : "") + escapeHtml(e));
+            if (!e.empty()) expl.push_back((b.senses.size() > 1 ? std::to_string(n) + ". " : "") + e);
         }
     }
     if (!expl.empty()) {
@@ -239,6 +404,16 @@ std::string BaseBuilder::lineOf(const Word& w, std::string& target) const {
             bool numbered = !expl[i].empty() && expl[i][0] >= '0' && expl[i][0] <= '9';
             line += (i == 0 || numbered ? " " : "; ") + expl[i];
         }
+    }
+    // Phrases are usage examples: after the "~", or the entry itself when
+    // the word is a headword only through them.
+    for (std::size_t i = 0; i < w.phrases.size(); ++i) {
+        const Phrase& p = w.phrases[i];
+        if (i == 0 && !w.blocks.empty()) line += expl.empty() ? " ~ " : "<br>";
+        else line += i == 0 ? " " : "<br>";
+        line += "• <b>" + escapeHtml(p.text) + "</b>";
+        if (!p.pronunciation.empty()) line += " [" + escapeHtml(p.pronunciation) + "]";
+        line += " – <i>" + escapeHtml(p.translation) + "</i>";
     }
     // The first pointer to another headword of the base becomes the link.
     target.clear();
@@ -259,6 +434,7 @@ std::string BaseBuilder::lineOf(const Word& w, std::string& target) const {
 }
 
 void BaseBuilder::finish() {
+    placePhrases();
     struct Out {
         std::string head, line;
     };
@@ -268,8 +444,10 @@ void BaseBuilder::finish() {
         std::string target;
         std::string line = lineOf(w, target);
         if (!target.empty()) ++stats_.crossReferences;
-        out.push_back({toAnsi(w.head, nullptr, nullptr),
-                       toAnsi(line, &stats_.replacedChars, &stats_.droppedChars)});
+        // The headword is plain text (b.dat, the list, file names); the rest
+        // of the line is HTML.
+        std::string head = toAnsi(w.head, &stats_.replacedChars, &stats_.droppedChars);
+        out.push_back({head, head + htmlAnsi(line.substr(w.head.size()), &stats_.referencedChars)});
     }
     std::stable_sort(out.begin(), out.end(),
                      [](const Out& a, const Out& b) { return text::collate(a.head, b.head) < 0; });

@@ -66,29 +66,73 @@ TEST_F(Import, EntryLinesInTheBaseFormat) {
         {"essen", "Essen /ˈɛsn̩/ <n, neut>\njedzenie\neine Speise, siehe auch essen\n"},
         {"essen", "essen /ˈɛsn̩/ <v>\njeść\nNahrung aufnehmen\n"},
         {"aa", "AA <abbreviation>\nAA\nKurzform für: Haus und Hof\n"},
-        {"a cappella", "a cappella <adv>\na cappella\nohne Begleitung\n"},
         {"café", "Café <n, neut>\nkawiarnia <mała>\nLokal & mehr ~ Ort\n"},
         {"moskau", "Москва <n>\nMoskwa\nStadt\n"},
         {"haus", "Haus <n, neut>\nród\nGeschlecht\n"},
         {"aa", "ÀA <n>\nzwei A\nder Name\n"},  // one headword with AA once converted
+        {"a>b", "a>b <n>\nstrzałka\nZeichen\n"},  // the line could not begin with it
+        {"morgen", "Morgen /ˈmɔʁɡn̩/ /ˈmɔʁɡŋ̍/ <n, masc>\nrano\nBotanik: Tageszeit\n"},
+        {"kiew", "Kiew /kiːf/ <n>\nKijów (Київ)\numgangssprachlich, selten: Stadt\n"},
     });
     auto b = build();
-    EXPECT_EQ(b.stats().withSpaces, 1u);
-    EXPECT_EQ(b.stats().unencodableHeadwords, 1u);
+    EXPECT_EQ(b.stats().unencodableHeadwords, 2u);
     EXPECT_EQ(b.stats().mergedEntries, 2u);
-    const std::vector<std::string> heads = {"AA", "Café"_w, "Essen", "essen", "gehen", "Haus"};
+    EXPECT_EQ(b.stats().withPronunciation, 6u);
+    EXPECT_EQ(b.stats().subjectLabels, 2u);
+    const std::vector<std::string> heads = {"AA", "Café"_w, "Essen", "essen", "gehen", "Haus", "Kiew", "Morgen"};
     EXPECT_EQ(b.headwords(), heads);
     const std::vector<std::string> lines = {
         "AA <i>skrót</i> <b>AA</b> <i>rzeczownik</i> <b>zwei A</b> ~ Kurzform für: Haus und Hof; der Name "
         "<i>zob. <a href=Haus>Haus</a></i>"_w,
         "Café <i>das</i> <b>kawiarnia &lt;mała&gt;</b> ~ Lokal &amp; mehr - Ort"_w,
-        "Essen <i>das</i> <b>jedzenie</b> ~ eine Speise, siehe auch essen <i>zob. <a href=essen>essen</a></i>",
-        "essen <i>czasownik</i> <b>jeść</b> ~ Nahrung aufnehmen"_w,
-        "gehen <i>czasownik</i> 1. <b>iść, chodzić</b> 2. <b>działać</b> ~ 1. sich fortbewegen; fahren 2. "
-        "funktionieren"_w,
-        "Haus <i>das</i> <b>dom</b> <i>das</i> <b>ród</b> ~ Gebäude; Wohnung; Geschlecht"_w,
+        "Essen [&#712;&#603;sn&#809;] <i>das</i> <b>jedzenie</b> ~ eine Speise, siehe auch essen "
+        "<i>zob. <a href=essen>essen</a></i>",
+        "essen [&#712;&#603;sn&#809;] <i>czasownik</i> <b>jeść</b> ~ Nahrung aufnehmen"_w,
+        "gehen [&#609;e&#720;n] <i>czasownik</i> 1. <b>iść, chodzić</b> 2. <b>działać</b> ~ 1. sich fortbewegen; "
+        "fahren 2. funktionieren"_w,
+        "Haus [ha&#650;&#815;s] <i>das</i> <b>dom</b> <i>das</i> <b>ród</b> ~ Gebäude; Wohnung; Geschlecht"_w,
+        "Kiew [ki&#720;f] <i>rzeczownik</i> <b>Kijów (&#1050;&#1080;&#1111;&#1074;)</b> ~ <i>pot.</i>, selten: "
+        "Stadt"_w,
+        "Morgen [&#712;m&#596;&#641;&#609;n&#809;, &#712;m&#596;&#641;&#609;&#331;&#781;] <i>der</i> <b>rano</b> ~ "
+        "<i>bot.</i> Tageszeit",
     };
     EXPECT_EQ(b.lines(), lines);
+}
+
+TEST_F(Import, PhrasesGoWhereALearnerLooksThemUp) {
+    make({
+        {"tag", "Tag /taːk/ <n, masc>\ndzień\nZeitraum\n"},
+        {"guten tag", "guten Tag /ˌɡuːtn̩ ˈtaːk/\ndzień dobry\nder Tagesgruß\n"},
+        {"auf", "auf <preposition>\nna\nPräposition\n"},
+        {"wiedersehen", "wiedersehen <v>\nzobaczyć ponownie\nwieder treffen\n"},
+        {"auf wiedersehen", "auf Wiedersehen <interjection>\ndo widzenia, do zobaczenia\nGruß\n"},
+        {"gott", "Gott <n, masc>\nBóg\nhöchstes Wesen\n"},
+        {"dank", "Dank <n, masc>\nwdzięczność\nGefühl\n"},
+        {"gott sei dank", "Gott sei Dank\n1. dzięki Bogu\nAusruf\n2. na szczęście\nAusruf\n"},
+        {"addis abeba", "Addis Abeba <pn>\nAddis Abeba\nHauptstadt\n"},
+        {"ad abeba", "ad „Abeba“!\nna Abebę\nRuf\n"},
+        {"rock", "„Rock“ & Роль <n>\nrock\nMusik\n"},  // a character Windows-1250 lacks
+        {"x", "& ! <n>\nnic\nnichts\n"},                  // no word at all
+    });
+    auto b = build();
+    EXPECT_EQ(b.stats().withSpaces, 7u);
+    EXPECT_EQ(b.stats().phrasesInEntries, 3u);
+    EXPECT_EQ(b.stats().phrasesOwnEntries, 2u);
+    EXPECT_EQ(b.stats().phrasesLost, 2u);
+    const std::vector<std::string> heads = {"Abeba", "auf", "Dank", "Gott", "Tag", "wiedersehen"};
+    EXPECT_EQ(b.headwords(), heads);
+    const std::vector<std::string> lines = {
+        "Abeba • <b>Addis Abeba</b> – <i>Addis Abeba</i><br>• <b>ad „Abeba“!</b> – <i>na Abebę</i>"_w,
+        "auf <i>przyimek</i> <b>na</b> ~ Präposition"_w,
+        "Dank <i>der</i> <b>wdzięczność</b> ~ Gefühl<br>• <b>Gott sei Dank</b> – <i>dzięki Bogu; na szczęście</i>"_w,
+        "Gott <i>der</i> <b>Bóg</b> ~ höchstes Wesen"_w,
+        "Tag [ta&#720;k] <i>der</i> <b>dzień</b> ~ Zeitraum<br>• <b>guten Tag</b> [&#716;&#609;u&#720;tn&#809; "
+        "&#712;ta&#720;k] – <i>dzień dobry</i>"_w,
+        "wiedersehen <i>czasownik</i> <b>zobaczyć ponownie</b> ~ wieder treffen<br>• <b>auf Wiedersehen</b> – "
+        "<i>do widzenia, do zobaczenia</i>"_w,
+    };
+    EXPECT_EQ(b.lines(), lines);
+    for (std::size_t i = 0; i < heads.size(); ++i) EXPECT_EQ(b.lines()[i].rfind(heads[i] + " ", 0), 0u) << i;
 }
 
 TEST_F(Import, CharactersOutsideWindows1250) {

@@ -269,7 +269,15 @@ void SaveLANG(const std::string& path, const std::vector<forms::Form*>& owned) {
         }
         out.insert(out.end(), {"}", "", "", ""});
     }
-    if (!text::writeLines(files::realPath(path), out)) throw LanguagePackError("cannot write " + path);
+    savePackLines(path, out);
+}
+
+void savePackLines(const std::string& path, const std::vector<std::string>& lines) {
+    std::string bytes;
+    for (const auto& l : lines) bytes += l + "\r\n";
+    std::error_code failure;
+    if (!files::writeFile(files::realPath(path), bytes, files::Access::Normal, &failure))
+        throw LanguagePackError(files::saveFailedText(path, failure));
 }
 
 }  // namespace pageeditor

@@ -31,6 +31,10 @@ void loadLANG(const std::string& path, const std::vector<forms::Form*>& owned);
 // Writes the pack of the current captions of `owned` (the same layout).
 void SaveLANG(const std::string& path, const std::vector<forms::Form*>& owned);
 
+// Saves a pack's lines, all or nothing; LanguagePackError with the message
+// for the user (the file and the reason) when it cannot be saved.
+void savePackLines(const std::string& path, const std::vector<std::string>& lines);
+
 // The items of a list as a pack writes them on one line: separated by
 // commas or blanks, an item in double quotes where it holds a comma, a quote
 // or a blank, or is empty ("" inside quotes stands for one quote).

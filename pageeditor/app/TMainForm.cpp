@@ -53,6 +53,7 @@
 #include "registry/Registry.h"
 #include "shell/Shell.h"
 #include "text/CodePage.h"
+#include "text/Paths.h"
 
 namespace pageeditor {
 
@@ -660,6 +661,7 @@ void TMainForm::FormCreate() {
     app_dir = files::platformName(folder);
     if (app_dir.empty() || app_dir.back() != '\\') app_dir += '\\';
     sites.setAppDir(app_dir);
+    sites.removeSaveLeftovers();
     if (!messages.loadFromAppDir(app_dir)) throw std::runtime_error("trans.msg");
     setCaption(Application::title());
 }
@@ -881,7 +883,7 @@ void TMainForm::ListView4Change() {
 void TMainForm::SpeedButton10Click() {
     std::string name = selectedCaption(ListView4);
     if (!ClipLibrary::plainName(name) || name.find(".ht") != std::string::npos) return;
-    shell::execute("open", files::realPath(lib_dir + name).string());
+    shell::execute("open", text::pathText(files::realPath(lib_dir + name)));
 }
 
 void TMainForm::SpeedButton12Click() {

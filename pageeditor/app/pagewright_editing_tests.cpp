@@ -1,4 +1,4 @@
-// A new user's first session with the real editor frame and its browser
+// A new user's first work with the real editor frame and its browser
 // engine, headless: a site from the dialogs, its first page from a shipped
 // template, typed into, saved, closed and opened again from the page list,
 // a second page, its preview, and a site deleted.

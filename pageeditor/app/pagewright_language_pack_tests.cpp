@@ -148,6 +148,23 @@ TEST_F(LanguagePackTest, BadIndexesEndTheRoutineKeepingWhatWasApplied) {
     forms::setModal(nullptr);
 }
 
+TEST_F(LanguagePackTest, APackThatCannotBeSavedSaysWhyAndKeepsTheOldOne) {
+    std::string path = files::platformName(dir / "saved.lng");
+    ASSERT_TRUE(text::writeFile(dir / "saved.lng", "[old pack]\r\n"));
+    files::setReadOnly(dir / "saved.lng", true);
+    try {
+        SaveLANG(path, owned());
+        ADD_FAILURE() << "saved over a read-only pack";
+    } catch (const LanguagePackError& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  "Nie można zapisać pliku "_w + path + ": plik lub folder jest tylko do odczytu."_w);
+    }
+    std::string now;
+    text::readFile(dir / "saved.lng", now);
+    EXPECT_EQ(now, "[old pack]\r\n");
+    files::setReadOnly(dir / "saved.lng", false);
+}
+
 TEST_F(LanguagePackTest, WritingAndReadingBackLeavesEveryCaption) {
     b.Label1->setCaption("Dwie\nlinie");
     std::string path = files::platformName(dir / "saved.lng");

@@ -4,6 +4,7 @@
 #include "pageeditor/core/FileRoutines.h"
 #include "pageeditor/core/TextRoutines.h"
 #include "text/CodePage.h"
+#include "text/PageCharset.h"
 
 namespace pageeditor {
 
@@ -102,7 +103,11 @@ bool NewPage::doc_new(const std::string& templateName, const std::string& fileNa
     files::setReadOnly(files::realPath(page), false);  // a read-only template still gives an editable page
     try {
         std::string html = LoadTextFromFile(page);
+        // The page's letters as the program holds them, stored in the charset
+        // the template declares, ISO-8859-2 where it declares none (a
+        // character the charset lacks as a reference).
         html = iso(repl("${TITLE}", htmlText(title), html));
+        html = text::PageCharset::declaredIn(html, text::PageCharset::Iso8859_2).fileBytesOf(html);
         SaveTextToFile(page, html);
     } catch (const FileError&) {
         files::removeFile(files::realPath(page));

@@ -16,8 +16,17 @@ std::string PageDocument::caption() const {
     return cut == std::string::npos ? path_ : path_.substr(cut + 1);
 }
 
+void PageDocument::tellFailure(const std::string& file) const {
+    std::string why = frame_.saveFailure();
+    if (why.empty()) why = text::ansi("Nie można zapisać pliku ") + file + ".";
+    messages_.MyBox(why + text::ansi(" Dokument pozostaje niezapisany."), text::ansi("Błąd"), 16);
+}
+
 bool PageDocument::save() {
-    if (!frame_.SaveDocument(path_)) return false;
+    if (!frame_.SaveDocument(path_)) {
+        tellFailure(path_);
+        return false;
+    }
     frame_.clearModified();
     copyOnly_ = false;
     status_ = messages_.tr("Zapisano.");
@@ -34,7 +43,10 @@ bool PageDocument::saveCopy() {
     // The control counts the page as saved after writing the copy; the
     // page's own file has not been, so its unsaved state is remembered.
     bool wasUnsaved = unsaved();
-    if (!frame_.SaveDocument(copyPath())) return false;
+    if (!frame_.SaveDocument(copyPath())) {
+        tellFailure(copyPath());
+        return false;
+    }
     copyOnly_ = wasUnsaved;
     frame_.clearModified();
     status_ = messages_.tr("Zapisano.");

@@ -24,7 +24,9 @@ public:
     // changes that only went into a copy.
     bool unsaved() const { return frame_.changed() || copyOnly_; }
 
-    // Save to file_path. True on success; the status text is then tr("Zapisano.").
+    // Save to file_path. True on success; the status text is then
+    // tr("Zapisano."). A failed save is told to the user and leaves the page
+    // unsaved.
     bool save();
     // Folder of file_path + "Kopia " + its file name.
     std::string copyPath() const;
@@ -40,6 +42,9 @@ public:
     const std::string& status() const { return status_; }
 
 private:
+    // Tells the user that saving to `file` failed and why.
+    void tellFailure(const std::string& file) const;
+
     const MessageList& messages_;
     PageFrame& frame_;
     std::string path_;

@@ -7,6 +7,7 @@
 #include "pageeditor/core/FileRoutines.h"
 #include "pageeditor/core/TextRoutines.h"
 #include "text/CodePage.h"
+#include "text/Paths.h"
 
 namespace pageeditor {
 
@@ -108,8 +109,22 @@ bool Sites::writeProject(const std::string& site, const ProjectSettings& f, bool
         {"host", &f.host},     {"user", &f.user}, {"pass", &f.pass},   {"dir", &f.dir},
     };
     for (const auto& [key, value] : keys) file.write(kSection, key, *value);
-    // The password is kept in plain text: the file is readable by its owner only.
-    return file.save(files::Access::OwnerOnly);
+    // The password is kept in plain text: the file is readable by its owner
+    // only, and so is the temporary copy a save writes first.
+    std::error_code failure;
+    if (file.save(files::Access::OwnerOnly, &failure)) return true;
+    messages_.MyBox(files::saveFailedText(siteFolder(site) + "project.prj", failure), text::ansi("Błąd"), 16);
+    return false;
+}
+
+void Sites::removeSaveLeftovers() const {
+    files::removeLeftoverTemporaries(files::realPath(appDir_));
+    files::removeLeftoverTemporaries(files::realPath(appDir_ + "data\\lang\\pl\\"));
+    for (const files::Entry& site : files::search(sitesFolder() + "*.*", files::Include{true, false})) {
+        if (!site.folder) continue;
+        files::removeLeftoverTemporaries(site.path);
+        files::removeLeftoverTemporaries(site.path / "data");
+    }
 }
 
 bool Sites::page_open(const std::string& name) {
@@ -240,9 +255,8 @@ Sites::Insert Sites::mediaInsertKind(const std::string& caption) const {
 }
 
 void Sites::openExternally(const std::string& name) {
-    // The desktop opens files by their real path: the name converted here,
-    // so that a site or page named with Polish letters opens too.
-    shell::execute("open", files::realPath(name).string());
+    // The desktop opens files by their real path.
+    shell::execute("open", text::pathText(files::realPath(name)));
 }
 
 }  // namespace pageeditor

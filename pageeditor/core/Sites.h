@@ -39,6 +39,9 @@ public:
     const std::string& appDir() const { return appDir_; }
     const std::string& siteName() const { return siteName_; }  // empty while no site is open
     std::string sitesFolder() const;                            // app_dir + "webpages\"
+    // Removes what saves a crash cut short left in the program folder, its
+    // language packs and every site folder (start-up).
+    void removeSaveLeftovers() const;
     std::string siteFolder(std::string_view name) const;        // app_dir + "webpages\<name>\"
     std::string siteFolder() const { return siteFolder(siteName_); }
 

@@ -1,5 +1,6 @@
 #include "files/FileSystem.h"
 #include "pageeditor/core/SiteFixture.h"
+#include "files/testing/FullDisk.h"
 #include "pageeditor/core/SiteLists.h"
 #include "text/CodePage.h"
 
@@ -296,6 +297,40 @@ TEST_F(SitesTest, SettingsEditorReadsAndWritesTheOpenSite) {
     put("webpages/t/index.html");
     ASSERT_TRUE(sites.page_open("t"));
     EXPECT_FALSE(sites.acceptSiteDialog(sites.readSettings(), false));
+}
+
+TEST_F(SitesTest, SettingsThatCannotBeSavedAreToldAndTheOldFileKept) {
+    const std::string old = "[project]\r\nname=s\r\npass=stare\r\n";
+    fs::create_directories(dir / "webpages/s");
+    files::testing::FullDisk full(dir / "webpages/s", 64);
+    put("webpages/s/project.prj", old);
+    ASSERT_TRUE(sites.page_open("s"));
+    ProjectSettings f = sites.readSettings();
+    f.pass = "nowe";
+    full.fill();
+    answers.answerMessage(forms::mb::Ok);
+    EXPECT_FALSE(sites.saveSettings(f));
+    EXPECT_EQ(messageTexts(), std::vector<std::string>{"Nie można zapisać pliku "_w + appDir +
+                                                       "webpages\\s\\project.prj: brak miejsca na dysku."_w});
+    EXPECT_EQ(read("webpages/s/project.prj"), old);
+    for (const auto& e : files::listFolder(dir / "webpages/s", "*", files::Include{false, true}))
+        EXPECT_FALSE(files::isTemporaryName(e.name)) << e.name;
+}
+
+TEST_F(SitesTest, LeftoversOfSavesCutShortGoAtStartUp) {
+    const std::string running = ".~wr" + std::to_string(::getppid());
+    for (const char* left : {"trans.msg.~wr999999", "data/lang/pl/transui.lng.~wr999999",
+                             "webpages/s/index.html.~wr999999", "webpages/s/project.prj.~wr",
+                             "webpages/s/data/a.jpg.~wr999999", "webpages/t/index.html.~wr999999"})
+        put(left);
+    put("webpages/s/index.html" + running);
+    put("webpages/s/index.html");
+    sites.removeSaveLeftovers();
+    std::vector<std::string> left;
+    for (auto it = fs::recursive_directory_iterator(dir); it != fs::recursive_directory_iterator(); ++it)
+        if (it->is_regular_file()) left.push_back(fs::relative(it->path(), dir).string());
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{"webpages/s/index.html", "webpages/s/index.html" + running}));
 }
 
 TEST_F(SitesTest, DeletingSites) {

@@ -54,7 +54,7 @@ TEST(Replace, EndsWhenTheReplacementHoldsTheTextToFind) {
 TEST(Replace, GrowingLoopWithoutSelfMatchIsBounded) {
     // "ab" -> "bbaa" never contains "ab", yet each replacement makes new
     // matches across its edges; the result must come back, and it is the
-    // Part's own result where that loop ends.
+    // one the scan-and-replace loop gives where it ends.
     EXPECT_EQ(repl("ab", "bbaa", "ab"), "bbaa");
     std::string big(40, 'a');
     big += 'b';

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "htmledit/PageCharset.h"
 #include "text/CaseRules.h"
 #include "text/CodePage.h"
 
@@ -148,7 +147,7 @@ std::string PlaceBackgroundSound(std::string_view html, std::string_view tag) {
     return replaceBeforeBody(html, "<BGSOUND", tag);
 }
 
-std::string PageValue(std::string_view typed, std::string_view html) {
+std::string PageValue(std::string_view typed) {
     std::string escaped;
     for (std::size_t i = 0; i < typed.size(); ++i) {
         char c = typed[i];
@@ -165,21 +164,7 @@ std::string PageValue(std::string_view typed, std::string_view html) {
         default: escaped += c;
         }
     }
-    htmledit::PageCharset charset = htmledit::PageCharset::declaredIn(html);
-    if (charset.codePage() == text::CodePage::Windows1250) return escaped;
-    return charset.encodeMarkup(text::toUtf16(escaped, text::CodePage::Windows1250));
-}
-
-std::string PageMarkup(std::string_view markup, std::string_view html) {
-    htmledit::PageCharset charset = htmledit::PageCharset::declaredIn(html);
-    if (charset.codePage() == text::CodePage::Windows1250) return std::string(markup);
-    return charset.encodeMarkup(text::toUtf16(markup, text::CodePage::Windows1250));
-}
-
-std::string ShownValue(std::string_view value, std::string_view html) {
-    htmledit::PageCharset charset = htmledit::PageCharset::declaredIn(html);
-    if (charset.codePage() == text::CodePage::Windows1250) return std::string(value);
-    return text::convert(value, charset.codePage(), text::CodePage::Windows1250);
+    return escaped;
 }
 
 }  // namespace pageeditor

@@ -37,15 +37,10 @@ std::string PlaceSizeMarker(std::string_view html, std::string_view marker);
 // The same for the first "<BGSOUND" tag and a new tag.
 std::string PlaceBackgroundSound(std::string_view html, std::string_view tag);
 
-// A value typed by the user (Windows-1250) as it goes into the document's
-// text: "&", "<", ">" and the double quote as character references, line
-// breaks as blanks, and the letters in the code page of the text, which is
-// the one the document declares.
-std::string PageValue(std::string_view typed, std::string_view html);
-// Markup built from typed values (a sound tag) in the code page of the
-// document's text, without escaping.
-std::string PageMarkup(std::string_view markup, std::string_view html);
-// A value read from the document (in its code page) as Windows-1250 text.
-std::string ShownValue(std::string_view value, std::string_view html);
+// A value typed by the user as it goes into the document's text: "&", "<",
+// ">" and the double quote as character references, line breaks as blanks.
+// The document's text is the program's (Windows-1250, whatever the page
+// declares), so the letters stay as they are.
+std::string PageValue(std::string_view typed);
 
 }  // namespace pageeditor

@@ -66,7 +66,7 @@ void SaveDHTML(const std::string& path, forms::Form& documentWindow) {
         }
         out.insert(out.end(), {"}", "", "", ""});
     }
-    if (!text::writeLines(files::realPath(path), out)) throw LanguagePackError("cannot write " + path);
+    savePackLines(path, out);
 }
 
 void LoadDHTML(const std::string& path, forms::Form& documentWindow) {

@@ -42,7 +42,7 @@ void THTMLEdit::rewriteDocument(const std::string& html, const std::string& base
 
 void THTMLEdit::btnUser1Click() {
     htmledit::EditControl& e = engineOf(*control_);
-    std::string current = ShownValue(GetDocument().title(), control_->DocumentHTML());
+    std::string current = GetDocument().title();
     std::string result;
     EditorForms* all = editorForms();
     if (!all || !all->dlgfrm) return;
@@ -57,7 +57,7 @@ void THTMLEdit::SetTitle(const std::string& title) {
     htmledit::EditControl& e = engineOf(*control_);
     std::string base = e.baseURL();
     std::string html = control_->DocumentHTML();
-    if (SetTitleText(html, PageValue(title, html))) rewriteDocument(html, base);
+    if (SetTitleText(html, PageValue(title))) rewriteDocument(html, base);
 }
 
 void THTMLEdit::SpeedButton2Click() {
@@ -68,8 +68,8 @@ void THTMLEdit::SpeedButton2Click() {
     htmledit::EditControl& e = engineOf(*control_);
     std::string html = control_->DocumentHTML();
     std::string base = e.baseURL();
-    std::string result = WriteHeadMeta(html, "", html, PageValue(k.Memo1->text(), html),
-                                       PageValue(k.Memo2->text(), html), "", "");
+    std::string result = WriteHeadMeta(html, "", html, PageValue(k.Memo1->text()),
+                                       PageValue(k.Memo2->text()), "", "");
     rewriteDocument(result, base);
 }
 
@@ -96,7 +96,7 @@ void THTMLEdit::SpeedButton8Click() {
     std::string tag = all->insert_snd->snd_getsnd();
     if (tag.empty()) return;
     std::string html = control_->DocumentHTML();
-    rewriteDocument(PlaceBackgroundSound(html, PageMarkup(tag, html)), base);
+    rewriteDocument(PlaceBackgroundSound(html, tag), base);
 }
 
 }  // namespace pageeditor

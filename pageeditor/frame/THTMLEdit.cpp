@@ -429,10 +429,12 @@ bool THTMLEdit::LoadDocument(const std::string& page) {
 }
 
 bool THTMLEdit::SaveDocument(const std::string& page) {
+    saveFailure_.clear();
     try {
         if (page.empty()) return control_->SaveDocument("", true);
         return control_->SaveDocument(controlPath(page), false);
-    } catch (const htmledit::Error&) {
+    } catch (const htmledit::Error& e) {
+        saveFailure_ = e.what();
         return false;
     }
 }

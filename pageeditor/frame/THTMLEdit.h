@@ -145,6 +145,7 @@ public:
     // control failed or nothing was chosen.
     bool LoadDocument(const std::string& page) override;
     bool SaveDocument(const std::string& page) override;
+    std::string saveFailure() const override { return saveFailure_; }
     bool changed() const override;
     void clearModified() override { modified = false; }
     bool cutEnabled() const override;
@@ -260,6 +261,7 @@ private:
 
     std::vector<forms::Component*> components_;
     std::unique_ptr<DhtmlControl> control_;
+    std::string saveFailure_;  // why the last SaveDocument failed
     // Pictures of the buttons without a caption (not one of the components).
     std::unique_ptr<forms::ImageList> glyphs_;
     bool refreshing_ = false;

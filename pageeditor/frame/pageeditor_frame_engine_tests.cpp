@@ -10,11 +10,13 @@
 #include <thread>
 
 #include "files/FileSystem.h"
+#include "files/testing/FullDisk.h"
 #include "forms/Application.h"
 #include "forms/ComboBox.h"
 #include "forms/Drive.h"
 #include "forms/ScriptedAnswers.h"
 #include "forms/SpeedButton.h"
+#include "forms/StatusBar.h"
 #include "htmledit/EditControl.h"
 #include "htmledit/TestApplication.h"
 #include "pageeditor/app/EditorForms.h"
@@ -193,6 +195,39 @@ TEST_F(FrameOnEngine, PageIsEditedWithTheToolbarSavedAndReopenedUnchanged) {
     std::string copied;
     ASSERT_TRUE(text::readFile(copy, copied));
     EXPECT_EQ(copied, bytes);
+}
+
+// Saving onto a full disk: the user is told, the page on disk is the old one
+// whole, nothing of the save is left beside it, and the window stays unsaved
+// so the work can be saved elsewhere or later.
+TEST_F(FrameOnEngine, SaveOntoAFullDiskIsToldAndThePageStaysUnsaved) {
+    fs::path disk = tmp / "disk";
+    fs::create_directory(disk);
+    files::testing::FullDisk full(disk, 256);
+    fs::path file = disk / "index.html";
+    const std::string old = page();
+    ASSERT_TRUE(text::writeFile(file, old));
+    THTMLEdit& f = open(file);
+    select(f, "kota");
+    f.btnBold->press();
+    f.DHTMLonclick();
+    ASSERT_TRUE(f.changed());
+    full.fill();
+    answers.answerMessage(forms::mb::Ok);
+    all->MainForm->Zapisz1Click();
+    auto boxes = answers.asked("message");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Nie można zapisać pliku "_w + file.string() +
+                                 ": brak miejsca na dysku. Dokument pozostaje niezapisany."_w);
+    EXPECT_EQ(boxes[0].title, "Błąd"_w);
+    EXPECT_NE(all->MainForm->StatusBar->simpleText(), "Zapisano.");
+    EXPECT_TRUE(f.changed());
+    EXPECT_TRUE(f.modified);
+    std::string bytes;
+    ASSERT_TRUE(text::readFile(file, bytes));
+    EXPECT_EQ(bytes, old);
+    for (const auto& e : files::listFolder(disk, "*", files::Include{false, true}))
+        EXPECT_FALSE(files::isTemporaryName(e.name)) << e.name;
 }
 
 TEST_F(FrameOnEngine, DocumentWindowIsSizedByItsPageMarkerAndShown) {

@@ -36,6 +36,7 @@
 #include "registry/Registry.h"
 #include "text/CodePage.h"
 #include "text/LineFile.h"
+#include "text/Paths.h"
 
 using namespace pageeditor;
 using namespace text::literals;
@@ -119,7 +120,7 @@ TEST_F(ElementsOnEngine, NewPictureIsCopiedIntoTheSiteAndInsertedAtTheSelection)
     inDialog([this](forms::Form&) {
         Tinsertimg& d = img();
         d.Edit971->setText(name("zdjecia/a.jpg"));
-        d.Edit972->setText("Kot");
+        d.Edit972->setText("Kot – „ąśź ĄŚŹ”"_w);
         d.ComboBox1->setListIndex(1);
         d.CheckBox1->setValue(1);
         d.SpeedButton1Click();
@@ -127,7 +128,14 @@ TEST_F(ElementsOnEngine, NewPictureIsCopiedIntoTheSiteAndInsertedAtTheSelection)
     f.btnImageClick();
     std::string b = body(f);
     EXPECT_NE(b.find("SRC=\"data/a.jpg\""), std::string::npos) << b;
-    EXPECT_NE(b.find("ALT=\"Kot\""), std::string::npos) << b;
+    // The description as typed, though the dialog hands it over in
+    // ISO-8859-2 letters; the page declares no charset.
+    EXPECT_NE(b.find("ALT=\"Kot – „ąśź ĄŚŹ”\""_w), std::string::npos) << b;
+    const fs::path saved = dir / "saved.html";
+    ASSERT_TRUE(f.control().engine()->saveDocument(text::pathText(saved), false));
+    std::string bytes;
+    ASSERT_TRUE(text::readFile(saved, bytes));
+    EXPECT_NE(bytes.find("ALT=\"Kot – „ąśź ĄŚŹ”\""_w), std::string::npos) << "a page without a charset is Windows-1250";
     EXPECT_NE(b.find("WIDTH=\"200\""), std::string::npos) << b;
     EXPECT_NE(b.find("HEIGHT=\"100\""), std::string::npos) << b;
     EXPECT_NE(b.find("ALIGN=\"LEFT\""), std::string::npos) << b;

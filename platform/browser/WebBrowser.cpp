@@ -11,9 +11,9 @@
 
 #include "forms/EventBridge.h"
 #include "forms/ModalAnswers.h"
+#include "forms/ModalWindow.h"
 #include "forms/QtAccess.h"
-#include "text/CaseRules.h"
-#include "text/CodePage.h"
+#include "text/PageCharset.h"
 #include "text/LineFile.h"
 
 namespace browser {
@@ -29,22 +29,7 @@ QTextBrowser* viewOf(const forms::Control& c) { return static_cast<QTextBrowser*
 
 // Decodes a page by the character set it declares; Windows-1250 when none.
 QString decodePage(const std::string& bytes) {
-    std::string head = text::lower(std::string_view(bytes).substr(0, 4096));
-    std::size_t at = head.find("charset=");
-    std::string cs;
-    if (at != std::string::npos) {
-        at += 8;
-        while (at < head.size() && (head[at] == '"' || head[at] == '\'' || head[at] == ' ')) ++at;
-        std::size_t end = at;
-        while (end < head.size() && (std::isalnum(static_cast<unsigned char>(head[end])) || head[end] == '-' ||
-                                     head[end] == '_'))
-            ++end;
-        cs = head.substr(at, end - at);
-    }
-    if (cs == "utf-8" || cs == "utf8") return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    std::u16string u = text::toUtf16(bytes, cs == "iso-8859-2" || cs == "latin2" ? text::CodePage::Iso8859_2
-                                                                                : text::CodePage::Windows1250);
-    return QString::fromUtf16(u.data(), static_cast<qsizetype>(u.size()));
+    return QString::fromStdU16String(text::PageCharset::declaredIn(bytes).decodeFile(bytes));
 }
 
 std::string localPathOf(const std::string& path) {
@@ -87,7 +72,8 @@ void WebBrowser::followLink(const std::string& href) {
         return;
     }
     // Web and mail addresses go to the desktop's own programs.
-    forms::modal().shellExecute("Open", target.toString().toStdString(), "", "");
+    // (escaped: plain ASCII, the same in every code page).
+    forms::modal().shellExecute("Open", target.toString(QUrl::FullyEncoded).toStdString(), "", "");
 }
 
 WebBrowser::~WebBrowser() = default;
@@ -140,14 +126,17 @@ std::string WebBrowser::plainText() const { return viewOf(*this)->toPlainText().
 
 bool WebBrowser::execCommand(int command, bool prompt) {
     if (!b_->printer) b_->printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    QWidget* parent = forms::widgetOf(*this);
+    // The browser's own windows belong to the window that shows the page.
+    QWidget* parent = forms::widgetOf(*this)->window();
     if (command == PageSetup) {
         QPageSetupDialog dlg(b_->printer.get(), parent);
+        forms::raiseAboveKeptOnTop(dlg);
         return dlg.exec() == QDialog::Accepted;
     }
     if (command == Print) {
         if (prompt) {
             QPrintDialog dlg(b_->printer.get(), parent);
+            forms::raiseAboveKeptOnTop(dlg);
             if (dlg.exec() != QDialog::Accepted) return false;
         }
         viewOf(*this)->document()->print(b_->printer.get());

@@ -6,6 +6,9 @@
 #include "forms/Application.h"
 #include "forms/TestApplication.h"
 #include "forms/Form.h"
+#include "forms/ModalProbe.h"
+#include "forms/QtAccess.h"
+#include "forms/WindowOrder.h"
 #include "forms/ScriptedAnswers.h"
 #include "text/CodePage.h"
 #include "text/LineFile.h"
@@ -114,3 +117,30 @@ TEST_F(BrowserTest, MissingTargetsRaiseNavigateError) {
 }
 
 }  // namespace
+
+namespace {
+// A window kept on top beside the browser's, as the print list is.
+class PrintList : public forms::Form {
+public:
+    PrintList() : Form("PrintList") {}
+};
+}  // namespace
+
+TEST_F(BrowserTest, PageSetupAndPrintWindowsOpenAboveAWindowKeptOnTopInPolish) {
+    PrintList list;
+    list.show();
+    forms::setWindowOrder(list, forms::WindowOrder::Topmost);
+    struct Case {
+        int command;
+        const char* title;
+    };
+    for (Case c : {Case{browser::WebBrowser::PageSetup, "Ustawienia strony"}, Case{browser::WebBrowser::Print, "Drukowanie"}}) {
+        const bool opened = forms::drive::whileModalOpen([&] { host.web->execCommand(c.command, true); }, [&](QWidget& m) {
+            EXPECT_TRUE(m.windowFlags().testFlag(Qt::WindowStaysOnTopHint)) << c.title;
+            EXPECT_EQ(m.windowTitle().toStdString(), c.title);
+            EXPECT_EQ(m.parentWidget(), forms::windowOf(host)) << c.title;
+        });
+        EXPECT_TRUE(opened) << c.title;
+    }
+    list.unload();
+}

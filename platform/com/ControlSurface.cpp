@@ -16,14 +16,15 @@
 #include <map>
 
 #include "com/QtInput.h"
-#include "text/CodePage.h"
+#include "forms/QtAccess.h"
 
 namespace com {
 
 namespace {
 
-QString qs(const std::string& s) { return QString::fromStdU16String(text::toUtf16(s)); }
-std::string ansiOf(const QString& s) { return text::fromUtf16Dropping(s.toStdU16String(), text::CodePage::Windows1250, nullptr); }
+// The program's text at the label, as at every widget of the forms.
+using forms::ansiOf;
+using forms::qs;
 
 Qt::CursorShape standardShape(int p) {
     switch (p) {

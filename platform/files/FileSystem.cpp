@@ -2,14 +2,19 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 
 #include "text/CaseRules.h"
 #include "text/CodePage.h"
+#include "text/LineFile.h"
 #include "text/Paths.h"
+
+using namespace text::literals;
 
 namespace files {
 
@@ -239,26 +244,145 @@ bool copyFile(const fs::path& from, const fs::path& to) {
     return true;
 }
 
-bool writeFile(const fs::path& path, std::string_view bytes, Access access) {
-    if (!allowedPathName(path)) return false;
-    if (isReadOnly(path) || isFolder(path)) return false;
-    // Written beside the file and renamed over it, so a failed write never
-    // leaves a half file in place of the old one.
-    fs::path tmp = path;
-    tmp += ".~wr";
-    mode_t mode = access == Access::OwnerOnly ? 0600 : 0666;
-    int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
-    if (fd < 0) return false;
-    bool ok = writeAll(fd, bytes.data(), bytes.size());
-    if (access == Access::OwnerOnly && ::fchmod(fd, 0600) != 0) ok = false;
-    if (access == Access::Normal) {
-        struct stat old {};
-        if (::stat(path.c_str(), &old) == 0) ::fchmod(fd, old.st_mode & 07777);
+namespace {
+
+SaveStepHook saveHook = nullptr;
+
+const std::string_view kTemporaryMark = ".~wr";
+
+// Gives the errno of a step the test hook fails, else 0.
+int hookAt(SaveStep step) { return saveHook ? saveHook(step) : 0; }
+
+// The process's file creation mask, read without changing it (umask() would
+// change it for every thread for a moment).
+mode_t creationMask() {
+    std::string status;
+    if (text::readFile("/proc/self/status", status)) {
+        std::size_t at = status.find("Umask:");
+        if (at != std::string::npos) return static_cast<mode_t>(std::strtoul(status.c_str() + at + 6, nullptr, 8));
     }
-    if (::close(fd) != 0) ok = false;
-    if (ok && ::rename(tmp.c_str(), path.c_str()) != 0) ok = false;
-    if (!ok) ::unlink(tmp.c_str());
-    return ok;
+    return 022;
 }
+
+// Flushes the folder that holds `path`, so a rename in it survives a crash.
+// File systems that cannot flush a folder (EINVAL) are taken as flushed.
+int flushFolder(const fs::path& path) {
+    fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+    int dfd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dfd < 0) return errno;
+    int err = ::fsync(dfd) == 0 || errno == EINVAL ? 0 : errno;
+    ::close(dfd);
+    return err;
+}
+
+int writeTemporary(int fd, std::string_view bytes) {
+    constexpr std::size_t kBlock = 65536;
+    std::size_t done = 0;
+    do {
+        if (int err = hookAt(SaveStep::Write)) return err;
+        std::size_t n = std::min(kBlock, bytes.size() - done);
+        if (n > 0 && !writeAll(fd, bytes.data() + done, n)) return errno ? errno : EIO;
+        done += n;
+    } while (done < bytes.size());
+    return 0;
+}
+
+int save(const fs::path& path, std::string_view bytes, Access access) {
+    if (!allowedPathName(path)) return EINVAL;
+    if (isFolder(path)) return EISDIR;
+    if (isReadOnly(path)) return EACCES;
+    // The saved file keeps the permissions of the one it replaces; a new file
+    // gets those the creation mask allows.
+    mode_t mode = 0666 & ~creationMask();
+    struct stat old {};
+    if (::stat(path.c_str(), &old) == 0) mode = old.st_mode & 07777;
+    if (access == Access::OwnerOnly) mode = 0600;
+
+    const fs::path tmp = temporaryFor(path);
+    if (int err = hookAt(SaveStep::Create)) return err;
+    // Created for the owner alone: what is being written may be a password.
+    int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0 && errno == EEXIST) {
+        // The name holds this process's number: it is left from an earlier
+        // process that had the same number.
+        ::unlink(tmp.c_str());
+        fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    }
+    if (fd < 0) return errno;
+    int err = writeTemporary(fd, bytes);
+    if (!err) err = hookAt(SaveStep::Flush);
+    if (!err && ::fsync(fd) != 0 && errno != EINVAL) err = errno;
+    if (!err && mode != 0600) ::fchmod(fd, mode);
+    if (!err) err = hookAt(SaveStep::Close);
+    if (::close(fd) != 0 && !err) err = errno;
+    if (!err) err = hookAt(SaveStep::Rename);
+    if (!err && ::rename(tmp.c_str(), path.c_str()) != 0) err = errno;
+    if (err) {
+        ::unlink(tmp.c_str());
+        return err;
+    }
+    if (int hooked = hookAt(SaveStep::FlushFolder)) return hooked;
+    return flushFolder(path);
+}
+
+}  // namespace
+
+bool writeFile(const fs::path& path, std::string_view bytes, Access access, std::error_code* failure) {
+    int err = save(path, bytes, access);
+    if (failure) *failure = std::error_code(err, std::generic_category());
+    return err == 0;
+}
+
+std::string failureText(const std::error_code& failure) {
+    switch (failure.value()) {
+    case 0: return {};
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG: return "brak miejsca na dysku"_w;
+    case EROFS:
+    case EACCES:
+    case EPERM: return "plik lub folder jest tylko do odczytu"_w;
+    case ENOENT:
+    case ENOTDIR: return "folder nie istnieje"_w;
+    case EINVAL:
+    case ENAMETOOLONG: return "niedozwolona nazwa pliku"_w;
+    case EISDIR: return "pod tą nazwą jest folder"_w;
+    default: return "błąd zapisu na dysku"_w;
+    }
+}
+
+std::string saveFailedText(std::string_view name, const std::error_code& failure) {
+    return "Nie można zapisać pliku "_w + std::string(name) + ": " + failureText(failure) + ".";
+}
+
+fs::path temporaryFor(const fs::path& target) {
+    fs::path tmp = target;
+    tmp += std::string(kTemporaryMark) + std::to_string(::getpid());
+    return tmp;
+}
+
+bool isTemporaryName(std::string_view name) {
+    std::size_t at = name.rfind(kTemporaryMark);
+    if (at == std::string_view::npos || at == 0) return false;
+    std::string_view number = name.substr(at + kTemporaryMark.size());
+    return std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+int removeLeftoverTemporaries(const fs::path& folder) {
+    int removed = 0;
+    for (const Entry& e : listFolder(folder, "*", Include{false, true})) {
+        if (!isTemporaryName(e.name)) continue;
+        std::string_view number = std::string_view(e.name).substr(e.name.rfind(kTemporaryMark) + kTemporaryMark.size());
+        long pid = number.empty() ? 0 : std::strtol(std::string(number).c_str(), nullptr, 10);
+        // A save in another running process is left alone; an old name (no
+        // number) or one of a process that is gone is a crash's leftover.
+        bool running = pid > 0 && pid != ::getpid() && (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
+        if (running) continue;
+        if (::unlink(e.path.c_str()) == 0) ++removed;
+    }
+    return removed;
+}
+
+void setSaveStepHook(SaveStepHook hook) { saveHook = hook; }
 
 }  // namespace files

@@ -19,6 +19,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace files {
@@ -107,9 +108,38 @@ bool makeFolder(const fs::path& path);
 bool copyFile(const fs::path& from, const fs::path& to);
 
 enum class Access { Normal, OwnerOnly };
-// Writes a whole file, creating or replacing it; false on any failure or a
-// name that is not allowed. OwnerOnly creates it readable and writable by its
-// owner alone (an existing file is narrowed to that too).
-bool writeFile(const fs::path& path, std::string_view bytes, Access access = Access::Normal);
+// Saves a whole file, all or nothing: the bytes go to a temporary file beside
+// it (readable by its owner only while it is written), which is flushed to
+// the disk and renamed over the file, and the folder is flushed after it.
+// Any failure (a full disk, a read-only file or folder, an I/O error, a name
+// that is not allowed) removes the temporary file, leaves the file as it was
+// and gives false, with the reason in `failure` when one is asked for. The
+// saved file keeps the permissions of the one it replaces; OwnerOnly makes it
+// readable and writable by its owner alone.
+bool writeFile(const fs::path& path, std::string_view bytes, Access access = Access::Normal,
+               std::error_code* failure = nullptr);
+
+// The reason a save failed as a short Polish phrase in Windows-1250 ("brak
+// miejsca na dysku"), for a message that names the file.
+std::string failureText(const std::error_code& failure);
+// The whole message of a failed save of the file the user knows as `name`:
+// "Nie można zapisać pliku <name>: <reason>." (Windows-1250).
+std::string saveFailedText(std::string_view name, const std::error_code& failure);
+
+// The temporary file a save by this process writes beside `target`.
+fs::path temporaryFor(const fs::path& target);
+// True for the name of a save's temporary file (without folder): never a
+// user's file, never published or copied.
+bool isTemporaryName(std::string_view name);
+// Removes the temporary files that saves interrupted by a crash left in
+// `folder` (those of a process that still runs are kept); gives how many.
+int removeLeftoverTemporaries(const fs::path& folder);
+
+// The steps of a save, for tests that make one fail or stop the process there.
+enum class SaveStep { Create, Write, Flush, Close, Rename, FlushFolder };
+// Called before each step of every save (Write once per block written); a
+// nonzero errno it returns makes that step fail with it. Null: no hook.
+using SaveStepHook = int (*)(SaveStep step);
+void setSaveStepHook(SaveStepHook hook);
 
 }  // namespace files

@@ -39,13 +39,13 @@ bool ProfileFile::load() {
     return text::readLines(path_, lines_);
 }
 
-bool ProfileFile::save(Access access) const {
+bool ProfileFile::save(Access access, std::error_code* failure) const {
     std::string bytes;
     for (const auto& l : lines_) {
         bytes += l;
         bytes += "\r\n";
     }
-    return writeFile(path_, bytes, access);
+    return writeFile(path_, bytes, access, failure);
 }
 
 long ProfileFile::findSection(std::string_view section) const {

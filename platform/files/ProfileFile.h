@@ -22,8 +22,9 @@ public:
 
     // Reads the file; false (and no lines) when it cannot be read.
     bool load();
-    // Writes the lines back; false on any failure (the old file is then kept).
-    bool save(Access access = Access::Normal) const;
+    // Writes the lines back, all or nothing; false on any failure (the old
+    // file is then kept), with the reason in `failure` when one is asked for.
+    bool save(Access access = Access::Normal, std::error_code* failure = nullptr) const;
 
     // The trimmed value of the key's first line in the first matching section,
     // or `fallback` when there is none.

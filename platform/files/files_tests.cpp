@@ -2,9 +2,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <iostream>
+
 #include "files/FileSystem.h"
 #include "files/ProfileFile.h"
 #include "files/ShellCopy.h"
+#include "files/testing/FullDisk.h"
+#include "files/testing/SaveTrials.h"
 #include "text/CodePage.h"
 #include "text/LineFile.h"
 
@@ -232,4 +236,152 @@ TEST_F(ShellCopyTest, FolderWithoutMaskAndDestinationInsideSource) {
     EXPECT_FALSE(r.ok);
     EXPECT_FALSE(fs::exists(dir / "site" / "copy"));
     EXPECT_FALSE(shellCopy(name() + "\\missing", name() + "\\export", 576).ok);
+}
+
+// Saves: all or nothing, and the reason of a failure told.
+
+namespace {
+
+SaveStep failing = SaveStep::Create;
+int failWith = 0;
+int failStep(SaveStep step) { return step == failing ? failWith : 0; }
+
+struct HookReset {
+    ~HookReset() { setSaveStepHook(nullptr); }
+};
+
+std::vector<std::string> temporaries(const fs::path& folder) {
+    std::vector<std::string> out;
+    for (const auto& e : listFolder(folder, "*", Include{false, true}))
+        if (isTemporaryName(e.name)) out.push_back(e.name);
+    return out;
+}
+
+}  // namespace
+
+TEST_F(TempDir, AFailedStepLeavesTheOldFileAndNoTemporary) {
+    HookReset reset;
+    struct Case {
+        SaveStep step;
+        int err;
+        bool replaced;  // the new bytes are in place (the folder flush comes after the rename)
+    };
+    const Case cases[] = {
+        {SaveStep::Create, EACCES, false}, {SaveStep::Write, ENOSPC, false}, {SaveStep::Flush, EIO, false},
+        {SaveStep::Close, EIO, false},     {SaveStep::Rename, EROFS, false}, {SaveStep::FlushFolder, EIO, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.step));
+        put("page.html", "old");
+        failing = c.step;
+        failWith = c.err;
+        setSaveStepHook(failStep);
+        std::error_code why;
+        EXPECT_FALSE(writeFile(dir / "page.html", "new", Access::Normal, &why));
+        setSaveStepHook(nullptr);
+        EXPECT_EQ(why.value(), c.err);
+        EXPECT_FALSE(failureText(why).empty());
+        EXPECT_EQ(read("page.html"), c.replaced ? "new" : "old");
+        EXPECT_TRUE(temporaries(dir).empty());
+    }
+    std::error_code why;
+    EXPECT_TRUE(writeFile(dir / "page.html", "new", Access::Normal, &why));
+    EXPECT_FALSE(why);
+    EXPECT_EQ(failureText(why), "");
+    EXPECT_EQ(failureText(std::error_code(ENOSPC, std::generic_category())), "brak miejsca na dysku"_w);
+}
+
+TEST_F(TempDir, RefusedSavesSayWhy) {
+    put("ro.txt", "old");
+    setReadOnly(dir / "ro.txt", true);
+    fs::create_directory(dir / "folder");
+    fs::create_directory(dir / "locked");
+    struct Case {
+        fs::path target;
+        int err;
+    } const cases[] = {
+        {dir / "ro.txt", EACCES},       {dir / "folder", EISDIR},         {dir / "a?b.html", EINVAL},
+        {dir / "no" / "x.html", ENOENT},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.target.string());
+        std::error_code why;
+        EXPECT_FALSE(writeFile(c.target, "new", Access::Normal, &why));
+        EXPECT_EQ(why.value(), c.err);
+    }
+    EXPECT_EQ(read("ro.txt"), "old");
+    EXPECT_TRUE(temporaries(dir).empty());
+}
+
+TEST_F(TempDir, SavedFileKeepsItsPermissionsAndTheTemporaryIsOwnerOnly) {
+    HookReset reset;
+    put("shared.html", "old");
+    ::chmod((dir / "shared.html").c_str(), 0644);
+    static fs::path watched;
+    static mode_t seen = 0;
+    watched = temporaryFor(dir / "shared.html");
+    setSaveStepHook([](SaveStep step) {
+        struct stat st {};
+        if (step == SaveStep::Write && ::stat(watched.c_str(), &st) == 0) seen = st.st_mode & 0777;
+        return 0;
+    });
+    ASSERT_TRUE(writeFile(dir / "shared.html", "new"));
+    EXPECT_EQ(seen, 0600u);  // while the bytes are written
+    struct stat st {};
+    ASSERT_EQ(::stat((dir / "shared.html").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0644u);
+}
+
+TEST_F(TempDir, LeftoverTemporariesOfProcessesThatAreGoneAreRemoved) {
+    for (const char* name : {"index.html.~wr", "index.html.~wr999999", "project.prj.~wr12x", "~wr1", "a.~wr"})
+        put(name);
+    put("index.html.~wr" + std::to_string(::getppid()));  // a save still under way in a running process
+    EXPECT_EQ(removeLeftoverTemporaries(dir), 3);
+    EXPECT_EQ(temporaries(dir), std::vector<std::string>{"index.html.~wr" + std::to_string(::getppid())});
+    EXPECT_TRUE(fs::exists(dir / "project.prj.~wr12x"));
+    EXPECT_TRUE(fs::exists(dir / "~wr1"));
+    EXPECT_TRUE(isTemporaryName(temporaryFor("x.html").string()));
+}
+
+// The child of the crash trials below: saves a page of several blocks.
+TEST(SaveChild, WritesTheNewPage) {
+    if (!files::testing::inSaveChild()) GTEST_SKIP() << "run by the crash trials";
+    files::testing::runSaveChild([] { writeFile(fs::path(std::getenv("SAVE_TRIAL_DIR")) / "page.html", std::string(300000, 'n')); });
+}
+
+TEST_F(TempDir, KilledSaveLeavesTheOldFileOrTheNewOne) {
+    ::setenv("SAVE_TRIAL_DIR", dir.c_str(), 1);
+    const std::string oldPage(200000, 'o'), newPage(300000, 'n');
+    auto prepare = [&] { put("page.html", oldPage); };
+    auto look = [&] {
+        std::string now = read("page.html");
+        return now == oldPage ? files::testing::Seen::Old : now == newPage ? files::testing::Seen::New : files::testing::Seen::Other;
+    };
+    files::testing::Figures steps = files::testing::killAtEachStep("SaveChild.WritesTheNewPage", prepare, look, {dir});
+    std::cout << "killed at each step: " << steps.text() << "\n";
+    EXPECT_GE(steps.trials, 9);  // create, five blocks, flush, close, rename, folder flush
+    EXPECT_EQ(steps.other, 0);
+    EXPECT_EQ(steps.leftovers, 0);
+    EXPECT_GT(steps.old, 0);
+    EXPECT_GT(steps.fresh, 0);
+    files::testing::Figures random =
+        files::testing::killAtRandom(60, "SaveChild.WritesTheNewPage", prepare, look, {dir});
+    std::cout << "killed at random: " << random.text() << "\n";
+    EXPECT_EQ(random.other, 0);
+    EXPECT_EQ(random.leftovers, 0);
+}
+
+TEST_F(TempDir, FullDiskLeavesTheOldFile) {
+    fs::path disk = dir / "disk";
+    fs::create_directory(disk);
+    files::testing::FullDisk full(disk, 64);
+    ASSERT_TRUE(writeFile(disk / "index.html", std::string(20000, 'o')));
+    full.fill();
+    std::error_code why;
+    EXPECT_FALSE(writeFile(disk / "index.html", std::string(100000, 'n'), Access::Normal, &why));
+    EXPECT_EQ(why.value(), ENOSPC);
+    std::string now;
+    text::readFile(disk / "index.html", now);
+    EXPECT_EQ(now, std::string(20000, 'o'));
+    EXPECT_TRUE(temporaries(disk).empty());
 }

@@ -4,7 +4,10 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QScreen>
+#include <QTranslator>
 
 #include <filesystem>
 
@@ -32,17 +35,24 @@ void Application::atShutdown(std::function<void()> f) {
 
 struct Application::Impl {
     std::unique_ptr<QApplication> app;
+    // The toolkit's own texts (standard dialogs' buttons and labels) in Polish.
+    QTranslator toolkitTexts;
+    bool toolkitTextsInstalled = false;
     WidgetAnswers answers;
 };
 
 Application::Application(int& argc, char** argv) : d_(std::make_unique<Impl>()) {
     if (!QCoreApplication::instance()) d_->app = std::make_unique<QApplication>(argc, argv);
     QGuiApplication::setQuitOnLastWindowClosed(false);
+    if (d_->toolkitTexts.load(QLocale(QLocale::Polish, QLocale::Poland), QStringLiteral("qtbase"), QStringLiteral("_"),
+                              QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        d_->toolkitTextsInstalled = QCoreApplication::installTranslator(&d_->toolkitTexts);
     setModal(&d_->answers);
 }
 
 Application::~Application() {
     if (&modal() == &d_->answers) setModal(nullptr);
+    if (d_->toolkitTextsInstalled) QCoreApplication::removeTranslator(&d_->toolkitTexts);
     if (!d_->app) return;  // the toolkit is someone else's and stays
     // Windows whose deletion was deferred go first, then what other parts
     // of the program hold; the toolkit goes last.
@@ -83,10 +93,9 @@ std::string Application::programFolder() {
     return dir.toStdString();
 }
 
-void Application::setTitle(const std::string& title) {
-    gTitle = title;
-    QGuiApplication::setApplicationDisplayName(qs(title));
-}
+// The title is the program's own; the window system is not told it, so it
+// adds nothing to the windows' own titles.
+void Application::setTitle(const std::string& title) { gTitle = title; }
 std::string Application::title() { return gTitle; }
 
 void Application::setBusy(bool busy) {

@@ -1,7 +1,8 @@
 #pragma once
 // The running program: the widget toolkit, the program's title and folder,
 // the busy pointer, the screen, and ending the program. Creating it installs
-// the widget answers (real message boxes and dialogs) as forms::modal().
+// the widget answers (real message boxes and dialogs) as forms::modal() and
+// the toolkit's own Polish texts, so its standard dialogs speak Polish.
 #include <functional>
 #include <memory>
 #include <string>

@@ -60,6 +60,19 @@ int asciiOf(QKeyEvent* k) {
 }
 }  // namespace
 
+void EventBridge::moveAfterRelease(QWidget* released, QMouseEvent* m) {
+    // As on the platform, letting go of the mouse is followed by a mouse
+    // move where the pointer is, so what lies under it shows its hover look
+    // at once: a label used as a button that turned black-on-black at the
+    // release turns back to its hovered look without waiting for the hand.
+    const QPointF global = m->globalPosition();
+    QWidget* under = released->rect().contains(m->position().toPoint()) ? released
+                                                                         : QApplication::widgetAt(global.toPoint());
+    if (!under) return;
+    QCoreApplication::postEvent(under, new QMouseEvent(QEvent::MouseMove, under->mapFromGlobal(global), global,
+                                                       Qt::NoButton, Qt::NoButton, m->modifiers()));
+}
+
 void EventBridge::forwardToContainer(QWidget* watched, QMouseEvent* m) {
     QWidget* control = c_.impl().widget.data();
     QWidget* under = control ? control->parentWidget() : nullptr;
@@ -128,10 +141,11 @@ bool EventBridge::eventFilter(QObject* watched, QEvent* event) {
         QPointer<QObject> alive(this);
         if (auto fn = c_.onMouseUp) fn(buttonOf(m->button()), shiftOf(m->modifiers()), x, y);
         if (!alive) return true;
+        QPointer<QWidget> w = qobject_cast<QWidget*>(watched);
         if (d.synthesizeClick && wasPressed && d.widget && m->button() == Qt::LeftButton) {
-            QWidget* w = qobject_cast<QWidget*>(watched);
             if (w && w->rect().contains(m->position().toPoint()) && c_.onClick) c_.onClick();
         }
+        if (wasPressed && w) moveAfterRelease(w, m);
         break;
     }
     case QEvent::MouseButtonDblClick: {

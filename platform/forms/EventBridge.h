@@ -25,6 +25,7 @@ private:
     // Sends a mouse event of the (disabled) control on to the widget its
     // control lies on, at the same place.
     void forwardToContainer(QWidget* watched, QMouseEvent* m);
+    void moveAfterRelease(QWidget* released, QMouseEvent* m);
 
     Control& c_;
     bool replaying_ = false;

@@ -118,7 +118,7 @@ void Form::load() {
     win->setFont(toQFont(font_));
     applyFlags(*d_);
     applySize(*d_);
-    if (d_->x >= 0 && d_->y >= 0) win->move(d_->x, d_->y);
+    if (d_->x >= 0 && d_->y >= 0) win->placeFrame(QPoint(d_->x, d_->y));
     d_->loaded = true;
     d_->modalResult = 0;
     createControls();
@@ -255,7 +255,7 @@ std::string Form::caption() const { return d_->caption; }
 void Form::move(int left, int top) {
     d_->x = toPixels(left);
     d_->y = toPixels(top);
-    if (d_->window) d_->window->move(d_->x, d_->y);
+    if (d_->window) d_->window->placeFrame(QPoint(d_->x, d_->y));
 }
 
 void Form::move(int left, int top, int width, int height) {

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QTimerEvent>
 
 #include "forms/EventBridge.h"
 #include "forms/FormEvents.h"
@@ -40,6 +41,35 @@ void FormWindow::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
     // Becoming visible, not coming back from the task bar.
     if (form_ && !e->spontaneous()) FormEvents::shown(*form_);
+}
+
+void FormWindow::placeFrame(QPoint p) {
+    move(p);
+    // A native window that is being shown has no frame yet, and the window
+    // system takes a position given then as its client area's: the window
+    // would open lower and further right by the frame. Once the frame is
+    // there the window is moved where it was asked to be.
+    wantedFrame_.reset();
+    frameWait_.stop();
+    if (!testAttribute(Qt::WA_WState_Created) || frameGeometry().topLeft() != geometry().topLeft()) return;
+    wantedFrame_ = p;
+    frameChecks_ = 0;
+    frameWait_.start(10, this);
+}
+
+void FormWindow::timerEvent(QTimerEvent* e) {
+    if (e->timerId() != frameWait_.timerId()) {
+        QWidget::timerEvent(e);
+        return;
+    }
+    // A window without a frame (none drawn, or no window manager) is where
+    // it was asked to be; the wait ends after a second.
+    const bool framed = frameGeometry().topLeft() != geometry().topLeft();
+    if (!wantedFrame_ || framed || ++frameChecks_ > 100) {
+        frameWait_.stop();
+        if (wantedFrame_ && framed && isVisible() && frameGeometry().topLeft() != *wantedFrame_) move(*wantedFrame_);
+        wantedFrame_.reset();
+    }
 }
 
 void FormWindow::keyPressEvent(QKeyEvent* e) {

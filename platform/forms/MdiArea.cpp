@@ -3,6 +3,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -102,8 +103,6 @@ void MdiArea::setChildClientSize(Form& child, int width, int height) {
     }
 }
 
-void MdiArea::cascade() { areaOf(*this)->cascadeSubWindows(); }
-
 namespace {
 std::vector<QMdiSubWindow*> openWindows(QMdiArea* area) {
     std::vector<QMdiSubWindow*> out;
@@ -111,6 +110,34 @@ std::vector<QMdiSubWindow*> openWindows(QMdiArea* area) {
         if (s->isVisible() && !s->isMinimized()) out.push_back(s);
     return out;
 }
+}  // namespace
+
+void MdiArea::cascade() {
+    QMdiArea* area = areaOf(*this);
+    auto wins = openWindows(area);
+    if (wins.empty()) return;
+    // The active window comes last, on top of the others, and stays active.
+    QMdiSubWindow* active = area->activeSubWindow();
+    if (auto at = std::find(wins.begin(), wins.end(), active); at != wins.end()) std::rotate(at, at + 1, wins.end());
+    const QRect r = area->viewport()->rect();
+    // Each window one title bar lower and further right than the one before,
+    // keeping its own size where the area allows: no window gets smaller
+    // than a third of the area, nor reaches past it.
+    const int step = std::max(8, wins.front()->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, wins.front()));
+    const QSize least(std::max(1, r.width() / 3), std::max(1, r.height() / 3));
+    int offset = 0;
+    for (QMdiSubWindow* s : wins) {
+        if (s->isMaximized()) s->showNormal();
+        if (offset + least.width() > r.width() || offset + least.height() > r.height()) offset = 0;
+        QSize size = s->size().expandedTo(least).boundedTo(QSize(r.width() - offset, r.height() - offset));
+        s->setGeometry(QRect(r.topLeft() + QPoint(offset, offset), size));
+        s->raise();
+        offset += step;
+    }
+    if (active && wins.back() == active) area->setActiveSubWindow(active);
+}
+
+namespace {
 
 void tile(QMdiArea* area, bool horizontal) {
     auto wins = openWindows(area);

@@ -8,21 +8,31 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QUrl>
 
 #include "forms/Application.h"
+#include "forms/ModalWindow.h"
 #include "forms/QtAccess.h"
 
 namespace forms {
 
 namespace {
-QWidget* activeParent() { return QApplication::activeWindow(); }
+// Hands an address to the desktop's opener with its letters as UTF-8,
+// escaped; where there is no opener program, the toolkit's own way.
+bool openOnDesktop(const QUrl& url) {
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (!opener.isEmpty()) return QProcess::startDetached(opener, {QString::fromLatin1(url.toEncoded())});
+    return QDesktopServices::openUrl(url);
+}
 QString titleOr(const std::string& title) { return qs(title.empty() ? Application::title() : title); }
 }  // namespace
 
 int WidgetAnswers::messageBox(const std::string& text, const std::string& title, int flags) {
-    QMessageBox box(activeParent());
+    QMessageBox box(modalOwner());
+    raiseAboveKeptOnTop(box);
     box.setWindowTitle(titleOr(title));
     box.setText(qs(text));
     switch (flags & 0x70) {
@@ -70,10 +80,13 @@ int WidgetAnswers::messageBox(const std::string& text, const std::string& title,
 
 bool WidgetAnswers::inputBox(const std::string& prompt, const std::string& title, const std::string& initial,
                              std::string& answer) {
-    bool ok = false;
-    QString r = QInputDialog::getText(activeParent(), titleOr(title), qs(prompt), QLineEdit::Normal, qs(initial), &ok);
-    if (!ok) return false;
-    answer = ansiOf(r);
+    QInputDialog dlg(modalOwner());
+    raiseAboveKeptOnTop(dlg);
+    dlg.setWindowTitle(titleOr(title));
+    dlg.setLabelText(qs(prompt));
+    dlg.setTextValue(qs(initial));
+    if (dlg.exec() != QDialog::Accepted) return false;
+    answer = ansiOf(dlg.textValue());
     return true;
 }
 
@@ -108,23 +121,38 @@ bool WidgetAnswers::fileDialog(const FileDialogRequest& request, std::string& pa
     QString filter = qs(dialogFilter(request.filter));
     QString start = QString::fromStdString(request.initialDir);
     if (!request.initialName.empty()) start = QDir(start).filePath(qs(request.initialName));
-    QString r = request.kind == FileDialogRequest::Save
-                    ? QFileDialog::getSaveFileName(activeParent(), qs(request.title), start, filter)
-                    : QFileDialog::getOpenFileName(activeParent(), qs(request.title), start, filter);
+    QFileDialog dlg(modalOwner(), qs(request.title), start, filter);
+    raiseAboveKeptOnTop(dlg);
+    if (request.kind == FileDialogRequest::Save) {
+        dlg.setAcceptMode(QFileDialog::AcceptSave);
+        dlg.setFileMode(QFileDialog::AnyFile);
+    } else {
+        dlg.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return false;
+    QString r = dlg.selectedFiles().constFirst();
     if (r.isEmpty()) return false;
     path = r.toStdString();
     return true;
 }
 
 bool WidgetAnswers::colorDialog(std::uint32_t initial, std::uint32_t& color) {
-    QColor c = QColorDialog::getColor(toQColor(initial), activeParent());
+    QColorDialog dlg(toQColor(initial), modalOwner());
+    raiseAboveKeptOnTop(dlg);
+    if (dlg.exec() != QDialog::Accepted) return false;
+    QColor c = dlg.selectedColor();
     if (!c.isValid()) return false;
     color = fromQColor(c);
     return true;
 }
 
 bool WidgetAnswers::folderDialog(const std::string& title, const std::string& initialDir, std::string& path) {
-    QString r = QFileDialog::getExistingDirectory(activeParent(), qs(title), QString::fromStdString(initialDir));
+    QFileDialog dlg(modalOwner(), qs(title), QString::fromStdString(initialDir));
+    raiseAboveKeptOnTop(dlg);
+    dlg.setFileMode(QFileDialog::Directory);
+    dlg.setOption(QFileDialog::ShowDirsOnly, true);
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return false;
+    QString r = dlg.selectedFiles().constFirst();
     if (r.isEmpty()) return false;
     path = r.toStdString();
     return true;
@@ -134,21 +162,26 @@ int WidgetAnswers::shellExecute(const std::string& verb, const std::string& file
                                 const std::string& directory) {
     (void)verb;
     (void)parameters;
-    QString f = QString::fromStdString(file);
-    QUrl url(f);
+    // The target is the program's text: an address goes to the desktop with
+    // its letters encoded as UTF-8 and escaped, a file by its real path.
+    QString f = qs(file);
+    QUrl url(f, QUrl::TolerantMode);
     if (url.scheme().size() > 1 && (url.scheme() == "http" || url.scheme() == "https" || url.scheme() == "mailto" ||
                                     url.scheme() == "ftp" || url.scheme() == "file")) {
-        return QDesktopServices::openUrl(url) ? 42 : 31;
+        return openOnDesktop(url) ? 42 : 31;
     }
+    // A program's path may be written with backslashes, which no name holds.
+    f.replace(QLatin1Char('\\'), QLatin1Char('/'));
     QFileInfo info(f);
-    if (info.isRelative() && !directory.empty()) info = QFileInfo(QDir(QString::fromStdString(directory)), f);
+    if (info.isRelative() && !directory.empty())
+        info = QFileInfo(QDir(qs(directory).replace(QLatin1Char('\\'), QLatin1Char('/'))), f);
     if (!info.exists()) return 2;  // file not found
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(info.absoluteFilePath())) ? 42 : 31;
+    return openOnDesktop(QUrl::fromLocalFile(info.absoluteFilePath())) ? 42 : 31;
 }
 
 bool WidgetAnswers::fileDownload(const std::string& url) {
     // The desktop browser downloads the address.
-    return QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
+    return openOnDesktop(QUrl(qs(url), QUrl::TolerantMode));
 }
 
 }  // namespace forms

@@ -120,12 +120,12 @@ void ControlCore::checkGeneration(unsigned g) const {
     if (g != generation_ || !ready_) throw Error("the object belongs to a document that is no longer loaded");
 }
 
-QString ControlCore::in(std::string_view s) const { return QString::fromStdU16String(charset_.decode(s)); }
-std::string ControlCore::out(const QString& s) const { return charset_.encodeValue(s.toStdU16String()); }
-std::string ControlCore::outMarkup(const QString& s) const { return charset_.encodeMarkup(s.toStdU16String()); }
+QString ControlCore::in(std::string_view s) { return QString::fromStdU16String(text::PageCharset::fromProgram(s)); }
+std::string ControlCore::out(const QString& s) { return text::PageCharset::toProgram(s.toStdU16String()); }
+std::string ControlCore::outMarkup(const QString& s) { return text::PageCharset::toProgramMarkup(s.toStdU16String()); }
 
-std::string ControlCore::classic(const QString& engineMarkup) const {
-    return charset_.encodeMarkup(ClassicMarkup::fromEngine(engineMarkup.toStdU16String()));
+std::string ControlCore::classic(const QString& engineMarkup) {
+    return text::PageCharset::toProgramMarkup(ClassicMarkup::fromEngine(engineMarkup.toStdU16String()));
 }
 
 QString ControlCore::documentText() {
@@ -267,7 +267,6 @@ void ControlCore::load(const QString& html, bool fresh) {
         throw Error("the document could not be prepared for editing: " +
                     m.value(QStringLiteral("e")).toString().toStdString());
     }
-    charset_ = PageCharset::fromName(m.value(QStringLiteral("v")).toString().toStdString());
     ready_ = true;
     ++completed;
     post([this] {

@@ -1,7 +1,7 @@
 #pragma once
 // Inside of the editing control (not part of the layer's interface): the
-// engine view, the synchronous bridge into the page's script, the code page
-// of the page's 8-bit text, loading and the event queue.
+// engine view, the synchronous bridge into the page's script, the program's
+// 8-bit text in and out of the page, loading and the event queue.
 #include <QJsonArray>
 #include <QPointer>
 #include <QString>
@@ -13,7 +13,7 @@
 #include <string>
 
 #include "htmledit/Events.h"
-#include "htmledit/PageCharset.h"
+#include "text/PageCharset.h"
 
 #include <QWebEngineView>
 class QWidget;
@@ -55,15 +55,16 @@ public:
     unsigned generation() const { return generation_; }
     void checkGeneration(unsigned g) const;
 
-    // 8-bit text of the program for the current page, and back.
-    QString in(std::string_view s) const;
-    std::string out(const QString& s) const;
-    std::string outMarkup(const QString& s) const;
+    // The program's 8-bit text into the page, and back as a plain value or
+    // as markup: every text of the layer crosses here, by the program-text
+    // rule of text::PageCharset, whatever charset the page declares.
+    static QString in(std::string_view s);
+    static std::string out(const QString& s);
+    static std::string outMarkup(const QString& s);
     // The engine's markup in the classic form, as 8-bit text.
-    std::string classic(const QString& engineMarkup) const;
+    static std::string classic(const QString& engineMarkup);
     // The whole document in the classic form, from the page's parts.
     QString documentText();
-    const PageCharset& charset() const { return charset_; }
 
     QString baseUrl() const { return baseUrl_; }
     void setBaseUrl(const QString& u) { baseUrl_ = u; }
@@ -92,7 +93,6 @@ private:
     unsigned generation_ = 0;
     int depth_ = 0;
     bool drainPosted_ = false;
-    PageCharset charset_;
     QString baseUrl_;
     std::deque<std::function<void()>> queue_;
     QJsonArray released_;

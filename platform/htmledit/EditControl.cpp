@@ -12,6 +12,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "files/FileSystem.h"
 #include "forms/ModalAnswers.h"
 #include "htmledit/ControlCore.h"
 #include "htmledit/Error.h"
@@ -102,7 +103,7 @@ bool EditControl::loadDocument(const std::string& path, bool prompt) {
     if (!in) throw Error("Nie można otworzyć pliku " + chosen);
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad()) throw Error("Nie można odczytać pliku " + chosen);
-    PageCharset cs = PageCharset::declaredIn(std::string_view(bytes));
+    text::PageCharset cs = text::PageCharset::declaredIn(std::string_view(bytes));
     std::error_code ec;
     auto abs = std::filesystem::absolute(file, ec);
     core_->setBaseUrl(QUrl::fromLocalFile(QString::fromStdU16String(ec ? file.u16string() : abs.u16string())).toString());
@@ -126,14 +127,14 @@ bool EditControl::saveDocument(const std::string& path, bool prompt) {
     }
     QString html = core_->documentText();
     // The charset the document declares now (its META may have changed).
-    PageCharset cs = PageCharset::fromName(core_->call("charset").toString().toStdString());
+    text::PageCharset cs = text::PageCharset::fromName(core_->call("charset").toString().toStdString());
     std::string bytes = cs.encodeFile(html.toStdU16String());
-    {
-        std::ofstream out(file, std::ios::binary | std::ios::trunc);
-        if (!out) throw Error("Nie można zapisać pliku " + path);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) throw Error("Nie można zapisać pliku " + path);
+    // All or nothing: a failed save leaves the file as it was and the page unsaved.
+    std::error_code failure;
+    if (!files::writeFile(file, bytes, files::Access::Normal, &failure)) {
+        std::string name = path;
+        if (name.empty()) text::fromPath(file, name);
+        throw Error(files::saveFailedText(name, failure));
     }
     core_->call("clean");
     return true;
@@ -142,15 +143,12 @@ bool EditControl::saveDocument(const std::string& path, bool prompt) {
 Document EditControl::dom() const { return Document(core_); }
 
 std::string EditControl::documentHTML() const {
-    return core_->outMarkup(core_->documentText());
+    return ControlCore::outMarkup(core_->documentText());
 }
 
 void EditControl::setDocumentHTML(std::string_view html) {
-    // The text is in the 8-bit form of the document it came from; with no
-    // document yet, in the form the text itself declares.
     const bool fresh = !core_->ready();
-    std::u16string wide = fresh ? PageCharset::declaredIn(html).decode(html) : core_->charset().decode(html);
-    core_->load(annotated(wide), fresh);
+    core_->load(annotated(text::PageCharset::fromProgram(html)), fresh);
 }
 
 std::string EditControl::baseURL() const { return core_->out(core_->baseUrl()); }

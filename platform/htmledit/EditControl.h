@@ -3,9 +3,12 @@
 // the control's commands, its document, the document's text and base URL,
 // loading and saving, and its events.
 //
-// All texts crossing this interface are the program's 8-bit text: Windows-1250,
-// or ISO-8859-2 while the page declares that charset (the pages the editor
-// writes do). Calls into the page are synchronous for the caller.
+// All texts crossing this interface are the program's 8-bit text,
+// Windows-1250 whatever charset the page declares (the rule is
+// text::PageCharset's: the bytes `iso` writes for the six letters that differ
+// from ISO-8859-2 read as those letters). The page file is read and written
+// in the charset it declares. Calls into the page are synchronous for the
+// caller.
 #include <memory>
 #include <string>
 #include <string_view>
@@ -62,7 +65,9 @@ public:
     // each HEAD element (META, TITLE) on a line of its own, lines ending in
     // CR LF, attribute names and values as written.
     std::string documentHTML() const;
-    // Reloads the document from the text; DocumentComplete follows. The
+    // Reloads the document from the text (program text, as documentHTML
+    // gives it: characters outside Windows-1250 as character references);
+    // DocumentComplete follows. The
     // change is one step of the undo history and counts as unsaved.
     void setDocumentHTML(std::string_view html);
 

@@ -24,7 +24,6 @@
 #include "htmledit/EditControl.h"
 #include "htmledit/Error.h"
 #include "htmledit/MarkupNotes.h"
-#include "htmledit/PageCharset.h"
 #include "text/CodePage.h"
 
 using namespace htmledit;
@@ -253,34 +252,6 @@ TEST(ClassicMarkup, EngineMarkupInTheClassicForm) {
          u"<svg viewBox=\"0 0 1 1\"><linearGradient></linearGradient></svg><P>x</P>"},
     };
     for (const auto& c : cases) EXPECT_EQ(ClassicMarkup::fromEngine(c.engine), c.classic);
-}
-
-// ---- charsets (no engine) --------------------------------------------------------
-
-TEST(PageCharset, DeclaredCharsetOrWindows1250) {
-    struct Case {
-        const char* markup;
-        PageCharset::Kind kind;
-    } cases[] = {
-        {"<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-2\">", PageCharset::Iso8859_2},
-        {"<META HTTP-EQUIV=Content-Type CONTENT=\"text/html; CHARSET=ISO-8859-2\">", PageCharset::Iso8859_2},
-        {"<meta charset=\"utf-8\">", PageCharset::Utf8},
-        {"<meta charset=windows-1250>", PageCharset::Windows1250},
-        {"<meta name=x content=y><p>charset=iso-8859-2</p>", PageCharset::Windows1250},
-        {"", PageCharset::Windows1250},
-    };
-    for (const auto& c : cases) EXPECT_EQ(PageCharset::declaredIn(std::string_view(c.markup)).kind(), c.kind) << c.markup;
-}
-
-TEST(PageCharset, CharactersTheCharsetLacksBecomeReferencesInMarkupAndQuestionMarksInValues) {
-    PageCharset iso(PageCharset::Iso8859_2);
-    std::u16string s = u"\u015b\u00a9\u20ac\U0001F600";  // ś © € and one beyond the BMP
-    EXPECT_EQ(iso.encodeMarkup(s), "\xB6&#169;&#8364;&#128512;");
-    EXPECT_EQ(iso.encodeValue(s), "\xB6???");
-    PageCharset win;
-    EXPECT_EQ(win.encodeMarkup(s), "\x9C\xA9\x80&#128512;");
-    PageCharset utf8(PageCharset::Utf8);
-    EXPECT_EQ(utf8.decodeFile(utf8.encodeFile(s)), s);
 }
 
 // ---- serialization -------------------------------------------------------------
@@ -896,8 +867,8 @@ TEST_F(Editor, AnIsoPageLoadedAndSavedTwiceComesOutTheSameWithEveryPolishLetter)
     int before = ed().completedDocuments();
     ASSERT_TRUE(ed().loadDocument(src.string(), false));
     ASSERT_TRUE(ed().waitForDocuments(before + 1));
-    // The program's 8-bit text of this page is ISO-8859-2 as well.
-    EXPECT_EQ(ed().dom().title(), "Tytu\xB3 " + letters);
+    // The program's 8-bit text of this page is Windows-1250 all the same.
+    EXPECT_EQ(ed().dom().title(), "Tytu\xB3 \xB9\xE6\xEA\xB3\xF1\xF3\x9C\x9F\xBF \xA5\xC6\xCA\xA3\xD1\xD3\x8C\x8F\xAF");
     EXPECT_FALSE(ed().isDirty());
     ASSERT_TRUE(ed().saveDocument(first.string(), false));
     ASSERT_TRUE(ed().loadDocument(first.string(), false));
@@ -947,6 +918,56 @@ TEST_F(Editor, APageWithoutACharsetIsWindows1250) {
     selectText("\xB9");
     ed().dom().selection().createRange().pasteHTML("\xA5");
     EXPECT_EQ(js("document.querySelector('p').textContent.charCodeAt(0).toString(16)"), "104");
+}
+
+// Program text reaches the page by every door of the layer as the letters
+// it holds, whatever the page declares; the saved file has them in the
+// page's charset, and what the charset lacks as references.
+TEST_F(Editor, ProgramTextEntersEveryPageAsTyped) {
+    const std::string typed = "ąćęłńóśźż ĄĆĘŁŃÓŚŹŻ „” – — € …"_w;
+    // The same letters after `iso`: the six that ISO-8859-2 places elsewhere
+    // in their ISO bytes.
+    const std::string isoTyped =
+        "\xB1\xE6\xEA\xB3\xF1\xF3\xB6\xBC\xBF \xA1\xC6\xCA\xA3\xD1\xD3\xA6\xAC\xAF" + " „” – — € …"_w;
+    struct Case {
+        const char* name;
+        const char* meta;
+        std::string stored;  // the letters as the file holds them
+    } cases[] = {
+        {"ISO-8859-2", "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-2\">",
+         "\xB1\xE6\xEA\xB3\xF1\xF3\xB6\xBC\xBF \xA1\xC6\xCA\xA3\xD1\xD3\xA6\xAC\xAF &#8222;&#8221; &#8211; &#8212; &#8364; &#8230;"},
+        {"Windows-1250", "", typed},
+        {"UTF-8", "<meta charset=\"utf-8\">", "ąćęłńóśźż ĄĆĘŁŃÓŚŹŻ „” – — € …"},
+    };
+    for (const auto& c : cases) {
+        load(std::string("<html><head>") + c.meta + "<title>t</title></head><body><p>x</p><p>y</p><p>z</p>"
+             "</body></html>");
+        selectText("x");
+        ed().dom().selection().createRange().pasteHTML("<b>" + typed + "</b>");
+        selectText("z");
+        Element para = ed().dom().selection().createRange().parentElement();
+        para.setAttribute("alt", isoTyped);
+        para.setAttribute("title", typed);
+        selectText("y");
+        ed().dom().selection().createRange().parentElement().setOuterHTML("<p>" + isoTyped + "</p>");
+        EXPECT_EQ(para.getAttribute("alt"), typed) << c.name;
+        EXPECT_EQ(ed().dom().title(), "t");
+        auto out = scratch("typed.html");
+        ASSERT_TRUE(ed().saveDocument(out.string(), false));
+        const std::string file = readFile(out);
+        EXPECT_NE(file.find("<B>" + c.stored + "</B>"), std::string::npos) << c.name << "\n" << file;
+        EXPECT_NE(file.find("<P>" + c.stored + "</P>"), std::string::npos) << c.name;
+        EXPECT_NE(file.find("alt=\"" + c.stored + "\""), std::string::npos) << c.name;
+        EXPECT_NE(file.find("title=\"" + c.stored + "\""), std::string::npos) << c.name;
+        // The whole text and back, as the rewrites of the editor do it.
+        const std::string html = ed().documentHTML();
+        EXPECT_NE(html.find("<B>" + typed + "</B>"), std::string::npos) << c.name;
+        int before = ed().completedDocuments();
+        ed().setDocumentHTML(html);
+        ASSERT_TRUE(ed().waitForDocuments(before + 1));
+        ASSERT_TRUE(ed().saveDocument(out.string(), false));
+        EXPECT_EQ(readFile(out), file) << c.name;
+    }
 }
 
 TEST_F(Editor, SaveAndLoadAskForTheFileOnlyWhenTold) {

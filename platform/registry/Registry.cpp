@@ -5,10 +5,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
+#include "files/FileSystem.h"
 #include "text/CaseRules.h"
 
 namespace registry {
@@ -19,6 +21,9 @@ const char* const kHiveNames[] = {"HKEY_CLASSES_ROOT", "HKEY_CURRENT_USER", "HKE
                                   "HKEY_CURRENT_CONFIG"};
 const char* const kHiveShort[] = {"HKCR", "HKCU", "HKLM", "HKU", "HKCC"};
 constexpr int kHives = 5;
+// Keys nest no deeper than this; a deeper path is a bad name, and a deeper
+// key in the file is damage.
+constexpr std::size_t kMaxDepth = 512;
 const char kHeader[] = "REGISTRY 1";
 
 struct Node {
@@ -53,6 +58,7 @@ bool splitPath(std::string_view path, std::vector<std::string>& parts) {
         for (unsigned char c : part)
             if (c < 0x20 || c == 0x7F) return false;
         parts.emplace_back(part);
+        if (parts.size() > kMaxDepth) return false;
         if (pos == std::string_view::npos) return true;
         start = pos + 1;
     }
@@ -127,10 +133,7 @@ FileId identify(const std::filesystem::path& p) {
     return id;
 }
 
-void writeNode(std::string& out, const std::string& prefix, const Node& node) {
-    out += '[';
-    out += prefix;
-    out += "]\n";
+void writeValues(std::string& out, const Node& node) {
     for (auto& v : node.values) {
         if (v.value.type == ValueType::String) {
             out += "s ";
@@ -145,7 +148,26 @@ void writeNode(std::string& out, const std::string& prefix, const Node& node) {
         }
         out += '\n';
     }
-    for (auto& c : node.children) writeNode(out, prefix + '\\' + escape(c->name, true), *c);
+}
+
+// Writes a key and every key under it, each as "[path]" and its values, in
+// depth-first order.
+void writeNode(std::string& out, const std::string& prefix, const Node& node) {
+    struct Pending {
+        std::string path;
+        const Node* node;
+    };
+    std::vector<Pending> pending{{prefix, &node}};
+    while (!pending.empty()) {
+        Pending p = std::move(pending.back());
+        pending.pop_back();
+        out += '[';
+        out += p.path;
+        out += "]\n";
+        writeValues(out, *p.node);
+        for (auto c = p.node->children.rbegin(); c != p.node->children.rend(); ++c)
+            pending.push_back({p.path + '\\' + escape((*c)->name, true), c->get()});
+    }
 }
 
 // Holds an exclusive lock on "<file>.lock" for the lifetime of the object.
@@ -293,6 +315,7 @@ struct Registry::Impl {
         Node* node = &roots[static_cast<int>(*h)];
         if (bs == std::string_view::npos) return node;
         std::string_view rest = full.substr(bs + 1);
+        if (static_cast<std::size_t>(std::count(rest.begin(), rest.end(), '\\')) >= kMaxDepth) return nullptr;
         std::size_t start = 0;
         for (;;) {
             std::size_t p = rest.find('\\', start);
@@ -335,6 +358,19 @@ struct Registry::Impl {
         return n;
     }
 
+    // Temporary files of saves cut short beside the file. Saves run under the
+    // lock, so while it is held every one there is a leftover; older
+    // versions named them "registry.tmp<process>".
+    void removeLeftovers() {
+        std::string stem = file.filename().string();
+        for (const auto& e : files::listFolder(file.parent_path(), stem + ".*", files::Include{false, true})) {
+            std::string_view rest = std::string_view(e.name).substr(stem.size());
+            bool old = rest.size() > 4 && rest.substr(0, 4) == ".tmp" &&
+                       std::all_of(rest.begin() + 4, rest.end(), [](char c) { return c >= '0' && c <= '9'; });
+            if (old || files::isTemporaryName(e.name)) files::removeFile(e.path);
+        }
+    }
+
     bool save() {
         if (!clean && !damagedSaved && loaded.exists) {
             std::error_code ec;
@@ -352,33 +388,8 @@ struct Registry::Impl {
             else
                 for (auto& c : r.children) writeNode(out, std::string(kHiveNames[i]) + '\\' + escape(c->name, true), *c);
         }
-        std::string tmp = file.string() + ".tmp" + std::to_string(::getpid());
-        int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-        if (fd < 0) return false;
-        std::size_t done = 0;
-        while (done < out.size()) {
-            ssize_t w = ::write(fd, out.data() + done, out.size() - done);
-            if (w <= 0) {
-                ::close(fd);
-                ::unlink(tmp.c_str());
-                return false;
-            }
-            done += static_cast<std::size_t>(w);
-        }
-        if (::fsync(fd) != 0 || ::close(fd) != 0) {
-            ::unlink(tmp.c_str());
-            return false;
-        }
-        if (::rename(tmp.c_str(), file.c_str()) != 0) {
-            ::unlink(tmp.c_str());
-            return false;
-        }
-        std::string dir = file.has_parent_path() ? file.parent_path().string() : std::string(".");
-        int dfd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (dfd >= 0) {
-            ::fsync(dfd);
-            ::close(dfd);
-        }
+        removeLeftovers();
+        if (!files::writeFile(file, out, files::Access::OwnerOnly)) return false;
         loaded = identify(file);
         clean = true;
         damagedSaved = false;

@@ -2,12 +2,16 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 
 #include "registry/BrowserVersion.h"
 #include "registry/Registry.h"
+#include "files/FileSystem.h"
+#include "files/testing/SaveTrials.h"
 #include "text/LineFile.h"
 
 using namespace registry;
@@ -153,7 +157,7 @@ TEST_F(RegistryTest, TwoUsersOfOneFileLoseNoChange) {
     EXPECT_EQ(c.values(Hive::CurrentUser, "Forms\\Main").size(), 3u);
     // No temporary file is left behind.
     for (auto& e : fs::directory_iterator(file.parent_path()))
-        EXPECT_EQ(e.path().filename().string().find(".tmp"), std::string::npos) << e.path();
+        EXPECT_FALSE(files::isTemporaryName(e.path().filename().string())) << e.path();
 }
 
 TEST_F(RegistryTest, ADamagedFileIsReadAsFarAsPossibleAndKeptAside) {
@@ -233,3 +237,86 @@ TEST(Hives, NamesParseInLongAndShortForm) {
 }
 
 }  // namespace
+
+TEST_F(RegistryTest, KeysNestNoDeeperThanTheLimit) {
+    fs::create_directories(file.parent_path());
+    // A file with one key 35,000 levels deep: read as damage, and the next
+    // write neither runs out of stack nor keeps the key.
+    std::string deep = "REGISTRY 1\n[HKEY_CURRENT_USER";
+    for (int i = 0; i < 35000; ++i) deep += "\\a";
+    deep += "]\ns v=1\n[HKEY_CURRENT_USER\\Kept]\nd n=1\n";
+    text::writeFile(file, deep);
+    Registry r(file);
+    ASSERT_EQ(r.setString(Hive::CurrentUser, "Other", "v", "x"), Status::Ok);
+    Registry again(file);
+    EXPECT_TRUE(again.keyExists(Hive::CurrentUser, "Kept"));
+    EXPECT_FALSE(again.keyExists(Hive::CurrentUser, "a"));
+    EXPECT_TRUE(fs::exists(file.string() + ".damaged"));
+
+    std::string path512, path513;
+    for (int i = 0; i < 512; ++i) path512 += "k\\";
+    path513 = path512 + "k";
+    EXPECT_EQ(r.createKey(Hive::CurrentUser, path512), Status::Ok);
+    EXPECT_EQ(r.createKey(Hive::CurrentUser, path513), Status::BadName);
+    Registry third(file);
+    EXPECT_TRUE(third.keyExists(Hive::CurrentUser, path512));
+    EXPECT_TRUE(third.lastReadClean());
+}
+
+TEST_F(RegistryTest, LeftoversOfSavesCutShortAreRemovedByTheNextSave) {
+    fs::create_directories(file.parent_path());
+    for (const char* name : {"registry.tmp4242", "registry.~wr4243", "registry.~wr"})
+        text::writeFile(file.parent_path() / name, "half");
+    text::writeFile(file.parent_path() / "registry.tmpx", "someone else's");
+    Registry r(file);
+    ASSERT_EQ(r.setString(Hive::CurrentUser, "A", "v", "x"), Status::Ok);
+    std::vector<std::string> left;
+    for (auto& e : fs::directory_iterator(file.parent_path())) left.push_back(e.path().filename().string());
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{"registry", "registry.lock", "registry.tmpx"}));
+}
+
+// The child of the crash trials below: one change written to the file.
+TEST(RegistrySaveChild, SetsTheValue) {
+    if (!files::testing::inSaveChild()) GTEST_SKIP() << "run by the crash trials";
+    files::testing::runSaveChild([] {
+        Registry r(std::getenv("SAVE_TRIAL_FILE"));
+        r.setString(Hive::CurrentUser, "Software\\Wortel", "state", std::string(100000, 'n'));
+    });
+}
+
+TEST_F(RegistryTest, KilledSaveLeavesTheOldFileOrTheNewOne) {
+    ::setenv("SAVE_TRIAL_FILE", file.c_str(), 1);
+    auto prepare = [&] {
+        fs::remove_all(file.parent_path());
+        Registry r(file);
+        ASSERT_EQ(r.setString(Hive::CurrentUser, "Software\\Wortel", "state", "old"), Status::Ok);
+    };
+    auto look = [&] {
+        Registry r(file);
+        std::string v;
+        if (!r.getString(Hive::CurrentUser, "Software\\Wortel", "state", v) || !r.lastReadClean())
+            return files::testing::Seen::Other;
+        return v == "old" ? files::testing::Seen::Old
+                          : v == std::string(100000, 'n') ? files::testing::Seen::New : files::testing::Seen::Other;
+    };
+    // The leftovers are cleared by the next save, as the programs clear them.
+    auto cleared = [&] {
+        Registry r(file);
+        r.setDword(Hive::CurrentUser, "Software\\Wortel", "after", 1);
+    };
+    auto lookAndClear = [&] {
+        auto seen = look();
+        cleared();
+        for (auto& e : fs::directory_iterator(file.parent_path()))
+            EXPECT_FALSE(files::isTemporaryName(e.path().filename().string())) << e.path();
+        return seen;
+    };
+    const std::string child = "RegistrySaveChild.SetsTheValue";
+    for (const files::testing::Figures& f : {files::testing::killAtEachStep(child, prepare, lookAndClear, {}),
+                                             files::testing::killAtRandom(40, child, prepare, lookAndClear, {})}) {
+        std::cout << "registry: " << f.text() << "\n";
+        EXPECT_EQ(f.other, 0);
+        EXPECT_GT(f.old, 0);
+    }
+}

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 namespace text {
 namespace {
@@ -122,17 +123,64 @@ bool fromUtf8(std::string_view s, std::string& out, CodePage cp, std::size_t* ba
     return true;
 }
 
-std::string fromUtf16Dropping(std::u16string_view s, CodePage cp, std::size_t* dropped) {
+std::string encode(std::u16string_view s, CodePage cp, Lacking how, std::size_t* lacking) {
     std::string out;
+    out.reserve(s.size());
     std::size_t n = 0;
-    for (char16_t u : s) {
+    for (std::size_t i = 0; i < s.size(); ++i) {
         char b;
-        if (encodeOne(u, cp, b))
+        if (encodeOne(s[i], cp, b)) {
             out += b;
-        else
-            ++n;
+            continue;
+        }
+        ++n;
+        char32_t u = s[i];
+        if (u >= 0xD800 && u < 0xDC00 && i + 1 < s.size() && s[i + 1] >= 0xDC00 && s[i + 1] < 0xE000)
+            u = 0x10000 + ((u - 0xD800) << 10) + (s[++i] - 0xDC00);
+        switch (how) {
+        case Lacking::Drop: break;
+        case Lacking::QuestionMark: out += '?'; break;
+        case Lacking::Reference:
+            out += "&#";
+            out += std::to_string(static_cast<unsigned long>(u));
+            out += ';';
+            break;
+        }
     }
-    if (dropped) *dropped = n;
+    if (lacking) *lacking = n;
+    return out;
+}
+
+std::string fromUtf16Dropping(std::u16string_view s, CodePage cp, std::size_t* dropped) {
+    return encode(s, cp, Lacking::Drop, dropped);
+}
+
+std::u16string utf8ToUtf16(std::string_view utf8) {
+    std::u16string out;
+    out.reserve(utf8.size());
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        char32_t u = nextUtf8(utf8, i);
+        if (u >= 0x10000) {
+            u -= 0x10000;
+            out += static_cast<char16_t>(0xD800 + (u >> 10));
+            out += static_cast<char16_t>(0xDC00 + (u & 0x3FF));
+        } else {
+            out += static_cast<char16_t>(u);
+        }
+    }
+    return out;
+}
+
+std::string utf16ToUtf8(std::u16string_view s) {
+    std::string out;
+    out.reserve(s.size() + s.size() / 2);
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        char32_t u = s[i];
+        if (u >= 0xD800 && u < 0xDC00 && i + 1 < s.size() && s[i + 1] >= 0xDC00 && s[i + 1] < 0xE000)
+            u = 0x10000 + ((u - 0xD800) << 10) + (s[++i] - 0xDC00);
+        appendUtf8(out, u);
+    }
     return out;
 }
 

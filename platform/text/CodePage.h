@@ -23,10 +23,24 @@ bool fromUtf16(std::u16string_view s, std::string& out, CodePage cp = CodePage::
 bool fromUtf8(std::string_view s, std::string& out, CodePage cp = CodePage::Windows1250,
               std::size_t* badIndex = nullptr);
 
+// What becomes of a character the code page lacks when text is encoded
+// whatever it holds: left out, written as '?', or written as the HTML
+// character reference "&#N;" (N the decimal code point).
+enum class Lacking { Drop, QuestionMark, Reference };
+
+// Encodes UTF-16 into a code page, every character kept or handled as `how`
+// says; `lacking` (when given) counts the characters the code page lacks.
+std::string encode(std::u16string_view s, CodePage cp, Lacking how, std::size_t* lacking = nullptr);
+
 // Encodes the characters the code page can hold and drops the rest, counting
 // them in `dropped`. For text typed or pasted by the user, where the widget
 // layer tells the user what was left out.
 std::string fromUtf16Dropping(std::u16string_view s, CodePage cp, std::size_t* dropped);
+
+// UTF-8 and UTF-16 of the same text. An invalid UTF-8 sequence decodes as
+// U+FFFD; a lone surrogate is written as it stands.
+std::u16string utf8ToUtf16(std::string_view utf8);
+std::string utf16ToUtf8(std::u16string_view s);
 
 // A UTF-8 literal of the program's own (all of them are Polish or German) as
 // Windows-1250 bytes. Aborts on a character outside the code page: that is a

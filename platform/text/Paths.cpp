@@ -12,4 +12,8 @@ bool fromPath(const std::filesystem::path& p, std::string& ansiName) {
     return fromUtf8(p.string(), ansiName, CodePage::Windows1250);
 }
 
+std::string pathText(const std::filesystem::path& p) {
+    return fromUtf16Dropping(p.u16string(), CodePage::Windows1250, nullptr);
+}
+
 }  // namespace text

@@ -7,6 +7,7 @@
 #include "text/CaseRules.h"
 #include "text/CodePage.h"
 #include "text/LineFile.h"
+#include "text/PageCharset.h"
 
 using namespace text;
 using namespace text::literals;
@@ -47,6 +48,69 @@ TEST(CodePage, UnencodableCharacterIsReportedNotReplaced) {
 
 TEST(CodePage, UndefinedBytesDecodeAsReplacementCharacter) {
     EXPECT_EQ(toUtf16("\x81", CodePage::Windows1250), u"\uFFFD");
+}
+
+TEST(PageCharset, DeclaredCharsetOrTheFallback) {
+    struct Case {
+        const char* markup;
+        PageCharset::Kind kind;
+    } cases[] = {
+        {"<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-2\">", PageCharset::Iso8859_2},
+        {"<META HTTP-EQUIV=Content-Type CONTENT=\"text/html; CHARSET=ISO-8859-2\">", PageCharset::Iso8859_2},
+        {"<meta charset=\"utf-8\">", PageCharset::Utf8},
+        {"<meta charset=windows-1250>", PageCharset::Windows1250},
+        {"<meta name=x content=y><p>charset=iso-8859-2</p>", PageCharset::Windows1250},
+        {"", PageCharset::Windows1250},
+    };
+    for (const auto& c : cases) EXPECT_EQ(PageCharset::declaredIn(std::string_view(c.markup)).kind(), c.kind) << c.markup;
+    EXPECT_EQ(PageCharset::declaredIn("<p>x</p>", PageCharset::Iso8859_2).kind(), PageCharset::Iso8859_2);
+    EXPECT_EQ(PageCharset::declaredIn("<meta charset=windows-1250>", PageCharset::Iso8859_2).kind(),
+              PageCharset::Windows1250);
+}
+
+TEST(PageCharset, FileBytesInEachCharsetWithReferencesForWhatItLacks) {
+    std::u16string s = u"\u015b\u00a9\u20ac\U0001F600";  // ś © € and one beyond the BMP
+    EXPECT_EQ(PageCharset(PageCharset::Iso8859_2).encodeFile(s), "\xB6&#169;&#8364;&#128512;");
+    EXPECT_EQ(PageCharset().encodeFile(s), "\x9C\xA9\x80&#128512;");
+    PageCharset utf8(PageCharset::Utf8);
+    EXPECT_EQ(utf8.encodeFile(s), "\xC5\x9B\xC2\xA9\xE2\x82\xAC\xF0\x9F\x98\x80");
+    EXPECT_EQ(utf8.decodeFile("\xEF\xBB\xBF" + utf8.encodeFile(s)), s);
+    EXPECT_EQ(utf8.decodeFile("a\xC5"), u"a\uFFFD");
+}
+
+// The program's text enters a page as the letters typed, whatever the page
+// declares: every Windows-1250 letter and sign, and the bytes `iso` makes of
+// the six letters ISO-8859-2 places elsewhere; back out of the page, markup
+// keeps what Windows-1250 cannot say as references.
+TEST(PageCharset, ProgramTextIsWindows1250InEveryPage) {
+    const std::string letters = "ąćęłńóśźż ĄĆĘŁŃÓŚŹŻ „” – — € …";
+    const std::string program = ansi(letters);
+    const std::u16string typed = utf8ToUtf16(letters);
+    EXPECT_EQ(PageCharset::fromProgram(program), typed);
+    EXPECT_EQ(PageCharset::fromProgram(convert(program, CodePage::Windows1250, CodePage::Iso8859_2).substr(0, 19)),
+              typed.substr(0, 19));  // what `iso` would have written for the letters
+    EXPECT_EQ(PageCharset::toProgram(typed), program);
+    EXPECT_EQ(PageCharset::toProgramMarkup(typed), program);
+    struct Case {
+        const char* page;
+        PageCharset::Kind kind;
+        const char* bytes;
+    } cases[] = {
+        {"iso-8859-2", PageCharset::Iso8859_2,
+         "\xB1\xE6\xEA\xB3\xF1\xF3\xB6\xBC\xBF \xA1\xC6\xCA\xA3\xD1\xD3\xA6\xAC\xAF "
+         "&#8222;&#8221; &#8211; &#8212; &#8364; &#8230;"},
+        {"windows-1250", PageCharset::Windows1250, nullptr},
+        {"utf-8", PageCharset::Utf8, nullptr},
+    };
+    for (const auto& c : cases) {
+        const std::string expected = c.kind == PageCharset::Utf8 ? letters : c.bytes ? c.bytes : program;
+        EXPECT_EQ(PageCharset(c.kind).fileBytesOf(program), expected) << c.page;
+    }
+    // Page characters outside Windows-1250, and the six whose bytes would read
+    // as letters, leave as references in markup and as '?' in plain values.
+    const std::u16string page = u"\u0416 \u00b6\u00a6\u00b1\u02c7\u013d\u00ac";
+    EXPECT_EQ(PageCharset::toProgramMarkup(page), "&#1046; &#182;&#166;&#177;&#711;&#317;&#172;");
+    EXPECT_EQ(PageCharset::toProgram(u"\u0416x"), "?x");
 }
 
 TEST(CaseRules, UpperAndLower) {

@@ -26,9 +26,12 @@ int main(int argc, char** argv) {
     }
     const auto& s = b.stats();
     std::printf(
-        "dictd2wortel: %zu source entries, %zu headwords (%zu merged, %zu with spaces left out, %zu "
-        "unencodable left out, %zu over the limit), %zu cross-references, %zu characters replaced, %zu dropped\n",
-        s.sourceEntries, s.headwords, s.mergedEntries, s.withSpaces, s.unencodableHeadwords, s.overLimit,
-        s.crossReferences, s.replacedChars, s.droppedChars);
+        "dictd2wortel: %zu source entries, %zu headwords (%zu merged, %zu unencodable left out, %zu over the "
+        "limit), %zu with pronunciation, %zu subject labels abbreviated, %zu cross-references; %zu phrases: %zu "
+        "in the entry of one of their words, %zu in an entry of their own, %zu lost; %zu characters of "
+        "entries written as references\n",
+        s.sourceEntries, s.headwords, s.mergedEntries, s.unencodableHeadwords, s.overLimit, s.withPronunciation,
+        s.subjectLabels, s.crossReferences, s.withSpaces, s.phrasesInEntries, s.phrasesOwnEntries, s.phrasesLost,
+        s.referencedChars);
     return 0;
 }

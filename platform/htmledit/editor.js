@@ -1,15 +1,10 @@
-#include "htmledit/EditorScript.h"
-
-namespace htmledit {
-
 // The page side of the editing control. It runs in a world of its own (the
 // page's scripts are switched off), keeps the registries behind the element
 // and range handles, serializes the document in the classic form, inserts
 // fragments through the document's ranges and owns the undo history, which it
 // builds from the mutation records of every change: typing, the engine's
-// commands and its own insertions alike.
-const char* editorScript() {
-    return R"JS(
+// commands and its own insertions alike. The build embeds this file in the
+// editing layer (see EditorScript.h).
 (function () {
 if (window.pw) return;
 const pw = {};
@@ -997,7 +992,3 @@ function installEvents() {
   }
 }
 })();
-)JS";
-}
-
-}  // namespace htmledit
