@@ -29,10 +29,6 @@ std::string siteNotMadeText() {
     return text::ansi("Nie można utworzyć folderu strony. Sprawdź, czy folder programu jest dostępny do zapisu i "
                       "czy na dysku jest dość miejsca.");
 }
-std::string settingsNotSavedText() {
-    return text::ansi("Nie można zapisać ustawień strony w pliku project.prj. Sprawdź, czy folder strony jest "
-                      "dostępny do zapisu i czy na dysku jest dość miejsca. Ustawienia nie zostały zmienione.");
-}
 std::string deleteFileText() { return text::ansi("Czy chcesz usunąć trwale ten plik? Ta operacja nie jest odwracalna."); }
 std::string deleteSiteText() {
     return text::ansi("Czy chcesz usunąć wybraną stronę i wszystkie jej pliki? (Operacja nie jest odwracalna)");
@@ -86,14 +82,17 @@ bool Sites::createSite(const ProjectSettings& fields) {
     if (!acceptSiteDialog(fields, true)) return false;
     std::string site = sitesFolder() + fields.name;
     // On first use there is no webpages\ folder yet.
+    bool siteMade = false;
     bool made = (FolderExists(sitesFolder()) || files::makeFolder(files::realPath(sitesFolder()))) &&
-                files::makeFolder(files::realPath(site));
-    if (made && (!files::makeFolder(files::realPath(site + "\\data")) || !writeProject(fields.name, fields, true))) {
-        DeleteFolderTree(site);
-        made = false;
-    }
+                (siteMade = files::makeFolder(files::realPath(site))) &&
+                files::makeFolder(files::realPath(site + "\\data"));
     if (!made) {
+        if (siteMade) DeleteFolderTree(site);
         messages_.MyBox(siteNotMadeText(), text::ansi("Błąd"), 48);
+        return false;
+    }
+    if (!writeProject(fields.name, fields, true)) {  // the user was told
+        DeleteFolderTree(site);
         return false;
     }
     return page_open(fields.name);
@@ -199,9 +198,7 @@ ProjectSettings Sites::readSettings() const {
 
 bool Sites::saveSettings(const ProjectSettings& fields) {
     if (siteName_.empty()) return false;
-    if (writeProject(siteName_, fields, false)) return true;
-    messages_.MyBox(settingsNotSavedText(), text::ansi("Błąd"), 48);
-    return false;
+    return writeProject(siteName_, fields, false);
 }
 
 std::string Sites::pagePath(const std::string& caption) const { return siteFolder() + caption; }

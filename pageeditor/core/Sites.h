@@ -85,8 +85,6 @@ public:
     std::string GetPageVal(const std::string& site, std::string_view key) const;
     // The settings editor on the open site.
     ProjectSettings readSettings() const;
-    // False, after a message, when project.prj could not be written (it is
-    // then as it was).
     bool saveSettings(const ProjectSettings& fields);
 
     // Page list commands (caption of the selected item; nothing without one).

@@ -257,24 +257,6 @@ TEST_F(SitesTest, NewSitesTheFileSystemMakesHard) {
     EXPECT_EQ(read("webpages"), "not a folder");
 }
 
-// Settings that cannot be written leave project.prj as it was and say so.
-TEST_F(SitesTest, SettingsThatCannotBeSavedAreReported) {
-    put("webpages/s/project.prj", "[project]\r\nname=s\r\npass=stare\r\n");
-    put("webpages/s/index.html");
-    ASSERT_TRUE(sites.page_open("s"));
-    ProjectSettings f = sites.readSettings();
-    f.pass = "nowe";
-    files::setReadOnly(dir / "webpages/s/project.prj", true);
-    answers.clear();
-    EXPECT_FALSE(sites.saveSettings(f));
-    EXPECT_EQ(messageTexts(),
-              std::vector<std::string>{"Nie można zapisać ustawień strony w pliku project.prj. Sprawdź, czy folder "
-                                       "strony jest dostępny do zapisu i czy na dysku jest dość miejsca. Ustawienia "
-                                       "nie zostały zmienione."_w});
-    EXPECT_EQ(read("webpages/s/project.prj"), "[project]\r\nname=s\r\npass=stare\r\n");
-    files::setReadOnly(dir / "webpages/s/project.prj", false);
-}
-
 TEST_F(SitesTest, SettingsEditorReadsAndWritesTheOpenSite) {
     put("webpages/s/project.prj", "[project]\r\nname=s\r\nhost=stary.pl\r\nextra=zostaje\r\n");
     ASSERT_TRUE(sites.page_open("s"));

@@ -1,7 +1,5 @@
 #include "pageeditor/publish/SiteFiles.h"
 
-#include <algorithm>
-
 #include "pageeditor/publish/Publisher.h"
 #include "text/CaseRules.h"
 #include "text/CodePage.h"
@@ -15,12 +13,7 @@ bool isTemporarySiteName(std::string_view name) {
     // A shell copy's replacement is made as "name.~cp" beside the file.
     std::string_view copy = ".~cp";
     if (name.size() > copy.size() && name.substr(name.size() - copy.size()) == copy) return true;
-    // A save writes "name.~wr", followed by the number of the saving process.
-    std::string_view mark = ".~wr";
-    std::size_t at = name.rfind(mark);
-    if (at == std::string_view::npos || at == 0) return false;
-    std::string_view number = name.substr(at + mark.size());
-    return std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return files::isTemporaryName(name);
 }
 
 SiteFileUse siteFileUse(const files::Entry& entry, bool topLevel) {
