@@ -197,6 +197,28 @@ TEST_F(FrameOnEngine, PageIsEditedWithTheToolbarSavedAndReopenedUnchanged) {
     EXPECT_EQ(copied, bytes);
 }
 
+TEST_F(FrameOnEngine, APageSavedTenTimesIsThePageSavedOnce) {
+    // A page written elsewhere: LF line ends, preformatted text that begins
+    // with a line break, a carriage return written as a reference.
+    const std::string page = "<html><head><title>Kod</title></head>\n<body>\n<pre>\n\nint x;\n</pre>\n"
+                             "<p>&#13;jeden\ndwa\r\ntrzy</p>\n</body></html>\n";
+    TMainForm& m = *all->MainForm;
+    std::string bytes[2];
+    for (int k = 0; k < 2; ++k) {
+        fs::path file = tmp / (k ? "often.html" : "once.html");
+        text::writeFile(file, page);
+        for (int i = 0; i < (k ? 10 : 1); ++i) {
+            open(file);
+            m.Zapisz1Click();
+            m.Zamknij1Click();
+        }
+        ASSERT_TRUE(text::readFile(file, bytes[k]));
+    }
+    EXPECT_EQ(bytes[1], bytes[0]);
+    EXPECT_NE(bytes[0].find("<PRE>\r\n\r\nint x;\r\n</PRE>\r\n<P>&#13;jeden\r\ndwa\r\ntrzy</P>"), std::string::npos)
+        << bytes[0];
+}
+
 // Saving onto a full disk: the user is told, the page on disk is the old one
 // whole, nothing of the save is left beside it, and the window stays unsaved
 // so the work can be saved elsewhere or later.

@@ -28,6 +28,17 @@ bool rawText(const std::u16string& tag) {
     return false;
 }
 
+bool lineBreakDropped(const std::u16string& tag) { return tag == u"pre" || tag == u"textarea" || tag == u"listing"; }
+
+// Text as the engine wrote it, with a carriage return (which the parser
+// would read as a line end) as a reference.
+void appendText(std::u16string& out, std::u16string_view t) {
+    for (char16_t c : t) {
+        if (c == u'\r') out += u"&#13;";
+        else out += c;
+    }
+}
+
 // The character references the parser reads without a closing ';'.
 bool legacyReference(std::u16string_view name) {
     static const char16_t* names[] = {
@@ -155,19 +166,20 @@ std::u16string ClassicMarkup::attribute(std::u16string_view name, std::u16string
         out += v;
         return out;
     }
-    if (quote == u's' && v.find_first_of(u"'&") == std::u16string_view::npos) {
+    if (quote == u's' && v.find_first_of(u"'&\r") == std::u16string_view::npos) {
         out += u'\'';
         out += v;
         out += u'\'';
         return out;
     }
     out += u'"';
-    if (v.find(u'"') == std::u16string_view::npos && ampersandsSafe(v)) {
+    if (v.find_first_of(u"\"\r") == std::u16string_view::npos && ampersandsSafe(v)) {
         out += v;
     } else {
         for (char16_t c : v) {
             if (c == u'&') out += u"&amp;";
             else if (c == u'"') out += u"&quot;";
+            else if (c == u'\r') out += u"&#13;";
             else out += c;
         }
     }
@@ -185,7 +197,7 @@ std::u16string ClassicMarkup::fromEngine(std::u16string_view s) {
         if (s[i] != u'<') {
             std::size_t e = s.find(u'<', i);
             if (e == std::u16string_view::npos) e = n;
-            out.append(s.substr(i, e - i));
+            appendText(out, s.substr(i, e - i));
             i = e;
             continue;
         }
@@ -259,6 +271,9 @@ std::u16string ClassicMarkup::fromEngine(std::u16string_view s) {
         }
         out += u'>';
         i = p < n ? p + 1 : n;
+        // The parser drops a line break right after these start tags; one
+        // more keeps the content's own.
+        if (!foreign && lineBreakDropped(low) && i < n && s[i] == u'\n') out += u'\n';
         if (svg) ++foreign;
         if (!foreign && rawText(low)) {
             std::u16string close = u"</" + low;

@@ -136,7 +136,20 @@ QString ControlCore::documentText() {
         if (p[0] == u'L') text.append(p, 1);
         else text += ClassicMarkup::fromEngine(std::u16string_view(p).substr(1));
     }
-    return QString::fromStdU16String(text);
+    // Every line ends CR LF. The parser reads each kind of line end as one
+    // line break, so the document reads back the same.
+    std::u16string lines;
+    lines.reserve(text.size() + text.size() / 32);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char16_t c = text[i];
+        if (c == u'\r' || c == u'\n') {
+            lines += u"\r\n";
+            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
+        } else {
+            lines += c;
+        }
+    }
+    return QString::fromStdU16String(lines);
 }
 
 QVariant ControlCore::roundTrip(const QString& script) {

@@ -63,7 +63,8 @@ public:
     static std::string outMarkup(const QString& s);
     // The engine's markup in the classic form, as 8-bit text.
     static std::string classic(const QString& engineMarkup);
-    // The whole document in the classic form, from the page's parts.
+    // The whole document in the classic form, from the page's parts; every
+    // line ends CR LF.
     QString documentText();
 
     QString baseUrl() const { return baseUrl_; }

@@ -45,6 +45,7 @@ function rng(id) {
 const VOID = new Set(['AREA','BASE','BASEFONT','BGSOUND','BR','COL','EMBED','FRAME','HR','IMG','INPUT',
   'ISINDEX','KEYGEN','LINK','META','PARAM','SOURCE','TRACK','WBR','SPACER','IMAGE']);
 const RAW = new Set(['SCRIPT','STYLE','XMP','IFRAME','NOEMBED','NOFRAMES','PLAINTEXT']);
+const LINE_DROPPED = new Set(['PRE', 'TEXTAREA', 'LISTING']);
 const CONTROL = new Set(['IMG','TABLE','OBJECT','EMBED','IFRAME','MARQUEE']);
 const INLINE = new Set(['A','ABBR','ACRONYM','B','BDO','BIG','CITE','CODE','DFN','EM','FONT','I','KBD','Q',
   'S','SAMP','SMALL','SPAN','STRIKE','STRONG','SUB','SUP','TT','U','VAR','DEL','INS','MARK','NOBR']);
@@ -82,8 +83,11 @@ function setNote(e, name, quote) {
 }
 
 // ---- serialization --------------------------------------------------------
+// A carriage return, which the parser would read as a line end, is written
+// as a reference.
 function escText(s) {
-  return s.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;').replace(/\u00a0/g, '&nbsp;');
+  return s.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/>/g, '&gt;').replace(/\u00a0/g, '&nbsp;')
+    .replace(/\r/g, '&#13;');
 }
 const probe = document.createElement('template');
 function attrValueSafe(v, q) {
@@ -97,9 +101,10 @@ function attrText(name, v, q, eq) {
   eq = eq || '=';
   if (q === 'b' && v === '') return ' ' + name;
   if (q === 'u' && v !== '' && /^[^\s"'=<>`&]+$/.test(v)) return ' ' + name + eq + v;
-  if (q === 's' && v.indexOf("'") < 0 && v.indexOf('&') < 0) return ' ' + name + eq + "'" + v + "'";
-  if (v.indexOf('"') < 0 && attrValueSafe(v, '"')) return ' ' + name + eq + '"' + v + '"';
-  return ' ' + name + eq + '"' + v.replace(/&/g, '&amp;').replace(/"/g, '&quot;') + '"';
+  const cr = v.indexOf('\r') >= 0;
+  if (q === 's' && v.indexOf("'") < 0 && v.indexOf('&') < 0 && !cr) return ' ' + name + eq + "'" + v + "'";
+  if (v.indexOf('"') < 0 && !cr && attrValueSafe(v, '"')) return ' ' + name + eq + '"' + v + '"';
+  return ' ' + name + eq + '"' + v.replace(/&/g, '&amp;').replace(/"/g, '&quot;').replace(/\r/g, '&#13;') + '"';
 }
 // While set, the serializer writes the notes themselves (markup for the
 // layer's own clipboard format, read back by the same parser).
@@ -136,6 +141,9 @@ function serEl(e, out) {
   const tag = tagOf(e);
   out.push('<' + tag + attrs(e) + '>');
   if (VOID.has(tag)) return;
+  // The parser drops a line break right after these start tags.
+  if (LINE_DROPPED.has(tag) && e.firstChild && e.firstChild.nodeType === 3 && e.firstChild.data.charAt(0) === '\n')
+    out.push('\n');
   if (tag === 'TEMPLATE') serChildren(e.content, out, false);
   else serChildren(e, out, RAW.has(tag));
   out.push('</' + tag + '>');

@@ -250,6 +250,12 @@ TEST(ClassicMarkup, EngineMarkupInTheClassicForm) {
         {u"<script>if (a<b) x='<i>';</script><i>y</i>", u"<SCRIPT>if (a<b) x='<i>';</SCRIPT><I>y</I>"},
         {u"<svg viewBox=\"0 0 1 1\"><linearGradient></linearGradient></svg><p>x</p>",
          u"<svg viewBox=\"0 0 1 1\"><linearGradient></linearGradient></svg><P>x</P>"},
+        // What the parser would read otherwise: the line break it drops
+        // after these start tags, and carriage returns.
+        {u"<pre>\na</pre><textarea>\n</textarea><listing>\nb</listing><pre><b>\nc</b></pre><pre>d\n</pre>",
+         u"<PRE>\n\na</PRE><TEXTAREA>\n\n</TEXTAREA><LISTING>\n\nb</LISTING><PRE><B>\nc</B></PRE><PRE>d\n</PRE>"},
+        {u"<p title=\"a\rb\" _pw=\"title=s\">c\rd\r\n</p><script>x\r</script>",
+         u"<P title=\"a&#13;b\">c&#13;d&#13;\n</P><SCRIPT>x\r</SCRIPT>"},
     };
     for (const auto& c : cases) EXPECT_EQ(ClassicMarkup::fromEngine(c.engine), c.classic);
 }
@@ -267,7 +273,7 @@ TEST_F(Editor, DocumentTextIsInTheClassicForm) {
               "<META http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-2\">\r\n"
               "<META NAME =\"Keywords\" CONTENT=\"a, b\">\r\n"
               "</HEAD>\r\n"
-              "<BODY bgcolor=\"#FFFFFF\">\n"
+              "<BODY bgcolor=\"#FFFFFF\">\r\n"
               "<P>Tekst <B>gruby</B> &amp; <I>pochylony</I></P><BGSOUND SRC=\"a.mid\" LOOP=\"INFINITE\">"
               "<!--SIZE:1--></BODY></HTML>");
 }
@@ -1077,4 +1083,15 @@ TEST_F(Editor, CopyAndPasteInsideTheEditorKeepObjectsAndMarquees) {
     EXPECT_TRUE(waitFor([] { return QGuiApplication::clipboard()->mimeData()->html() == "<IMG src=\"a.gif\" ALT=\"\">"; }));
     ed().dom().commandTarget().exec(CommandGroup::Mshtml, cmd::Undo, cmd::DontAskUser);
     EXPECT_EQ(body(), "<P>x<IMG src=\"a.gif\" ALT=\"\">y</P>");
+    // Preformatted text that begins with a line break, and carriage returns
+    // of a text and a value, are pasted as they were copied.
+    load("<html><body><pre>\n\nkod</pre><p title=\"a&#13;b\">c&#13;d</p><p>ef</p></body></html>");
+    js("(function(){const r=document.createRange();r.setStartBefore(document.querySelector('pre'));"
+       "r.setEndAfter(document.querySelector('p'));getSelection().removeAllRanges();getSelection().addRange(r)})()");
+    ed().execCommand(ctl::Copy);
+    EXPECT_TRUE(waitFor([] { return QGuiApplication::clipboard()->mimeData()->html().startsWith("<PRE>"); }));
+    selectText("ef");
+    ed().execCommand(ctl::Paste);
+    EXPECT_EQ(js("Array.from(document.querySelectorAll('pre,p[title]'),e=>JSON.stringify(e.title+'|'+e.textContent)).join()"),
+              "\"|\\nkod\",\"a\\rb|c\\rd\",\"|\\nkod\",\"a\\rb|c\\rd\"");
 }
