@@ -118,8 +118,11 @@ void Form1::createControls() {
 }
 
 void Form1::onQueryUnload(bool& cancel, bool fromUser) {
-    (void)cancel;
-    (void)fromUser;
+    // Closed while a check talks to the server: closed when it is over.
+    if (fromUser && !updates.Form_QueryUnload()) {
+        cancel = true;
+        return;
+    }
     if (!menu.Form_QueryUnload()) {
         cancel = true;
         return;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <system_error>
 
+#include "dictionary/BaseFileSet.h"
 #include "text/CaseRules.h"
 #include "text/LineFile.h"
 
@@ -52,28 +53,7 @@ bool OwnWordBase::save(const fs::path& folder) const {
         heads.push_back(p.headword);
         lines.push_back(p.line);
     }
-    const fs::path x = folder / "x.dat", y = folder / "y.dat";
-    const fs::path xNew = folder / "x.dat.new", yNew = folder / "y.dat.new";
-    std::error_code ec;
-    auto drop = [&] {
-        fs::remove(xNew, ec);
-        fs::remove(yNew, ec);
-    };
-    if (!text::writeLines(xNew, lines) || !text::writeLines(yNew, heads)) {
-        drop();
-        return false;
-    }
-    fs::rename(xNew, x, ec);
-    if (ec) {
-        drop();
-        return false;
-    }
-    fs::rename(yNew, y, ec);
-    if (ec) {
-        drop();
-        return false;
-    }
-    return true;
+    return BaseFileSet::ownBase(folder).replace({{"x.dat", lines}, {"y.dat", heads}});
 }
 
 std::size_t OwnWordBase::add(Pair p) {

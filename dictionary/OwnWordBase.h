@@ -4,9 +4,9 @@
 // sorted lists by headword and then by line, so that item i of the headword
 // list always belongs to item i of the line list.
 //
-// Both files are read whole and written whole. A save writes both files
-// beside the old ones first and only then puts them in their place, so a
-// failed save leaves the saved words as they were.
+// Both files are read whole and written whole, as one set (BaseFileSet): a
+// failed or interrupted save leaves the saved words as they were, or as
+// saved, never one file of each.
 #include <filesystem>
 #include <string>
 #include <vector>

@@ -2,6 +2,7 @@
 
 #include <cassert>
 
+#include "dictionary/BaseFileSet.h"
 #include "dictionary/Form1.h"
 #include "dictionary/frmSplash.h"
 #include "files/FileSystem.h"
@@ -17,6 +18,13 @@ std::string Program::title() { return "Wortel"; }
 Program::Program(std::filesystem::path folder)
     : folder_(std::move(folder)), splash_(std::make_unique<frmSplash>()), form1_(std::make_unique<Form1>()) {
     gCurrent = this;
+    recoverBases(folder_);
+}
+
+void Program::recoverBases(const std::filesystem::path& folder) {
+    BaseFileSet::programBase(folder).recover();
+    BaseFileSet::ownBase(folder).recover();
+    files::removeLeftoverTemporaries(folder);
 }
 
 Program::~Program() {
@@ -32,8 +40,8 @@ Program& Program::current() {
 }
 
 void Program::start() {
-    // What saves a crash cut short left behind goes first.
-    files::removeLeftoverTemporaries(folder_);
+    // What saves a crash cut short left behind goes first (those of the
+    // program folder went with the bases' recovery).
     files::removeLeftoverTemporaries(folder_ / "wyrazy");
     splash_->show();
 }

@@ -26,6 +26,9 @@ public:
     Program& operator=(const Program&) = delete;
 
     static Program& current();
+    // At start-up: a change of either base that a stop interrupted is
+    // finished, or what it left is removed, before anything reads the files.
+    static void recoverBases(const std::filesystem::path& folder);
     const std::filesystem::path& folder() const { return folder_; }
 
     // Shows the splash; its timer goes on to the lookup window.

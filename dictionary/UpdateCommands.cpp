@@ -1,11 +1,13 @@
 #include "dictionary/UpdateCommands.h"
 
+#include <algorithm>
 #include <exception>
 
 #include "dictionary/Form1.h"
 #include "dictionary/LocaleNumber.h"
 #include "dictionary/Program.h"
 #include "dictionary/UpdateEndpoint.h"
+#include "dictionary/WordBaseMerge.h"
 #include "forms/Application.h"
 #include "forms/Label.h"
 #include "forms/ModalAnswers.h"
@@ -37,7 +39,31 @@ private:
 };
 }  // namespace
 
+class UpdateCommands::Exchange {
+public:
+    explicit Exchange(UpdateCommands& u) : u_(u) { u_.exchanging_ = true; }
+    ~Exchange() {
+        u_.exchanging_ = false;
+        if (!u_.closeLookup_) return;
+        u_.closeLookup_ = false;
+        Program::current().form1().unload();
+    }
+    // The lookup window was closed meanwhile: the check says no more.
+    bool closing() const { return u_.closeLookup_; }
+
+private:
+    UpdateCommands& u_;
+};
+
 UpdateCommands::~UpdateCommands() { update_.unload(); }
+
+bool UpdateCommands::Form_QueryUnload() {
+    if (!exchanging_) return true;
+    closeLookup_ = true;
+    update_.cancel();
+    UpdateEndpoint::cancel();
+    return false;
+}
 
 void UpdateCommands::createControls(Form1& f) {
     if (f.Label7) f.Label7->onClick = [this] { Label7_Click(); };
@@ -53,12 +79,15 @@ void UpdateCommands::Label7_Click() {
     const std::string failure =
         "Błąd przy pobieraniu informacji o wersji. Upewnij się, czy jest aktywne połączenie."_w;
     std::string s;
+    Exchange exchange(*this);
     try {
         s = UpdateEndpoint::fetch("wersja.dat");
     } catch (const std::exception&) {
-        message(failure, forms::mb::OkOnly, "Błąd"_w);
+        if (!exchange.closing()) message(failure, forms::mb::OkOnly, "Błąd"_w);
         return;
     }
+    if (exchange.closing()) return;
+    s = WordBaseMerge::shown(s);
     if (s == versionText()) {
         message("Brak nowej wersji programu na serwerze. Aktualna wersja programu: "_w + s, forms::mb::OkOnly,
                 "Brak nowej wersji");
@@ -77,18 +106,25 @@ void UpdateCommands::Label7_Click() {
 void UpdateCommands::Label6_Click() {
     message("Po kliknięciu OK progam sprawdzi bazę wyrazów na serwerze. To może chwilę potrwać. Proszę o "
             "cierpliwość."_w);
+    Exchange exchange(*this);
     Busy busy;
     std::string c, k;
     try {
         c = UpdateEndpoint::fetch("info.dat");
     } catch (const std::exception&) {
+        if (exchange.closing()) return;
         message(text::ansi(kUpdateError));
     }
     try {
         k = UpdateEndpoint::fetch("kom.dat");
     } catch (const std::exception&) {
+        if (exchange.closing()) return;
         message(text::ansi(kUpdateError));
     }
+    if (exchange.closing()) return;
+    // What the server says is shown cut to a sensible length.
+    c = WordBaseMerge::shown(c);
+    k = WordBaseMerge::shown(k);
     if (c.empty()) {
         busy.end();
         message("Błąd w czasie sprawdzania bazy wyrazów. Zalecam ponowną próbę - dopiero po wcześniejszym "
@@ -112,8 +148,10 @@ void UpdateCommands::Label6_Click() {
         if (answer != forms::mb::Yes) return;
         // An update window still open from an earlier update runs nothing.
         if (update_.isLoaded()) return;
+        // Each increment adds at least one headword.
+        update_.setIncrementsAhead(static_cast<int>(std::clamp(*v - count, 1.0, 32767.0)));
         update_.load();
-        if (update_.failed()) message(text::ansi(kUpdateError));
+        if (update_.failed() && !update_.cancelled() && !exchange.closing()) message(text::ansi(kUpdateError));
         return;
     }
     if (*v == count) message("Brak aktualizacji. "_w + k, forms::mb::OkOnly, "Aktualizacja");

@@ -25,8 +25,18 @@ public:
 
     frmUpdate& updateWindow() { return update_; }
 
+    // The lookup window closed by the user: false while a check or the
+    // update talks to the server. The request is then cancelled and the
+    // window is closed once the check is over.
+    bool Form_QueryUnload();
+
 private:
+    // The span of a check: a close of the lookup window asked meanwhile is
+    // carried out at its end.
+    class Exchange;
     frmUpdate update_;
+    bool exchanging_ = false;
+    bool closeLookup_ = false;
 };
 
 }  // namespace dictionary

@@ -1,9 +1,12 @@
 #include "dictionary/WordBaseMerge.h"
 
 #include <algorithm>
+#include <map>
 #include <system_error>
 
+#include "dictionary/BaseFileSet.h"
 #include "dictionary/LocaleNumber.h"
+#include "dictionary/OwnWordBase.h"
 #include "dictionary/ShortDate.h"
 #include "text/CaseRules.h"
 #include "text/CodePage.h"
@@ -22,23 +25,7 @@ std::string withoutLineEnd(std::string s) {
     return s;
 }
 
-// Writes `lines` to `target` through a file beside it, replacing the target
-// only when every line was written.
-void writeWhole(const fs::path& target, const std::vector<std::string>& lines) {
-    fs::path part = target;
-    part += ".nowy";
-    if (!text::writeLines(part, lines)) {
-        std::error_code ec;
-        fs::remove(part, ec);
-        throw WordBaseMerge::Failure("Nie można zapisać pliku "_w + text::pathText(target.filename()) + ".");
-    }
-    std::error_code ec;
-    fs::rename(part, target, ec);
-    if (ec) {
-        fs::remove(part, ec);
-        throw WordBaseMerge::Failure("Nie można zastąpić pliku "_w + text::pathText(target.filename()) + ".");
-    }
-}
+constexpr std::size_t kShownLength = 300;
 
 }  // namespace
 
@@ -48,9 +35,32 @@ std::vector<std::string> WordBaseMerge::incrementLines(const std::string& body) 
     return lines;
 }
 
-void WordBaseMerge::sortAsList(std::vector<std::string>& lines) {
-    std::stable_sort(lines.begin(), lines.end(),
-                     [](const std::string& a, const std::string& b) { return text::collate(a, b) < 0; });
+bool WordBaseMerge::wholeEntryLine(const std::string& line, const std::string& headword) {
+    if (line.compare(0, headword.size() + 1, headword + " ") != 0) return false;
+    std::map<std::string, int> open;
+    std::size_t i = headword.size() + 1;
+    while ((i = line.find('<', i)) != std::string::npos) {
+        const std::size_t end = line.find('>', i);
+        if (end == std::string::npos) return false;
+        std::size_t k = i + 1;
+        const bool closing = k < end && line[k] == '/';
+        if (closing) ++k;
+        std::size_t n = k;
+        while (n < end && std::isalpha(static_cast<unsigned char>(line[n]))) ++n;
+        const std::string name = text::lower(line.substr(k, n - k));
+        const bool empty = name == "br" || name == "img" || name == "hr" || line[end - 1] == '/';
+        if (!name.empty() && !empty) {
+            if (closing && --open[name] < 0) return false;
+            if (!closing) ++open[name];
+        }
+        i = end + 1;
+    }
+    return std::all_of(open.begin(), open.end(), [](const auto& e) { return e.second == 0; });
+}
+
+std::string WordBaseMerge::shown(const std::string& serverText) {
+    if (serverText.size() <= kShownLength) return serverText;
+    return serverText.substr(0, kShownLength) + "...";
 }
 
 std::vector<std::string> WordBaseMerge::readBase(const char* name) const {
@@ -71,8 +81,17 @@ void WordBaseMerge::run(const Hooks& hooks) {
             fs::remove(m.path("tymcz_b.dat"), ec);
         }
     } downloads{*this};
+    auto checkCancel = [&] {
+        if (hooks.cancelled && hooks.cancelled()) throw Failure("Aktualizacja została przerwana."_w);
+    };
     auto step = [&](const std::string& s) {
+        checkCancel();
         if (hooks.step) hooks.step(s);
+    };
+    auto fetchTo = [&](const std::string& file, const fs::path& target) {
+        if (hooks.fetchTo) return hooks.fetchTo(file, target);
+        if (!text::writeFile(target, hooks.fetch(file) + "\r\n"))
+            throw Failure("Nie można zapisać pliku "_w + text::pathText(target.filename()) + ".");
     };
     step("Weryfikacja daty uaktualnienia");
 
@@ -85,93 +104,72 @@ void WordBaseMerge::run(const Hooks& hooks) {
         throw Failure("Plik numer.dat nie zawiera poprawnego numeru aktualizacji."_w);
     first_ = static_cast<std::int16_t>(*local + 1);
     if (hooks.announce) hooks.announce(first_);
+    checkCancel();
 
     // The newest increment the server has. Every one from the first up to it
-    // is taken, so that none is skipped.
+    // is taken, so that none is skipped; a number the counter cannot reach
+    // from ours, or more increments than the server can have, is a lie.
     const std::string newest = withoutLineEnd(hooks.fetch("numer.dat"));
     auto serverNumber = LocaleNumber::floor16(newest);
     if (!serverNumber)
-        throw Failure("Serwer podał niepoprawny numer aktualizacji: "_w + newest);
-    last_ = std::max(first_, *serverNumber);
+        throw Failure("Serwer podał niepoprawny numer aktualizacji: "_w + shown(newest));
+    if (*serverNumber < first_ || *serverNumber - first_ >= hooks.maxIncrements)
+        throw Failure("Serwer podał numer aktualizacji "_w + std::to_string(*serverNumber) +
+                      ", który nie może następować po numerze "_w + std::to_string(first_ - 1) + ".");
+    last_ = *serverNumber;
 
-    std::vector<std::string> newEntries, newHeadwords;
+    std::vector<OwnWordBase::Pair> added;
     for (int m = first_; m <= last_; ++m) {
         const std::string n = std::to_string(m);
         step("Pobieranie plików 1 z 2"_w);
-        const std::string a = hooks.fetch(n + "a.dat");
-        if (!text::writeFile(path("tymcz_a.dat"), a + "\r\n")) throw Failure("Nie można zapisać pliku tymcz_a.dat."_w);
+        fetchTo(n + "a.dat", path("tymcz_a.dat"));
         step("Pobieranie plików 2 z 2"_w);
-        const std::string b = hooks.fetch(n + "b.dat");
-        if (!text::writeFile(path("tymcz_b.dat"), b + "\r\n")) throw Failure("Nie można zapisać pliku tymcz_b.dat."_w);
+        fetchTo(n + "b.dat", path("tymcz_b.dat"));
 
-        // An increment whose two files do not pair up would break the
-        // parallel order of a.dat and b.dat: it is not merged.
+        // An increment whose two files do not pair up, or whose lines are
+        // not whole entry lines, would break the base: it is not merged.
         std::string da, db;
         if (!text::readFile(path("tymcz_a.dat"), da) || !text::readFile(path("tymcz_b.dat"), db))
             throw Failure("Nie można odczytać pobranych plików aktualizacji."_w);
         const std::vector<std::string> la = incrementLines(da), lb = incrementLines(db);
         if (la.size() != lb.size())
             throw Failure("Pliki aktualizacji "_w + n + " mają różną liczbę wierszy."_w);
-        for (std::size_t i = 0; i < la.size(); ++i)
-            if (la[i].compare(0, lb[i].size() + 1, lb[i] + " ") != 0)
-                throw Failure("Wiersz hasła \""_w + lb[i] + "\" w aktualizacji "_w + n + " nie pasuje do listy haseł."_w);
-        newEntries.insert(newEntries.end(), la.begin(), la.end());
-        newHeadwords.insert(newHeadwords.end(), lb.begin(), lb.end());
+        for (std::size_t i = 0; i < la.size(); ++i) {
+            if (!wholeEntryLine(la[i], lb[i]))
+                throw Failure("Wiersz hasła \""_w + shown(lb[i]) + "\" w aktualizacji "_w + n +
+                              " nie jest pełnym wierszem hasła."_w);
+            added.push_back({lb[i], la[i]});
+        }
     }
 
-    // The old lines first, then the new ones, each sorted in.
-    entries_ = readBase("a.dat");
-    entries_.insert(entries_.end(), newEntries.begin(), newEntries.end());
-    sortAsList(entries_);
-    headwords_ = readBase("b.dat");
-    headwords_.insert(headwords_.end(), newHeadwords.begin(), newHeadwords.end());
-    sortAsList(headwords_);
+    // The old pairs first, then the new ones, all sorted by one comparison.
+    const std::vector<std::string> oldEntries = readBase("a.dat"), oldHeadwords = readBase("b.dat");
+    if (oldEntries.size() != oldHeadwords.size())
+        throw Failure("Pliki a.dat i b.dat mają różną liczbę wierszy."_w);
+    std::vector<OwnWordBase::Pair> pairs;
+    pairs.reserve(oldEntries.size() + added.size());
+    for (std::size_t i = 0; i < oldEntries.size(); ++i) pairs.push_back({oldHeadwords[i], oldEntries[i]});
+    pairs.insert(pairs.end(), added.begin(), added.end());
+    std::stable_sort(pairs.begin(), pairs.end(), OwnWordBase::before);
+    entries_.clear();
+    headwords_.clear();
+    entries_.reserve(pairs.size());
+    headwords_.reserve(pairs.size());
+    for (auto& p : pairs) {
+        headwords_.push_back(std::move(p.headword));
+        entries_.push_back(std::move(p.line));
+    }
 
     step("Zapisywanie plików"_w);
-    replaceBase();
-    writeWhole(path("numer.dat"), {std::to_string(last_)});
-    writeWhole(path("data.dat"), {ShortDate::format(ShortDate::today())});
-    step("Aktualizacja zakończona."_w);
-}
-
-void WordBaseMerge::replaceBase() {
-    // Both new files are complete before either old one goes; should b.dat
-    // fail to be replaced, the old a.dat is put back.
-    const fs::path a = path("a.dat"), b = path("b.dat");
-    fs::path aNew = a, bNew = b, aOld = a;
-    aNew += ".nowy";
-    bNew += ".nowy";
-    aOld += ".stary";
-    std::error_code ec;
-    auto drop = [&] {
-        std::error_code e;
-        fs::remove(aNew, e);
-        fs::remove(bNew, e);
-        fs::remove(aOld, e);
-    };
-    if (!text::writeLines(aNew, entries_) || !text::writeLines(bNew, headwords_)) {
-        drop();
-        throw Failure("Nie można zapisać nowej bazy wyrazów. Baza pozostała bez zmian."_w);
-    }
-    fs::remove(aOld, ec);
-    fs::create_hard_link(a, aOld, ec);
-    if (ec) fs::copy_file(a, aOld, fs::copy_options::overwrite_existing, ec);
-    if (ec) {
-        drop();
-        throw Failure("Nie można zapisać nowej bazy wyrazów. Baza pozostała bez zmian."_w);
-    }
-    fs::rename(aNew, a, ec);
-    if (ec) {
-        drop();
-        throw Failure("Nie można zastąpić pliku a.dat. Baza pozostała bez zmian."_w);
-    }
-    fs::rename(bNew, b, ec);
-    if (ec) {
-        fs::rename(aOld, a, ec);
-        drop();
-        throw Failure("Nie można zastąpić pliku b.dat. Baza pozostała bez zmian."_w);
-    }
-    fs::remove(aOld, ec);
+    checkCancel();
+    const bool saved = BaseFileSet::programBase(folder_).replace({
+        {"a.dat", entries_},
+        {"b.dat", headwords_},
+        {"numer.dat", {std::to_string(last_)}},
+        {"data.dat", {ShortDate::format(ShortDate::today())}},
+    });
+    if (!saved) throw Failure("Nie można zapisać nowej bazy wyrazów. Baza pozostała bez zmian."_w);
+    if (hooks.step) hooks.step("Aktualizacja zakończona."_w);
 }
 
 }  // namespace dictionary

@@ -45,13 +45,29 @@ void frmUpdate::createControls() {
 
 void frmUpdate::showStep(const std::string& step) {
     Label1->setCaption(step);
-    // Drawn before the next synchronous request blocks.
-    forms::Application::processEvents();
+    // Drawn before the next step; the user's input waits.
+    forms::Application::processEventsWithoutInput();
+}
+
+void frmUpdate::cancel() {
+    if (!running_) return;
+    cancelled_ = true;
+    UpdateEndpoint::cancel();
+}
+
+void frmUpdate::onQueryUnload(bool& cancelUnload, bool) {
+    if (!running_) return;
+    // Closed while the update runs: it is cancelled, and the window goes
+    // when the update is over.
+    cancelUnload = true;
+    closeAsked_ = true;
+    cancel();
 }
 
 void frmUpdate::Form_Load() {
     failed_ = false;
     failure_.clear();
+    cancelled_ = closeAsked_ = false;
     // 1. Shown, kept on top.
     show();
     SetZOrder(*this, 1);
@@ -60,7 +76,13 @@ void frmUpdate::Form_Load() {
     WordBaseMerge merge(p.folder());
     WordBaseMerge::Hooks hooks;
     hooks.fetch = [](const std::string& file) { return UpdateEndpoint::fetch(file); };
+    hooks.fetchTo = [](const std::string& file, const std::filesystem::path& target) {
+        UpdateEndpoint::fetchTo(file, target);
+    };
     hooks.step = [this](const std::string& s) { showStep(s); };
+    hooks.cancelled = [this] { return cancelled_; };
+    hooks.maxIncrements = incrementsAhead_;
+    incrementsAhead_ = 32767;
     // The busy pointer once the number is shown, while the files come and go.
     struct Busy {
         bool on = false;
@@ -76,11 +98,21 @@ void frmUpdate::Form_Load() {
         forms::modal().messageBox(std::to_string(m), "", forms::mb::OkOnly);
         busy.start();
     };
+    struct Running {
+        bool& flag;
+        explicit Running(bool& f) : flag(f) { flag = true; }
+        ~Running() { flag = false; }
+    };
     try {
+        Running running(running_);
         merge.run(hooks);
     } catch (const std::exception& e) {
         failed_ = true;
         failure_ = e.what();
+        if (closeAsked_) {
+            unload();
+            return;
+        }
         showStep("Aktualizacja nie powiodła się, baza wyrazów pozostała bez zmian. "_w + failure_);
         return;
     }

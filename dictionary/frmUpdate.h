@@ -3,6 +3,11 @@
 // (WordBaseMerge) with its steps shown in Label1, then reloads the lookup
 // window on the new base. It stays open, kept on top, until the user closes
 // it; while it is loaded, loading it again runs nothing.
+//
+// The update is synchronous: while it runs the program's windows take no
+// keys or clicks. Closing this window (or the lookup window) meanwhile
+// cancels it: the request under way ends, the update fails with the base as
+// it was, and the window closes once the update is over.
 #include <string>
 
 #include "forms/Form.h"
@@ -28,13 +33,25 @@ public:
 
     void Form_Load();
 
+    // True while the update runs.
+    bool running() const { return running_; }
+    // Ends the running update as failed, the base as it was.
+    void cancel();
+    bool cancelled() const { return cancelled_; }
+    // How many increments the server can have beyond ours, as its count of
+    // headwords says, for the next load.
+    void setIncrementsAhead(int n) { incrementsAhead_ = n; }
+
 protected:
     void createControls() override;
     void onLoad() override { Form_Load(); }
+    void onQueryUnload(bool& cancel, bool fromUser) override;
 
 private:
     void showStep(const std::string& step);
     bool failed_ = false;
+    bool running_ = false, cancelled_ = false, closeAsked_ = false;
+    int incrementsAhead_ = 32767;
     std::string failure_;
 };
 

@@ -2,8 +2,11 @@
 // 127.0.0.1 started by the tests.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 #include <cstdlib>
 #include <filesystem>
+#include <map>
 #include <memory>
 
 #include "TestServer.h"
@@ -15,6 +18,7 @@
 #include "forms/Label.h"
 #include "forms/ListBox.h"
 #include "forms/WindowOrder.h"
+#include "text/CaseRules.h"
 
 using namespace dictionary;
 using namespace text::literals;
@@ -328,14 +332,178 @@ TEST_F(Update, AfterAFailedDownloadTheNextUpdateFetchesTheSameIncrement) {
     EXPECT_EQ(lines("numer.dat"), std::vector<std::string>{"5"});
 }
 
-TEST(WordBaseMergeLines, IncrementBodiesAndListOrder) {
+TEST_F(Update, AnswersThatLieChangeNothing) {
+    struct Case {
+        const char* name;
+        std::function<void()> lie;
+        std::vector<std::string> serverArgs;  // another server, so set
+    };
+    const Case cases[] = {
+        // Cut mid-line, with no length to tell: the server broke off.
+        {"cut without length", [&] {}, {"--no-length", "--cut-after", "60"}},
+        {"whole lines without length", [&] {}, {"--no-length"}},
+        // Sent whole but holding a cut line.
+        {"cut line", [&] {
+             serve("5a.dat", "Bahn <i>die</i> <b>kolej</b>\r\nHaus <i>das</i> <b>dom rodzinny</b>\r\nApfel <i>der"_w);
+         }, {}},
+        {"number past the 16-bit counter", [&] { serve("numer.dat", "32767"); }, {}},
+        {"number behind ours", [&] { serve("numer.dat", "-5"); }, {}},
+        {"number equal to ours", [&] { serve("numer.dat", "4"); }, {}},
+        // Three headwords more on the server can be at most three increments.
+        {"more increments than headwords", [&] {
+             serve("numer.dat", "8");
+             for (int m = 6; m <= 8; ++m) {
+                 serve(std::to_string(m) + "a.dat", "W" + std::to_string(m) + " <b>x</b>");
+                 serve(std::to_string(m) + "b.dat", "W" + std::to_string(m));
+             }
+         }, {}},
+        {"endless increment", [&] {}, {"--endless", "5a.dat"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TearDown();
+        SetUp();
+        c.lie();
+        std::unique_ptr<TestServer> liar;
+        if (!c.serverArgs.empty()) {
+            liar = std::make_unique<TestServer>("http", root.path(), c.serverArgs);
+            useServer(liar->port());
+        }
+        const auto before = state();
+        Form1& f = open();
+        struct rusage r0 {};
+        getrusage(RUSAGE_SELF, &r0);
+        check(f, forms::mb::Yes);
+        struct rusage r1 {};
+        getrusage(RUSAGE_SELF, &r1);
+        EXPECT_LT(r1.ru_maxrss - r0.ru_maxrss, 64 * 1024) << "kB more";
+        EXPECT_EQ(messages().back(), kUpdateError);
+        EXPECT_TRUE(updateWindow().failed());
+        EXPECT_EQ(state(), before);
+        EXPECT_TRUE(strayFiles().empty());
+    }
+}
+
+TEST_F(Update, TextOfTheServerIsShownCut) {
+    const std::string longComment(60000, 'k');
+    serve("kom.dat", longComment);
+    Form1& f = open();
+    check(f, forms::mb::No);
+    auto m = messages();
+    ASSERT_EQ(m.size(), 2u);
+    EXPECT_LT(m[1].size(), 500u);
+    EXPECT_NE(m[1].find("kkk..."), std::string::npos);
+    // An increment number that is none, named in the update window.
+    serve("numer.dat", "<html>" + std::string(3000, 'x') + "</html>");
+    answers.clear();
+    check(f, forms::mb::Yes);
+    ASSERT_TRUE(updateWindow().failed());
+    EXPECT_LT(updateWindow().Label1->caption().size(), 500u);
+}
+
+TEST(WordBaseMergeLines, IncrementBodiesAndWholeEntryLines) {
     EXPECT_EQ(WordBaseMerge::incrementLines("a\r\nb\r\n\r\nc\n"), (std::vector<std::string>{"a", "b", "c"}));
     EXPECT_TRUE(WordBaseMerge::incrementLines("\r\n").empty());
-    // Without regard to case, equal lines in the order they came.
-    std::vector<std::string> l = {"haus", "Auto", "Haus", "\xC4pfel", "apfel"};
-    WordBaseMerge::sortAsList(l);
-    EXPECT_EQ(l.front(), "apfel");
-    EXPECT_EQ(std::find(l.begin(), l.end(), "haus") < std::find(l.begin(), l.end(), "Haus"), true);
+    struct Case {
+        const char* line;
+        const char* headword;
+        bool whole;
+    };
+    const Case cases[] = {
+        {"Haus <i>das</i> <b>dom</b>", "Haus", true},
+        {"Haus <i>das</i><br> <b>dom</b> <a href=Hof>Hof</a>", "Haus", true},
+        {"Haus dom", "Haus", true},
+        {"Zzzneu <i>die", "Zzzneu", false},           // cut after an element began
+        {"Zzzneu <i>die</i> <b>nowe</b", "Zzzneu", false},  // cut inside a tag
+        {"Zzzneu <i>die</i> <b>no", "Zzzneu", false},
+        {"Haus <i>das</i>", "Hausarzt", false},      // another headword's line
+        {"Haus", "Haus", false},                     // no fragment at all
+        {"Haus </i>das<i>", "Haus", false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(WordBaseMerge::wholeEntryLine(c.line, c.headword), c.whole) << c.line;
+    EXPECT_EQ(WordBaseMerge::shown("kurz"), "kurz");
+    EXPECT_EQ(WordBaseMerge::shown(std::string(5000, 'x')), std::string(300, 'x') + "...");
+}
+
+// Every line of a.dat begins with its b.dat headword and a space, and b.dat
+// is in the sorted list's order.
+void expectPaired(const fs::path& folder) {
+    std::vector<std::string> a, b;
+    ASSERT_TRUE(text::readLines(folder / "a.dat", a));
+    ASSERT_TRUE(text::readLines(folder / "b.dat", b));
+    ASSERT_EQ(a.size(), b.size());
+    std::size_t unpaired = 0;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (a[i].rfind(b[i] + " ", 0) != 0 && unpaired++ < 5) ADD_FAILURE() << i << ": " << b[i] << " | " << a[i];
+    EXPECT_EQ(unpaired, 0u);
+    EXPECT_TRUE(std::is_sorted(b.begin(), b.end(),
+                               [](const std::string& x, const std::string& y) { return text::collate(x, y) < 0; }));
+}
+
+WordBaseMerge::Hooks servedFrom(std::map<std::string, std::string> files) {
+    WordBaseMerge::Hooks h;
+    h.fetch = [files](const std::string& f) {
+        auto it = files.find(f);
+        if (it == files.end()) throw WordBaseMerge::Failure("missing " + f);
+        return it->second;
+    };
+    return h;
+}
+
+TEST(WordBaseMergePairs, CaseAndAccentPairsStayPaired) {
+    net::testing::TempDir dir;
+    // Headwords that the list holds equal, or equal but for accents, whose
+    // entry lines sort otherwise than the headwords do.
+    const std::vector<std::pair<std::string, std::string>> base = {
+        {"Aalen", "<i>miasto</i> Aalen"},  {"aalen", "<i>czasownik</i> łowić węgorze"_w},
+        {"Aber", "<i>das</i> <b>ale</b>"}, {"aber", "<b>ale</b>"},
+        {"Bar", "<i>die</i> bar"},          {"B\xE4r", "<i>der</i> nied\xBCwied\xBC"},
+        {"Masse", "<i>die</i> masa"},       {"Ma\xDF" "e", "<i>die</i> miary"},
+        {"\xF6" "de", "pusty"},             {"Ode", "<i>die</i> oda"},
+    };
+    std::vector<std::string> a, b;
+    for (const auto& [h, e] : base) {
+        b.push_back(h);
+        a.push_back(h + " " + e);
+    }
+    auto byHeadword = [](const std::string& x, const std::string& y) { return text::collate(x, y) < 0; };
+    std::stable_sort(b.begin(), b.end(), byHeadword);
+    std::vector<std::string> aSorted;
+    for (const auto& h : b)
+        for (const auto& [hh, e] : base)
+            if (hh == h) aSorted.push_back(hh + " " + e);
+    text::writeLines(dir.path() / "a.dat", aSorted);
+    text::writeLines(dir.path() / "b.dat", b);
+    text::writeLines(dir.path() / "numer.dat", {"0"});
+    auto hooks = servedFrom({
+        {"numer.dat", "1"},
+        {"1a.dat", "ABER <b>ALE</b>\r\nb\xE4r <b>b\xE4r</b>\r\nmasse <i>x</i>\r\nOde <i>die</i> <b>inna oda</b>\r\n"
+                   "\xD6" "de <b>zz</b>"},
+        {"1b.dat", "ABER\r\nb\xE4r\r\nmasse\r\nOde\r\n\xD6" "de"},
+    });
+    WordBaseMerge(dir.path()).run(hooks);
+    expectPaired(dir.path());
+    EXPECT_EQ(text::splitLines(net::testing::readFile(dir.path() / "b.dat")).size(), 15u);
+}
+
+TEST(WordBaseMergePairs, ShippedBaseStaysPairedAfterAnUpdate) {
+    const char* bin = std::getenv("SUITE_BINARY_DIR");
+    const fs::path dist = fs::path(bin ? bin : "build") / "dist" / "Wortel";
+    net::testing::TempDir dir;
+    for (const char* f : {"a.dat", "b.dat"}) fs::copy_file(dist / f, dir.path() / f);
+    text::writeLines(dir.path() / "numer.dat", {"0"});
+    // New words beside the base's own in other case and accents.
+    auto hooks = servedFrom({
+        {"numer.dat", "1"},
+        {"1a.dat", "aalen <b>węgorzyć</b>\r\nABER <b>ale</b>\r\nHAUS <b>DOM</b>\r\nZzzneu <i>die</i> <b>nowe</b>"_w},
+        {"1b.dat", "aalen\r\nABER\r\nHAUS\r\nZzzneu"},
+    });
+    WordBaseMerge merge(dir.path());
+    merge.run(hooks);
+    expectPaired(dir.path());
+    std::vector<std::string> before;
+    text::readLines(dist / "b.dat", before);
+    EXPECT_EQ(merge.headwords().size(), before.size() + 4);
 }
 
 }  // namespace

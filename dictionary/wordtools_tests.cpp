@@ -233,11 +233,11 @@ TEST_F(FolderTest, FailedSaveLeavesTheSavedWords) {
     b.load(folder);
     b.remove(0);
     // The new file cannot be made beside the old one.
-    fs::create_directory(folder / "y.dat.new");
+    fs::create_directory(folder / "y.dat.nowy");
     EXPECT_FALSE(b.save(folder));
     EXPECT_EQ(lines("y.dat"), std::vector<std::string>{"Apfel"});
     EXPECT_EQ(lines("x.dat"), std::vector<std::string>{"Apfel <b>jabłko</b>"_w});
-    EXPECT_FALSE(fs::exists(folder / "x.dat.new"));
+    EXPECT_FALSE(fs::exists(folder / "x.dat.nowy"));
 }
 
 TEST_F(FolderTest, ChangedHeadwordFollowsTheLine) {
@@ -734,7 +734,7 @@ TEST_F(EditorTest, FilesThatCannotBeReadOrWrittenAreNeverOverwritten) {
     // A save that cannot write says so and keeps the changes to try again.
     fs::remove(folder / "y.dat");
     text::writeLines(folder / "y.dat", {"Apfel", "Haus"});
-    fs::create_directory(folder / "x.dat.new");
+    fs::create_directory(folder / "x.dat.nowy");
     answers.clear();
     drive::click(*program->form1().Label12);
     EXPECT_TRUE(messages().empty());
@@ -745,7 +745,7 @@ TEST_F(EditorTest, FilesThatCannotBeReadOrWrittenAreNeverOverwritten) {
     EXPECT_NE(messages()[0].find("nie zostały zapisane"_w), std::string::npos);
     EXPECT_TRUE(d.modified());
     EXPECT_EQ(lines("y.dat").size(), 2u);
-    fs::remove(folder / "x.dat.new");
+    fs::remove(folder / "x.dat.nowy");
     drive::click(*d.Label14);
     EXPECT_EQ(lines("y.dat").size(), 3u);
 }

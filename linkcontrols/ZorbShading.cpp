@@ -1,6 +1,7 @@
 #include "linkcontrols/ZorbShading.h"
 
 #include <cmath>
+#include <cstdint>
 
 #include "linkcontrols/Module.h"
 #include "linkcontrols/PropertyIO.h"
@@ -12,8 +13,15 @@ using namespace props;
 
 namespace {
 
-// To the nearest integer, halves to even.
-std::int32_t roundEven(double v) { return static_cast<std::int32_t>(std::nearbyint(v)); }
+// To the nearest integer, halves to even; not a number gives 0 and values
+// beyond the integer range its ends.
+std::int32_t roundEven(double v) {
+    double r = std::nearbyint(v);
+    if (std::isnan(r)) return 0;
+    if (r < -2147483648.0) return INT32_MIN;
+    if (r > 2147483647.0) return INT32_MAX;
+    return static_cast<std::int32_t>(r);
+}
 
 // The three channels of a colour. The divisions truncate toward zero on the
 // signed value, so a system colour (top bit set) splits differently from a
@@ -190,7 +198,8 @@ void ZorbShading::applyPointer() {
 
 Variant ZorbShading::GetShading(std::int32_t RGB1, std::int32_t RGB2, Variant& Level) {
     float f = 0;
-    if (!Level.target().toR4(f)) f = 0;
+    // A Level that is not a number counts as 0, as one that is no number at all.
+    if (!Level.target().toR4(f) || std::isnan(f)) f = 0;
     double L = f;
     if (L < 0) {
         L = 0;

@@ -250,6 +250,13 @@ TEST_F(ZorbShadingTest, GetShadingKeepsTheLevelInRangeAndSplitsSystemColoursRaw)
     }
     Variant word = Variant::string("viel");
     call(shadingid::GetShading, {Variant::i4(0), Variant::i4(0), Variant::byRef(&word)}, DISP_E_TYPEMISMATCH);
+    // A Level that is not a number counts as 0 and is left as it is.
+    Variant nan = Variant::r8(std::nan(""));
+    Variant r = call(shadingid::GetShading, {Variant::i4(0x00FF8010), Variant::i4(0x000080F0), Variant::byRef(&nan)});
+    std::int32_t got = -1;
+    ASSERT_TRUE(r.toI4(got));
+    EXPECT_EQ(got, 0x00FF8010);
+    EXPECT_EQ(nan.type(), VT_R8);
 }
 
 TEST_F(ZorbShadingTest, SepRGBSplitsIntoTheCallersVariables) {
@@ -382,6 +389,14 @@ TEST_F(ZorbShadingTest, PropertiesWriteInOrderOmittingDefaults) {
     EXPECT_EQ(shading().Color2(), 0x8000000Fu);
     EXPECT_EQ(shading().Shading(), 0);
     EXPECT_FALSE(shading().MouseIcon());
+    EXPECT_EQ(shading().MousePointer(), 0);
+
+    // Numbers that are not numbers in a stored bag read as the defaults.
+    PropertyBag nans({{"Color1", Variant::r8(std::nan(""))}, {"Shading", Variant::r4(std::nanf(""))},
+                      {"MousePointer", Variant::r8(-std::nan(""))}});
+    obj->Load(&nans);
+    EXPECT_EQ(shading().Color1(), 0x80000010u);
+    EXPECT_EQ(shading().Shading(), 0);
     EXPECT_EQ(shading().MousePointer(), 0);
 }
 

@@ -64,7 +64,8 @@ bool Variant::toI4(std::int32_t& out) const {
         case VT_R4:
         case VT_R8: {
             double r = std::nearbyint(t.r_);  // halves to even
-            if (r < -2147483648.0 || r > 2147483647.0) return false;
+            // Not a number, like one out of range, has no integer.
+            if (!(r >= -2147483648.0 && r <= 2147483647.0)) return false;
             out = static_cast<std::int32_t>(r);
             return true;
         }

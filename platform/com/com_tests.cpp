@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+
+#include <cmath>
 #include <dlfcn.h>
 #include <unistd.h>
 
@@ -91,6 +93,8 @@ TEST(Variant, ConvertsAsAutomationDoes) {
         {Variant::string("42"), true, 42, "42"},
         {Variant::string("4x"), false, 0, "4x"},
         {Variant::string(""), false, 0, ""},
+        {Variant::r8(std::nan("")), false, 0, "nan"},  // no integer, and no undefined conversion
+        {Variant::r8(3e9), false, 0, "3e+09"},
     };
     for (auto& c : cases) {
         std::int32_t i = 0;

@@ -20,6 +20,7 @@ namespace forms {
 
 namespace {
 bool gEnd = false;
+bool gRunning = false;  // inside run()
 std::string gTitle;
 int gBusy = 0;
 
@@ -67,12 +68,21 @@ Application::~Application() {
 
 int Application::run() {
     if (gEnd) return 0;
-    return QApplication::exec();
+    gRunning = true;
+    const int rc = QApplication::exec();
+    gRunning = false;
+    return rc;
 }
 
 void Application::processEvents() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void Application::processEventsWithoutInput() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
@@ -82,7 +92,9 @@ void Application::end() {
         if (f->impl().loop) f->impl().loop->quit();
         if (QWidget* w = windowOf(*f)) w->hide();
     }
-    QCoreApplication::exit(0);
+    // Only a running event loop is told to quit: a quit told outside it
+    // would end every event loop started later at once.
+    if (gRunning) QCoreApplication::exit(0);
 }
 
 bool Application::endRequested() { return gEnd; }

@@ -24,6 +24,9 @@ public:
     // Runs the event loop until end() or the last window closes.
     int run();
     static void processEvents();
+    // Lets the windows repaint and timers run, holding the user's keys and
+    // clicks back (for a step shown while the program is busy).
+    static void processEventsWithoutInput();
 
     // Ends the program at once: every window closes without its unload
     // handlers, and run() returns. Tests read endRequested() instead.

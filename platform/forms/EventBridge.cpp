@@ -143,7 +143,10 @@ bool EventBridge::eventFilter(QObject* watched, QEvent* event) {
         if (!alive) return true;
         QPointer<QWidget> w = qobject_cast<QWidget*>(watched);
         if (d.synthesizeClick && wasPressed && d.widget && m->button() == Qt::LeftButton) {
-            if (w && w->rect().contains(m->position().toPoint()) && c_.onClick) c_.onClick();
+            // A copy: the click may unload the form and with it this control.
+            if (w && w->rect().contains(m->position().toPoint()))
+                if (auto fn = c_.onClick) fn();
+            if (!alive) return true;
         }
         if (wasPressed && w) moveAfterRelease(w, m);
         break;

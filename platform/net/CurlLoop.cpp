@@ -3,6 +3,7 @@
 #include <curl/curl.h>
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QEventLoop>
 #include <QObject>
 #include <QSocketNotifier>
@@ -33,6 +34,37 @@ void dropLater(std::unique_ptr<QSocketNotifier>& n) {
     n->setEnabled(false);
     n.release()->deleteLater();
 }
+
+// Drops what the user does to the program's windows while installed.
+class InputDrop : public QObject {
+public:
+    InputDrop() { QCoreApplication::instance()->installEventFilter(this); }
+    ~InputDrop() override { QCoreApplication::instance()->removeEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* e) override {
+        switch (e->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::Shortcut:
+        case QEvent::ShortcutOverride:
+        case QEvent::ContextMenu:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+        case QEvent::TabletPress:
+        case QEvent::TabletRelease:
+        case QEvent::Drop:
+            e->accept();
+            return true;
+        default: return false;
+        }
+    }
+};
 }  // namespace
 
 struct CurlLoop::Impl {
@@ -221,7 +253,7 @@ void CurlLoop::closeConnections() {
     d->dropMulti();
 }
 
-int CurlLoop::perform(CURL* easy) {
+int CurlLoop::perform(CURL* easy, Input input) {
     d->ensureMulti();
     d->easy = easy;
     ++d->serial;
@@ -238,10 +270,17 @@ int CurlLoop::perform(CURL* easy) {
     if (d->qtMode) {
         // Adding the handle asked for a timer of 0 ms; the nested loop runs it.
         if (!d->done) {
+            std::unique_ptr<InputDrop> drop;
+            if (input == Input::Dropped) drop = std::make_unique<InputDrop>();
             QEventLoop loop;
             d->loop = &loop;
             loop.exec();
             d->loop = nullptr;
+        }
+        if (!d->done) {
+            // The loop was ended from outside (the program is ending).
+            d->result = CURLE_ABORTED_BY_CALLBACK;
+            d->finish();
         }
     } else {
         while (!d->done) {

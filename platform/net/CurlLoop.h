@@ -23,8 +23,15 @@ public:
     CurlLoop& operator=(const CurlLoop&) = delete;
 
     // Runs `easy` to its end and returns its CURLcode (as int). Re-entry while
-    // a transfer runs is refused by the caller (see busy()).
-    int perform(CURL* easy);
+    // a transfer runs is refused by the caller (see busy()). With
+    // Input::Dropped, keys, clicks and wheel turns meant for the program's
+    // windows are dropped while it waits (painting and timers go on), for a
+    // request the user waits for. The transfer ends only with its own result
+    // or an abort: should the event loop be told to quit meanwhile (the
+    // program ends), the transfer is taken out of curl and counts as aborted
+    // (CURLE_ABORTED_BY_CALLBACK), never as finished.
+    enum class Input { Delivered, Dropped };
+    int perform(CURL* easy, Input input = Input::Delivered);
     bool busy() const;
 
     // Asks the running transfer to stop: the next progress callback returns

@@ -318,12 +318,16 @@ std::vector<std::string> FtpClient::listNames() {
     curl_easy_setopt(d->easy, CURLOPT_WRITEFUNCTION, &Impl::onWrite);
     curl_easy_setopt(d->easy, CURLOPT_WRITEDATA, &body);
     d->run("NLST");
+    return namesOfListing(body);
+}
+
+std::vector<std::string> FtpClient::namesOfListing(std::string_view body) {
     std::vector<std::string> names;
     size_t start = 0;
     while (start < body.size()) {
         size_t end = body.find('\n', start);
-        if (end == std::string::npos) end = body.size();
-        std::string line = body.substr(start, end - start);
+        if (end == std::string_view::npos) end = body.size();
+        std::string line(body.substr(start, end - start));
         if (!line.empty() && line.back() == '\r') line.pop_back();
         // Some servers answer with paths; the name is the last element.
         size_t slash = line.rfind('/');

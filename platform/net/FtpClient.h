@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "net/NetError.h"
@@ -57,6 +58,9 @@ public:
     std::string currentDir() const;
     // Names of the current folder, without details.
     std::vector<std::string> listNames();
+    // The names of a name listing as a server sends it (one a line, maybe
+    // with a path before it; "." and ".." and names that are not UTF-8 left out).
+    static std::vector<std::string> namesOfListing(std::string_view body);
     // A folder name relative to the current folder ("www", "a/b", "..") or an
     // absolute path ("/www"). A folder that does not exist raises Refused and
     // leaves the current folder as it was.

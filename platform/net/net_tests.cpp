@@ -387,4 +387,89 @@ TEST_F(Http, GetReturnsTheBodyOrFails) {
     }
 }
 
+NetError::Kind httpFailure(const std::string& url, const net::HttpOptions& o, std::string* message = nullptr) {
+    try {
+        net::httpGet(url, o);
+    } catch (const NetError& e) {
+        if (message) *message = e.what();
+        return e.kind();
+    }
+    ADD_FAILURE() << "no error";
+    return NetError::Kind::Busy;
+}
+
+TEST_F(Http, ATricklingServerEndsInTheWholeRequestDeadline) {
+    writeFile(root.path() / "slow.dat", std::string(200, 'x'));
+    TestServer server("http", root.path(), {"--trickle", "0.05"});
+    net::HttpOptions o;
+    o.idleTimeoutMs = 1000;  // never silent that long
+    o.totalTimeoutMs = 1500;
+    const auto t0 = std::chrono::steady_clock::now();
+    EXPECT_EQ(httpFailure("http://" + server.hostPort() + "/slow.dat", o), NetError::Kind::Timeout);
+    const auto took = std::chrono::steady_clock::now() - t0;
+    EXPECT_GE(took, std::chrono::milliseconds(1400));
+    EXPECT_LT(took, std::chrono::milliseconds(4000));
+}
+
+TEST_F(Http, BodiesAreBoundedAndMustSayWhereTheyEnd) {
+    writeFile(root.path() / "ten.dat", "0123456789");
+    TestServer plain("http", root.path()), open("http", root.path(), {"--no-length"}),
+        endless("http", root.path(), {"--endless", "big.dat"});
+    net::HttpOptions o;
+    o.maxBytes = 10;
+    EXPECT_EQ(net::httpGet("http://" + plain.hostPort() + "/ten.dat", o), "0123456789");
+    o.maxBytes = 9;  // declared longer than allowed
+    std::string message;
+    EXPECT_EQ(httpFailure("http://" + plain.hostPort() + "/ten.dat", o, &message), NetError::Kind::Lost);
+    EXPECT_NE(message.find("więcej danych"_w), std::string::npos) << message;
+    // Never declared: stopped once past the bound.
+    o.maxBytes = 1 << 20;
+    std::size_t got = 0;
+    EXPECT_THROW(net::httpGet("http://" + endless.hostPort() + "/big.dat", o,
+                              [&](const char*, std::size_t n) {
+                                  got += n;
+                                  return true;
+                              }),
+                 NetError);
+    EXPECT_LE(got, std::size_t(1) << 20);
+    // A body ended only by the closed connection is whole only where the
+    // caller does not ask for its end to be declared.
+    EXPECT_EQ(net::httpGet("http://" + open.hostPort() + "/ten.dat"), "0123456789");
+    o.requireDeclaredEnd = true;
+    EXPECT_EQ(httpFailure("http://" + open.hostPort() + "/ten.dat", o), NetError::Kind::Lost);
+    EXPECT_EQ(net::httpGet("http://" + plain.hostPort() + "/ten.dat", o), "0123456789");
+}
+
+TEST_F(Http, AbortedOrQuitRequestsFailAndInputIsDropped) {
+    writeFile(root.path() / "slow.dat", std::string(100, 'x'));
+    TestServer server("http", root.path(), {"--trickle", "0.05"});
+    const std::string url = "http://" + server.hostPort() + "/slow.dat";
+    // Keys and clicks that arrive meanwhile reach nobody.
+    struct Counter : QObject {
+        int events = 0;
+        bool event(QEvent* e) override {
+            if (e->type() == QEvent::KeyPress || e->type() == QEvent::MouseButtonPress) ++events;
+            return QObject::event(e);
+        }
+    } target;
+    QTimer::singleShot(100, [&] {
+        QCoreApplication::postEvent(&target, new QEvent(QEvent::KeyPress));
+        QCoreApplication::postEvent(&target, new QEvent(QEvent::MouseButtonPress));
+    });
+    QTimer::singleShot(400, [] { net::abortHttpGet(); });
+    EXPECT_EQ(httpFailure(url, {}), NetError::Kind::Aborted);
+    EXPECT_EQ(target.events, 0);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(target.events, 0);
+
+    // The program told to end while a request waits: the request fails (it
+    // never returns what came so far as the whole body).
+    QTimer::singleShot(300, [] { QCoreApplication::exit(0); });
+    EXPECT_EQ(httpFailure(url, {}), NetError::Kind::Aborted);
+    // The quit is taken back by running and ending the application's loop,
+    // so the tests after this one can wait again.
+    QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+}
+
 }  // namespace

@@ -2,7 +2,8 @@
 """Servers for the network tests, on 127.0.0.1 and a free port.
 
     serve.py ftp ROOT [--drop-after N] [--stall-after N] [--user U --password P]
-    serve.py http ROOT
+    serve.py http ROOT [--trickle SECONDS [--only NAME ...]] [--no-length]
+                       [--endless NAME] [--cut-after N]
     serve.py mute
 
 Prints the port on the first line of standard output, then serves until its
@@ -13,6 +14,15 @@ standard input is closed (so a crashed test leaves no server behind).
   --active-only    refuse passive mode, so that only active mode works
   --stall-after N  stop reading an upload after N bytes, keeping the
                    connections open (a server that went silent)
+  --trickle S      (http) send a file's body one byte at a time, S seconds
+                   apart, after headers that announce its whole length
+  --only NAME      (http) only the files named so are trickled (repeatable)
+  --no-length      (http) send bodies without Content-Length, ended only by
+                   closing the connection
+  --cut-after N    (http, with --no-length) close the connection after N
+                   bytes of the body, as a server that broke off would
+  --endless NAME   (http) answer the file NAME with lines that never end
+                   (no length, no chunks), for the size bounds of clients
   mute             accept connections and never answer
 """
 import argparse
@@ -82,13 +92,63 @@ def serve_ftp(args):
 def serve_http(args):
     import functools
     import http.server
+    import time
 
-    class Quiet(http.server.SimpleHTTPRequestHandler):
+    class Handler(http.server.SimpleHTTPRequestHandler):
         def log_message(self, *a):
             pass
 
-    handler = functools.partial(Quiet, directory=args.root)
+        def name(self):
+            return self.path.split("?", 1)[0].lstrip("/")
+
+        def do_GET(self):
+            name = self.name()
+            if args.endless and name == args.endless:
+                self.close_connection = True
+                self.send_response(200)
+                self.send_header("Content-Type", "application/octet-stream")
+                self.end_headers()
+                line = b"Zzz <b>" + b"x" * 1000 + b"</b>\r\n"
+                try:
+                    while True:
+                        self.wfile.write(line * 64)
+                except OSError:
+                    return
+            trickled = args.trickle is not None and (not args.only or name in args.only)
+            if not (trickled or args.no_length):
+                return http.server.SimpleHTTPRequestHandler.do_GET(self)
+            path = os.path.join(args.root, name)
+            try:
+                with open(path, "rb") as f:
+                    body = f.read()
+            except OSError:
+                self.send_error(404)
+                return
+            self.send_response(200)
+            self.send_header("Content-Type", "application/octet-stream")
+            if args.no_length:
+                self.close_connection = True
+                if args.cut_after is not None:
+                    body = body[:args.cut_after]
+            else:
+                self.send_header("Content-Length", str(len(body)))
+            self.end_headers()
+            try:
+                if trickled:
+                    for i in range(len(body)):
+                        self.wfile.write(body[i:i + 1])
+                        self.wfile.flush()
+                        time.sleep(args.trickle)
+                else:
+                    self.wfile.write(body)
+            except OSError:
+                pass
+
+    if args.no_length:
+        Handler.protocol_version = "HTTP/1.0"
+    handler = functools.partial(Handler, directory=args.root)
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+    server.daemon_threads = True
     announce(server.server_address[1])
     watch_stdin()
     server.serve_forever()
@@ -113,6 +173,11 @@ def main():
     p.add_argument("--drop-after", type=int)
     p.add_argument("--stall-after", type=int)
     p.add_argument("--active-only", action="store_true")
+    p.add_argument("--trickle", type=float)
+    p.add_argument("--only", action="append", default=[])
+    p.add_argument("--no-length", action="store_true")
+    p.add_argument("--cut-after", type=int)
+    p.add_argument("--endless")
     p.add_argument("--user", default="user")
     p.add_argument("--password", default="secret")
     args = p.parse_args()

@@ -1,0 +1,343 @@
+// The dictionary interrupted from outside, in child processes of this test
+// program: windows closed by the user while an update downloads from a slow
+// server on 127.0.0.1, and changes of the word bases stopped by SIGKILL at
+// every step (and at random moments). Each run checks the files byte for
+// byte: the old set or the new one, nothing of ours left lying about.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QTimer>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <map>
+#include <random>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "TestServer.h"
+#include "dictionary/BaseFileSet.h"
+#include "dictionary/Form1.h"
+#include "dictionary/OwnWordBase.h"
+#include "dictionary/Program.h"
+#include "dictionary/ShortDate.h"
+#include "dictionary/UpdateEndpoint.h"
+#include "dictionary/WordBaseMerge.h"
+#include "dictionary/frmUpdate.h"
+#include "files/FileSystem.h"
+#include "forms/Application.h"
+#include "forms/Drive.h"
+#include "forms/Label.h"
+#include "forms/ScriptedAnswers.h"
+#include "text/CodePage.h"
+#include "text/LineFile.h"
+
+using namespace dictionary;
+using namespace text::literals;
+namespace fs = std::filesystem;
+using net::testing::TempDir;
+using net::testing::TestServer;
+
+namespace {
+
+const char* const kChild = "WORTEL_TEST_CHILD";    // what the child does
+const char* const kFolder = "WORTEL_TEST_FOLDER";  // its program folder
+const char* const kStopAt = "WORTEL_TEST_STOP_AT"; // the step it is killed at
+
+std::string env(const char* name) {
+    const char* v = std::getenv(name);
+    return v ? v : "";
+}
+
+// Runs this test program as a child doing `what` in `folder`; its wait status.
+// killAfter > 0: SIGKILL after that long, if still running.
+int runChild(const std::string& what, const fs::path& folder, const std::map<std::string, std::string>& extra = {},
+             std::chrono::microseconds killAfter = {}, std::chrono::milliseconds* took = nullptr) {
+    const auto t0 = std::chrono::steady_clock::now();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        setenv(kChild, what.c_str(), 1);
+        setenv(kFolder, folder.c_str(), 1);
+        for (const auto& [k, v] : extra) setenv(k.c_str(), v.c_str(), 1);
+        std::string filter = "--gtest_filter=Child.Runs";
+        // Its report goes only where it says something went wrong.
+        if (std::getenv("WORTEL_TEST_VERBOSE") == nullptr) {
+            const int null = ::open("/dev/null", O_WRONLY);
+            dup2(null, 1);
+        }
+        char self[] = "/proc/self/exe";
+        char* argv[] = {self, filter.data(), nullptr};
+        execv(self, argv);
+        _exit(127);
+    }
+    if (killAfter.count() > 0) {
+        std::this_thread::sleep_for(killAfter);
+        kill(pid, SIGKILL);
+    }
+    int status = 0;
+    waitpid(pid, &status, 0);
+    if (took)
+        *took = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - t0);
+    return status;
+}
+
+std::string read(const fs::path& p) {
+    std::string s;
+    text::readFile(p, s);
+    return s;
+}
+
+// The names in `folder` beyond `expected`.
+std::vector<std::string> strays(const fs::path& folder, const std::vector<std::string>& expected) {
+    std::vector<std::string> out;
+    for (const auto& e : fs::directory_iterator(folder)) {
+        const std::string n = e.path().filename().string();
+        if (std::find(expected.begin(), expected.end(), n) == expected.end()) out.push_back(n);
+    }
+    return out;
+}
+
+// --- what the children do -------------------------------------------------
+
+// The real program with its real event loop: the word-base check answered
+// Yes, then `window` ("lookup" or "update") closed by the user half a second
+// into the slow request; the child ends when its program does.
+void closeWhileDownloading(const std::string& window, const fs::path& folder) {
+    int argc = 1;
+    char name[] = "wortel";
+    char* argv[] = {name, nullptr};
+    forms::Application app(argc, argv);
+    forms::ScriptedAnswers answers;
+    forms::setModal(&answers);
+    for (int r : {forms::mb::Ok, forms::mb::Yes, forms::mb::Ok}) answers.answerMessage(r);
+    Program program(folder);
+    Form1& f = program.form1();
+    f.show();
+    frmUpdate& u = f.updates.updateWindow();
+    QTimer::singleShot(0, [&] { forms::drive::click(*f.Label6); });
+    QTimer::singleShot(500, [&] {
+        if (window == "update") {
+            ASSERT_TRUE(u.isLoaded() && u.running());
+            EXPECT_EQ(u.Label1->caption(), "Pobieranie plików 1 z 2"_w);
+            forms::drive::closeByUser(u);
+            // The window goes once the update has stopped; then the program
+            // is closed as the user closes it.
+            QTimer::singleShot(300, [&] {
+                EXPECT_FALSE(u.isLoaded());
+                EXPECT_TRUE(f.isLoaded());
+                forms::drive::closeByUser(f);
+            });
+        } else {
+            if (window == "lookup during the download") EXPECT_TRUE(u.running());
+            forms::drive::closeByUser(f);
+        }
+    });
+    EXPECT_EQ(app.run(), 0);
+    EXPECT_TRUE(forms::Application::endRequested());
+    forms::setModal(nullptr);
+}
+
+// A change of a base, killed at step `stopAt` (0: not killed): the steps of
+// the set's change and those of every file save inside it.
+int gStopAt = 0, gStep = 0;
+void stopHere(const std::string&) {
+    if (++gStep == gStopAt) raise(SIGKILL);
+}
+int stopInSave(files::SaveStep) {
+    stopHere("");
+    return 0;
+}
+
+const char* const kNewEntries = "Zzzneu <i>die</i> <b>nowe</b>\r\naalen <b>węgorzyć</b>\r\nHAUS <b>DOM</b>";
+
+void changeBase(const std::string& which, const fs::path& folder) {
+    gStopAt = std::atoi(env(kStopAt).c_str());
+    BaseFileSet::setStepHook(&stopHere);
+    files::setSaveStepHook(&stopInSave);
+    if (which == "own") {
+        OwnWordBase own;
+        own.load(folder);
+        own.add({"Zelt", "Zelt <i>das</i> <b>namiot</b>"});
+        ASSERT_TRUE(own.save(folder));
+        return;
+    }
+    WordBaseMerge::Hooks hooks;
+    hooks.fetch = [](const std::string& file) -> std::string {
+        if (file == "numer.dat") return "1";
+        return file == "1a.dat" ? text::ansi(kNewEntries) : "Zzzneu\r\naalen\r\nHAUS";
+    };
+    WordBaseMerge(folder).run(hooks);
+}
+
+TEST(Child, Runs) {
+    const std::string what = env(kChild);
+    if (what.empty()) GTEST_SKIP() << "run by the other tests as a child";
+    const fs::path folder = env(kFolder);
+    if (what.rfind("close ", 0) == 0) closeWhileDownloading(what.substr(6), folder);
+    else changeBase(what, folder);
+}
+
+// --- windows closed during an update ---------------------------------------
+
+const std::vector<std::string> kProgramFiles = {"a.dat", "b.dat", "numer.dat", "data.dat", "x.dat", "y.dat",
+                                                "3.dat", "wyrazy"};
+
+void writeSmallProgram(const fs::path& folder) {
+    fs::create_directories(folder / "wyrazy");
+    text::writeLines(folder / "a.dat", {"Auto <i>das</i> <b>samochód</b>"_w, "Haus <i>das</i> <b>dom</b>",
+                                        "Zug <i>der</i> <b>pociąg</b>"_w});
+    text::writeLines(folder / "b.dat", {"Auto", "Haus", "Zug"});
+    text::writeLines(folder / "numer.dat", {"4"});
+    text::writeLines(folder / "data.dat", {ShortDate::format(ShortDate::today() - std::chrono::days(40))});
+    text::writeLines(folder / "x.dat", {"Apfel <i>der</i> <b>jab\xB3ko</b>"});
+    text::writeLines(folder / "y.dat", {"Apfel"});
+    text::writeLines(folder / "3.dat", {"<p>Witaj</p>"});
+}
+
+std::vector<std::string> baseState(const fs::path& folder) {
+    return {read(folder / "a.dat"), read(folder / "b.dat"), read(folder / "numer.dat"), read(folder / "data.dat")};
+}
+
+TEST(ClosedDuringUpdate, BaseStaysAsItWasAndTheProgramEndsCleanly) {
+    struct Case {
+        const char* window;
+        std::vector<std::string> slow;  // the files the server trickles
+    };
+    const Case cases[] = {
+        {"lookup during the download", {"5a.dat"}},
+        {"update", {"5a.dat"}},
+        {"lookup during the check", {"info.dat"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.window);
+        TempDir served, program;
+        // Blanks around a count are allowed: a count that takes seconds.
+        net::testing::writeFile(served.path() / "info.dat", "9" + std::string(60, ' '));
+        net::testing::writeFile(served.path() / "kom.dat", "Nowe wyrazy.");
+        net::testing::writeFile(served.path() / "numer.dat", "5");
+        net::testing::writeFile(served.path() / "5a.dat", "Bahn <i>die</i> <b>kolej</b>\r\nApfel <i>der</i> <b>jabłko</b>\r\n"
+                                                          "Bus <i>der</i> <b>autobus</b>\r\n"_w);
+        net::testing::writeFile(served.path() / "5b.dat", "Bahn\r\nApfel\r\nBus\r\n");
+        std::vector<std::string> args = {"--trickle", "0.05"};
+        for (const auto& s : c.slow) args.insert(args.end(), {"--only", s});
+        TestServer server("http", served.path(), args);
+        writeSmallProgram(program.path());
+        const auto before = baseState(program.path());
+        std::chrono::milliseconds took{};
+        const int status = runChild(std::string("close ") + c.window, program.path(),
+                                    {{UpdateEndpoint::AddressVariable, "http://" + server.hostPort() + "/"},
+                                     {"QT_QPA_PLATFORM", "offscreen"}},
+                                    {}, &took);
+        ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+        EXPECT_EQ(WEXITSTATUS(status), 0);
+        // The trickled file takes seconds: the close cut it short.
+        EXPECT_LT(took, std::chrono::milliseconds(4000));
+        EXPECT_EQ(baseState(program.path()), before);
+        std::vector<std::string> expected = kProgramFiles;
+        expected.push_back("usun.dat");
+        EXPECT_EQ(strays(program.path(), expected), std::vector<std::string>{});
+    }
+}
+
+// --- changes stopped at every step -----------------------------------------
+
+struct Figures {
+    int trials = 0, oldSet = 0, newSet = 0, other = 0;
+};
+
+// Kills a change of `which` at every step and at random moments; before and
+// after the recovery of the next start, the set is the old or the new one.
+Figures stopEverywhere(const std::string& which, const std::vector<std::string>& set, int randomTrials) {
+    TempDir root;
+    const fs::path pristine = root.path() / "pristine", done = root.path() / "done", work = root.path() / "work";
+    fs::create_directories(pristine);
+    writeSmallProgram(pristine);
+    if (which == "program") {
+        // The shipped base, big enough for kills to land inside the writes.
+        const char* bin = std::getenv("SUITE_BINARY_DIR");
+        const fs::path dist = fs::path(bin ? bin : "build") / "dist" / "Wortel";
+        for (const char* f : {"a.dat", "b.dat"}) fs::copy_file(dist / f, pristine / f, fs::copy_options::overwrite_existing);
+        text::writeLines(pristine / "numer.dat", {"0"});
+    }
+    auto state = [&](const fs::path& folder) {
+        std::vector<std::string> s;
+        for (const auto& n : set) s.push_back(read(folder / n));
+        return s;
+    };
+    fs::copy(pristine, done, fs::copy_options::recursive);
+    EXPECT_EQ(runChild(which, done), 0);
+    const auto oldSet = state(pristine), newSet = state(done);
+    EXPECT_NE(oldSet, newSet);
+
+    Figures fig;
+    std::mt19937 random(12345);
+    const int maxSteps = 200;
+    for (int k = 1, r = 0; k <= maxSteps || r < randomTrials;) {
+        fs::remove_all(work);
+        fs::copy(pristine, work, fs::copy_options::recursive);
+        int status;
+        if (k <= maxSteps) {
+            status = runChild(which, work, {{kStopAt, std::to_string(k++)}});
+            if (WIFEXITED(status)) k = maxSteps + 1;  // past the last step: the rest at random
+        } else {
+            ++r;
+            status = runChild(which, work, {}, std::chrono::microseconds(random() % 400000));
+        }
+        ++fig.trials;
+        // Once the journal is written the change is decided: the next start
+        // finishes it.
+        const bool decided = fs::exists(work / (which == "own" ? "mojabaza.zmiana" : "baza.zmiana"));
+        // The next start.
+        Program::recoverBases(work);
+        const auto recovered = state(work);
+        if (recovered == oldSet) ++fig.oldSet;
+        else if (recovered == newSet) ++fig.newSet;
+        else ++fig.other;
+        EXPECT_TRUE(recovered == oldSet || recovered == newSet) << "trial " << fig.trials;
+        if (decided) EXPECT_EQ(recovered, newSet) << "trial " << fig.trials;
+        std::vector<std::string> expected = kProgramFiles;
+        EXPECT_EQ(strays(work, expected), std::vector<std::string>{}) << "trial " << fig.trials;
+        (void)status;
+    }
+    std::cout << which << " base: " << fig.trials << " trials, " << fig.oldSet << " old, " << fig.newSet << " new, "
+              << fig.other << " other\n";
+    return fig;
+}
+
+TEST(StoppedChange, ProgramBaseIsTheOldSetOrTheNew) {
+    const Figures f = stopEverywhere("program", {"a.dat", "b.dat", "numer.dat", "data.dat"}, 30);
+    EXPECT_EQ(f.other, 0);
+    EXPECT_GT(f.oldSet, 0);
+    EXPECT_GT(f.newSet, 0);
+}
+
+TEST(StoppedChange, OwnBaseIsTheOldPairOrTheNew) {
+    const Figures f = stopEverywhere("own", {"x.dat", "y.dat"}, 10);
+    EXPECT_EQ(f.other, 0);
+    EXPECT_GT(f.oldSet, 0);
+    EXPECT_GT(f.newSet, 0);
+}
+
+TEST(StoppedChange, LeftoversOfEarlierVersionsAreRemovedAtStart) {
+    TempDir dir;
+    writeSmallProgram(dir.path());
+    const auto before = baseState(dir.path());
+    for (const char* n : {"tymcz_a.dat", "tymcz_b.dat", "a.dat.stary", "b.dat.nowy", "x.dat.new", "y.dat.new",
+                          "a.dat.~wr", "numer.dat.nowy.~wr", "baza.zmiana.~wr"})
+        net::testing::writeFile(dir.path() / n, "resztki");
+    net::testing::writeFile(dir.path() / "a.dat.kopia", "the user's own copy");
+    Program::recoverBases(dir.path());
+    EXPECT_EQ(baseState(dir.path()), before);
+    std::vector<std::string> expected = kProgramFiles;
+    expected.push_back("a.dat.kopia");
+    EXPECT_EQ(strays(dir.path(), expected), std::vector<std::string>{});
+}
+
+}  // namespace
