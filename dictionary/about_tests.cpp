@@ -8,11 +8,11 @@
 
 #include "com/Application.h"
 #include "com/ComLibrary.h"
-#include "com/ControlContainer.h"
 #include "com/Dispatch.h"
 #include "com/Font.h"
 #include "com/OleControl.h"
 #include "com/SyntheticInput.h"
+#include "com/testing/RealInput.h"
 #include "dictionary/AboutLinks.h"
 #include "dictionary/Form1.h"
 #include "dictionary/Form3.h"
@@ -69,7 +69,7 @@ protected:
         ASSERT_EQ(std::system(cmd.c_str()), 0);
     }
     static com::Variant get(com::OleControl* c, const char* name) {
-        auto d = c->host().dispatch();
+        auto d = c->dispatch();
         std::vector<com::DispId> ids;
         EXPECT_EQ(d->GetIDsOfNames({name}, ids), com::S_OK) << name;
         std::vector<com::Variant> none;
@@ -128,7 +128,7 @@ TEST_F(About, TheLinksLoadFromTheirStoredEntries) {
 
         // Saved back, the entries are the stored ones: keys, order, omissions.
         com::PropertyBag saved;
-        ASSERT_EQ(l.link->host().save(saved), com::S_OK);
+        ASSERT_EQ(l.link->save(saved), com::S_OK);
         EXPECT_EQ(saved.keys(),
                   (std::vector<std::string>{"_extentx", "_extenty", "backcolor", "font", "mousepointer", "href",
                                             "caption", "colornormal", "coloractive", "fontnormal", "fonthover",
@@ -141,7 +141,22 @@ TEST_F(About, TheLinksLoadFromTheirStoredEntries) {
     EXPECT_EQ(about.caption(), "O programie");
     about.unload();
     com::freeUnusedLibraries();
+    com::processEvents();
     EXPECT_EQ(com::loadedLibraries(), 0) << "the links go with the window";
+}
+
+TEST_F(About, TheWindowOpensWithTheFirstLinkFocusedAndItsFrameShown) {
+    registerLibrary();
+    frmAbout about;
+    about.show();
+    void* link = about.zorbLink1->componentWidget();
+    ASSERT_NE(link, nullptr);
+    ASSERT_TRUE(com::real::activate(link));
+    EXPECT_EQ(com::real::focusWidget(), link) << "first in the tab order";
+    EXPECT_EQ(com::real::outlineFaults(com::real::grab(link), 0xFFFFFF, true), 0);
+    void* second = about.zorbLink2->componentWidget();
+    EXPECT_EQ(com::real::outlineFaults(com::real::grab(second), 0xFFFFFF, false), 0);
+    about.unload();
 }
 
 TEST_F(About, AMissingLibraryIsToldInPolishAndTheWindowStillOpens) {

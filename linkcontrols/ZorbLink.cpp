@@ -60,7 +60,7 @@ const std::vector<const char*> kHandRows = {
 
 com::CursorImage ZorbLink::handCursor() { return com::cursorFromRows(kHandRows, 6, 0); }
 
-ZorbLink::ZorbLink(LinkEvents& events) : events_(events), surface_(*this) {
+ZorbLink::ZorbLink(com::ControlEvents& events) : events_(events), surface_(*this) {
     hand_ = com::createCursorPicture(handCursor());
     surface_.setLabelCaption(kDesignCaption);
     surface_.setTimer(kFocusTimer, kFocusInterval, false);
@@ -90,18 +90,6 @@ com::Ptr<com::IFont> ZorbLink::ambientFont() {
 
 void ZorbLink::PropertyChanged(const char* name) {
     if (site_) site_->propertyChanged(name);
-}
-
-void ZorbLink::raise(com::DispId id) {
-    std::vector<Variant> none;
-    events_.raise(id, none);
-}
-
-void ZorbLink::raiseMouse(com::DispId id, std::int16_t button, std::int16_t shift, float x, float y) {
-    // Passed on by reference, as the label received them.
-    Variant b = Variant::i2(button), s = Variant::i2(shift), vx = Variant::r4(x), vy = Variant::r4(y);
-    std::vector<Variant> args = {Variant::byRef(&b), Variant::byRef(&s), Variant::byRef(&vx), Variant::byRef(&vy)};
-    events_.raise(id, args);
 }
 
 // --- methods ---------------------------------------------------------------
@@ -313,23 +301,23 @@ void ZorbLink::lblURL_MouseMove(std::int16_t button, std::int16_t shift, float x
         std::uint32_t color = pressed_ ? colorActive_ : colorHover_;
         com::IFont* font = pressed_ ? fontActive_.get() : fontHover_.get();
         if (surface_.labelColor() != color) setLook(color, font);
-        raise(eventid::MouseOver);
+        if (!events_.raise(eventid::MouseOver)) return;
         surface_.setTimer(kMouseOutTimer, kMouseOutInterval, true);
     }
-    raiseMouse(eventid::MouseMove, button, shift, x, y);
+    events_.raiseMouse(eventid::MouseMove, button, shift, x, y);
 }
 
 void ZorbLink::tmrMouseOut_Timer() {
     if (IsMouseOver()) return;
     setLook(colorNormal_, fontNormal_.get());
-    raise(eventid::MouseOut);
+    if (!events_.raise(eventid::MouseOut)) return;
     surface_.setTimer(kMouseOutTimer, kMouseOutInterval, false);
 }
 
 void ZorbLink::lblURL_MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
     pressed_ = true;
     setLook(colorActive_, fontActive_.get());
-    raiseMouse(eventid::MouseDown, button, shift, x, y);
+    events_.raiseMouse(eventid::MouseDown, button, shift, x, y);
 }
 
 void ZorbLink::lblURL_MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
@@ -340,16 +328,16 @@ void ZorbLink::lblURL_MouseUp(std::int16_t button, std::int16_t shift, float x, 
         surface_.setLabelColor(colorActive_);
         pressed_ = false;
     }
-    raiseMouse(eventid::MouseUp, button, shift, x, y);
+    events_.raiseMouse(eventid::MouseUp, button, shift, x, y);
 }
 
 void ZorbLink::lblURL_Click() {
     std::string target = href_;
     Start(target);
-    raise(eventid::Click);
+    events_.raise(eventid::Click);
 }
 
-void ZorbLink::lblURL_DblClick() { raise(eventid::DblClick); }
+void ZorbLink::lblURL_DblClick() { events_.raise(eventid::DblClick); }
 
 void ZorbLink::UserControl_KeyPress(int /*keyAscii*/) {
     std::string target = href_;

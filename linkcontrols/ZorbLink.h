@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "com/Control.h"
+#include "com/ControlEvents.h"
 #include "com/Dispatch.h"
 #include "com/ControlSurface.h"
 #include "com/Font.h"
@@ -17,13 +18,6 @@
 #include "com/Variant.h"
 
 namespace linkcontrols {
-
-// Where the control's events go (the object's connection point).
-class LinkEvents {
-public:
-    virtual ~LinkEvents() = default;
-    virtual void raise(com::DispId id, std::vector<com::Variant>& args) = 0;
-};
 
 class ZorbLink final : public com::SurfaceListener {
 public:
@@ -41,7 +35,7 @@ public:
     static const char* const kDefaultCaption;  // the library's own web address
     static const char* const kDesignCaption;   // "zorbLinkControl"
 
-    explicit ZorbLink(LinkEvents& events);
+    explicit ZorbLink(com::ControlEvents& events);
     ~ZorbLink() override;
 
     void setSite(com::IControlSite* site);
@@ -133,13 +127,11 @@ private:
     void DrawFocusFrame(bool show);
     void ApplyMousePointer();
     void PropertyChanged(const char* name);
-    void raiseMouse(com::DispId id, std::int16_t button, std::int16_t shift, float x, float y);
-    void raise(com::DispId id);
     void setLook(std::uint32_t color, com::IFont* font);
     com::WindowFunctions& windows();
     com::Ptr<com::IFont> ambientFont();
 
-    LinkEvents& events_;
+    com::ControlEvents& events_;
     com::IControlSite* site_ = nullptr;
     com::ControlSurface surface_;
 

@@ -8,68 +8,32 @@ namespace linkcontrols {
 
 using namespace com;
 
-ZorbLinkObject::ZorbLinkObject()
-    : events_(static_cast<IDispatch*>(this), IID___zorbLink), link_(std::make_unique<ZorbLink>(*this)) {}
+ZorbLinkObject::ZorbLinkObject() : ControlObject(zorbLinkInterface(), IID___zorbLink) {}
 
-ZorbLinkObject::~ZorbLinkObject() = default;
-
-HRESULT ZorbLinkObject::QueryInterface(const Guid& iid, void** out) {
-    if (!out) return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID__zorbLink)
-        *out = static_cast<IDispatch*>(this);
-    else if (iid == IID_IConnectionPointContainer)
-        *out = static_cast<IConnectionPointContainer*>(this);
-    else if (iid == IID_IPersistPropertyBag)
-        *out = static_cast<IPersistPropertyBag*>(this);
-    else if (iid == IID_IControl)
-        *out = static_cast<IControl*>(this);
-    else {
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    AddRef();
-    return S_OK;
-}
-
-std::uint32_t ZorbLinkObject::AddRef() { return refs_.add(); }
-
-std::uint32_t ZorbLinkObject::Release() {
-    std::uint32_t n = refs_.release();
-    if (n == 0) delete this;
-    return n;
-}
-
-HRESULT ZorbLinkObject::GetIDsOfNames(const std::vector<std::string>& names, std::vector<DispId>& ids) {
-    return zorbLinkInterface().idsOfNames(names, ids);
-}
-
-HRESULT ZorbLinkObject::Invoke(DispId id, std::uint16_t flags, std::vector<Variant>& args, Variant* result) {
-    const MemberInfo* m = nullptr;
-    HRESULT hr = zorbLinkInterface().check(id, flags, args.size(), &m);
-    if (failed(hr)) return hr;
-    if (m->kind == MemberKind::Method) {
-        if (id == dispid::ShowAbout) {
-            link_->ShowAbout();
+HRESULT ZorbLinkObject::member(const MemberInfo& m, std::vector<Variant>& args, Variant* result) {
+    if (m.kind == MemberKind::Method) {
+        if (m.id == dispid::ShowAbout) {
+            control().ShowAbout();
             return S_OK;
         }
         // Start(URL): by reference; a value passed by value works on a copy.
         std::string url;
         if (!args[0].toString(url)) return DISP_E_TYPEMISMATCH;
-        link_->Start(url);
+        control().Start(url);
         if (args[0].isByRef()) args[0].target() = Variant::string(url);
         return S_OK;
     }
-    if (m->kind == MemberKind::PropertyGet) {
+    if (m.kind == MemberKind::PropertyGet) {
         Variant v;
-        hr = get(id, v);
+        HRESULT hr = get(m.id, v);
         if (succeeded(hr) && result) *result = v;
         return hr;
     }
-    return put(id, args[0]);
+    return put(m.id, args[0]);
 }
 
 HRESULT ZorbLinkObject::get(DispId id, Variant& r) {
-    ZorbLink& l = *link_;
+    ZorbLink& l = control();
     auto color = [](std::uint32_t c) { return Variant::i4(static_cast<std::int32_t>(c)); };
     auto font = [](const Ptr<IFont>& f) { return Variant::object(f.get(), VT_DISPATCH); };
     switch (id) {
@@ -93,7 +57,7 @@ HRESULT ZorbLinkObject::get(DispId id, Variant& r) {
 }
 
 HRESULT ZorbLinkObject::put(DispId id, Variant& v) {
-    ZorbLink& l = *link_;
+    ZorbLink& l = control();
     std::int32_t i = 0;
     bool b = false;
     std::string s;
@@ -150,53 +114,9 @@ HRESULT ZorbLinkObject::put(DispId id, Variant& v) {
     }
 }
 
-HRESULT ZorbLinkObject::FindConnectionPoint(const Guid& iid, IConnectionPoint** out) {
-    if (!out) return E_POINTER;
-    *out = nullptr;
-    if (iid != IID___zorbLink) return CONNECT_E_NOCONNECTION;
-    *out = &events_;
-    events_.AddRef();
-    return S_OK;
-}
-
-HRESULT ZorbLinkObject::InitNew() {
-    link_->UserControl_InitProperties();
-    return S_OK;
-}
-
-HRESULT ZorbLinkObject::Load(IPropertyBag* bag) {
-    if (!bag) return E_POINTER;
-    link_->UserControl_ReadProperties(*bag);
-    return S_OK;
-}
-
-HRESULT ZorbLinkObject::Save(IPropertyBag* bag, bool, bool) {
-    if (!bag) return E_POINTER;
-    link_->UserControl_WriteProperties(*bag);
-    return S_OK;
-}
-
-HRESULT ZorbLinkObject::SetClientSite(IControlSite* site) {
-    link_->setSite(site);
-    return S_OK;
-}
-
-void* ZorbLinkObject::Window(void* parentWidget) { return closed_ ? nullptr : link_->surface().widget(parentWidget); }
-
-HRESULT ZorbLinkObject::Close() {
-    if (closed_) return S_OK;
-    closed_ = true;
-    events_.clear();
-    link_->setSite(nullptr);
-    // The window leaves the host's form now and goes with the object.
-    link_->surface().detach();
-    link_->surface().setTimer(ZorbLink::kFocusTimer, ZorbLink::kFocusInterval, false);
-    link_->surface().setTimer(ZorbLink::kMouseOutTimer, ZorbLink::kMouseOutInterval, false);
-    return S_OK;
-}
-
-void ZorbLinkObject::raise(DispId id, std::vector<Variant>& args) {
-    if (!closed_) events_.fire(id, args);
+void ZorbLinkObject::closing() {
+    control().surface().setTimer(ZorbLink::kFocusTimer, ZorbLink::kFocusInterval, false);
+    control().surface().setTimer(ZorbLink::kMouseOutTimer, ZorbLink::kMouseOutInterval, false);
 }
 
 }  // namespace linkcontrols

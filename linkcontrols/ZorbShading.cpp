@@ -36,7 +36,7 @@ std::int32_t combine(std::int32_t r, std::int32_t g, std::int32_t b) { return r 
 
 }  // namespace
 
-ZorbShading::ZorbShading(ShadingEvents& events) : events_(events), surface_(this) {
+ZorbShading::ZorbShading(com::ControlEvents& events) : events_(events), surface_(this) {
     // The hidden picture boxes: their design colours.
     picColor1_.resize(16, 16);
     picColor1_.setBackColor(kDefaultColor1);
@@ -60,17 +60,6 @@ com::WindowFunctions& ZorbShading::windows() {
 
 void ZorbShading::PropertyChanged(const char* name) {
     if (site_) site_->propertyChanged(name);
-}
-
-void ZorbShading::raise(com::DispId id) {
-    std::vector<Variant> none;
-    events_.raise(id, none);
-}
-
-void ZorbShading::raiseMouse(com::DispId id, std::int16_t button, std::int16_t shift, float x, float y) {
-    Variant b = Variant::i2(button), s = Variant::i2(shift), vx = Variant::r4(x), vy = Variant::r4(y);
-    std::vector<Variant> args = {Variant::byRef(&b), Variant::byRef(&s), Variant::byRef(&vx), Variant::byRef(&vy)};
-    events_.raise(id, args);
 }
 
 // --- size ------------------------------------------------------------------
@@ -278,27 +267,27 @@ void ZorbShading::mouseUp(std::int16_t button, std::int16_t shift, int x, int y)
 }
 
 void ZorbShading::UserControl_MouseMove(std::int16_t Button, std::int16_t Shift, float X, float Y) {
-    raiseMouse(shadingevent::MouseMove, Button, Shift, X, Y);
+    if (!events_.raiseMouse(shadingevent::MouseMove, Button, Shift, X, Y)) return;
     com::WindowFunctions& w = windows();
     com::Point p;
     w.getCursorPos(p);
     const com::WindowHandle me = surface_.handle();
     if (w.windowFromPoint(p) != me) {
         w.releaseCapture();
-        raise(shadingevent::MouseLeave);
+        events_.raise(shadingevent::MouseLeave);
     } else if (w.getCapture() != me) {
         w.setCapture(me);
-        raise(shadingevent::MouseEnter);
+        events_.raise(shadingevent::MouseEnter);
     }
 }
 
 void ZorbShading::UserControl_MouseDown(std::int16_t Button, std::int16_t Shift, float X, float Y) {
-    raiseMouse(shadingevent::MouseDown, Button, Shift, X, Y);
+    events_.raiseMouse(shadingevent::MouseDown, Button, Shift, X, Y);
 }
 void ZorbShading::UserControl_MouseUp(std::int16_t Button, std::int16_t Shift, float X, float Y) {
-    raiseMouse(shadingevent::MouseUp, Button, Shift, X, Y);
+    events_.raiseMouse(shadingevent::MouseUp, Button, Shift, X, Y);
 }
-void ZorbShading::UserControl_Click() { raise(shadingevent::Click); }
-void ZorbShading::UserControl_DblClick() { raise(shadingevent::DblClick); }
+void ZorbShading::UserControl_Click() { events_.raise(shadingevent::Click); }
+void ZorbShading::UserControl_DblClick() { events_.raise(shadingevent::DblClick); }
 
 }  // namespace linkcontrols

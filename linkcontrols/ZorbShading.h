@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "com/Control.h"
+#include "com/ControlEvents.h"
 #include "com/Dispatch.h"
 #include "com/DrawingSurface.h"
 #include "com/Picture.h"
@@ -27,13 +28,6 @@ constexpr com::DispId MouseEnter = 6;
 constexpr com::DispId MouseLeave = 7;
 }  // namespace shadingevent
 
-// Where the control's events go (the object's connection point).
-class ShadingEvents {
-public:
-    virtual ~ShadingEvents() = default;
-    virtual void raise(com::DispId id, std::vector<com::Variant>& args) = 0;
-};
-
 class ZorbShading final : public com::DrawingListener {
 public:
     static constexpr std::uint32_t kDefaultColor1 = 0x80000010;  // button shadow
@@ -41,7 +35,7 @@ public:
     static constexpr std::int32_t kDefaultShading = 0;
     static constexpr std::int32_t kDefaultMousePointer = 0;
 
-    explicit ZorbShading(ShadingEvents& events);
+    explicit ZorbShading(com::ControlEvents& events);
     ~ZorbShading() override;
 
     void setSite(com::IControlSite* site);
@@ -113,11 +107,9 @@ private:
     void setHeight(float twips);
     void applyPointer();
     void PropertyChanged(const char* name);
-    void raise(com::DispId id);
-    void raiseMouse(com::DispId id, std::int16_t button, std::int16_t shift, float x, float y);
     com::WindowFunctions& windows();
 
-    ShadingEvents& events_;
+    com::ControlEvents& events_;
     com::IControlSite* site_ = nullptr;
     com::DrawingSurface surface_;
     com::DrawingSurface picColor1_, picColor2_;  // hidden; hold Color1 and Color2

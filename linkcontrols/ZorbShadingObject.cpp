@@ -80,48 +80,13 @@ const InterfaceInfo& zorbShadingEvents() {
     return e;
 }
 
-ZorbShadingObject::ZorbShadingObject()
-    : events_(static_cast<IDispatch*>(this), IID___zorbShading), shading_(std::make_unique<ZorbShading>(*this)) {}
+ZorbShadingObject::ZorbShadingObject() : ControlObject(zorbShadingInterface(), IID___zorbShading) {}
 
-ZorbShadingObject::~ZorbShadingObject() = default;
-
-HRESULT ZorbShadingObject::QueryInterface(const Guid& iid, void** out) {
-    if (!out) return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID__zorbShading)
-        *out = static_cast<IDispatch*>(this);
-    else if (iid == IID_IConnectionPointContainer)
-        *out = static_cast<IConnectionPointContainer*>(this);
-    else if (iid == IID_IPersistPropertyBag)
-        *out = static_cast<IPersistPropertyBag*>(this);
-    else if (iid == IID_IControl)
-        *out = static_cast<IControl*>(this);
-    else {
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    AddRef();
-    return S_OK;
-}
-
-std::uint32_t ZorbShadingObject::AddRef() { return refs_.add(); }
-
-std::uint32_t ZorbShadingObject::Release() {
-    std::uint32_t n = refs_.release();
-    if (n == 0) delete this;
-    return n;
-}
-
-HRESULT ZorbShadingObject::GetIDsOfNames(const std::vector<std::string>& names, std::vector<DispId>& ids) {
-    return zorbShadingInterface().idsOfNames(names, ids);
-}
-
-HRESULT ZorbShadingObject::Invoke(DispId id, std::uint16_t flags, std::vector<Variant>& args, Variant* result) {
-    const MemberInfo* m = nullptr;
-    HRESULT hr = zorbShadingInterface().check(id, flags, args.size(), &m);
-    if (failed(hr)) return hr;
-    ZorbShading& s = *shading_;
-    if (m->kind == MemberKind::Method) return method(id, args, result);
-    if (m->kind == MemberKind::PropertyGet) {
+HRESULT ZorbShadingObject::member(const MemberInfo& m, std::vector<Variant>& args, Variant* result) {
+    const DispId id = m.id;
+    ZorbShading& s = control();
+    if (m.kind == MemberKind::Method) return method(id, args, result);
+    if (m.kind == MemberKind::PropertyGet) {
         Variant r;
         switch (id) {
             case shadingid::Color1: r = Variant::i4(static_cast<std::int32_t>(s.Color1())); break;
@@ -158,7 +123,7 @@ HRESULT ZorbShadingObject::Invoke(DispId id, std::uint16_t flags, std::vector<Va
 }
 
 HRESULT ZorbShadingObject::method(DispId id, std::vector<Variant>& args, Variant* result) {
-    ZorbShading& s = *shading_;
+    ZorbShading& s = control();
     std::int32_t a = 0, b = 0, c = 0;
     switch (id) {
         case shadingid::GetShading: {
@@ -184,54 +149,6 @@ HRESULT ZorbShadingObject::method(DispId id, std::vector<Variant>& args, Variant
         case shadingid::ShowAbout: s.ShowAbout(); return S_OK;
         default: return DISP_E_MEMBERNOTFOUND;
     }
-}
-
-HRESULT ZorbShadingObject::FindConnectionPoint(const Guid& iid, IConnectionPoint** out) {
-    if (!out) return E_POINTER;
-    *out = nullptr;
-    if (iid != IID___zorbShading) return CONNECT_E_NOCONNECTION;
-    *out = &events_;
-    events_.AddRef();
-    return S_OK;
-}
-
-HRESULT ZorbShadingObject::InitNew() {
-    shading_->UserControl_InitProperties();
-    return S_OK;
-}
-
-HRESULT ZorbShadingObject::Load(IPropertyBag* bag) {
-    if (!bag) return E_POINTER;
-    shading_->UserControl_ReadProperties(*bag);
-    return S_OK;
-}
-
-HRESULT ZorbShadingObject::Save(IPropertyBag* bag, bool, bool) {
-    if (!bag) return E_POINTER;
-    shading_->UserControl_WriteProperties(*bag);
-    return S_OK;
-}
-
-HRESULT ZorbShadingObject::SetClientSite(IControlSite* site) {
-    shading_->setSite(site);
-    return S_OK;
-}
-
-void* ZorbShadingObject::Window(void* parentWidget) {
-    return closed_ ? nullptr : shading_->surface().widget(parentWidget);
-}
-
-HRESULT ZorbShadingObject::Close() {
-    if (closed_) return S_OK;
-    closed_ = true;
-    events_.clear();
-    shading_->setSite(nullptr);
-    shading_->surface().detach();
-    return S_OK;
-}
-
-void ZorbShadingObject::raise(DispId id, std::vector<Variant>& args) {
-    if (!closed_) events_.fire(id, args);
 }
 
 }  // namespace linkcontrols

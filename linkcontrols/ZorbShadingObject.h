@@ -2,13 +2,7 @@
 // The gradient control as a component object: its automation interface (a
 // private table, in no type library), its event connection point, property
 // persistence and hosting. Only the library makes it (PrivateClasses.h).
-#include <memory>
-
-#include "com/ConnectionPoint.h"
-#include "com/Control.h"
-#include "com/Dispatch.h"
-#include "com/Object.h"
-#include "com/PropertyBag.h"
+#include "com/ControlObject.h"
 #include "com/TypeInfo.h"
 #include "linkcontrols/ZorbShading.h"
 
@@ -34,44 +28,14 @@ constexpr com::DispId ShowAbout = com::DISPID_ABOUTBOX;
 const com::InterfaceInfo& zorbShadingInterface();
 const com::InterfaceInfo& zorbShadingEvents();
 
-class ZorbShadingObject final : public com::IDispatch,
-                                public com::IConnectionPointContainer,
-                                public com::IPersistPropertyBag,
-                                public com::IControl,
-                                public ShadingEvents {
+class ZorbShadingObject final : public com::ControlObject<ZorbShading> {
 public:
     ZorbShadingObject();
 
-    // IUnknown
-    com::HRESULT QueryInterface(const com::Guid& iid, void** out) override;
-    std::uint32_t AddRef() override;
-    std::uint32_t Release() override;
-    // IDispatch
-    com::HRESULT GetIDsOfNames(const std::vector<std::string>& names, std::vector<com::DispId>& ids) override;
-    com::HRESULT Invoke(com::DispId id, std::uint16_t flags, std::vector<com::Variant>& args,
-                        com::Variant* result) override;
-    // IConnectionPointContainer
-    com::HRESULT FindConnectionPoint(const com::Guid& iid, com::IConnectionPoint** out) override;
-    // IPersistPropertyBag
-    com::HRESULT InitNew() override;
-    com::HRESULT Load(com::IPropertyBag* bag) override;
-    com::HRESULT Save(com::IPropertyBag* bag, bool clearDirty, bool saveAll) override;
-    // IControl
-    com::HRESULT SetClientSite(com::IControlSite* site) override;
-    void* Window(void* parentWidget) override;
-    com::HRESULT Close() override;
-
-    ZorbShading& control() { return *shading_; }
-
 private:
-    ~ZorbShadingObject();
-    void raise(com::DispId id, std::vector<com::Variant>& args) override;
+    ~ZorbShadingObject() override = default;
+    com::HRESULT member(const com::MemberInfo& m, std::vector<com::Variant>& args, com::Variant* result) override;
     com::HRESULT method(com::DispId id, std::vector<com::Variant>& args, com::Variant* result);
-
-    com::RefCount refs_;
-    com::ConnectionPoint events_;
-    std::unique_ptr<ZorbShading> shading_;
-    bool closed_ = false;
 };
 
 }  // namespace linkcontrols

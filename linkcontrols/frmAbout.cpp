@@ -2,9 +2,8 @@
 
 #include "com/ComLibrary.h"
 #include "com/ConnectionPoint.h"
-#include "com/ControlContainer.h"
 #include "com/FormAccess.h"
-#include "com/ObjectControl.h"
+#include "com/OleControl.h"
 #include "com/WindowMessages.h"
 #include "forms/Label.h"
 #include "forms/Timer.h"
@@ -114,9 +113,9 @@ WindowFunctions& frmAbout::windows() {
     return platformWindows();
 }
 
-ObjectControl* frmAbout::placeShading(const char* name, std::vector<PropertyBag::Entry> stored, int left, int top,
+OleControl* frmAbout::placeShading(const char* name, std::vector<PropertyBag::Entry> stored, int left, int top,
                                       int width, int height, int index) {
-    auto* c = add<ObjectControl>(name);
+    auto* c = add<OleControl>(name);
     c->move(left, top, width, height);
     c->setWindows(site_ ? site_->windows() : nullptr);
     // Placed by its class string, which only this library knows.

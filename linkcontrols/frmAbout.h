@@ -15,7 +15,7 @@
 #include "forms/Form.h"
 
 namespace com {
-class ObjectControl;
+class OleControl;
 }
 namespace forms {
 class Control;
@@ -47,8 +47,8 @@ public:
     // Centres the form on its owner's window, or on the screen without one.
     void placeOnOwner();
 
-    com::ObjectControl* zorbShading2 = nullptr;
-    com::ObjectControl* shdMove[2] = {nullptr, nullptr};
+    com::OleControl* zorbShading2 = nullptr;
+    com::OleControl* shdMove[2] = {nullptr, nullptr};
     forms::Timer* tmrMouseOut = nullptr;
     forms::Label* Label2 = nullptr;
     forms::Label* lblURL = nullptr;
@@ -79,7 +79,7 @@ protected:
 private:
     struct Sink;
     com::WindowFunctions& windows();
-    com::ObjectControl* placeShading(const char* name, std::vector<com::PropertyBag::Entry> stored, int left,
+    com::OleControl* placeShading(const char* name, std::vector<com::PropertyBag::Entry> stored, int left,
                                      int top, int width, int height, int index);
 
     com::IControlSite* site_ = nullptr;

@@ -11,7 +11,7 @@
 #include "com/Application.h"
 #include "com/ClassFactory.h"
 #include "com/FormAccess.h"
-#include "com/ObjectControl.h"
+#include "com/OleControl.h"
 #include "com/PropertyBag.h"
 #include "com/SyntheticInput.h"
 #include "com/WindowMessages.h"
@@ -83,7 +83,7 @@ struct FakeSite final : IControlSite {
     void sizeChanged(int, int) override {}
 };
 
-ZorbShading& gradientOf(ObjectControl* c) { return static_cast<ZorbShadingObject*>(c->dispatch().get())->control(); }
+ZorbShading& gradientOf(OleControl* c) { return static_cast<ZorbShadingObject*>(c->dispatch().get())->control(); }
 
 class LibraryAboutTest : public ::testing::Test {
 protected:
@@ -132,7 +132,7 @@ TEST_F(LibraryAboutTest, TheFormHoldsItsControlsWhereTheyBelong) {
     EXPECT_FALSE(f.tmrMouseOut->enabled());
 
     struct {
-        ObjectControl* c;
+        OleControl* c;
         int left, top, width, height;
         std::uint32_t color1, color2;
         std::int32_t shading;
@@ -174,7 +174,7 @@ TEST_F(LibraryAboutTest, OnlyTheBackgroundClosesItAndOnlyTheLinkOpensAnything) {
         forms::drive::click(*l);
         EXPECT_TRUE(f.isLoaded()) << l->name();
     }
-    for (ObjectControl* c : {f.zorbShading2, f.shdMove[0], f.shdMove[1]}) {
+    for (OleControl* c : {f.zorbShading2, f.shdMove[0], f.shdMove[1]}) {
         input::click(c->componentWidget(), 1, 1);
         EXPECT_TRUE(f.isLoaded()) << c->name();
     }
@@ -232,7 +232,7 @@ TEST_F(LibraryAboutTest, TheLinkIsBlueOnlyInsideItsTestedRectangle) {
 TEST_F(LibraryAboutTest, ALeftButtonDragOnEitherBarMovesTheForm) {
     frmAbout& f = open();
     struct {
-        ObjectControl* bar;
+        OleControl* bar;
         std::int16_t button;
         bool drags;
     } cases[] = {

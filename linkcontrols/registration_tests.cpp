@@ -12,9 +12,10 @@
 #include "com/Application.h"
 #include "com/ComLibrary.h"
 #include "com/ConnectionPoint.h"
-#include "com/ControlContainer.h"
 #include "com/InprocServer.h"
+#include "com/OleControl.h"
 #include "com/SyntheticInput.h"
+#include "com/testing/RealInput.h"
 #include "forms/Application.h"
 #include "forms/Form.h"
 #include "forms/ModalAnswers.h"
@@ -56,6 +57,7 @@ protected:
         forms::setModal(&answers);
     }
     void TearDown() override {
+        form.reset();
         forms::setModal(nullptr);
         registry::setPath({});
         ::unsetenv("SUITE_REGISTRY");
@@ -69,8 +71,16 @@ protected:
         int st = std::system(cmd.c_str());
         return WIFEXITED(st) ? WEXITSTATUS(st) : -1;
     }
+    // A control placed on a form, as the dictionary's about window places
+    // its links; the form shown or only loaded.
+    OleControl* placeHost(bool shown = true) {
+        if (!form) form = std::make_unique<forms::Form>("host", forms::Scale::Pixels);
+        shown ? form->show() : form->load();
+        return form->add<OleControl>("link" + std::to_string(form->components().size()));
+    }
     fs::path dir;
     forms::ScriptedAnswers answers;
+    std::unique_ptr<forms::Form> form;
 };
 
 TEST_F(Library, ExportsOnlyTheFourServerFunctions) {
@@ -144,6 +154,7 @@ TEST_F(Library, AHostCreatesTheControlByClassNameOnly) {
         EXPECT_EQ(got, Variant::string("www.wortel.pl"));
     }
     freeUnusedLibraries();
+    processEvents();
     EXPECT_EQ(loadedLibraries(), 0) << "unloaded once nothing of it lives";
 
     // Registered, but the file is gone: a clean failure.
@@ -178,21 +189,21 @@ struct Sink final : IDispatch {
 
 TEST_F(Library, AHostedLinkOpensItsTargetThroughTheHostsShellAndRaisesClick) {
     ASSERT_EQ(regsvr({"/s", ocx().string()}), 0);
-    ControlContainer host;
+    OleControl* host = placeHost();
     PropertyBag stored({{"_extentx", Variant::i4(3678)},
                         {"_extenty", Variant::i4(476)},
                         {"href", Variant::string("mailto:wortel@wortel.pl")},
                         {"caption", Variant::string("wortel@wortel.pl")}});
-    ASSERT_EQ(host.create(kProgId, nullptr, 126, 93, &stored), S_OK);
-    ASSERT_NE(host.widget(), nullptr);
-    Ptr<IConnectionPointContainer> cpc = host.object().as<IConnectionPointContainer>(IID_IConnectionPointContainer);
+    ASSERT_EQ(host->create(kProgId, &stored), S_OK);
+    ASSERT_NE(host->componentWidget(), nullptr);
+    Ptr<IConnectionPointContainer> cpc = host->object().as<IConnectionPointContainer>(IID_IConnectionPointContainer);
     ASSERT_TRUE(cpc);
     Ptr<IConnectionPoint> cp;
     ASSERT_EQ(cpc->FindConnectionPoint(IID___zorbLink, cp.put()), S_OK);
     Sink sink;
     std::uint32_t cookie = 0;
     ASSERT_EQ(cp->Advise(&sink, &cookie), S_OK);
-    void* label = input::labelOf(host.widget());
+    void* label = input::labelOf(host->componentWidget());
     ASSERT_NE(label, nullptr);
     input::click(label, 4, 4);
     auto shells = answers.asked("shell");
@@ -203,15 +214,67 @@ TEST_F(Library, AHostedLinkOpensItsTargetThroughTheHostsShellAndRaisesClick) {
     cp->Unadvise(cookie);
     cp.reset();
     cpc.reset();
-    host.close();
+    host->close();
+    processEvents();
     EXPECT_EQ(loadedLibraries(), 0);
+}
+
+// A host that lets go of a link from inside the link's own event, with the
+// library's code still on the stack: the link ends when its event returns,
+// and the library is unloaded from the event loop afterwards.
+TEST_F(Library, AHostMayCloseALinkFromInsideItsClickOrMouseOver) {
+    ASSERT_EQ(regsvr({"/s", ocx().string()}), 0);
+    for (DispId closeIn : {eventid::Click, eventid::MouseOver}) {
+        OleControl* host = placeHost();
+        PropertyBag stored({{"href", Variant::string("http://www.wortel.pl/")}});
+        ASSERT_EQ(host->create(kProgId, &stored), S_OK);
+        ASSERT_TRUE(real::activate(host->componentWidget()));
+        struct Closer final : IDispatch {
+            OleControl* host = nullptr;
+            DispId closeIn = 0;
+            int closed = 0;
+            HRESULT QueryInterface(const Guid& iid, void** out) override {
+                *out = iid == IID_IUnknown || iid == IID_IDispatch ? static_cast<IDispatch*>(this) : nullptr;
+                return *out ? S_OK : E_NOINTERFACE;
+            }
+            std::uint32_t AddRef() override { return 1; }
+            std::uint32_t Release() override { return 1; }
+            HRESULT GetIDsOfNames(const std::vector<std::string>&, std::vector<DispId>&) override { return E_NOTIMPL; }
+            HRESULT Invoke(DispId id, std::uint16_t, std::vector<Variant>&, Variant*) override {
+                if (id == closeIn && host->created()) {
+                    ++closed;
+                    host->close();
+                }
+                return S_OK;
+            }
+        } closer;
+        closer.host = host;
+        closer.closeIn = closeIn;
+        {
+            auto cpc = host->object().as<IConnectionPointContainer>(IID_IConnectionPointContainer);
+            Ptr<IConnectionPoint> cp;
+            ASSERT_EQ(cpc->FindConnectionPoint(IID___zorbLink, cp.put()), S_OK);
+            std::uint32_t cookie = 0;
+            ASSERT_EQ(cp->Advise(&closer, &cookie), S_OK);
+        }  // only the host holds the link now
+        void* label = input::labelOf(host->componentWidget());
+        ASSERT_NE(label, nullptr);
+        real::move(label, 3, 3);
+        if (host->created()) real::click(label, 4, 4);
+        EXPECT_EQ(closer.closed, 1) << closeIn;
+        EXPECT_FALSE(host->created());
+        processEvents();
+        EXPECT_EQ(loadedLibraries(), 0) << closeIn;
+        EXPECT_EQ(::dlopen(ocx().c_str(), RTLD_NOW | RTLD_NOLOAD), nullptr) << "the file is unmapped";
+        form.reset();
+    }
 }
 
 TEST_F(Library, ShowAboutShowsTheLibrarysOwnFormUntilItsBackgroundIsClicked) {
     ASSERT_EQ(regsvr({"/s", ocx().string()}), 0);
     {
-        ControlContainer host;
-        ASSERT_EQ(host.create(kProgId, nullptr, 0, 0, nullptr), S_OK);
+        OleControl* host = placeHost(false);
+        ASSERT_EQ(host->create(kProgId, nullptr), S_OK);
         // The form is the library's own (its own copy of the form runtime):
         // the test finds it as the user would, in the middle of the screen,
         // and clicks there, on its background.
@@ -233,21 +296,23 @@ TEST_F(Library, ShowAboutShowsTheLibrarysOwnFormUntilItsBackgroundIsClicked) {
             input::click(widget, mid.x - origin.x, mid.y - origin.y);
         };
         std::vector<Variant> none;
-        EXPECT_EQ(host.dispatch()->Invoke(DISPID_ABOUTBOX, DISPATCH_METHOD, none, nullptr), S_OK);
+        EXPECT_EQ(host->dispatch()->Invoke(DISPID_ABOUTBOX, DISPATCH_METHOD, none, nullptr), S_OK);
         EXPECT_NE(clicked, 0u) << "returned only after the click";
-        EXPECT_NE(clicked, handleOf(host.widget()));
+        EXPECT_NE(clicked, handleOf(host->componentWidget()));
         EXPECT_TRUE(answers.asked("message").empty());
+        form->unload();
     }
     freeUnusedLibraries();
+    processEvents();
     EXPECT_EQ(loadedLibraries(), 0) << "nothing of the closed form keeps the library loaded";
 }
 
 TEST_F(Library, ASaveWritesTheHostsExtentThenTheControlsKeysInLowerCase) {
     ASSERT_EQ(regsvr({"/s", ocx().string()}), 0);
-    ControlContainer host;
-    ASSERT_EQ(host.create(kProgId, nullptr, 0, 0, nullptr), S_OK);
+    OleControl* host = placeHost();
+    ASSERT_EQ(host->create(kProgId, nullptr), S_OK);
     PropertyBag bag;
-    ASSERT_EQ(host.save(bag), S_OK);
+    ASSERT_EQ(host->save(bag), S_OK);
     EXPECT_EQ(bag.keys(), (std::vector<std::string>{"_extentx", "_extenty", "mousepointer", "caption", "mousepointer"}));
     EXPECT_EQ(twipsToHimetric(2325), 4101);
     EXPECT_EQ(twipsToHimetric(375), 661);

@@ -9,12 +9,15 @@
 #include "com/ClassFactory.h"
 #include "com/Control.h"
 #include "com/FormAccess.h"
+#include "com/OleControl.h"
 #include "com/PropertyBag.h"
 #include "com/SyntheticInput.h"
+#include "com/testing/RealInput.h"
 #include "forms/Drive.h"
 #include "forms/Form.h"
 #include "forms/ModalAnswers.h"
 #include "forms/ScriptedAnswers.h"
+#include "forms/TextBox.h"
 #include "linkcontrols/Module.h"
 #include "linkcontrols/Server.h"
 #include "linkcontrols/ZorbLinkObject.h"
@@ -534,6 +537,77 @@ TEST_F(ZorbLinkTest, AnEmptyBagGivesEveryDefault) {
     obj->Load(&mixed);
     EXPECT_EQ(l.Href(), "http://a.pl/");
     EXPECT_EQ(l.MousePointer(), 3);
+}
+
+// The link on a form of a host beside a text box, with the platform's window
+// functions: the pointer comes in through the window as a user's does, and
+// what the link shows is read back as pixels.
+class RealLink : public ZorbLinkTest {
+protected:
+    void SetUp() override {
+        ZorbLinkTest::SetUp();
+        form = std::make_unique<forms::Form>("host", forms::Scale::Pixels);
+        form->show();
+        text = form->add<forms::TextBox>("Text1");
+        text->move(8, 60, 120, 22);
+        text->setTabIndex(0);
+        host = form->add<OleControl>("zorbLink1");
+        host->move(8, 8);
+        host->setTabIndex(1);
+        ASSERT_EQ(host->create(disp.get(), nullptr), S_OK);
+        dictionaryLook();
+        link().setBackColor(0xFFFFFF);
+        ASSERT_TRUE(real::activate(formClient(*form)));
+    }
+    void TearDown() override {
+        form.reset();
+        ZorbLinkTest::TearDown();
+    }
+    void* surface() { return link().surface().widget(); }
+    void* label() { return input::labelOf(surface()); }
+    // The link's outline: the platform's dotted frame on its white back
+    // colour, or no frame.
+    int outlineFaults(bool framed) { return real::outlineFaults(real::grab(surface()), 0xFFFFFF, framed); }
+    std::unique_ptr<forms::Form> form;
+    forms::TextBox* text = nullptr;
+    OleControl* host = nullptr;
+};
+
+TEST_F(RealLink, AClickGivesTheFocusAndTheFrameShowsAtOnce) {
+    ASSERT_NE(real::focusWidget(), surface()) << "the text box comes first";
+    EXPECT_EQ(outlineFaults(false), 0);
+    real::click(label(), 4, 4);
+    EXPECT_EQ(real::focusWidget(), surface());
+    EXPECT_TRUE(link().hasFocus());
+    EXPECT_EQ(outlineFaults(true), 0) << "the frame of a click's focus, not only of a key's";
+    text->setFocus();
+    EXPECT_FALSE(link().hasFocus());
+    EXPECT_EQ(outlineFaults(false), 0) << "the frame goes with the focus";
+}
+
+TEST_F(RealLink, OnlyTheLeftButtonClicksAndOpensTheLink) {
+    struct {
+        int button;
+        bool twice;
+        std::size_t opened, clicks, doubleClicks, downs;
+    } cases[] = {
+        {1, false, 1, 1, 0, 1}, {2, false, 0, 0, 0, 1}, {4, false, 0, 0, 0, 1},
+        {1, true, 1, 1, 1, 1},  {2, true, 0, 0, 0, 2},  {4, true, 0, 0, 0, 2},
+    };
+    for (auto& c : cases) {
+        answers.clear();
+        sink.heard.clear();
+        if (c.twice)
+            real::doubleClick(label(), 4, 4, c.button);
+        else
+            real::click(label(), 4, 4, c.button);
+        const std::string what = std::to_string(c.button) + (c.twice ? " twice" : " once");
+        EXPECT_EQ(answers.asked("shell").size(), c.opened) << what;
+        EXPECT_EQ(sink.count(eventid::Click), c.clicks) << what;
+        EXPECT_EQ(sink.count(eventid::DblClick), c.doubleClicks) << what;
+        EXPECT_EQ(sink.count(eventid::MouseDown), c.downs) << "any button presses: " << what;
+        EXPECT_EQ(sink.count(eventid::MouseUp), c.twice ? 2u : 1u) << what;
+    }
 }
 
 TEST(Server, ExportsAnswerForTheirClassOnly) {

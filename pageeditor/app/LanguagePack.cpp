@@ -78,8 +78,11 @@ void applyTriple(forms::Component& c, const std::string& first, const std::strin
         e->setToolTip(second);
     }
     if (auto* box = dynamic_cast<ComboBox*>(&c)) {
+        // The items are translated in place: the choice the form made stays.
+        const int chosen = box->listIndex();
         box->clear();
         for (const std::string& item : splitCommaText(first)) box->addItem(item);
+        if (chosen >= 0 && chosen < box->listCount()) box->setListIndex(chosen);
         box->setToolTip(second);
     }
 }

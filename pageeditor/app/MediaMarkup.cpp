@@ -25,7 +25,9 @@ std::string singleQuoted(std::string_view text) {
 }  // namespace
 
 std::string flashTag(std::string_view style, std::string_view file, std::string_view quality) {
-    const std::string s(style), f = quotedValue(file), q(quality);
+    // The quality is quoted: "auto high" unquoted would read back as
+    // "auto" and an attribute "high".
+    const std::string s(style), f = quotedValue(file), q = "\"" + quotedValue(quality) + "\"";
     return " <OBJECT " + s + " classid=\"clsid:D27CDB6E-AE6D-11cf-96B8-444553540000\"" +
            " codebase=\"http://download.macromedia.com/pub/shockwave/cabs/flash/swflash.cab#version=6,0,0,0\"" +
            " ALIGN=\"\">" + " <PARAM NAME=movie VALUE=\"" + f + "\"> <PARAM" + " NAME=quality VALUE=" + q +

@@ -10,7 +10,7 @@
 namespace pageeditor {
 
 // The Flash movie: an OBJECT with its PARAMs and an EMBED, both carrying S.
-// The quality is written unquoted, as the templates of such pages have it.
+// The quality is quoted, so that a value with a blank ("auto high") reads back whole.
 std::string flashTag(std::string_view style, std::string_view file, std::string_view quality);
 
 struct MarqueeValues {

@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "files/FileSystem.h"
+#include "pageeditor/app/SiteCopy.h"
 #include "text/CaseRules.h"
 
 namespace pageeditor {
@@ -31,14 +32,14 @@ bool sameBytes(const files::fs::path& a, const files::fs::path& b) {
 }  // namespace
 
 std::string imageSource(const std::string& fileName) {
-    return fileName.find("http://") != std::string::npos ? fileName : "data/" + fileName;
+    return isWebAddress(fileName) ? fileName : "data/" + fileName;
 }
 
 std::string imageTag(const ImageTagValues& v) {
     std::string t = "<IMG ";
     if (!v.relativeToText) t += "style=\"position: absolute;\"";
-    t += " SRC=\"" + imageSource(v.fileName);
-    t += "\" ALT=\"" + v.alt;
+    t += " SRC=\"" + quotedValue(imageSource(v.fileName));
+    t += "\" ALT=\"" + quotedValue(v.alt);
     t += "\" WIDTH=\"" + std::to_string(v.width < 1 ? 100 : v.width);
     t += "\" ALIGN=\"" + v.align;
     t += "\" HEIGHT=\"" + std::to_string(v.height < 1 ? 100 : v.height);
@@ -87,7 +88,7 @@ std::string freeNameIn(const std::string& folder, const std::string& name) {
 
 std::string copyIntoMedia(const std::string& source, const std::string& mediaFolder) {
     const std::string name = bareFileName(source);
-    if (source.find("http://") != std::string::npos || !files::isAllowedName(name) || name == "." || name == "..")
+    if (isWebAddress(source) || !files::isAllowedName(name) || name == "." || name == "..")
         return name;
     const files::fs::path from = files::realPath(source);
     if (!files::isFile(from)) return name;

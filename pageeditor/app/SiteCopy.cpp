@@ -9,7 +9,21 @@ std::string bareFileName(std::string_view name) {
     return std::string(cut == std::string_view::npos ? name : name.substr(cut + 1));
 }
 
-bool isWebAddress(std::string_view name) { return name.find("http://") != std::string_view::npos; }
+bool isWebAddress(std::string_view name) {
+    if (name.find("http://") != std::string_view::npos) return true;
+    // Any other scheme but the local file's ("https://", "ftp://"); a drive
+    // letter ("C:\\") is no scheme.
+    const std::size_t colon = name.find("://");
+    if (colon == std::string_view::npos || colon < 2) return false;
+    for (std::size_t i = 0; i < colon; ++i) {
+        const char c = name[i];
+        const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        if (!letter && !(i > 0 && ((c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.'))) return false;
+    }
+    std::string scheme(name.substr(0, colon));
+    for (char& c : scheme) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+    return scheme != "file";
+}
 
 bool copyIntoFolder(const std::string& source, const std::string& folder) {
     if (folder.empty() || source.empty() || isWebAddress(source)) return false;

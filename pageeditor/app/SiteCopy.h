@@ -11,7 +11,8 @@ namespace pageeditor {
 
 // The part after the last "\" or "/" ("C:\pics\a.jpg" and "x/a.jpg" give "a.jpg").
 std::string bareFileName(std::string_view name);
-// True when the name is an address the page keeps as typed ("http://").
+// True when the name is an address the page keeps as typed: "http://"
+// anywhere in it, or any scheme but "file" before "://" ("https://...").
 bool isWebAddress(std::string_view name);
 // Copies the file `source` into `folder` (ending in "\") as its bare name.
 // Nothing is copied for an address, an empty name, a bare name that is "." or

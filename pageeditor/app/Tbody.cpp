@@ -13,6 +13,7 @@
 #include "pageeditor/app/HandlerGuard.h"
 #include "pageeditor/app/SiteCopy.h"
 #include "pageeditor/core/TextRoutines.h"
+#include "text/CaseRules.h"
 #include "text/CodePage.h"
 
 namespace pageeditor {
@@ -145,15 +146,48 @@ Tbody::Attributes Tbody::attributes() const {
     Attributes a;
     const std::string picture = Edit1->text();
     a.background = CheckBox1->checked() ? picture : std::string();
-    if (CheckBox2->checked())
-        a.styleBackground = util_getcolor(panelColour(1));
-    else if (CheckBox1->checked() && !picture.empty())
-        a.styleBackground = "url(" + picture + ")";
+    a.styleBackground = styleBackgroundOf(CheckBox2->checked() ? util_getcolor(panelColour(1)) : std::string(),
+                                          CheckBox1->checked() ? picture : std::string());
     a.text = CheckBox3->checked() ? util_getcolor(panelColour(2)) : std::string();
     a.link = CheckBox4->checked() ? util_getcolor(panelColour(3)) : std::string();
     a.alink = CheckBox5->checked() ? util_getcolor(panelColour(4)) : std::string();
     a.vlink = CheckBox6->checked() ? util_getcolor(panelColour(5)) : std::string();
     return a;
+}
+
+Tbody::StyleBackground Tbody::splitStyleBackground(const std::string& style) {
+    StyleBackground b;
+    std::string rest = style;
+    const std::size_t open = text::lower(style).find("url(");
+    if (open != std::string::npos) {
+        std::size_t close = style.find(')', open);
+        if (close == std::string::npos) close = style.size();
+        std::string inner = style.substr(open + 4, close - open - 4);
+        while (!inner.empty() && (inner.front() == ' ' || inner.front() == '"' || inner.front() == '\'')) inner.erase(0, 1);
+        while (!inner.empty() && (inner.back() == ' ' || inner.back() == '"' || inner.back() == '\'')) inner.pop_back();
+        if (!isWebAddress(inner))
+            for (char& c : inner)
+                if (c == '/') c = '\\';
+        b.picture = inner;
+        rest = style.substr(0, open) + (close < style.size() ? style.substr(close + 1) : std::string());
+    }
+    const std::size_t first = rest.find_first_not_of(" ;");
+    const std::size_t last = rest.find_last_not_of(" ;");
+    if (first != std::string::npos) b.colour = rest.substr(first, last - first + 1);
+    return b;
+}
+
+std::string Tbody::styleBackgroundOf(const std::string& colour, const std::string& picture) {
+    std::string url;
+    if (!picture.empty()) {
+        std::string address = picture;
+        for (char& c : address)
+            if (c == '\\') c = '/';
+        const bool plain = address.find_first_of(" \"'()") == std::string::npos;
+        url = plain ? "url(" + address + ")" : "url(\"" + replace_all("\"", "%22", address) + "\")";
+    }
+    if (colour.empty()) return url;
+    return url.empty() ? colour : colour + " " + url;
 }
 
 void Tbody::SpeedButton1Click() {

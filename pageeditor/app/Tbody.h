@@ -61,6 +61,18 @@ public:
     };
     Attributes attributes() const;
 
+    // A style background split into the picture of its url(...) (with
+    // backslashes, as the picture field holds it; an address as it is) and
+    // the colour beside it; either may be empty.
+    struct StyleBackground {
+        std::string picture, colour;
+    };
+    static StyleBackground splitStyleBackground(const std::string& style);
+    // The style background of a colour (may be empty) and a picture (may be
+    // empty): the picture's address with forward slashes, as a browser reads
+    // it, behind the colour, so that both show.
+    static std::string styleBackgroundOf(const std::string& colour, const std::string& picture);
+
     // Ticks or clears a box as the user does, so the enabling follows.
     void setBox(forms::CheckBox* box, bool ticked);
     // Sets a colour panel (1 to 5) and its preview.

@@ -14,6 +14,7 @@
 #include "forms/Types.h"
 #include "pageeditor/app/HandlerGuard.h"
 #include "pageeditor/app/PictureRules.h"
+#include "pageeditor/app/SiteCopy.h"
 #include "pageeditor/app/SpinEdit.h"
 #include "pageeditor/app/WholeNumber.h"
 #include "pageeditor/app/TMainForm.h"
@@ -194,24 +195,48 @@ void Tinsertimg::message(const std::string& text, const std::string& caption, in
 
 std::string Tinsertimg::findFile(const std::string& name) const {
     if (name.empty()) return "";
+    auto backslashed = [](std::string n) {
+        for (char& c : n)
+            if (c == '/') c = '\\';
+        return n;
+    };
     std::string found;
-    std::string inMedia = mediaFolder() + name;
-    for (char& c : inMedia)
-        if (c == '/') c = '\\';
-    if (!mediaFolder().empty() && files::isFile(files::realPath(inMedia))) found = inMedia;
+    const std::string media = mediaFolder();
+    if (!media.empty()) {
+        // A bare name in the media folder, or the page's own relative
+        // address ("data/a.jpg") from the site folder the pages lie in.
+        const std::string site = media.substr(0, media.size() - std::string("data\\").size());
+        for (const std::string& candidate : {backslashed(media + name), backslashed(site + name)})
+            if (files::isFile(files::realPath(candidate))) {
+                found = candidate;
+                break;
+            }
+    }
     if (files::isFile(files::realPath(name))) found = name;
     return found;
 }
 
 bool Tinsertimg::loadPreview(const std::string& file) {
-    image::Picture p = image::Picture::load(files::realPath(file));
-    if (p.isNull()) return false;
+    // Decoded only as far as the largest scaled copy needs: that checks the
+    // whole picture and gives its size without holding all its pixels.
+    image::Picture::Failure why = image::Picture::Failure::None;
+    image::Picture p = image::Picture::loadScaled(files::realPath(file), 640, 480, &why);
+    if (p.isNull()) {
+        const bool refused = why == image::Picture::Failure::Impossible || why == image::Picture::Failure::NoMemory;
+        if (refused && refusedFile_ != file) {
+            refusedFile_ = file;
+            message(ansi("Nie można wczytać tego obrazka: plik jest uszkodzony albo obrazek jest zbyt duży."),
+                    ansi("Błąd"), 16);
+        }
+        return false;
+    }
+    refusedFile_.clear();
     preview_ = std::move(p);
     previewFile_ = file;
     Image2->setPicture(files::realPath(file).string());
-    Image2->resize(preview_.width(), preview_.height());
-    SpinEdit2->setValue(preview_.width());
-    SpinEdit3->setValue(preview_.height());
+    Image2->resize(preview_.sourceWidth(), preview_.sourceHeight());
+    SpinEdit2->setValue(preview_.sourceWidth());
+    SpinEdit3->setValue(preview_.sourceHeight());
     return true;
 }
 
@@ -253,18 +278,20 @@ void Tinsertimg::scaledCopy(const std::string& prefix, int width, int height) {
         Image1->setVisible(false);
         return;
     }
-    // The copy is made of the picture the preview shows, beside its file,
-    // under a name no file has yet: neither the source nor an earlier copy
-    // is ever replaced.
+    // The copy is made of the picture the preview shows, beside its file; an
+    // earlier copy of that name is replaced (the source never is: its name
+    // has no prefix added).
     if (preview_.isNull() || previewFile_.empty()) {
         Image1->setVisible(false);
         return;
     }
     const std::string folder = folderOfName(previewFile_);
-    const std::string copyName = freeNameIn(folder, prefix + bareFileName(previewFile_));
-    image::Picture scaled = preview_.stretched(width, height);
-    const files::fs::path target = files::realPath(folder + copyName);
-    const bool written = bmp ? scaled.saveBmp(target) : scaled.saveJpeg(target, 90);
+    const std::string copyName = prefix + bareFileName(previewFile_);
+    image::Picture source = image::Picture::loadScaled(files::realPath(previewFile_), width, height);
+    image::Picture scaled = (source.isNull() ? preview_ : source).stretched(width, height);
+    std::string bytes;
+    const bool written = (bmp ? scaled.encodeBmp(bytes) : scaled.encodeJpeg(bytes, 90)) &&
+                         files::writeFile(files::realPath(folder + copyName), bytes);
     Image1->setVisible(false);
     if (!written) {
         message(ansi("Nie udało się zapisać pomniejszonej kopii obrazka."), ansi("Błąd"), 16);
@@ -302,7 +329,7 @@ void Tinsertimg::SpeedButton1Click() {
     std::string copied = media.empty() ? bareFileName(name) : copyIntoMedia(name, media);
     ImageWidth = SpinEdit2->value();
     ImageHeight = SpinEdit3->value();
-    if (name.find("http://") == std::string::npos) Edit971->setText(copied);
+    if (!isWebAddress(name)) Edit971->setText(copied);
     Edit972->setText(iso(Edit972->text()));
     setModalResult(1);
 }

@@ -104,6 +104,7 @@ private:
 
     image::Picture preview_;
     std::string previewFile_;
+    std::string refusedFile_;  // the picture last refused, told once
 };
 
 }  // namespace pageeditor

@@ -42,13 +42,13 @@ TEST(LinkMarkup, AnchorKeepsTypedQuotesAndBracketsInsideItsAttributes) {
               "<a href=\"a&quot;.html\" title=\"Say &quot;hi&quot; &lt;b&gt;\" target=\"\"><b>x</b></a><br>n");
 }
 
-TEST(MediaMarkup, FlashCarriesTheStyleTwiceAndTheQualityUnquoted) {
+TEST(MediaMarkup, FlashCarriesTheStyleTwiceAndTheQualityQuoted) {
     const std::string tag = flashTag("", "data\\m.swf", "auto high");
     EXPECT_EQ(tag.rfind(" <OBJECT  classid=\"clsid:D27CDB6E-AE6D-11cf-96B8-444553540000\" codebase=\"http://", 0), 0u)
         << tag;
     EXPECT_NE(tag.find("/pub/shockwave/cabs/flash/swflash.cab#version=6,0,0,0\" ALIGN=\"\"> <PARAM NAME=movie "
-                       "VALUE=\"data\\m.swf\"> <PARAM NAME=quality VALUE=auto high> <PARAM NAME=bgcolor "
-                       "VALUE=#FFFFFF> <EMBED  src=\"data\\m.swf\" quality=auto high bgcolor=#FFFFFF NAME=\"\" "
+                       "VALUE=\"data\\m.swf\"> <PARAM NAME=quality VALUE=\"auto high\"> <PARAM NAME=bgcolor "
+                       "VALUE=#FFFFFF> <EMBED  src=\"data\\m.swf\" quality=\"auto high\" bgcolor=#FFFFFF NAME=\"\" "
                        "ALIGN=\"\" TYPE=\"application/x-shockwave-flash\" PLUGINSPAGE=\"http://"),
               std::string::npos)
         << tag;

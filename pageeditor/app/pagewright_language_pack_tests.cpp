@@ -123,6 +123,27 @@ TEST_F(LanguagePackTest, BlocksAddressFormsAndComponentsByPosition) {
     EXPECT_EQ(a.Label1->caption(), "Etykieta");
 }
 
+TEST_F(LanguagePackTest, TranslatedListKeepsTheChoiceTheFormMade) {
+    struct Case {
+        int chosen;
+        std::string items;
+        int kept;
+    } cases[] = {
+        {2, "jeden,dwa,trzy,cztery", 2},
+        {0, "jeden,dwa", 0},
+        {4, "jeden,dwa", -1},  // the choice is no longer in the list
+        {-1, "jeden,dwa", -1},
+    };
+    for (const auto& c : cases) {
+        b.ComboBox1->clear();
+        for (const char* item : {"high", "low", "auto low", "auto high", "x"}) b.ComboBox1->addItem(item);
+        b.ComboBox1->setListIndex(c.chosen);
+        loadLANG(pack({"[pack]", "T", "#Win:", "1", "Okno", "", "7", c.items, "", "}", ""}), owned());
+        EXPECT_EQ(b.ComboBox1->listIndex(), c.kept) << c.items;
+        if (c.kept >= 0) EXPECT_EQ(b.ComboBox1->text(), b.ComboBox1->list(c.kept)) << c.items;
+    }
+}
+
 TEST_F(LanguagePackTest, BadIndexesEndTheRoutineKeepingWhatWasApplied) {
     struct Case {
         std::vector<std::string> tail;

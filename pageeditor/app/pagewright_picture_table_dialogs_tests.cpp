@@ -154,7 +154,7 @@ TEST_F(Dialogs, ResizeAdviceFollowsTheChosenPicture) {
     }
 }
 
-TEST_F(Dialogs, ScaledCopiesAreWrittenBesideTheSourceAndReplaceNothing) {
+TEST_F(Dialogs, ScaledCopiesAreWrittenBesideTheSourceAndReplaceAnEarlierCopy) {
     jpeg("zdjecia/a.jpg", 1024, 768);
     const std::string original = bytesOf(dir / "zdjecia" / "a.jpg");
     Tinsertimg& d = img();
@@ -166,9 +166,10 @@ TEST_F(Dialogs, ScaledCopiesAreWrittenBesideTheSourceAndReplaceNothing) {
     const Case cases[] = {{&Tinsertimg::Label10Click, "m_a.jpg", 640, 480},
                           {&Tinsertimg::Label11Click, "s_a.jpg", 320, 240},
                           {&Tinsertimg::Label12Click, "min_a.jpg", 100, 75},
-                          // Asked again: an earlier copy is never replaced.
-                          {&Tinsertimg::Label11Click, "s_a_1.jpg", 320, 240}};
+                          // Asked again: the earlier copy of that name is replaced.
+                          {&Tinsertimg::Label11Click, "s_a.jpg", 320, 240}};
     for (const Case& c : cases) {
+        if (fs::exists(dir / "zdjecia" / c.copy)) text::writeFile(dir / "zdjecia" / c.copy, "an earlier copy");
         d.Edit971->setText(name("zdjecia/a.jpg"));
         ASSERT_TRUE(d.resizePanelShown());
         (d.*c.link)();
@@ -183,6 +184,7 @@ TEST_F(Dialogs, ScaledCopiesAreWrittenBesideTheSourceAndReplaceNothing) {
     }
     EXPECT_EQ(bytesOf(dir / "zdjecia" / "a.jpg"), original);
     EXPECT_EQ(image::Picture::load(dir / "zdjecia" / "s_a.jpg").width(), 320);
+    EXPECT_FALSE(fs::exists(dir / "zdjecia" / "s_a_1.jpg"));
 
     // A bitmap gets a bitmap copy.
     bmp("zdjecia/b.bmp", 700, 500);

@@ -3,6 +3,7 @@
 #include "files/FileSystem.h"
 #include "pageeditor/core/FileRoutines.h"
 #include "pageeditor/core/TextRoutines.h"
+#include "text/CaseRules.h"
 #include "text/CodePage.h"
 #include "text/PageCharset.h"
 
@@ -33,7 +34,11 @@ std::string NewPage::thumbPath(const std::string& templateName) const {
     return templatesFolder() + templateName + "\\thumb.bmp";
 }
 
-std::string NewPage::pagePath(const std::string& fileName) const { return sites_.siteFolder() + fileName + ".html"; }
+std::string NewPage::pagePath(const std::string& fileName) const {
+    // A name typed with its extension ("kontakt.html", in any case) gets no second one.
+    const bool hasExtension = fileName.size() > 5 && text::lower(fileName.substr(fileName.size() - 5)) == ".html";
+    return sites_.siteFolder() + fileName + (hasExtension ? "" : ".html");
+}
 
 bool NewPage::validFileName(std::string_view fileName) { return plainFolderName(fileName); }
 

@@ -59,7 +59,9 @@ void PageDocument::preview() {
                                    "zapisać dokument. Czy chcesz go teraz zapisać?"),
                         "Pytanie:", 36) == forms::mb::Yes)
         save();
-    Sites::openExternally(path_);
+    if (!Sites::openExternally(path_))
+        messages_.MyBox(text::ansi("Nie można pokazać podglądu strony: nie znaleziono przeglądarki internetowej."),
+                        text::ansi("Błąd"), 16);
 }
 
 bool PageDocument::closeQuery() {

@@ -235,9 +235,9 @@ Sites::Insert Sites::mediaInsertKind(const std::string& caption) const {
     return ext == ".swf" ? Insert::Flash : Insert::None;
 }
 
-void Sites::openExternally(const std::string& name) {
+bool Sites::openExternally(const std::string& name) {
     // The desktop opens files by their real path.
-    shell::execute("open", text::pathText(files::realPath(name)));
+    return shell::execute("open", text::pathText(files::realPath(name))) > 32;
 }
 
 }  // namespace pageeditor

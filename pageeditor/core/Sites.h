@@ -100,8 +100,9 @@ public:
     }
 
     // Opens a file with the shell's "open" (the default program); the shell
-    // is given the file's real path.
-    static void openExternally(const std::string& name);
+    // is given the file's real path. False when the desktop could not open it
+    // (no program for it).
+    static bool openExternally(const std::string& name);
 
 private:
     bool writeProject(const std::string& site, const ProjectSettings& fields, bool create);

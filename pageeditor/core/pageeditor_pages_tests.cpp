@@ -103,6 +103,28 @@ TEST_F(NewPageTest, ExistingFileNameWritesNothing) {
     EXPECT_TRUE(opened.size() == 1 && opened[0] == appDir + "webpages\\s\\nowa.html");
 }
 
+TEST_F(NewPageTest, NameTypedWithItsExtensionGetsNoSecondOne) {
+    struct Case {
+        std::string typed, file;
+    } cases[] = {
+        {"kontakt.html", "kontakt.html"},
+        {"Oferta.HTML", "Oferta.HTML"},
+        {"galeria.Html", "galeria.Html"},
+        {"stara.htm", "stara.htm.html"},
+        {"html", "html.html"},
+    };
+    for (const auto& c : cases) {
+        opened.clear();
+        ASSERT_TRUE(pages.doc_new("prosty", c.typed, "T")) << c.typed;
+        EXPECT_TRUE(fs::exists(dir / "webpages/s" / c.file)) << c.typed;
+        EXPECT_FALSE(fs::exists(dir / "webpages/s" / (c.file + ".html"))) << c.typed;
+        EXPECT_EQ(opened, std::vector<std::string>{appDir + "webpages\\s\\" + c.file}) << c.typed;
+    }
+    // The page so named exists: the same name typed again is refused.
+    EXPECT_FALSE(pages.accept({"T", "kontakt.html", true}, "prosty"));
+    EXPECT_EQ(messageTexts().back(), kExists);
+}
+
 TEST_F(NewPageTest, FileNameAndTemplateChecks) {
     struct Case {
         std::string file, tpl;
@@ -275,6 +297,13 @@ TEST_F(DocumentTest, PreviewAsksToSaveFirst) {
     EXPECT_EQ(shell[1].text, "/s/a.html");
     d->preview();  // saved: no question
     EXPECT_EQ(answers.asked("message").size(), 2u);
+    // No browser to open the page with: the user is told so.
+    answers.answerShell(31);
+    d->preview();
+    auto messages = answers.asked("message");
+    ASSERT_EQ(messages.size(), 3u);
+    EXPECT_EQ(messages[2].text, "Nie można pokazać podglądu strony: nie znaleziono przeglądarki internetowej."_w);
+    EXPECT_EQ(messages[2].title, "Błąd"_w);
 }
 
 namespace {

@@ -2,6 +2,7 @@
 // reads the element of the selection back into its dialog, shows it and
 // applies the result to the page.
 #include <charconv>
+#include <optional>
 #include <string>
 
 #include "forms/CheckBox.h"
@@ -17,6 +18,7 @@
 #include "pageeditor/app/EditorForms.h"
 #include "pageeditor/app/MediaMarkup.h"
 #include "pageeditor/app/LinkMarkup.h"
+#include "pageeditor/app/SiteCopy.h"
 #include "pageeditor/app/SpinEdit.h"
 #include "pageeditor/app/TMainForm.h"
 #include "pageeditor/app/Tbody.h"
@@ -136,16 +138,20 @@ void THTMLEdit::EditLink(const std::string& FileName) {
             d.Edit972->setText(e.getAttribute("title"));
             d.ComboBox1->setListIndex(d.targetIndex(e.getAttribute("target")));
             d.NewLink = 0;
+            const std::string shownTitle = d.Edit972->text();
+            const int shownTarget = d.ComboBox1->listIndex();
             if (!FileName.empty()) d.edit971->setText(FileName);
             if (d.showModal() != 1) return;
+            // What the user left as it was keeps the link's own markup.
             const std::string address = d.edit971->text();
-            if (!address.empty())
-                e.setAttribute("href", address);
-            else
+            if (address.empty())
                 ExecControlCommand(htmledit::ctl::Unlink);
-            e.setAttribute("title", d.Edit972->text());
+            else if (address != e.getAttribute("href"))
+                e.setAttribute("href", address);
+            if (d.Edit972->text() != shownTitle) e.setAttribute("title", d.Edit972->text());
             int t = d.ComboBox1->listIndex();
-            if (t >= 0 && t < static_cast<int>(d.LinkTargets.size())) e.setAttribute("target", d.LinkTargets[t]);
+            if (t != shownTarget && t >= 0 && t < static_cast<int>(d.LinkTargets.size()))
+                e.setAttribute("target", d.LinkTargets[t]);
             return;
         }
 
@@ -159,7 +165,11 @@ void THTMLEdit::EditLink(const std::string& FileName) {
         std::string note = d.downloadNoteFor(address);
         try {
             if (!control) {
-                range.pasteHTML(linkAnchor(address, d.Edit972->text(), target, range.htmlText(), note));
+                // At a bare caret the address is the link's text, so the
+                // link is not an empty anchor nobody can see or click.
+                std::string content = range.htmlText();
+                if (content.empty()) content = quotedValue(address);
+                range.pasteHTML(linkAnchor(address, d.Edit972->text(), target, content, note));
             } else {
                 start.setOuterHTML(linkAnchor(address, d.Edit972->text(), target, start.outerHTML(), note));
             }
@@ -177,13 +187,25 @@ void THTMLEdit::SpeedButton7Click() { EditFlash({}); }
 
 void THTMLEdit::EditFlash(const std::string& FileName) {
     Tflashins* d = nullptr;
+    Element e;
+    struct Shown {
+        std::string file;
+        int quality;
+        bool relative;
+        std::string geometry;
+        bool operator==(const Shown&) const = default;
+    };
+    auto shownNow = [&d] {
+        return Shown{d->Edit1->text(), d->ComboBox1->listIndex(), d->CheckBox3->checked(), d->Geometry};
+    };
+    std::optional<Shown> readBack;
     try {
         d = dialogs().flashins.get();
     } catch (...) {
         return;
     }
     try {
-        Element e = controlSelection(*this);
+        e = controlSelection(*this);
         if (e) {
             std::string movie = e.getAttribute("movie");
             if (movie.empty()) movie = paramValue(e.innerHTML(), "movie");
@@ -195,6 +217,7 @@ void THTMLEdit::EditFlash(const std::string& FileName) {
                     if (d->ComboBox1->list(i) == quality) d->ComboBox1->setListIndex(i);
             }
             readPosition(e, *d->CheckBox3, d->Geometry);
+            readBack = shownNow();
         } else {
             d->Edit1->setText(FileName);
         }
@@ -202,6 +225,8 @@ void THTMLEdit::EditFlash(const std::string& FileName) {
         // A failing read-back ends there; the dialog is shown in any case.
     }
     if (d->showModal() != 1) return;
+    // A movie read back and left as it was keeps its own markup.
+    if (readBack && *readBack == shownNow()) return;
     std::string s = positionStyleText(d->CheckBox3->checked(), d->Geometry);
     insertionFrame(*this).InsertHTML(flashTag(s, d->Edit1->text(), d->ComboBox1->text()));
 }
@@ -321,25 +346,24 @@ void THTMLEdit::SpeedButton3Click() {
         Element e = GetSelectedElement();
         while (text::lower(e.tagName()) != "body") e = e.parentElement();
 
-        std::string bg = e.style().background();
-        if (!bg.empty() && bg.find("url(") != std::string::npos) {
-            d.setBox(d.CheckBox2, false);
-            d.setBox(d.CheckBox1, true);
-            d.Edit1->setText(replace_all(")", "", replace_all("url(", "", bg)));
-        } else if (!bg.empty()) {
-            d.setPanelColour(1, HTMLColorToColor(bg));
+        // The style's background may hold a picture, a colour or both.
+        const Tbody::StyleBackground bg = Tbody::splitStyleBackground(e.style().background());
+        if (!bg.picture.empty()) d.Edit1->setText(bg.picture);
+        d.setBox(d.CheckBox1, !bg.picture.empty());
+        if (!bg.colour.empty()) d.setPanelColour(1, HTMLColorToColor(bg.colour));
+        d.setBox(d.CheckBox2, !bg.colour.empty());
+        // The page's own colour attribute is shown as the page colour, so
+        // that OK does not paint over it with the last colour used.
+        const std::string bgcolor = e.getAttribute("bgcolor");
+        if (!bgcolor.empty()) {
+            if (bg.colour.empty()) d.setPanelColour(1, HTMLColorToColor(bgcolor));
             d.setBox(d.CheckBox2, true);
-            d.setBox(d.CheckBox1, false);
-        } else {
-            d.setBox(d.CheckBox2, false);
-            d.setBox(d.CheckBox1, false);
         }
-        if (!e.getAttribute("bgcolor").empty()) d.setBox(d.CheckBox2, true);
         std::string picture = e.getAttribute("background");
         if (!picture.empty()) {
             d.Edit1->setText(picture);
             d.setBox(d.CheckBox1, true);
-        } else {
+        } else if (bg.picture.empty()) {
             d.setBox(d.CheckBox1, false);
         }
         const char* names[] = {"text", "link", "alink", "vlink"};
@@ -348,14 +372,23 @@ void THTMLEdit::SpeedButton3Click() {
             if (!v.empty()) d.setPanelColour(i + 2, HTMLColorToColor(v));
         }
 
+        // What the dialog shows of the page: OK writes only what differs.
+        const Tbody::Attributes shown = d.attributes();
         if (d.showModal() != 1) return;
-        Tbody::Attributes a = d.attributes();
-        e.setAttribute("background", a.background);
-        e.style().setBackground(a.styleBackground);
-        e.setAttribute("text", a.text);
-        e.setAttribute("link", a.link);
-        e.setAttribute("alink", a.alink);
-        e.setAttribute("vlink", a.vlink);
+        const Tbody::Attributes a = d.attributes();
+        // OK names a picture of the media folder with backslashes; the same
+        // picture named with forward slashes is no change.
+        auto slashed = [](std::string p) {
+            for (char& c : p)
+                if (c == '\\') c = '/';
+            return p;
+        };
+        if (slashed(a.background) != slashed(shown.background)) e.setAttribute("background", a.background);
+        if (a.styleBackground != shown.styleBackground) e.style().setBackground(a.styleBackground);
+        if (a.text != shown.text) e.setAttribute("text", a.text);
+        if (a.link != shown.link) e.setAttribute("link", a.link);
+        if (a.alink != shown.alink) e.setAttribute("alink", a.alink);
+        if (a.vlink != shown.vlink) e.setAttribute("vlink", a.vlink);
     } catch (...) {
         // Nothing is reported; the element stays as far as it was written.
     }

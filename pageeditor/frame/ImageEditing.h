@@ -17,7 +17,17 @@ class Tinsertimg;
 void editImage(const htmledit::Document& document, Tinsertimg& dialog, const std::optional<std::string>& fileName,
                const std::function<void(const std::string&)>& insertHTML);
 
-// Fills the dialog from an image element (the read-back of the routine).
-void readImageBack(const htmledit::Element& img, Tinsertimg& dialog);
+// The values of the dialog that a changed picture is written from, as the
+// user sees them; compared with those read back, they tell what changed.
+struct ImageFields {
+    std::string alt;
+    int alignIndex = -1;
+    long width = 0, height = 0, border = 0;
+    bool relative = true;
+    static ImageFields of(const Tinsertimg& dialog);
+};
+// Fills the dialog from an image element (the read-back of the routine) and
+// returns the values it shows.
+ImageFields readImageBack(const htmledit::Element& img, Tinsertimg& dialog);
 
 }  // namespace pageeditor

@@ -297,6 +297,7 @@ void THTMLEdit::createMenus() {
         return m;
     };
     W1 = item("W1", *PopupMenu1, "Właściwości elementu"_w);
+    W1->setDefault(true);
     Wa1 = item("Wa1", *PopupMenu1, "Odnośnik"_w);
     N3 = item("N3", *PopupMenu1, "-");
     Komrka1 = item("Komrka1", *PopupMenu1, "Komórka"_w);

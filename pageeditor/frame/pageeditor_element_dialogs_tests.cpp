@@ -69,8 +69,9 @@ protected:
 
     // Opens a page of the site "s" whose body is given; the main window's
     // program folder then is the temporary one.
-    THTMLEdit& open(const std::string& body, const std::string& bodyTag = "<BODY>") {
-        fs::path file = site() / "index.html";
+    THTMLEdit& open(const std::string& body, const std::string& bodyTag = "<BODY>",
+                    const std::string& name = "index.html") {
+        fs::path file = site() / name;
         text::writeFile(file, kHead + bodyTag + body + "</BODY></HTML>\r\n");
         TMDIChild* d = all->MainForm->doc_open(files::platformName(file));
         EXPECT_NE(d, nullptr);
@@ -185,7 +186,7 @@ TEST_F(ElementDialogs, LinkWithAnOtherTargetKeepsIt) {
         forms::drive::click(*d.SpeedButton1);
     });
     f.EditLink({});
-    EXPECT_NE(body(f).find("<A href=\"a.html\" target=\"_top\" title=\"\">Ala</A>"), std::string::npos) << body(f);
+    EXPECT_NE(body(f).find("<A href=\"a.html\" target=\"_top\">Ala</A>"), std::string::npos) << body(f);
 }
 
 TEST_F(ElementDialogs, LinkedFileIsBroughtIntoTheSiteAndAPictureLinked) {
@@ -377,10 +378,22 @@ TEST_F(ElementDialogs, PageBodyIsReadBackAndWritten) {
         EXPECT_TRUE(answers.asked("color").empty());
         forms::drive::click(*d.SpeedButton1);
     });
+    const std::string untouched = bodyTag(f);
     f.SpeedButton3Click();
     std::string tag = bodyTag(f);
-    EXPECT_NE(tag.find("style=\"BACKGROUND: #FF0000;\""), std::string::npos) << tag;
-    EXPECT_EQ(tag.find("text=#00ff00"), std::string::npos) << tag;  // "Tekst" not ticked clears it
+    EXPECT_EQ(tag, untouched);  // OK without a change writes nothing
+    // A box the user clears clears its attribute.
+    onDialog([&](forms::Form&) {
+        d.setBox(d.CheckBox3, true);
+        d.setBox(d.CheckBox3, false);
+        d.setBox(d.CheckBox4, true);
+        forms::drive::click(*d.SpeedButton1);
+    });
+    f.SpeedButton3Click();
+    tag = bodyTag(f);
+    EXPECT_NE(tag.find("link=\"#"), std::string::npos) << tag;
+    EXPECT_NE(tag.find("text=#00ff00"), std::string::npos) << tag;  // untouched: "Tekst" was not ticked before
+    d.setBox(d.CheckBox4, false);
 
     // A chosen picture with no colour goes to data\ of the site, as the
     // attribute and as the style's url().
@@ -397,7 +410,7 @@ TEST_F(ElementDialogs, PageBodyIsReadBackAndWritten) {
     EXPECT_TRUE(fs::exists(site() / "data" / "sky.jpg"));
     tag = bodyTag(f);
     EXPECT_NE(tag.find("background=\"data\\sky.jpg\""), std::string::npos) << tag;
-    EXPECT_NE(tag.find("url(data\\sky.jpg)"), std::string::npos) << tag;
+    EXPECT_NE(tag.find("url(data/sky.jpg)"), std::string::npos) << tag;  // as a browser reads it
 
     // Read back with both the attribute and the url(); Cancel leaves the
     // element as it is.
@@ -436,6 +449,148 @@ TEST_F(ElementDialogs, PageBodyIsReadBackAndWritten) {
         else
             EXPECT_EQ(tag.find("BACKGROUND"), std::string::npos) << tag;
     }
+}
+
+// The page as saved, for comparing byte for byte.
+std::string savedPage(THTMLEdit& f, const fs::path& file) {
+    EXPECT_TRUE(f.SaveDocument(files::platformName(file)));
+    std::string bytes;
+    EXPECT_TRUE(text::readFile(file, bytes));
+    return bytes;
+}
+
+TEST_F(ElementDialogs, OkWithoutAChangeLeavesTheSavedPageByteForByte) {
+    Tbody& body = *all->body;
+    Tflashins& flash = *all->flashins;
+    Tlinkinsert& link = *all->linkinsert;
+    // The dialogs come from an earlier use with other values.
+    body.setPanelColour(1, 0xFFFFFF);
+    for (forms::CheckBox* b : {body.CheckBox3, body.CheckBox4, body.CheckBox5, body.CheckBox6}) body.setBox(b, true);
+    flash.ComboBox1->setListIndex(0);
+    link.ComboBox1->setListIndex(1);
+    struct Case {
+        const char* bodyTag;
+        const char* content;
+        std::function<void(THTMLEdit&)> select;
+        std::function<void(THTMLEdit&)> command;
+    } cases[] = {
+        {"<BODY bgColor=#f4f1ea leftMargin=0 topMargin=0>", "<P>Ala ma kota</P>",
+         [](THTMLEdit& f) { selectText(f, "ma"); }, [](THTMLEdit& f) { f.SpeedButton3Click(); }},
+        {"<BODY background=\"data/sky.jpg\" style=\"background: #abcdef url(data/sky.jpg)\" text=#333333>",
+         "<P>Ala ma kota</P>", [](THTMLEdit& f) { selectText(f, "ma"); },
+         [](THTMLEdit& f) { f.SpeedButton3Click(); }},
+        {"<BODY>", "<P>Ala ma kota</P>", [](THTMLEdit& f) { selectText(f, "ma"); },
+         [](THTMLEdit& f) { f.SpeedButton3Click(); }},
+        {"<BODY>",
+         "<P>a<OBJECT classid=\"clsid:D27CDB6E-AE6D-11cf-96B8-444553540000\"><PARAM NAME=movie "
+         "VALUE=\"data\\m.swf\"><PARAM NAME=quality VALUE=\"auto high\"><EMBED src=\"data\\m.swf\" "
+         "quality=\"auto high\"></EMBED></OBJECT>b</P>",
+         [](THTMLEdit& f) { selectElement(f, "object"); }, [](THTMLEdit& f) { f.EditFlash({}); }},
+        {"<BODY>", "<P>Ala <A href=\"dom.html\" target=\"_top\">ma</A> kota</P>",
+         [](THTMLEdit& f) { selectText(f, "ma"); }, [](THTMLEdit& f) { f.EditLink({}); }},
+    };
+    int page = 0;
+    for (const auto& c : cases) {
+        THTMLEdit& f = open(c.content, c.bodyTag, "p" + std::to_string(++page) + ".html");
+        const std::string before = savedPage(f, site() / "before.html");
+        c.select(f);
+        onDialog([&](forms::Form& form) {
+            // OK as the user presses it: the dialog's own OK button.
+            if (&form == &body) forms::drive::click(*body.SpeedButton1);
+            if (&form == &flash) forms::drive::click(*flash.SpeedButton2);
+            if (&form == &link) forms::drive::click(*link.SpeedButton1);
+        });
+        c.command(f);
+        EXPECT_EQ(savedPage(f, site() / "after.html"), before) << c.bodyTag << c.content;
+    }
+    EXPECT_EQ(shown, 5);
+}
+
+TEST_F(ElementDialogs, BackgroundPictureShowsWithThePageColour) {
+    ASSERT_TRUE(text::writeFile(tmp / "outside" / "sky.gif", std::string("GIF89a\x01\0\x01\0\x80\0\0\xff\0\0\0\0\0"
+                                                                       ",\0\0\0\0\x01\0\x01\0\0\x02\x02D\x01\0;", 35)));
+    THTMLEdit& f = open("<P>Ala ma kota</P>", "<BODY bgColor=#f4f1ea>");
+    Tbody& d = *all->body;
+    selectText(f, "ma");
+    answers.answerFile(true, (tmp / "outside" / "sky.gif").string());
+    onDialog([&](forms::Form&) {
+        EXPECT_TRUE(d.CheckBox2->checked());  // the page's colour, read from bgcolor
+        EXPECT_EQ(d.panelColour(1), 0xEAF1F4u);
+        d.setBox(d.CheckBox1, true);
+        forms::drive::click(*d.SpeedButton3);
+        forms::drive::click(*d.SpeedButton1);
+    });
+    f.SpeedButton3Click();
+    EXPECT_TRUE(fs::exists(site() / "data" / "sky.gif"));
+    const std::string tag = bodyTag(f);
+    EXPECT_NE(tag.find("#F4F1EA url(data/sky.gif)"), std::string::npos) << tag;
+    // The engine draws both: the picture over the colour.
+    EXPECT_NE(js(f, "getComputedStyle(document.body).backgroundImage").find("/data/sky.gif"), std::string::npos);
+    EXPECT_EQ(js(f, "getComputedStyle(document.body).backgroundColor"), "rgb(244, 241, 234)");
+    // Read back, the picture and the colour are both shown again.
+    onDialog([&](forms::Form&) {
+        EXPECT_TRUE(d.CheckBox1->checked());
+        EXPECT_TRUE(d.CheckBox2->checked());
+        EXPECT_EQ(d.Edit1->text(), "data\\sky.gif");
+        EXPECT_EQ(d.panelColour(1), 0xEAF1F4u);
+        forms::drive::click(*d.SpeedButton2);
+    });
+    f.SpeedButton3Click();
+}
+
+TEST_F(ElementDialogs, AddressesOtherThanLocalFilesAreWrittenWhole) {
+    THTMLEdit& f = open("<P>Ala ma kota</P>");
+    struct Case {
+        const char* address;
+        std::function<void()> command;
+        const char* written;
+    } cases[] = {
+        {"https://maps.example.com/mapa.html",
+         [&] {
+             onDialog([&](forms::Form&) {
+                 all->iframe->FilenameEdit1->setText("https://maps.example.com/mapa.html");
+                 forms::drive::click(*all->iframe->SpeedButton1);
+             });
+             f.SpeedButton12Click();
+         },
+         "SRC='https://maps.example.com/mapa.html'"},
+        {"https://cdn.example.com/film.swf",
+         [&] {
+             onDialog([&](forms::Form&) { forms::drive::click(*all->flashins->SpeedButton2); });
+             f.EditFlash("https://cdn.example.com/film.swf");
+         },
+         "src=\"https://cdn.example.com/film.swf\""},
+        {"ftp://media.example.com/f.avi",
+         [&] {
+             onDialog([&](forms::Form&) {
+                 all->movie->Edit1->setText("ftp://media.example.com/f.avi");
+                 forms::drive::click(*all->movie->SpeedButton2);
+             });
+             f.SpeedButton10Click();
+         },
+         "SRC=\"ftp://media.example.com/f.avi\""},
+    };
+    for (const auto& c : cases) {
+        selectText(f, "ma");
+        js(f, "getSelection().collapseToEnd()");
+        c.command();
+        EXPECT_NE(body(f).find(c.written), std::string::npos) << c.address << "\n" << body(f);
+    }
+}
+
+TEST_F(ElementDialogs, LinkAtABareCaretShowsItsAddress) {
+    THTMLEdit& f = open("<P>Ala ma kota</P>");
+    Tlinkinsert& d = *all->linkinsert;
+    selectText(f, "ma");
+    js(f, "getSelection().collapseToEnd()");
+    onDialog([&](forms::Form&) {
+        d.edit971->setText("kontakt.html?a=1&b=<2>");
+        forms::drive::click(*d.SpeedButton1);
+    });
+    f.EditLink({});
+    const std::string b = body(f);
+    EXPECT_NE(b.find("target=\"\">kontakt.html?a=1&amp;b=&lt;2&gt;</A>"), std::string::npos) << b;
+    EXPECT_NE(js(f, "document.querySelector('a').textContent"), "");
 }
 
 // Text typed into the dialogs reaches the page as the letters typed: every

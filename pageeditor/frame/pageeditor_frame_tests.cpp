@@ -191,6 +191,11 @@ TEST_F(Frame, ComponentsAreCreatedInTheOrderThePackAddresses) {
     EXPECT_EQ(f().ComboBox1->list(2), "1280x1024");
 }
 
+TEST_F(Frame, ElementPropertiesIsTheContextMenusDefaultItem) {
+    EXPECT_TRUE(f().W1->isDefault());
+    for (forms::MenuItem* m : {f().Wa1, f().Komrka1}) EXPECT_FALSE(m->isDefault()) << m->name();
+}
+
 // Before the control reports the document complete, paths 1 and 3 send
 // nothing; path 2 and the three formatting toggles still go.
 TEST_F(Frame, DocumentReadyGatesTheControlAndNamedCommandsOnly) {

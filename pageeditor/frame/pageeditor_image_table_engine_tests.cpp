@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <functional>
@@ -34,6 +35,7 @@
 #include "pageeditor/frame/EditorWindowsTest.h"
 #include "pageeditor/frame/THTMLEdit.h"
 #include "registry/Registry.h"
+#include "text/CaseRules.h"
 #include "text/CodePage.h"
 #include "text/LineFile.h"
 #include "text/Paths.h"
@@ -173,7 +175,7 @@ TEST_F(ElementsOnEngine, SelectedImageIsReadBackAndChangedInPlace) {
     ASSERT_EQ(e.tagName(), "IMG");
     EXPECT_EQ(e.getAttribute("src"), "data/b.jpg");
     EXPECT_EQ(e.getAttribute("alt"), "nowy");
-    EXPECT_EQ(e.getAttribute("align"), "LEFT");
+    EXPECT_EQ(e.getAttribute("align"), "left");  // not changed: written as the page had it
     EXPECT_EQ(e.getAttribute("border"), "2");
     EXPECT_EQ(e.style().position(), "");
     EXPECT_EQ(e.style().width(), "120px");
@@ -187,6 +189,122 @@ TEST_F(ElementsOnEngine, SelectedImageIsReadBackAndChangedInPlace) {
         img().SpeedButton2Click();
     });
     f.btnImageClick();
+}
+
+// A JPEG of the given size whose frame header claims another: the bytes of
+// a tiny real picture with the size fields of its SOF0 marker changed.
+std::string jpegClaiming(const fs::path& scratch, int width, int height) {
+    EXPECT_TRUE(image::Picture::filled(8, 8, 0x00808080).saveJpeg(scratch));
+    std::string bytes;
+    EXPECT_TRUE(text::readFile(scratch, bytes));
+    const std::size_t sof = bytes.find("\xFF\xC0");
+    EXPECT_NE(sof, std::string::npos);
+    bytes[sof + 5] = static_cast<char>(height >> 8);
+    bytes[sof + 6] = static_cast<char>(height & 0xFF);
+    bytes[sof + 7] = static_cast<char>(width >> 8);
+    bytes[sof + 8] = static_cast<char>(width & 0xFF);
+    return bytes;
+}
+
+TEST_F(ElementsOnEngine, PictureReadBackAndOkWithoutAChangeLeaveThePageByteForByte) {
+    ASSERT_TRUE(image::Picture::filled(320, 240, 0x00336699).saveJpeg(dir / "zdjecia" / "duze.jpg"));
+    ASSERT_TRUE(image::Picture::filled(200, 100, 0x00996633).saveJpeg(site / "data" / "a.jpg"));
+    struct Case {
+        const char* img;
+        long width, height;  // what the dialog shows
+    } cases[] = {
+        {"<IMG src=\"data/a.jpg\">", 200, 100},
+        {"<IMG src=\"data/a.jpg\" width=150 height=\"75\" align=left alt=\"Kot\">", 150, 75},
+        {"<IMG style=\"width: 120px; height: 60px\" src=\"data/a.jpg\" border=1>", 120, 60},
+    };
+    for (const auto& c : cases) {
+        // An earlier picture of another size leaves its values in the dialog.
+        THTMLEdit& f = open(std::string("<P>Ala ma kota</P><P>x") + c.img + "y</P>");
+        caretIn(f, "kota");
+        inDialog([this](forms::Form&) {
+            img().Edit971->setText(name("zdjecia/duze.jpg"));
+            img().SpeedButton1Click();
+        });
+        f.btnImageClick();
+        ASSERT_TRUE(waitFor([&] { return js(f, "String(document.images[1].complete && document.images[1].naturalWidth)") == "200"; }));
+        const fs::path page = site / "index.html";
+        ASSERT_TRUE(f.SaveDocument(files::platformName(page)));
+        std::string before, after;
+        ASSERT_TRUE(text::readFile(page, before));
+        selectElement(f, "p + p img");
+        inDialog([&](forms::Form&) {
+            EXPECT_EQ(img().SpinEdit2->value(), c.width) << c.img;
+            EXPECT_EQ(img().SpinEdit3->value(), c.height) << c.img;
+            EXPECT_EQ(img().previewFile(), files::platformName(site / "data" / "a.jpg")) << c.img;
+            img().SpeedButton1Click();
+        });
+        f.btnImageClick();
+        ASSERT_TRUE(f.SaveDocument(files::platformName(page)));
+        ASSERT_TRUE(text::readFile(page, after));
+        EXPECT_EQ(after, before) << c.img;
+    }
+}
+
+TEST_F(ElementsOnEngine, QuotesInTheNameAndDescriptionStayInsideTheirAttributes) {
+    THTMLEdit& f = open("<P>Ala ma kota</P>");
+    caretIn(f, "kota");
+    inDialog([this](forms::Form&) {
+        img().Edit971->setText("http://example.com/a\"b.jpg");
+        img().Edit972->setText("Żółw \"duży\" <b>"_w);
+        img().SpeedButton1Click();
+    });
+    f.btnImageClick();
+    EXPECT_EQ(js(f, "document.images.length"), "1");
+    EXPECT_EQ(js(f, "document.images[0].getAttribute('src')"), "http://example.com/a\"b.jpg");
+    EXPECT_EQ(js(f, "Array.from(document.images[0].attributes).map(a => a.name).filter(n => n[0] != '_').join()"),
+              "src,alt,width,align,height,border")
+        << body(f);
+    EXPECT_EQ(js(f, "document.images[0].alt.replace(/[^ -~]/g, '?')"), "???w \"du?y\" <b>") << body(f);
+}
+
+TEST_F(ElementsOnEngine, ScaledCopyReplacesAnEarlierCopyOfItsName) {
+    ASSERT_TRUE(image::Picture::filled(1000, 800, 0x00336699).saveJpeg(dir / "zdjecia" / "duzy.jpg"));
+    THTMLEdit& f = open("<P>Ala ma kota</P>");
+    for (int use = 0; use < 2; ++use) {
+        caretIn(f, "kota");
+        inDialog([this](forms::Form&) {
+            img().Edit971->setText(name("zdjecia/duzy.jpg"));
+            img().Label11Click();
+            EXPECT_EQ(img().Edit971->text(), name("zdjecia/s_duzy.jpg"));
+            img().SpeedButton1Click();
+        });
+        f.btnImageClick();
+    }
+    std::vector<std::string> beside, inSite;
+    for (const auto& e : fs::directory_iterator(dir / "zdjecia")) beside.push_back(e.path().filename().string());
+    for (const auto& e : fs::directory_iterator(site / "data")) inSite.push_back(e.path().filename().string());
+    std::sort(beside.begin(), beside.end());
+    EXPECT_EQ(beside, (std::vector<std::string>{"duzy.jpg", "s_duzy.jpg"}));
+    EXPECT_EQ(inSite, std::vector<std::string>{"s_duzy.jpg"});
+    EXPECT_EQ(image::Picture::load(dir / "zdjecia" / "s_duzy.jpg").width(), 320);
+    EXPECT_EQ(count(body(f), "SRC=\"data/s_duzy.jpg\""), 2u) << body(f);
+}
+
+TEST_F(ElementsOnEngine, APictureClaimingAnImpossibleSizeIsRefusedWithAMessage) {
+    const std::string bomb = jpegClaiming(tmp / "scratch.jpg", 14000, 14000);
+    ASSERT_LT(bomb.size(), 1000u);
+    ASSERT_TRUE(text::writeFile(dir / "zdjecia" / "bomba.jpg", bomb));
+    ASSERT_TRUE(image::Picture::filled(50, 40, 0x00336699).saveJpeg(dir / "zdjecia" / "maly.jpg"));
+    THTMLEdit& f = open("<P>Ala ma kota</P>");
+    caretIn(f, "kota");
+    inDialog([this](forms::Form&) {
+        img().Edit971->setText(name("zdjecia/maly.jpg"));
+        img().Edit971->setText(name("zdjecia/bomba.jpg"));
+        // The picture before stays in the preview and the size fields.
+        EXPECT_EQ(img().previewFile(), name("zdjecia/maly.jpg"));
+        EXPECT_EQ(img().SpinEdit2->value(), 50);
+        EXPECT_FALSE(img().resizePanelShown());
+        img().SpeedButton2Click();
+    });
+    f.btnImageClick();
+    const auto messages = answers.asked("message");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "Nie można wczytać tego obrazka: plik jest uszkodzony albo obrazek jest zbyt duży."_w);
 }
 
 TEST_F(ElementsOnEngine, ANonImageControlIsLeftAsItIs) {
@@ -278,6 +396,45 @@ TEST_F(ElementsOnEngine, PositionedTableIsRebuiltWithItsGeometry) {
     inDialog([this](forms::Form&) { tbl().SpeedButton1Click(); });
     f.SpeedButton11Click();
     EXPECT_EQ(count(body(f), "left: 10px"), 1u) << body(f);
+}
+
+// A page made from each shipped template is laid out without tables, so a
+// table made in its text is a new one at the caret and the text all stays.
+TEST_F(ElementsOnEngine, TableInAPageOfEachTemplateIsNewAndKeepsTheText) {
+    struct Case {
+        const char* name;
+        const char* caretAt;
+    } cases[] = {{"Klasyczny", "Kliknij"}, {"Nowoczesny", "Dwa, trzy"}, {"Pastelowy", "kilka"}};
+    const std::string textWithoutTables =
+        "(() => { const b = document.body.cloneNode(true); b.querySelectorAll('table').forEach(t => t.remove());"
+        " return b.textContent.replace(/\\s+/g, ''); })()";
+    for (const auto& c : cases) {
+        const fs::path tpl = dir / "data" / "templates" / c.name;
+        std::string page;
+        ASSERT_TRUE(text::readFile(tpl / "index.html", page)) << c.name;
+        EXPECT_EQ(text::lower(page).find("<table"), std::string::npos) << c.name;
+        for (std::size_t at; (at = page.find("${TITLE}")) != std::string::npos;) page.replace(at, 8, "Moja strona");
+        const fs::path file = site / (text::lower(c.name) + ".html");
+        ASSERT_TRUE(text::writeFile(file, page));
+        fs::copy(tpl / "data", site / "data", fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+        TMDIChild* d = all->MainForm->doc_open(files::platformName(file));
+        ASSERT_NE(d, nullptr);
+        auto& f = *dynamic_cast<THTMLEdit*>(d->HTMLEdit1);
+        ASSERT_TRUE(waitFor([&f] { return f.DocumentReady; }));
+        const std::string before = js(f, textWithoutTables);
+        caretIn(f, c.caretAt);
+        inDialog([this, &c](forms::Form&) {
+            EXPECT_EQ(tbl().TableEditMode, 0) << c.name;
+            tbl().SpinEdit1->setValue(2);
+            tbl().SpinEdit2->setValue(3);
+            tbl().SpeedButton1Click();
+        });
+        f.SpeedButton11Click();
+        EXPECT_EQ(js(f, "String(document.querySelectorAll('table').length)"), "1") << c.name;
+        EXPECT_EQ(js(f, "String(document.querySelectorAll('td').length)"), "6") << c.name;
+        EXPECT_EQ(js(f, textWithoutTables), before) << c.name;
+        EXPECT_TRUE(answers.asked("message").empty()) << c.name;
+    }
 }
 
 TEST_F(ElementsOnEngine, FloatingLayerGoesAtTheSelectionOrOverASelectedPicture) {

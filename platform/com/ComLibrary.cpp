@@ -2,6 +2,7 @@
 
 #include <dlfcn.h>
 
+#include <QCoreApplication>
 #include <map>
 
 #include "com/ClassFactory.h"
@@ -101,7 +102,9 @@ HRESULT createInstance(std::string_view progId, const Guid& iid, void** out) {
     return createInstance(clsid, iid, out);
 }
 
-void freeUnusedLibraries() {
+namespace {
+
+void unloadUnused() {
     auto& libs = libraries();
     for (auto it = libs.begin(); it != libs.end();) {
         if (it->second.canUnloadNow() == S_OK) {
@@ -111,6 +114,33 @@ void freeUnusedLibraries() {
             ++it;
         }
     }
+}
+
+bool& unloadPending() {
+    static bool pending = false;
+    return pending;
+}
+
+}  // namespace
+
+void freeUnusedLibraries() {
+    // Asked for from inside a library's own code (a host that lets go of a
+    // control in one of its events), the library must stay until that code
+    // has returned: the unload waits for the event loop.
+    if (libraries().empty() || unloadPending()) return;
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app) {
+        unloadUnused();
+        return;
+    }
+    unloadPending() = true;
+    QMetaObject::invokeMethod(
+        app,
+        [] {
+            unloadPending() = false;
+            unloadUnused();
+        },
+        Qt::QueuedConnection);
 }
 
 int loadedLibraries() { return static_cast<int>(libraries().size()); }

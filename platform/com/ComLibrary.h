@@ -22,7 +22,9 @@ HRESULT serverPathOf(const Guid& clsid, std::string& path);
 HRESULT createInstance(const Guid& clsid, const Guid& iid, void** out);
 HRESULT createInstance(std::string_view progId, const Guid& iid, void** out);
 
-// Unloads every loaded server library whose DllCanUnloadNow answers S_OK.
+// Unloads every loaded server library whose DllCanUnloadNow answers S_OK,
+// once the event loop runs again (at once when there is no application):
+// a library whose code may still be on the stack is never unloaded under it.
 void freeUnusedLibraries();
 // How many server libraries are loaded now.
 int loadedLibraries();

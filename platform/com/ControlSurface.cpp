@@ -1,20 +1,18 @@
 #include "com/ControlSurface.h"
 
 #include <QApplication>
-#include <QBitmap>
-#include <QCursor>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
 #include <QPointer>
 #include <QScreen>
-#include <QStyleOptionFocusRect>
 #include <QTimer>
 #include <QToolTip>
 #include <QWidget>
 #include <map>
 
+#include "com/QtCursor.h"
 #include "com/QtInput.h"
 #include "forms/QtAccess.h"
 
@@ -25,47 +23,6 @@ namespace {
 // The program's text at the label, as at every widget of the forms.
 using forms::ansiOf;
 using forms::qs;
-
-Qt::CursorShape standardShape(int p) {
-    switch (p) {
-        case 1: return Qt::ArrowCursor;
-        case 2: return Qt::CrossCursor;
-        case 3: return Qt::IBeamCursor;
-        case 4: return Qt::ArrowCursor;  // the old "icon" pointer
-        case 5: return Qt::SizeAllCursor;
-        case 6: return Qt::SizeBDiagCursor;
-        case 7: return Qt::SizeVerCursor;
-        case 8: return Qt::SizeFDiagCursor;
-        case 9: return Qt::SizeHorCursor;
-        case 10: return Qt::UpArrowCursor;
-        case 11: return Qt::WaitCursor;
-        case 12: return Qt::ForbiddenCursor;
-        case 13: return Qt::BusyCursor;
-        case 14: return Qt::WhatsThisCursor;
-        case 15: return Qt::SizeAllCursor;
-        default: return Qt::ArrowCursor;
-    }
-}
-
-QCursor cursorOf(const CursorImage& c) {
-    if (c.width <= 0 || c.height <= 0) return QCursor();
-    int stride = (c.width + 7) / 8;
-    QImage bitmap(c.width, c.height, QImage::Format_Mono), mask(c.width, c.height, QImage::Format_Mono);
-    bitmap.setColor(0, qRgb(255, 255, 255));  // Qt: bitmap 1 = black, mask 1 = opaque
-    bitmap.setColor(1, qRgb(0, 0, 0));
-    mask.setColor(0, qRgb(255, 255, 255));
-    mask.setColor(1, qRgb(0, 0, 0));
-    for (int y = 0; y < c.height; ++y)
-        for (int x = 0; x < c.width; ++x) {
-            std::size_t i = static_cast<std::size_t>(y * stride + x / 8);
-            std::uint8_t bit = static_cast<std::uint8_t>(0x80 >> (x % 8));
-            bool opaque = i < c.andMask.size() && !(c.andMask[i] & bit);
-            bool white = i < c.xorMask.size() && (c.xorMask[i] & bit);
-            bitmap.setPixel(x, y, opaque && !white ? 1 : 0);
-            mask.setPixel(x, y, opaque ? 1 : 0);
-        }
-    return QCursor(QBitmap::fromImage(bitmap), QBitmap::fromImage(mask), c.hotX, c.hotY);
-}
 
 class Label;
 
@@ -88,12 +45,24 @@ protected:
         l_.paint();
         setProperty("comPainting", false);
         const QVariantList rects = property("comFocusRects").toList();
-        for (const QVariant& v : rects) {
-            QStyleOptionFocusRect o;
-            o.initFrom(this);
-            o.rect = v.toRect();
-            o.backgroundColor = qcolor(back);
-            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &o, &p, this);
+        for (const QVariant& v : rects) drawFocusRect(p, v.toRect());
+    }
+    // The platform's focus rectangle: every other pixel of the outline in
+    // the inverse of the back colour, shown whatever gave the focus (the
+    // toolkit's styles draw theirs only after a key moved the focus).
+    void drawFocusRect(QPainter& p, const QRect& r) {
+        const QColor b = qcolor(back);
+        p.setPen(QColor(255 - b.red(), 255 - b.green(), 255 - b.blue()));
+        auto dot = [&](int x, int y) {
+            if ((x + y) % 2 == 0) p.drawPoint(x, y);
+        };
+        for (int x = r.left(); x <= r.right(); ++x) {
+            dot(x, r.top());
+            if (r.bottom() != r.top()) dot(x, r.bottom());
+        }
+        for (int y = r.top() + 1; y < r.bottom(); ++y) {
+            dot(r.left(), y);
+            if (r.right() != r.left()) dot(r.right(), y);
         }
     }
     void resizeEvent(QResizeEvent*) override {
@@ -127,31 +96,42 @@ public:
     bool secondPress = false;
 
 protected:
+    // A handler of the listener may end the control (its host lets go of
+    // it from inside an event), and the label with it: nothing of the label
+    // is touched after a call that may have done so.
     void mousePressEvent(QMouseEvent* e) override {
+        e->accept();
         secondPress = false;
         QPoint p = e->position().toPoint();
         l_.labelMouseDown(buttonsOf(e->button()), shiftOf(e->modifiers()), p.x(), p.y());
-        e->accept();
     }
     void mouseDoubleClickEvent(QMouseEvent* e) override {
-        // The second press of a double click: the double click, and no
-        // click at its release.
+        // The second press of a double click with the left button: the
+        // double click, and no click at its release. Other buttons have no
+        // double click; their second press is a press.
+        if (e->button() != Qt::LeftButton) {
+            mousePressEvent(e);
+            return;
+        }
+        e->accept();
         secondPress = true;
         l_.labelDblClick();
-        e->accept();
     }
     void mouseMoveEvent(QMouseEvent* e) override {
+        e->accept();
         QPoint p = e->position().toPoint();
         l_.labelMouseMove(buttonsOf(e->buttons()), shiftOf(e->modifiers()), p.x(), p.y());
-        e->accept();
     }
     void mouseReleaseEvent(QMouseEvent* e) override {
-        QPoint p = e->position().toPoint();
-        bool inside = rect().contains(p);
-        bool wasSecond = std::exchange(secondPress, false);
-        l_.labelMouseUp(buttonsOf(e->button()), shiftOf(e->modifiers()), p.x(), p.y());
-        if (inside && !wasSecond) l_.labelClick();
         e->accept();
+        QPoint p = e->position().toPoint();
+        // Only the left button clicks.
+        bool clicks = rect().contains(p) && e->button() == Qt::LeftButton;
+        bool wasSecond = std::exchange(secondPress, false);
+        QPointer<Label> alive(this);
+        SurfaceListener& l = l_;
+        l.labelMouseUp(buttonsOf(e->button()), shiftOf(e->modifiers()), p.x(), p.y());
+        if (alive && clicks && !wasSecond) l.labelClick();
     }
 };
 
@@ -277,12 +257,12 @@ void ControlSurface::setLabelPointer(int p) {
     if (p == 0)
         d_->label->unsetCursor();
     else
-        d_->label->setCursor(standardShape(p));
+        d_->label->setCursor(qtPointerShape(p));
 }
 void ControlSurface::setLabelCursor(const CursorImage& image) {
     d_->pointer = 99;
     d_->cursor = image;
-    d_->label->setCursor(cursorOf(image));
+    d_->label->setCursor(qtCursorOf(image));
 }
 int ControlSurface::labelPointer() const { return d_->pointer; }
 

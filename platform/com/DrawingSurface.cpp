@@ -56,9 +56,14 @@ protected:
         QPoint p = e->position().toPoint();
         bool inside = rect().contains(p);
         bool wasSecond = std::exchange(secondPress, false);
-        if (l_) l_->mouseUp(buttonsOf(e->button()), shiftOf(e->modifiers()), p.x(), p.y());
-        if (inside && !wasSecond && l_) l_->click();
         e->accept();
+        if (!l_) return;
+        // The host may end the control from inside MouseUp, the window
+        // with it.
+        QPointer<Canvas> alive(this);
+        DrawingListener* l = l_;
+        l->mouseUp(buttonsOf(e->button()), shiftOf(e->modifiers()), p.x(), p.y());
+        if (alive && inside && !wasSecond) l->click();
     }
 
 private:

@@ -2,6 +2,7 @@
 
 #include <QBitmap>
 #include <QImage>
+#include <cstring>
 
 namespace com {
 
@@ -9,6 +10,10 @@ QCursor qtCursorOf(const CursorImage& c) {
     if (c.width <= 0 || c.height <= 0) return QCursor();
     int stride = (c.width + 7) / 8;
     QImage bitmap(c.width, c.height, QImage::Format_Mono), mask(c.width, c.height, QImage::Format_Mono);
+    // Every byte defined, the padding at the end of each line too (which
+    // fill() leaves alone and the conversion to a bitmap reads).
+    std::memset(bitmap.bits(), 0, static_cast<std::size_t>(bitmap.sizeInBytes()));
+    std::memset(mask.bits(), 0, static_cast<std::size_t>(mask.sizeInBytes()));
     bitmap.setColor(0, qRgb(255, 255, 255));  // the toolkit: bitmap 1 = black, mask 1 = opaque
     bitmap.setColor(1, qRgb(0, 0, 0));
     mask.setColor(0, qRgb(255, 255, 255));

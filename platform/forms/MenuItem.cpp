@@ -97,6 +97,16 @@ void MenuItem::setChecked(bool on) {
     d_->shown->setChecked(on);
 }
 
+void MenuItem::setDefault(bool on) {
+    if (!d_->parentMenu) return;
+    if (on)
+        d_->parentMenu->setDefaultAction(d_->shown);
+    else if (d_->parentMenu->defaultAction() == d_->shown)
+        d_->parentMenu->setDefaultAction(nullptr);
+}
+
+bool MenuItem::isDefault() const { return d_->parentMenu && d_->parentMenu->defaultAction() == d_->shown; }
+
 void MenuItem::setImage(const ImageList& list, int index) { d_->shown->setIcon(iconOf(&list, index)); }
 
 void MenuItem::setAction(Action& action) {

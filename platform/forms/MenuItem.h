@@ -32,6 +32,9 @@ public:
     void setVisible(bool on);
     bool visible() const;
     void setChecked(bool on);
+    // The default item of a pop-up menu, shown in bold; one per menu.
+    void setDefault(bool on);
+    bool isDefault() const;
     void setImage(const ImageList& list, int index);
     void setAction(Action& action);
     Action* action() const;

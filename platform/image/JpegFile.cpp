@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <new>
 
 #include <jpeglib.h>
 
@@ -29,29 +30,62 @@ struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
 };
 
+// Huffman coding spends at least one bit on every 8 x 8 block of a full
+// resolution component; a file this much smaller than that is no picture of
+// the size it claims.
+bool impossibleSize(const jpeg_decompress_struct& info, std::uintmax_t fileSize) {
+    const double pixels = static_cast<double>(info.image_width) * info.image_height;
+    return !info.arith_code && pixels > static_cast<double>(fileSize) * 4096.0;
+}
+
+// The largest DCT scaling denominator whose picture still covers the wanted size.
+unsigned denominatorFor(const jpeg_decompress_struct& info, int wantWidth, int wantHeight) {
+    if (wantWidth <= 0 && wantHeight <= 0) return 1;
+    for (unsigned d : {8u, 4u, 2u}) {
+        const long long w = (static_cast<long long>(info.image_width) + d - 1) / d;
+        const long long h = (static_cast<long long>(info.image_height) + d - 1) / d;
+        if (w >= wantWidth && h >= wantHeight) return d;
+    }
+    return 1;
+}
+
 // The work of read() that may jump out; everything it owns is released by
 // the caller after the jump.
 // No object with a destructor lives in its frame, so the jump leaves nothing
 // unreleased.
-bool decode(jpeg_decompress_struct& info, ErrorManager& err, std::FILE* f, int& width, int& height,
-            std::vector<std::uint8_t>& row, std::vector<std::uint8_t>& rgb) {
-    if (setjmp(err.jump)) return false;
+ReadResult decode(jpeg_decompress_struct& info, ErrorManager& err, std::FILE* f, std::uintmax_t fileSize,
+                  int wantWidth, int wantHeight, int& width, int& height, int& fullWidth, int& fullHeight,
+                  std::vector<std::uint8_t>& row, std::vector<std::uint8_t>& rgb) {
+    if (setjmp(err.jump)) return ReadResult::NotDecoded;
     jpeg_create_decompress(&info);
     jpeg_stdio_src(&info, f);
-    if (jpeg_read_header(&info, TRUE) != JPEG_HEADER_OK) return false;
+    if (jpeg_read_header(&info, TRUE) != JPEG_HEADER_OK) return ReadResult::NotDecoded;
+    fullWidth = static_cast<int>(info.image_width);
+    fullHeight = static_cast<int>(info.image_height);
+    if (impossibleSize(info, fileSize)) return ReadResult::Impossible;
     bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
     info.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
-    jpeg_start_decompress(&info);
+    info.scale_num = 1;
+    info.scale_denom = denominatorFor(info, wantWidth, wantHeight);
+    jpeg_calc_output_dimensions(&info);
     const int w = static_cast<int>(info.output_width), h = static_cast<int>(info.output_height);
     const int comps = info.output_components;
-    // A header claiming more than 200 million pixels is taken as damaged.
-    if (w <= 0 || h <= 0 || (comps != 3 && comps != 4) || static_cast<double>(w) * h > 2e8) return false;
-    row.assign(static_cast<std::size_t>(w) * comps, 0);
-    rgb.assign(static_cast<std::size_t>(w) * h * 3, 0);
+    if (w <= 0 || h <= 0 || (comps != 3 && comps != 4)) return ReadResult::NotDecoded;
+    if (static_cast<long long>(w) * h > kMaxDecodedPixels) return ReadResult::Impossible;
+    // Allocated before the decoder starts, so a refusal leaves it untouched.
+    try {
+        row.assign(static_cast<std::size_t>(w) * comps, 0);
+        rgb.assign(static_cast<std::size_t>(w) * h * 3, 0);
+    } catch (const std::bad_alloc&) {
+        return ReadResult::NoMemory;
+    }
+    jpeg_start_decompress(&info);
+    if (static_cast<int>(info.output_width) != w || static_cast<int>(info.output_height) != h)
+        return ReadResult::NotDecoded;
     while (info.output_scanline < info.output_height) {
         JSAMPROW rows[1] = {row.data()};
         const int y = static_cast<int>(info.output_scanline);
-        if (jpeg_read_scanlines(&info, rows, 1) != 1) return false;
+        if (jpeg_read_scanlines(&info, rows, 1) != 1) return ReadResult::NotDecoded;
         std::uint8_t* out = rgb.data() + static_cast<std::size_t>(y) * w * 3;
         if (comps == 3) {
             std::copy(row.begin(), row.end(), out);
@@ -68,7 +102,7 @@ bool decode(jpeg_decompress_struct& info, ErrorManager& err, std::FILE* f, int& 
     jpeg_finish_decompress(&info);
     width = w;
     height = h;
-    return true;
+    return ReadResult::Ok;
 }
 
 bool encode(jpeg_compress_struct& info, ErrorManager& err, unsigned char*& buffer, unsigned long& size, int width,
@@ -99,23 +133,30 @@ bool looksLikeJpeg(const std::string& head) {
            static_cast<unsigned char>(head[1]) == 0xD8 && static_cast<unsigned char>(head[2]) == 0xFF;
 }
 
-bool read(const std::filesystem::path& file, int& width, int& height, std::vector<std::uint8_t>& rgb) {
+ReadResult read(const std::filesystem::path& file, int wantWidth, int wantHeight, int& width, int& height,
+                std::vector<std::uint8_t>& rgb, int* fullWidth, int* fullHeight) {
+    std::error_code ec;
+    const std::uintmax_t size = std::filesystem::file_size(file, ec);
+    if (ec) return ReadResult::NotDecoded;
     std::unique_ptr<std::FILE, FileCloser> f(std::fopen(file.c_str(), "rb"));
-    if (!f) return false;
+    if (!f) return ReadResult::NotDecoded;
     jpeg_decompress_struct info{};
     ErrorManager err{};
     info.err = jpeg_std_error(&err.pub);
     err.pub.error_exit = onError;
     err.pub.output_message = onMessage;
-    int w = 0, h = 0;
+    int w = 0, h = 0, fw = 0, fh = 0;
     std::vector<std::uint8_t> row, pixels;
-    const bool ok = decode(info, err, f.get(), w, h, row, pixels);
+    const ReadResult r =
+        decode(info, err, f.get(), size, wantWidth, wantHeight, w, h, fw, fh, row, pixels);
     jpeg_destroy_decompress(&info);
-    if (!ok) return false;
+    if (fullWidth) *fullWidth = fw;
+    if (fullHeight) *fullHeight = fh;
+    if (r != ReadResult::Ok) return r;
     width = w;
     height = h;
     rgb.swap(pixels);
-    return true;
+    return ReadResult::Ok;
 }
 
 bool write(int width, int height, const std::uint8_t* rgb, int quality, std::string& out) {

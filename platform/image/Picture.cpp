@@ -22,6 +22,7 @@ namespace fs = std::filesystem;
 
 struct Picture::Data {
     QImage img;  // Format_RGB32 while not null
+    int sourceWidth = 0, sourceHeight = 0;  // set when decoded scaled
 };
 
 namespace {
@@ -63,37 +64,60 @@ Picture& Picture::operator=(const Picture& o) {
     *d_ = *o.d_;
     return *this;
 }
-Picture::Picture(Picture&& o) noexcept : d_(std::make_unique<Data>()) { d_->img.swap(o.d_->img); }
+Picture::Picture(Picture&& o) noexcept : d_(std::make_unique<Data>()) { d_.swap(o.d_); }
 Picture& Picture::operator=(Picture&& o) noexcept {
-    d_->img.swap(o.d_->img);
+    d_.swap(o.d_);
     return *this;
 }
 
-Picture Picture::load(const fs::path& file) {
+Picture Picture::load(const fs::path& file, Failure* why) { return loadScaled(file, 0, 0, why); }
+
+Picture Picture::loadScaled(const fs::path& file, int wantWidth, int wantHeight, Failure* why) {
     Picture p;
+    Failure failure = Failure::NotAPicture;
+    auto fail = [&](Failure f) {
+        if (why) *why = f;
+        return Picture();
+    };
     std::error_code ec;
-    if (!fs::is_regular_file(file, ec)) return p;
+    if (!fs::is_regular_file(file, ec)) return fail(failure);
     if (jpeg::looksLikeJpeg(head(file))) {
-        int w = 0, h = 0;
+        int w = 0, h = 0, fw = 0, fh = 0;
         std::vector<std::uint8_t> rgb;
-        if (!jpeg::read(file, w, h, rgb)) return p;
+        switch (jpeg::read(file, wantWidth, wantHeight, w, h, rgb, &fw, &fh)) {
+        case jpeg::ReadResult::Ok: break;
+        case jpeg::ReadResult::NotDecoded: return fail(Failure::NotAPicture);
+        case jpeg::ReadResult::Impossible: return fail(Failure::Impossible);
+        case jpeg::ReadResult::NoMemory: return fail(Failure::NoMemory);
+        }
         QImage img(w, h, QImage::Format_RGB32);
+        if (img.isNull()) return fail(Failure::NoMemory);
         for (int y = 0; y < h; ++y) {
             auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
             const std::uint8_t* src = rgb.data() + static_cast<std::size_t>(y) * w * 3;
             for (int x = 0; x < w; ++x) line[x] = qRgb(src[x * 3], src[x * 3 + 1], src[x * 3 + 2]);
         }
         p.d_->img = std::move(img);
+        p.d_->sourceWidth = fw;
+        p.d_->sourceHeight = fh;
+        if (why) *why = Failure::None;
         return p;
     }
     QImageReader reader(QString::fromStdString(file.string()));
     const QByteArray format = reader.format();
     // Only the picture kinds the editor offers; the reader is never asked to
     // guess a JPEG, which is decoded above.
-    if (format != "bmp" && format != "gif" && format != "png") return p;
+    if (format != "bmp" && format != "gif" && format != "png") return fail(failure);
+    const QSize size = reader.size();
+    if (size.isValid() && static_cast<long long>(size.width()) * size.height() > jpeg::kMaxDecodedPixels)
+        return fail(Failure::Impossible);
     QImage img = reader.read();
-    if (img.isNull()) return p;
+    if (img.isNull()) return fail(failure);
     p.d_->img = img.convertToFormat(QImage::Format_RGB32);
+    if (p.d_->img.isNull()) return fail(Failure::NoMemory);
+    p.d_->sourceWidth = p.d_->img.width();
+    p.d_->sourceHeight = p.d_->img.height();
+    if (why) *why = Failure::None;
     return p;
 }
 
@@ -108,6 +132,8 @@ Picture Picture::filled(int width, int height, unsigned color) {
 bool Picture::isNull() const { return d_->img.isNull(); }
 int Picture::width() const { return d_->img.isNull() ? 0 : d_->img.width(); }
 int Picture::height() const { return d_->img.isNull() ? 0 : d_->img.height(); }
+int Picture::sourceWidth() const { return d_->img.isNull() ? 0 : d_->sourceWidth ? d_->sourceWidth : width(); }
+int Picture::sourceHeight() const { return d_->img.isNull() ? 0 : d_->sourceHeight ? d_->sourceHeight : height(); }
 
 unsigned Picture::pixel(int x, int y) const {
     if (!d_->img.valid(x, y)) return 0;
@@ -134,21 +160,18 @@ Picture Picture::stretched(int width, int height) const {
     return p;
 }
 
-bool Picture::saveBmp(const fs::path& file) const {
+bool Picture::encodeBmp(std::string& out) const {
     if (isNull()) return false;
-    std::error_code ec;
-    if (fs::exists(fs::symlink_status(file, ec))) return false;
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (!d_->img.convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP")) return false;
-    return writeNew(file, std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    out.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    return true;
 }
 
-bool Picture::saveJpeg(const fs::path& file, int quality) const {
+bool Picture::encodeJpeg(std::string& out, int quality) const {
     if (isNull()) return false;
-    std::error_code ec;
-    if (fs::exists(fs::symlink_status(file, ec))) return false;
     const int w = d_->img.width(), h = d_->img.height();
     std::vector<std::uint8_t> rgb(static_cast<std::size_t>(w) * h * 3);
     for (int y = 0; y < h; ++y) {
@@ -160,9 +183,21 @@ bool Picture::saveJpeg(const fs::path& file, int quality) const {
             dst[x * 3 + 2] = static_cast<std::uint8_t>(qBlue(line[x]));
         }
     }
+    return jpeg::write(w, h, rgb.data(), quality, out);
+}
+
+bool Picture::saveBmp(const fs::path& file) const {
+    std::error_code ec;
+    if (fs::exists(fs::symlink_status(file, ec))) return false;
     std::string bytes;
-    if (!jpeg::write(w, h, rgb.data(), quality, bytes)) return false;
-    return writeNew(file, bytes);
+    return encodeBmp(bytes) && writeNew(file, bytes);
+}
+
+bool Picture::saveJpeg(const fs::path& file, int quality) const {
+    std::error_code ec;
+    if (fs::exists(fs::symlink_status(file, ec))) return false;
+    std::string bytes;
+    return encodeJpeg(bytes, quality) && writeNew(file, bytes);
 }
 
 }  // namespace image

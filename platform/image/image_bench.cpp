@@ -70,4 +70,24 @@ void WholeMediumCopy(benchmark::State& state) {
 }
 BENCHMARK(WholeMediumCopy)->Unit(benchmark::kMillisecond);
 
+// The small copy of the picture dialog: the photo read, drawn at 320 x 240
+// and encoded, as the copy is written.
+void SmallCopyOfPhoto(benchmark::State& state) {
+    for (auto _ : state) {
+        std::string bytes;
+        benchmark::DoNotOptimize(Picture::load(files().source).stretched(320, 240).encodeJpeg(bytes));
+    }
+}
+BENCHMARK(SmallCopyOfPhoto)->Unit(benchmark::kMillisecond);
+
+// The same copy from the photo decoded with the JPEG library's DCT scaling
+// to the smallest size that covers the copy, as the dialog makes it.
+void SmallCopyOfPhotoDecodedScaled(benchmark::State& state) {
+    for (auto _ : state) {
+        std::string bytes;
+        benchmark::DoNotOptimize(Picture::loadScaled(files().source, 320, 240).stretched(320, 240).encodeJpeg(bytes));
+    }
+}
+BENCHMARK(SmallCopyOfPhotoDecodedScaled)->Unit(benchmark::kMillisecond);
+
 }  // namespace

@@ -172,3 +172,68 @@ TEST_F(PictureFiles, WritesNeverReplaceAFile) {
 }
 
 }  // namespace
+
+namespace {
+
+// The bytes of a real JPEG with the size fields of its frame header changed.
+std::string claimingSize(const fs::path& scratch, const Picture& real, int width, int height) {
+    EXPECT_TRUE(real.saveJpeg(scratch));
+    std::string bytes = readAll(scratch);
+    const std::size_t sof = bytes.find("\xFF\xC0");
+    EXPECT_NE(sof, std::string::npos);
+    bytes[sof + 5] = static_cast<char>(height >> 8);
+    bytes[sof + 6] = static_cast<char>(height & 0xFF);
+    bytes[sof + 7] = static_cast<char>(width >> 8);
+    bytes[sof + 8] = static_cast<char>(width & 0xFF);
+    return bytes;
+}
+
+}  // namespace
+
+TEST_F(PictureFiles, JpegIsDecodedScaledToTheSizeWanted) {
+    ASSERT_TRUE(halves(2048, 1536).saveJpeg(dir / "foto.jpg"));
+    struct Case {
+        int wantW, wantH, w, h;
+    } cases[] = {
+        {0, 0, 2048, 1536},    // whole
+        {640, 480, 1024, 768}, // 1/2 still covers it
+        {320, 240, 512, 384},
+        {100, 75, 256, 192},   // the library scales down to 1/8 at most
+        {2000, 100, 2048, 1536},
+    };
+    for (const auto& c : cases) {
+        Picture::Failure why = Picture::Failure::NotAPicture;
+        Picture p = Picture::loadScaled(dir / "foto.jpg", c.wantW, c.wantH, &why);
+        EXPECT_EQ(why, Picture::Failure::None);
+        EXPECT_EQ(p.width(), c.w) << c.wantW;
+        EXPECT_EQ(p.height(), c.h) << c.wantW;
+        EXPECT_EQ(p.sourceWidth(), 2048);
+        EXPECT_EQ(p.sourceHeight(), 1536);
+        EXPECT_TRUE(near(p.pixel(p.width() / 4, p.height() / 2), kRed)) << c.wantW;
+        EXPECT_TRUE(near(p.pixel(p.width() * 3 / 4, p.height() / 2), kBlue)) << c.wantW;
+    }
+}
+
+TEST_F(PictureFiles, PictureClaimingASizeItCannotBeIsRefusedUnread) {
+    struct Case {
+        const char* name;
+        std::string bytes;
+        Picture::Failure why;
+    } cases[] = {
+        // A few hundred bytes claiming 14000 x 14000.
+        {"bomba.jpg", claimingSize(dir / "a.jpg", Picture::filled(8, 8, kRed), 14000, 14000),
+         Picture::Failure::Impossible},
+        // A real picture of some kilobytes claiming the largest size a JPEG can have.
+        {"ogromny.jpg", claimingSize(dir / "b.jpg", halves(1200, 900), 65000, 65000), Picture::Failure::Impossible},
+        {"ucieta.jpg", std::string("\xFF\xD8\xFF\xE0", 4), Picture::Failure::NotAPicture},
+    };
+    for (const auto& c : cases) {
+        writeAll(dir / c.name, c.bytes);
+        for (auto load : {+[](const fs::path& f, Picture::Failure* w) { return Picture::load(f, w); },
+                          +[](const fs::path& f, Picture::Failure* w) { return Picture::loadScaled(f, 100, 75, w); }}) {
+            Picture::Failure why = Picture::Failure::None;
+            EXPECT_TRUE(load(dir / c.name, &why).isNull()) << c.name;
+            EXPECT_EQ(why, c.why) << c.name;
+        }
+    }
+}
