@@ -79,11 +79,12 @@ void Form2::createControls() {
         int top, height;
         void (Form2::*advice)();
     };
-    // The third caption is longer than the frame is wide: it goes on two lines.
+    // The third caption is longer than the frame is wide: the button shows
+    // it on two lines.
     const Choice choices[] = {
         {&Option1, "Option1", "jako dokładnego tłumaczenia słowa", 225, 225, &Form2::Option1_DblClick},
         {&Option2, "Option2", "jako fragmentu tłumaczenia słowa (zalecane)", 450, 225, &Form2::Option2_DblClick},
-        {&Option3, "Option3", "jako fragmentu tłumaczenia słowa lub\ntłumaczenia przykładu jego użycia", 675, 360,
+        {&Option3, "Option3", "jako fragmentu tłumaczenia słowa lub tłumaczenia przykładu jego użycia", 675, 360,
          &Form2::Option3_DblClick},
     };
     for (const auto& c : choices) {

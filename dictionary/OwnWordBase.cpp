@@ -78,7 +78,8 @@ std::size_t OwnWordBase::change(std::size_t i, const std::string& line) {
 }
 
 std::string OwnWordBase::headwordOfLine(const std::string& line) {
-    std::size_t k = line.find(" <");
+    // A noun without an article has its plural mark right after the word.
+    std::size_t k = std::min(line.find(" <"), line.find(" ("));
     if (k == std::string::npos) k = line.find(' ');
     return k == std::string::npos ? line : line.substr(0, k);
 }

@@ -45,8 +45,9 @@ public:
     std::size_t change(std::size_t i, const std::string& line);
 
     // The headword an entry line names: the text before its first " <" (the
-    // part-of-speech mark of the editor's lines), else before its first space,
-    // else the whole line.
+    // part-of-speech mark of the editor's lines) or " (" (the plural mark of
+    // a noun without an article), else before its first space, else the
+    // whole line.
     static std::string headwordOfLine(const std::string& line);
     // The sort order: by headword, then by line (text::collate).
     static bool before(const Pair& a, const Pair& b);

@@ -24,6 +24,8 @@ std::optional<sys_days> ShortDate::parse(const std::string& textIn) {
     } else {
         return std::nullopt;
     }
+    // month and day hold a byte: 257 would wrap to 1.
+    if (m < 1 || m > 12 || d < 1 || d > 31) return std::nullopt;
     year_month_day ymd{year{y}, month{static_cast<unsigned>(m)}, day{static_cast<unsigned>(d)}};
     if (!ymd.ok() || y < 1900 || y > 9999) return std::nullopt;
     return sys_days{ymd};

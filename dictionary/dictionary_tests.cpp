@@ -606,7 +606,9 @@ TEST(ShortDateTest, ReadsTheDateForms) {
     EXPECT_EQ(*d, sys_days{year{2026} / 12 / 10});
     EXPECT_EQ(ShortDate::parse("10.12.2026"), d);
     EXPECT_EQ(ShortDate::format(*d), "2026-12-10");
-    for (const char* bad : {"", "wczoraj", "2026-13-01", "31.02.2026", "2026-12-10 x"})
+    // Months and days past a byte do not wrap round to valid ones.
+    for (const char* bad : {"", "wczoraj", "2026-13-01", "31.02.2026", "2026-12-10 x", "2026-257-01", "2026-01-257",
+                            "257.01.2026", "01.269.2026", "2026--1-01"})
         EXPECT_FALSE(ShortDate::parse(bad)) << bad;
 }
 

@@ -219,6 +219,8 @@ TEST(InstalledPages, AreCompleteAndConsistent) {
     text::readFile(dist / "pomoc.html", help);
     for (const char* command : {"Aktualizuj", "Drukuj leksykon", "Gramatyka", "Wymowa", "Indeks pol.-niem.", "F1"})
         EXPECT_NE(help.find(command), std::string::npos) << command;
+    // The tray icon gives the window back on a double click.
+    EXPECT_NE(help.find("dwukrotne kliknięcie ikony przywraca okno"_w), std::string::npos);
 }
 
 }  // namespace

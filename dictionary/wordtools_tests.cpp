@@ -250,6 +250,9 @@ TEST_F(FolderTest, ChangedHeadwordFollowsTheLine) {
         {"Maus <i>die</i> <b>mysz</b>", "Maus"},                  // edited
         {"guten Morgen <i>zwrot</i> <b>dzień dobry</b>", "guten Morgen"},  // two words before the mark
         {"Hausboot barka", "Hausboot"},                            // no mark: up to the first space
+        // A noun without an article: its plural or singular mark follows.
+        {"Bäume (PL die Bäume) <b>drzewa</b>", "Bäume"},
+        {"Milch (nur Singular) <b>mleko</b>", "Milch"},
         {"Haus", "Haus"},
     };
     for (const auto& c : cases) {
@@ -351,6 +354,7 @@ TEST_F(WindowTest, ReverseSearchOpensOnceAndStartsFresh) {
     ASSERT_TRUE(s.isLoaded());
     EXPECT_EQ(s.caption(), "Indeks polsko-niemiecki");
     EXPECT_TRUE(s.Option2->value());
+    EXPECT_EQ(s.Option3->caption(), "jako fragmentu tłumaczenia słowa lub tłumaczenia przykładu jego użycia"_w);
     EXPECT_TRUE(s.Text1->hasFocus());
     EXPECT_EQ(s.left(), forms::Application::screenWidth() / 2);
     EXPECT_NEAR(s.top(), forms::Application::screenHeight() / 2 - 500, 15);  // to the pixel

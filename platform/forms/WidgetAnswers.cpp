@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -20,6 +21,31 @@
 namespace forms {
 
 namespace {
+// The text of a message box cut, where it must be, so that the box stays
+// within the screen: a message box lays a long text out in lines of at most
+// about 500 pixels (half a narrow screen), and its frame, icon and buttons
+// take about 200 more.
+QString fittedMessage(const QString& text, const QFont& font, const QScreen* screen) {
+    const QRect room = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    const int width = std::min(500, room.width() / 2) - 40, height = room.height() - 200;
+    const QFontMetrics fm(font);
+    auto fits = [&](const QString& t) {
+        // A run without blanks is not broken: it makes the box wider.
+        const QRect r = fm.boundingRect(QRect(0, 0, width, 1 << 20), Qt::TextWordWrap, t);
+        return r.height() <= height && r.width() <= room.width() - 150;
+    };
+    if (fits(text)) return text;
+    const QString more = QStringLiteral("\u2026");
+    // The longest start of the text that fits, by halving.
+    qsizetype lo = 0, hi = std::min<qsizetype>(text.size(), 20000);
+    while (lo < hi) {
+        const qsizetype mid = (lo + hi + 1) / 2;
+        if (fits(text.left(mid) + more)) lo = mid;
+        else hi = mid - 1;
+    }
+    return text.left(lo) + more;
+}
+
 // Hands an address to the desktop's opener with its letters as UTF-8,
 // escaped; where there is no opener program, the toolkit's own way.
 bool openOnDesktop(const QUrl& url) {
@@ -34,7 +60,7 @@ int WidgetAnswers::messageBox(const std::string& text, const std::string& title,
     QMessageBox box(modalOwner());
     raiseAboveKeptOnTop(box);
     box.setWindowTitle(titleOr(title));
-    box.setText(qs(text));
+    box.setText(fittedMessage(qs(text), box.font(), box.screen()));
     switch (flags & 0x70) {
     case mb::Critical: box.setIcon(QMessageBox::Critical); break;
     case mb::Question: box.setIcon(QMessageBox::Question); break;

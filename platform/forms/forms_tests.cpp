@@ -1,6 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
+#include <QApplication>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QLabel>
@@ -409,6 +415,40 @@ TEST(WidgetAnswersTest, FileDialogFilters) {
         {"", ""},
     };
     for (const auto& c : cases) EXPECT_EQ(dialogFilter(c.platform), c.dialog) << c.platform;
+}
+
+TEST(WidgetAnswersTest, AMessageBoxNeverGrowsPastTheScreen) {
+    struct Case {
+        const char* name;
+        std::string text;
+        bool cut;
+    };
+    std::string words;
+    for (int i = 0; i < 40000; ++i) words += "słowo "_w;
+    const Case cases[] = {
+        {"short", "Brak aktualizacji.", false},
+        {"long words", words, true},
+        {"one long run", std::string(300000, 'x'), true},
+    };
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QRect shown;
+        QString text;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            shown = box->frameGeometry();
+            text = box->text();
+            box->buttons().front()->click();
+        });
+        WidgetAnswers answers;
+        answers.messageBox(c.text, "Aktualizacja", mb::YesNo);
+        EXPECT_LE(shown.height(), screen.height());
+        EXPECT_LE(shown.width(), screen.width());
+        EXPECT_EQ(text.endsWith(QChar(0x2026)), c.cut);
+        if (!c.cut) EXPECT_EQ(text, QString::fromStdString(c.text));
+    }
 }
 
 TEST_F(FormsTest, HostsAWidgetMadeElsewhere) {
