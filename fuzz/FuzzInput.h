@@ -1,0 +1,47 @@
+#pragma once
+// Helpers of the fuzz targets: the input as a file of its own (for parsers
+// that read files) and the input cut into parts.
+#include <unistd.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace fuzzing {
+
+// A folder of this process's own for the files a target writes.
+inline const std::filesystem::path& scratch() {
+    static const std::filesystem::path dir = [] {
+        auto d = std::filesystem::temp_directory_path() / ("fuzz-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(d);
+        return d;
+    }();
+    return dir;
+}
+
+// Writes `bytes` to `name` in the scratch folder; gives its path.
+std::filesystem::path asFile(std::string_view bytes, const std::string& name = "input");
+
+// The input as text.
+inline std::string_view asText(const std::uint8_t* data, std::size_t size) {
+    return {reinterpret_cast<const char*>(data), size};
+}
+
+// The input cut at every NUL byte (an input without one is one part).
+inline std::vector<std::string> parts(std::string_view s, std::size_t atLeast = 1) {
+    std::vector<std::string> out;
+    std::size_t start = 0;
+    for (;;) {
+        std::size_t nul = s.find('\0', start);
+        out.emplace_back(s.substr(start, nul == std::string_view::npos ? std::string_view::npos : nul - start));
+        if (nul == std::string_view::npos) break;
+        start = nul + 1;
+    }
+    while (out.size() < atLeast) out.emplace_back();
+    return out;
+}
+
+}  // namespace fuzzing
