@@ -4,6 +4,8 @@
 
 #include "files/FileSystem.h"
 #include "forms/ModalAnswers.h"
+#include "forms/TextBox.h"
+#include "pageeditor/app/SiteCopy.h"
 #include "pageeditor/app/TMainForm.h"
 
 namespace pageeditor {
@@ -42,6 +44,13 @@ bool chooseColor(std::uint32_t initial, std::uint32_t& color) {
     if (!forms::modal().colorDialog(initial, chosen)) return false;
     color = chosen;
     return true;
+}
+
+void bringIntoSite(forms::TextBox& box, SitePlace place) {
+    std::string file = box.text();
+    bool media = place == SitePlace::Media;
+    copyIntoFolder(file, media ? siteMediaFolder(currentAppDir(), currentSiteName()) : siteFolder(currentAppDir(), currentSiteName()));
+    if (!isWebAddress(file) && !file.empty()) box.setText((media ? "data\\" : "") + bareFileName(file));
 }
 
 }  // namespace pageeditor

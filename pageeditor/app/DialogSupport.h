@@ -5,6 +5,10 @@
 #include <cstdint>
 #include <string>
 
+namespace forms {
+class TextBox;
+}
+
 namespace pageeditor {
 
 // The main window's app_dir and site_name (empty without a main window).
@@ -19,5 +23,13 @@ std::string translated(const std::string& text);
 std::string chooseFile(const std::string& title, const std::string& filter, const std::string& initialDir);
 // The colour dialog; true with the chosen colour (0x00BBGGRR).
 bool chooseColor(std::uint32_t initial, std::uint32_t& color);
+
+// Where in the open site a dialog's OK brings a local file: beside the pages
+// (the page names it bare) or into the media folder (named "data\" + bare).
+enum class SitePlace { Pages, Media };
+// Copies the file named in `box` there (an existing one stays) and writes in
+// the box the name the page refers to it by; an address or an empty box
+// stays as typed.
+void bringIntoSite(forms::TextBox& box, SitePlace place);
 
 }  // namespace pageeditor

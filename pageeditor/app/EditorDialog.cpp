@@ -1,6 +1,8 @@
 #include "pageeditor/app/EditorDialog.h"
 
+#include "forms/SpeedButton.h"
 #include "forms/Types.h"
+#include "pageeditor/app/HandlerGuard.h"
 
 namespace pageeditor {
 
@@ -34,6 +36,32 @@ void EditorDialog::onKeyDown(int& keyCode, int shift) {
     } else if (keyCode == forms::key::Escape && keys_ != NoKeys) {
         keyCode = 0;
         setModalResult(2);
+    }
+}
+
+forms::SpeedButton* EditorDialog::addButton(std::string name, const std::string& caption, int x, int y, int width,
+                                            int height, std::function<void()> click) {
+    auto* b = add<forms::SpeedButton>(std::move(name));
+    b->move(x, y, width, height);
+    b->setCaption(caption);
+    b->onClick = guarded(std::move(click));
+    return b;
+}
+
+void EditorDialog::okCancelKeys(int& keyCode, const std::function<void()>& ok, const std::function<void()>& cancel) {
+    if (keyCode == forms::key::Return) {
+        keyCode = 0;
+        runHandler(ok);
+    } else if (keyCode == forms::key::Escape) {
+        keyCode = 0;
+        runHandler(cancel);
+    }
+}
+
+void EditorDialog::setOkCancelGlyphs(forms::SpeedButton* ok, forms::SpeedButton* cancel) {
+    if (const forms::ImageList* glyphs = buttonGlyphs()) {
+        ok->setGlyph(*glyphs, 0);
+        cancel->setGlyph(*glyphs, 1);
     }
 }
 

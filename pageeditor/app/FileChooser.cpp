@@ -1,5 +1,6 @@
 #include "pageeditor/app/FileChooser.h"
 
+#include "forms/TextBox.h"
 #include "pageeditor/app/DialogSupport.h"
 
 namespace pageeditor {
@@ -12,6 +13,10 @@ bool FileChooser::execute() {
     if (chosen.empty()) return false;
     fileName = chosen;
     return true;
+}
+
+void FileChooser::executeInto(forms::TextBox& box) {
+    if (execute()) box.setText(fileName);
 }
 
 }  // namespace pageeditor

@@ -6,6 +6,10 @@
 
 #include "forms/Component.h"
 
+namespace forms {
+class TextBox;
+}
+
 namespace pageeditor {
 
 class FileChooser : public forms::Component {
@@ -17,6 +21,8 @@ public:
     std::string fileName;    // the chosen file as an editor name
     // True when a file was chosen (then in fileName).
     bool execute();
+    // Runs the dialog and, when a file was chosen, writes its name in `box`.
+    void executeInto(forms::TextBox& box);
 };
 
 }  // namespace pageeditor

@@ -36,22 +36,13 @@ void Tbgset::createControls() {
     SpeedButton3->move(318, 48, 30, 24);
     SpeedButton3->setCaption("...");
     SpeedButton3->onClick = guarded([this] {
-        if (OpenPictureDialog1->execute()) Edit1->setText(OpenPictureDialog1->fileName);
+        OpenPictureDialog1->executeInto(*Edit1);
     });
-    SpeedButton1 = add<SpeedButton>("SpeedButton1");
-    SpeedButton1->move(156, 100, 92, 40);
-    SpeedButton1->setCaption("&OK");
-    SpeedButton1->onClick = guarded([this] { setModalResult(1); });
-    SpeedButton2 = add<SpeedButton>("SpeedButton2");
-    SpeedButton2->move(256, 100, 92, 40);
-    SpeedButton2->setCaption("&Anuluj");
-    SpeedButton2->onClick = guarded([this] { setModalResult(2); });
+    SpeedButton1 = addButton("SpeedButton1", "&OK", 156, 100, 92, 40, [this] { setModalResult(1); });
+    SpeedButton2 = addButton("SpeedButton2", "&Anuluj", 256, 100, 92, 40, [this] { setModalResult(2); });
     OpenPictureDialog1 = add<FileChooser>("OpenPictureDialog1", "Obrazy (*.jpg;*.jpeg;*.gif;*.bmp)|*.jpg;*.jpeg;*.gif;*.bmp");
     ColorDialog1 = add<ColourChooser>("ColorDialog1");
-    if (const ImageList* glyphs = buttonGlyphs()) {
-        SpeedButton1->setGlyph(*glyphs, 0);
-        SpeedButton2->setGlyph(*glyphs, 1);
-    }
+    setOkCancelGlyphs(SpeedButton1, SpeedButton2);
 }
 
 }  // namespace pageeditor

@@ -26,14 +26,8 @@ void Tbody::createControls() {
     Bevel1 = add<Shape>("Bevel1");
     Bevel1->move(6, 6, 448, 236);
     Bevel1->setFillStyle(Shape::Fill::Transparent);
-    SpeedButton1 = add<SpeedButton>("SpeedButton1");
-    SpeedButton1->move(256, 250, 96, 40);
-    SpeedButton1->setCaption("&OK");
-    SpeedButton1->onClick = guarded([this] { SpeedButton1Click(); });
-    SpeedButton2 = add<SpeedButton>("SpeedButton2");
-    SpeedButton2->move(358, 250, 96, 40);
-    SpeedButton2->setCaption("&Anuluj");
-    SpeedButton2->onClick = guarded([this] { SpeedButton2Click(); });
+    SpeedButton1 = addButton("SpeedButton1", "&OK", 256, 250, 96, 40, [this] { SpeedButton1Click(); });
+    SpeedButton2 = addButton("SpeedButton2", "&Anuluj", 358, 250, 96, 40, [this] { SpeedButton2Click(); });
     Label1 = add<Label>("Label1");
     Label1->move(16, 14, 200, 18);
     Label1->setShowAccelChar(true);
@@ -95,21 +89,11 @@ void Tbody::createControls() {
         "Wszystkie (*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf;*.gif)|*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf;*.gif|"
         "Obrazy JPEG (*.jpg)|*.jpg|Obrazy JPEG  (*.jpeg)|*.jpeg|Bitmapy (*.bmp)|*.bmp|Pliki GIF (*.gif)|*.gif");
     ColorDialog1 = add<ColourChooser>("ColorDialog1");
-    if (const ImageList* glyphs = buttonGlyphs()) {
-        SpeedButton1->setGlyph(*glyphs, 0);
-        SpeedButton2->setGlyph(*glyphs, 1);
-    }
+    setOkCancelGlyphs(SpeedButton1, SpeedButton2);
 }
 
-void Tbody::onKeyDown(int& keyCode, int shift) {
-    (void)shift;
-    if (keyCode == forms::key::Escape) {
-        keyCode = 0;
-        SpeedButton2Click();
-    } else if (keyCode == forms::key::Return) {
-        keyCode = 0;
-        guarded([this] { SpeedButton1Click(); })();
-    }
+void Tbody::onKeyDown(int& keyCode, int /*shift*/) {
+    okCancelKeys(keyCode, [this] { SpeedButton1Click(); }, [this] { SpeedButton2Click(); });
 }
 
 forms::CheckBox* Tbody::box(int i) const {
@@ -191,11 +175,7 @@ std::string Tbody::styleBackgroundOf(const std::string& colour, const std::strin
 }
 
 void Tbody::SpeedButton1Click() {
-    // The picture is brought into the site's media folder (an existing file
-    // stays) and named as it lies there; an address stays as typed.
-    std::string picture = Edit1->text();
-    copyIntoFolder(picture, siteMediaFolder(currentAppDir(), currentSiteName()));
-    if (!isWebAddress(picture) && !picture.empty()) Edit1->setText("data\\" + bareFileName(picture));
+    bringIntoSite(*Edit1, SitePlace::Media);
     setModalResult(1);
 }
 
@@ -204,7 +184,7 @@ void Tbody::SpeedButton2Click() { setModalResult(2); }
 void Tbody::SpeedButton3Click() {
     OpenPictureDialog1->initialDir = currentAppDir() + "data\\library\\";
     if (!CheckBox1->checked()) return;
-    if (OpenPictureDialog1->execute()) Edit1->setText(OpenPictureDialog1->fileName);
+    OpenPictureDialog1->executeInto(*Edit1);
 }
 
 void Tbody::CheckBoxClick(int i) {

@@ -59,10 +59,7 @@ void Tdocnew::createControls() {
     SpeedButton2->setCaption("&Anuluj");
     SpeedButton2->setFlat(false);
     SpeedButton2->onClick = guarded([this] { setModalResult(2); });
-    if (const ImageList* glyphs = buttonGlyphs()) {
-        SpeedButton1->setGlyph(*glyphs, 0);
-        SpeedButton2->setGlyph(*glyphs, 1);
-    }
+    setOkCancelGlyphs(SpeedButton1, SpeedButton2);
 }
 
 void Tdocnew::onShow() { runHandler([this] { fill(); }); }

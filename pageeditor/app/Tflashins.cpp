@@ -25,10 +25,7 @@ void Tflashins::createControls() {
     Label1->setCaption("&Nazwa pliku:");
     Edit1 = add<TextBox>("Edit1");
     Edit1->move(146, 10, 226, 24);
-    SpeedButton1 = add<SpeedButton>("SpeedButton1");
-    SpeedButton1->move(378, 10, 30, 24);
-    SpeedButton1->setCaption("...");
-    SpeedButton1->onClick = guarded([this] { SpeedButton1Click(); });
+    SpeedButton1 = addButton("SpeedButton1", "...", 378, 10, 30, 24, [this] { SpeedButton1Click(); });
     Label2 = add<Label>("Label2");
     Label2->move(12, 48, 130, 18);
     Label2->setShowAccelChar(true);
@@ -40,35 +37,19 @@ void Tflashins::createControls() {
     CheckBox3 = add<CheckBox>("CheckBox3");
     CheckBox3->move(12, 82, 396, 20);
     CheckBox3->setCaption(ansi("&Pozycja względem tekstu"));
-    SpeedButton2 = add<SpeedButton>("SpeedButton2");
-    SpeedButton2->move(216, 150, 92, 40);
-    SpeedButton2->setCaption("&OK");
-    SpeedButton2->onClick = guarded([this] { SpeedButton2Click(); });
-    SpeedButton3 = add<SpeedButton>("SpeedButton3");
-    SpeedButton3->move(316, 150, 92, 40);
-    SpeedButton3->setCaption("&Anuluj");
-    SpeedButton3->onClick = guarded([this] { SpeedButton3Click(); });
+    SpeedButton2 = addButton("SpeedButton2", "&OK", 216, 150, 92, 40, [this] { SpeedButton2Click(); });
+    SpeedButton3 = addButton("SpeedButton3", "&Anuluj", 316, 150, 92, 40, [this] { SpeedButton3Click(); });
     OpenDialog1 = add<FileChooser>("OpenDialog1", "Filmy FLASH (*.swf)|*.swf", "Wybierz plik:");
-    if (const ImageList* glyphs = buttonGlyphs()) {
-        SpeedButton2->setGlyph(*glyphs, 0);
-        SpeedButton3->setGlyph(*glyphs, 1);
-    }
+    setOkCancelGlyphs(SpeedButton2, SpeedButton3);
 }
 
-void Tflashins::onKeyDown(int& keyCode, int shift) {
-    (void)shift;
-    if (keyCode == forms::key::Escape) {
-        keyCode = 0;
-        SpeedButton3Click();
-    } else if (keyCode == forms::key::Return) {
-        keyCode = 0;
-        guarded([this] { SpeedButton2Click(); })();
-    }
+void Tflashins::onKeyDown(int& keyCode, int /*shift*/) {
+    okCancelKeys(keyCode, [this] { SpeedButton2Click(); }, [this] { SpeedButton3Click(); });
 }
 
 void Tflashins::SpeedButton1Click() {
     OpenDialog1->initialDir = currentAppDir() + "data\\library\\";
-    if (OpenDialog1->execute()) Edit1->setText(OpenDialog1->fileName);
+    OpenDialog1->executeInto(*Edit1);
 }
 
 void Tflashins::SpeedButton2Click() {

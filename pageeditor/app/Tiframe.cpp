@@ -36,10 +36,7 @@ void Tiframe::createControls() {
     FilenameEdit1 = add<TextBox>("FilenameEdit1");
     FilenameEdit1->move(186, 44, 206, 24);
     FilenameEdit1->onChange = guarded([this] { FilenameEdit1Change(); });
-    FilenameButton = add<SpeedButton>("FilenameButton");
-    FilenameButton->move(398, 44, 30, 24);
-    FilenameButton->setCaption("...");
-    FilenameButton->onClick = guarded([this] { FilenameBrowse(); });
+    FilenameButton = addButton("FilenameButton", "...", 398, 44, 30, 24, [this] { FilenameBrowse(); });
     FilenameDialog = add<FileChooser>("FilenameDialog", "Dokumenty HTMl (*.htm;*.html)|*.htm;*.html");
     Label3 = add<Label>("Label3");
     Label3->move(12, 82, 170, 18);
@@ -54,18 +51,9 @@ void Tiframe::createControls() {
     CheckBox3 = add<CheckBox>("CheckBox3");
     CheckBox3->move(12, 138, 416, 20);
     CheckBox3->setCaption(ansi("&Pozycja względem tekstu"));
-    SpeedButton1 = add<SpeedButton>("SpeedButton1");
-    SpeedButton1->move(236, 170, 92, 40);
-    SpeedButton1->setCaption("&OK");
-    SpeedButton1->onClick = guarded([this] { SpeedButton1Click(); });
-    SpeedButton2 = add<SpeedButton>("SpeedButton2");
-    SpeedButton2->move(336, 170, 92, 40);
-    SpeedButton2->setCaption("&Anuluj");
-    SpeedButton2->onClick = guarded([this] { SpeedButton2Click(); });
-    if (const ImageList* glyphs = buttonGlyphs()) {
-        SpeedButton1->setGlyph(*glyphs, 0);
-        SpeedButton2->setGlyph(*glyphs, 1);
-    }
+    SpeedButton1 = addButton("SpeedButton1", "&OK", 236, 170, 92, 40, [this] { SpeedButton1Click(); });
+    SpeedButton2 = addButton("SpeedButton2", "&Anuluj", 336, 170, 92, 40, [this] { SpeedButton2Click(); });
+    setOkCancelGlyphs(SpeedButton1, SpeedButton2);
 }
 
 void Tiframe::onShow() {
@@ -77,15 +65,8 @@ void Tiframe::onShow() {
     }
 }
 
-void Tiframe::onKeyDown(int& keyCode, int shift) {
-    (void)shift;
-    if (keyCode == forms::key::Escape) {
-        keyCode = 0;
-        SpeedButton2Click();
-    } else if (keyCode == forms::key::Return) {
-        keyCode = 0;
-        guarded([this] { SpeedButton1Click(); })();
-    }
+void Tiframe::onKeyDown(int& keyCode, int /*shift*/) {
+    okCancelKeys(keyCode, [this] { SpeedButton1Click(); }, [this] { SpeedButton2Click(); });
 }
 
 IframeValues Tiframe::values() const {
@@ -113,13 +94,11 @@ void Tiframe::FilenameEdit1Change() {
 }
 
 void Tiframe::FilenameBrowse() {
-    if (FilenameDialog->execute()) FilenameEdit1->setText(FilenameDialog->fileName);
+    FilenameDialog->executeInto(*FilenameEdit1);
 }
 
 void Tiframe::SpeedButton1Click() {
-    std::string file = FilenameEdit1->text();
-    copyIntoFolder(file, siteFolder(currentAppDir(), currentSiteName()));
-    if (!isWebAddress(file) && !file.empty()) FilenameEdit1->setText(bareFileName(file));
+    bringIntoSite(*FilenameEdit1, SitePlace::Pages);
     setModalResult(1);
 }
 

@@ -12,7 +12,6 @@
 #include "pageeditor/app/FileChooser.h"
 #include "pageeditor/app/HandlerGuard.h"
 #include "pageeditor/app/MediaMarkup.h"
-#include "pageeditor/app/SiteCopy.h"
 #include "pageeditor/app/SpinEdit.h"
 #include "text/CodePage.h"
 
@@ -30,21 +29,12 @@ void Tinsert_snd::createControls() {
     Label1->move(16, 18, 60, 18);
     Label1->setShowAccelChar(true);
     Label1->setCaption("&Plik:");
-    SpeedButton1 = add<SpeedButton>("SpeedButton1");
-    SpeedButton1->move(352, 14, 30, 24);
-    SpeedButton1->setCaption("...");
-    SpeedButton1->onClick = guarded([this] { SpeedButton1Click(); });
+    SpeedButton1 = addButton("SpeedButton1", "...", 352, 14, 30, 24, [this] { SpeedButton1Click(); });
     Label2 = add<Label>("Label2");
     Label2->move(16, 54, 80, 18);
     Label2->setCaption("Powtarzaj:");
-    SpeedButton2 = add<SpeedButton>("SpeedButton2");
-    SpeedButton2->move(200, 120, 92, 40);
-    SpeedButton2->setCaption("&OK");
-    SpeedButton2->onClick = guarded([this] { SpeedButton2Click(); });
-    SpeedButton3 = add<SpeedButton>("SpeedButton3");
-    SpeedButton3->move(300, 120, 92, 40);
-    SpeedButton3->setCaption("&Anuluj");
-    SpeedButton3->onClick = guarded([this] { SpeedButton3Click(); });
+    SpeedButton2 = addButton("SpeedButton2", "&OK", 200, 120, 92, 40, [this] { SpeedButton2Click(); });
+    SpeedButton3 = addButton("SpeedButton3", "&Anuluj", 300, 120, 92, 40, [this] { SpeedButton3Click(); });
     Image2 = add<Image>("Image2");
     Image2->move(16, 84, 16, 16);
     Image2->setToolTip(ansi("działa tylko w IE"));
@@ -62,21 +52,11 @@ void Tinsert_snd::createControls() {
 void Tinsert_snd::onShow() {
     EditorDialog::onShow();
     forms::setWindowOrder(*this, forms::WindowOrder::Topmost);  // stays in sight above the document windows
-    if (const forms::ImageList* glyphs = buttonGlyphs()) {
-        SpeedButton2->setGlyph(*glyphs, 0);
-        SpeedButton3->setGlyph(*glyphs, 1);
-    }
+    setOkCancelGlyphs(SpeedButton2, SpeedButton3);
 }
 
-void Tinsert_snd::onKeyDown(int& keyCode, int shift) {
-    (void)shift;
-    if (keyCode == forms::key::Escape) {
-        keyCode = 0;
-        SpeedButton3Click();
-    } else if (keyCode == forms::key::Return) {
-        keyCode = 0;
-        guarded([this] { SpeedButton2Click(); })();
-    }
+void Tinsert_snd::onKeyDown(int& keyCode, int /*shift*/) {
+    okCancelKeys(keyCode, [this] { SpeedButton2Click(); }, [this] { SpeedButton3Click(); });
 }
 
 std::string Tinsert_snd::snd_getsnd() {
@@ -86,13 +66,11 @@ std::string Tinsert_snd::snd_getsnd() {
 
 void Tinsert_snd::SpeedButton1Click() {
     OpenDialog1->initialDir = currentAppDir() + "data\\library\\";
-    if (OpenDialog1->execute()) Edit1->setText(OpenDialog1->fileName);
+    OpenDialog1->executeInto(*Edit1);
 }
 
 void Tinsert_snd::SpeedButton2Click() {
-    std::string file = Edit1->text();
-    copyIntoFolder(file, siteFolder(currentAppDir(), currentSiteName()));
-    if (!isWebAddress(file)) Edit1->setText(bareFileName(file));
+    bringIntoSite(*Edit1, SitePlace::Pages);
     setModalResult(1);
 }
 

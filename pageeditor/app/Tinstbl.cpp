@@ -66,30 +66,14 @@ void Tinstbl::createControls() {
     CheckBox3->setCaption(ansi("&Pozycja względem tekstu"));
     CheckBox3->setValue(1);
 
-    SpeedButton1 = add<SpeedButton>("SpeedButton1");
-    SpeedButton1->move(250, 260, 64, 64);
-    SpeedButton1->setCaption("&OK");
-    SpeedButton1->onClick = guarded([this] { SpeedButton1Click(); });
-    SpeedButton2 = add<SpeedButton>("SpeedButton2");
-    SpeedButton2->move(322, 260, 64, 64);
-    SpeedButton2->setCaption("&Anuluj");
-    SpeedButton2->onClick = guarded([this] { SpeedButton2Click(); });
-    if (const ImageList* glyphs = buttonGlyphs()) {
-        SpeedButton1->setGlyph(*glyphs, 0);
-        SpeedButton2->setGlyph(*glyphs, 1);
-    }
+    SpeedButton1 = addButton("SpeedButton1", "&OK", 250, 260, 64, 64, [this] { SpeedButton1Click(); });
+    SpeedButton2 = addButton("SpeedButton2", "&Anuluj", 322, 260, 64, 64, [this] { SpeedButton2Click(); });
+    setOkCancelGlyphs(SpeedButton1, SpeedButton2);
     setColor(color_);
 }
 
-void Tinstbl::onKeyDown(int& keyCode, int shift) {
-    (void)shift;
-    if (keyCode == forms::key::Escape) {
-        keyCode = 0;
-        runHandler([this] { SpeedButton2Click(); });
-    } else if (keyCode == forms::key::Return) {
-        keyCode = 0;
-        runHandler([this] { SpeedButton1Click(); });
-    }
+void Tinstbl::onKeyDown(int& keyCode, int /*shift*/) {
+    okCancelKeys(keyCode, [this] { SpeedButton1Click(); }, [this] { SpeedButton2Click(); });
 }
 
 void Tinstbl::setColor(std::uint32_t c) {

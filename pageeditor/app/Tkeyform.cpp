@@ -41,10 +41,7 @@ void Tkeyform::createControls() {
     SpeedButton2->setCaption("&Anuluj");
     SpeedButton2->setFlat(false);
     SpeedButton2->onClick = guarded([this] { setModalResult(2); });
-    if (const ImageList* glyphs = buttonGlyphs()) {
-        SpeedButton1->setGlyph(*glyphs, 0);
-        SpeedButton2->setGlyph(*glyphs, 1);
-    }
+    setOkCancelGlyphs(SpeedButton1, SpeedButton2);
 }
 
 }  // namespace pageeditor

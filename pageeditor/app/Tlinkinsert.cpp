@@ -63,24 +63,15 @@ void Tlinkinsert::createControls() {
     Label4->move(30, 132, 378, 18);
     Label4->setCaption(ansi("przeglądarki plików tego formatu"));
     Label4->setVisible(false);
-    SpeedButton1 = add<SpeedButton>("SpeedButton1");
-    SpeedButton1->move(204, 176, 100, 64);
-    SpeedButton1->setCaption("&OK");
-    SpeedButton1->onClick = guarded([this] { SpeedButton1Click(); });
-    SpeedButton2 = add<SpeedButton>("SpeedButton2");
-    SpeedButton2->move(308, 176, 100, 64);
-    SpeedButton2->setCaption("&Anuluj");
-    SpeedButton2->onClick = guarded([this] { SpeedButton2Click(); });
+    SpeedButton1 = addButton("SpeedButton1", "&OK", 204, 176, 100, 64, [this] { SpeedButton1Click(); });
+    SpeedButton2 = addButton("SpeedButton2", "&Anuluj", 308, 176, 100, 64, [this] { SpeedButton2Click(); });
     OpenDialog1 = add<FileChooser>(
         "OpenDialog1",
         ansi("Dokumenty HTML (*.htm;*.html)|*.htm;*.html|Archiwa (*.zip;*.rar;*.arj;*.ace)|*.zip;*.rar;*.arj;*.ace|"
              "Pliku muzyczne (*.mp3;*.wav;*.ogg;*.mid)|*.mp3;*.wav;*.ogg|Dokumenty Word (*.doc)|*.doc|"
              "Pliki PDF (*.pdf)|*.pdf|Wszystkie pliki (*.*)|*.*"),
         ansi("Wstaw link:"));
-    if (const ImageList* glyphs = buttonGlyphs()) {
-        SpeedButton1->setGlyph(*glyphs, 0);
-        SpeedButton2->setGlyph(*glyphs, 1);
-    }
+    setOkCancelGlyphs(SpeedButton1, SpeedButton2);
 }
 
 void Tlinkinsert::onShow() {
@@ -91,15 +82,8 @@ void Tlinkinsert::onShow() {
     }
 }
 
-void Tlinkinsert::onKeyDown(int& keyCode, int shift) {
-    (void)shift;
-    if (keyCode == forms::key::Escape) {
-        keyCode = 0;
-        SpeedButton2Click();
-    } else if (keyCode == forms::key::Return) {
-        keyCode = 0;
-        guarded([this] { SpeedButton1Click(); })();
-    }
+void Tlinkinsert::onKeyDown(int& keyCode, int /*shift*/) {
+    okCancelKeys(keyCode, [this] { SpeedButton1Click(); }, [this] { SpeedButton2Click(); });
 }
 
 int Tlinkinsert::targetIndex(const std::string& target) const {

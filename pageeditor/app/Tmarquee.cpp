@@ -70,35 +70,19 @@ void Tmarquee::createControls() {
     CheckBox3 = add<CheckBox>("CheckBox3");
     CheckBox3->move(12, 250, 416, 20);
     CheckBox3->setCaption(ansi("&Pozycja względem tekstu"));
-    SpeedButton1 = add<SpeedButton>("SpeedButton1");
-    SpeedButton1->move(236, 280, 92, 40);
-    SpeedButton1->setCaption("&Ok");
-    SpeedButton1->onClick = guarded([this] { SpeedButton1Click(); });
-    SpeedButton2 = add<SpeedButton>("SpeedButton2");
-    SpeedButton2->move(336, 280, 92, 40);
-    SpeedButton2->setCaption("&Anuluj");
-    SpeedButton2->onClick = guarded([this] { SpeedButton2Click(); });
+    SpeedButton1 = addButton("SpeedButton1", "&Ok", 236, 280, 92, 40, [this] { SpeedButton1Click(); });
+    SpeedButton2 = addButton("SpeedButton2", "&Anuluj", 336, 280, 92, 40, [this] { SpeedButton2Click(); });
     ColorDialog1 = add<ColourChooser>("ColorDialog1");
 }
 
 void Tmarquee::onShow() {
     EditorDialog::onShow();
     forms::setWindowOrder(*this, forms::WindowOrder::Topmost);  // stays in sight above the document windows
-    if (const forms::ImageList* glyphs = buttonGlyphs()) {
-        SpeedButton1->setGlyph(*glyphs, 0);
-        SpeedButton2->setGlyph(*glyphs, 1);
-    }
+    setOkCancelGlyphs(SpeedButton1, SpeedButton2);
 }
 
-void Tmarquee::onKeyDown(int& keyCode, int shift) {
-    (void)shift;
-    if (keyCode == forms::key::Escape) {
-        keyCode = 0;
-        SpeedButton2Click();
-    } else if (keyCode == forms::key::Return) {
-        keyCode = 0;
-        SpeedButton1Click();
-    }
+void Tmarquee::onKeyDown(int& keyCode, int /*shift*/) {
+    okCancelKeys(keyCode, [this] { SpeedButton1Click(); }, [this] { SpeedButton2Click(); });
 }
 
 std::uint32_t Tmarquee::colour() const { return Panel1->backColor(); }

@@ -28,40 +28,21 @@ void Tmovie::createControls() {
     Label1->setCaption("&Plik:");
     Edit1 = add<TextBox>("Edit1");
     Edit1->move(76, 10, 296, 24);
-    SpeedButton1 = add<SpeedButton>("SpeedButton1");
-    SpeedButton1->move(378, 10, 30, 24);
-    SpeedButton1->setCaption("...");
-    SpeedButton1->onClick = guarded([this] { SpeedButton1Click(); });
+    SpeedButton1 = addButton("SpeedButton1", "...", 378, 10, 30, 24, [this] { SpeedButton1Click(); });
     Image2 = add<Image>("Image2");
     Image2->move(12, 48, 16, 16);
     Image2->setToolTip(ansi("działa tylko w IE"));
     CheckBox3 = add<CheckBox>("CheckBox3");
     CheckBox3->move(36, 46, 372, 20);
     CheckBox3->setCaption(ansi("&Pozycja względem tekstu"));
-    SpeedButton2 = add<SpeedButton>("SpeedButton2");
-    SpeedButton2->move(216, 120, 92, 40);
-    SpeedButton2->setCaption("&Ok");
-    SpeedButton2->onClick = guarded([this] { SpeedButton2Click(); });
-    SpeedButton3 = add<SpeedButton>("SpeedButton3");
-    SpeedButton3->move(316, 120, 92, 40);
-    SpeedButton3->setCaption("&Anuluj");
-    SpeedButton3->onClick = guarded([this] { SpeedButton3Click(); });
+    SpeedButton2 = addButton("SpeedButton2", "&Ok", 216, 120, 92, 40, [this] { SpeedButton2Click(); });
+    SpeedButton3 = addButton("SpeedButton3", "&Anuluj", 316, 120, 92, 40, [this] { SpeedButton3Click(); });
     OpenDialog1 = add<FileChooser>("OpenDialog1", "Pliki wideo (*.mov;*.avi;*.mpg;*.mpeg)|*.mov;*.avi;*.mpg;*.mpeg");
-    if (const ImageList* glyphs = buttonGlyphs()) {
-        SpeedButton2->setGlyph(*glyphs, 0);
-        SpeedButton3->setGlyph(*glyphs, 1);
-    }
+    setOkCancelGlyphs(SpeedButton2, SpeedButton3);
 }
 
-void Tmovie::onKeyDown(int& keyCode, int shift) {
-    (void)shift;
-    if (keyCode == forms::key::Escape) {
-        keyCode = 0;
-        SpeedButton3Click();
-    } else if (keyCode == forms::key::Return) {
-        keyCode = 0;
-        guarded([this] { SpeedButton2Click(); })();
-    }
+void Tmovie::onKeyDown(int& keyCode, int /*shift*/) {
+    okCancelKeys(keyCode, [this] { SpeedButton2Click(); }, [this] { SpeedButton3Click(); });
 }
 
 std::string Tmovie::movie_getmovie() {
@@ -72,13 +53,11 @@ std::string Tmovie::movie_getmovie() {
 
 void Tmovie::SpeedButton1Click() {
     OpenDialog1->initialDir = siteFolder(currentAppDir(), currentSiteName());
-    if (OpenDialog1->execute()) Edit1->setText(OpenDialog1->fileName);
+    OpenDialog1->executeInto(*Edit1);
 }
 
 void Tmovie::SpeedButton2Click() {
-    std::string file = Edit1->text();
-    copyIntoFolder(file, siteFolder(currentAppDir(), currentSiteName()));
-    if (!isWebAddress(file)) Edit1->setText(bareFileName(file));
+    bringIntoSite(*Edit1, SitePlace::Pages);
     setModalResult(1);
 }
 

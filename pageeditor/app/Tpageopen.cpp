@@ -37,10 +37,7 @@ void Tpageopen::createControls() {
     SpeedButton3->setCaption(ansi("&Usuń stronę"));
     SpeedButton3->setFlat(false);
     SpeedButton3->onClick = guarded([this] { SpeedButton3Click(); });
-    if (const ImageList* glyphs = buttonGlyphs()) {
-        SpeedButton1->setGlyph(*glyphs, 0);
-        SpeedButton2->setGlyph(*glyphs, 1);
-    }
+    setOkCancelGlyphs(SpeedButton1, SpeedButton2);
 }
 
 void Tpageopen::onShow() { runHandler([this] { fill(); }); }

@@ -60,10 +60,7 @@ void Tpubf::createControls() {
     SpeedButton2->setCaption("&Anuluj");
     SpeedButton2->setFlat(false);
     SpeedButton2->onClick = guarded([this] { SpeedButton2Click(); });
-    if (const ImageList* glyphs = buttonGlyphs()) {
-        SpeedButton1->setGlyph(*glyphs, 0);
-        SpeedButton2->setGlyph(*glyphs, 1);
-    }
+    setOkCancelGlyphs(SpeedButton1, SpeedButton2);
     // Set after the box's first value, so that it matches the box from the start.
     CheckBox1->onClick = guarded([this] { CheckBox1Click(); });
     CheckBox1Click();
@@ -112,15 +109,8 @@ void Tpubf::SpeedButton1Click() {
 
 void Tpubf::SpeedButton2Click() { setModalResult(2); }
 
-void Tpubf::onKeyDown(int& keyCode, int shift) {
-    (void)shift;
-    if (keyCode == forms::key::Return) {
-        keyCode = 0;
-        runHandler([this] { SpeedButton1Click(); });
-    } else if (keyCode == forms::key::Escape) {
-        keyCode = 0;
-        setModalResult(2);
-    }
+void Tpubf::onKeyDown(int& keyCode, int /*shift*/) {
+    okCancelKeys(keyCode, [this] { SpeedButton1Click(); }, [this] { setModalResult(2); });
 }
 
 }  // namespace pageeditor
