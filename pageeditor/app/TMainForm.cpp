@@ -570,7 +570,10 @@ void TMainForm::SpeedButton1Click() {
     d.setFields(sites.readSettings());
     d.setNameEditable(false);
     try {
-        if (d.showModal() == 1) sites.saveSettings(d.fields());
+        // Settings that could not be saved keep the dialog open with what
+        // was typed (the user was told why).
+        while (d.showModal() == 1 && !sites.saveSettings(d.fields())) {
+        }
     } catch (...) {
         d.setNameEditable(true);
         throw;

@@ -6,6 +6,7 @@
 #include "forms/Label.h"
 #include "forms/ModalAnswers.h"
 #include "forms/Panel.h"
+#include "forms/ScrollBar.h"
 #include "forms/SpeedButton.h"
 #include "forms/TextBox.h"
 #include "pageeditor/app/EditorForms.h"
@@ -21,7 +22,8 @@ namespace pageeditor {
 namespace {
 constexpr int kTop = 24;      // first row, below the column titles
 constexpr int kRowHeight = 24;
-constexpr int kMaxVisibleRows = 16;
+constexpr int kScrollWidth = 16;
+constexpr int kUp = 38, kDown = 40;  // virtual key codes
 
 std::string trText(const std::string& s) {
     TMainForm* m = MainForm();
@@ -54,16 +56,43 @@ void Tmacros_vals::createControls() {
     BitBtn1->setFlat(false);
     BitBtn1->onClick = [this] { setModalResult(1); };
     if (const ImageList* glyphs = buttonGlyphs()) BitBtn1->setGlyph(*glyphs, 0);
+    view = add<Panel>("view", vals);
+    sheet = add<Panel>("sheet", view);
+    scroll = add<ScrollBar>("scroll", vals);
+    scroll->onChange = [this] { scrolled(); };
     layout();
 }
 
 void Tmacros_vals::layout() {
     if (!vals) return;
-    int shown = std::clamp(rows_, 1, kMaxVisibleRows);
+    int shown = std::clamp(rows_, 1, kVisibleRows);
+    bool scrolls = rows_ > kVisibleRows;
+    int rowsWidth = kKeyWidth + kValueWidth + 8;
+    int gridWidth = rowsWidth + 4 + (scrolls ? kScrollWidth : 0);
     int gridHeight = kTop + shown * kRowHeight + 4;
-    vals->move(4, 4, kKeyWidth + kValueWidth + 12, gridHeight);
-    BitBtn1->move(kKeyWidth + kValueWidth + 16 - 84, gridHeight + 10, 84, 30);
-    setClientSize(kKeyWidth + kValueWidth + 20, gridHeight + 50);
+    vals->move(4, 4, gridWidth, gridHeight);
+    view->move(0, kTop, rowsWidth, shown * kRowHeight);
+    scroll->move(rowsWidth, kTop, kScrollWidth, shown * kRowHeight);
+    scroll->setVisible(scrolls);
+    scroll->setPageStep(kVisibleRows);
+    scroll->setRange(0, scrolls ? rows_ - kVisibleRows : 0);
+    BitBtn1->move(gridWidth + 4 - 84, gridHeight + 10, 84, 30);
+    setClientSize(gridWidth + 8, gridHeight + 50);
+    scrolled();
+}
+
+int Tmacros_vals::firstShownRow() const { return scroll ? scroll->position() : 0; }
+
+void Tmacros_vals::scrolled() {
+    if (sheet) sheet->move(0, -firstShownRow() * kRowHeight, kKeyWidth + kValueWidth + 8, std::max(rows_, 1) * kRowHeight);
+}
+
+void Tmacros_vals::showRow(int row) {
+    if (!scroll || row < 0 || row >= rows_) return;
+    if (row < firstShownRow())
+        scroll->setPosition(row);
+    else if (row >= firstShownRow() + kVisibleRows)
+        scroll->setPosition(row - kVisibleRows + 1);
 }
 
 void Tmacros_vals::clearRows() {
@@ -84,23 +113,33 @@ void Tmacros_vals::addRow(const std::string& key) {
     if (rows_ == static_cast<int>(pool_.size())) {
         int n = rows_;
         Row r;
-        r.key = add<forms::Label>("vals_key" + std::to_string(n), vals);
-        r.value = add<forms::TextBox>("vals_value" + std::to_string(n), vals);
+        r.key = add<forms::Label>("vals_key" + std::to_string(n), sheet);
+        r.value = add<forms::TextBox>("vals_value" + std::to_string(n), sheet);
         r.key->onClick = guarded([this, n] { cellSelected(n); });
         r.value->onClick = guarded([this, n] { cellSelected(n); });
-        r.value->onGotFocus = guarded([this, n] { cellSelected(n); });
+        r.value->onGotFocus = guarded([this, n] {
+            showRow(n);
+            cellSelected(n);
+        });
+        // The arrow keys move between the rows' values, as in a grid.
+        r.value->onKeyDown = [this, n](int& keyCode, int) {
+            int to = keyCode == kDown ? n + 1 : keyCode == kUp ? n - 1 : -1;
+            if (to < 0 || to >= rows_) return;
+            keyCode = 0;
+            showRow(to);
+            pool_[static_cast<std::size_t>(to)].value->setFocus();
+        };
         pool_.push_back(r);
     }
     Row& r = pool_[static_cast<std::size_t>(rows_)];
-    int y = kTop + rows_ * kRowHeight;
+    int y = rows_ * kRowHeight;
     r.key->move(4, y + 3, kKeyWidth, 18);
     r.key->setShowAccelChar(false);
     r.key->setCaption(key);
     r.value->move(kKeyWidth + 8, y, kValueWidth, 22);
     r.value->setText("");
-    bool visible = rows_ < kMaxVisibleRows;
-    r.key->setVisible(visible);
-    r.value->setVisible(visible);
+    r.key->setVisible(true);
+    r.value->setVisible(true);
     ++rows_;
     layout();
 }
@@ -132,6 +171,7 @@ int Tmacros_vals::showGrid() {
     Label1->setCaption(trText(text::ansi("Parametr:")));
     Label2->setCaption(trText(text::ansi("Zawartość:")));
     selected_ = -1;
+    scroll->setPosition(0);
     BitBtn1->setFocus();  // no cell is selected until the user picks one
     return showModal();
 }

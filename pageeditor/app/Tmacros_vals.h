@@ -2,8 +2,11 @@
 // The value grid of clip-library macros (Tmacros_vals, "Wymagane parametry:"):
 // one form for the whole run, created at start-up in its place in the order
 // of the editor's forms. The grid `vals` holds one row per value macro: the
-// key (the translated argument) and the value the user types. It has only
-// an OK button; however it closes, the values are taken.
+// key (the translated argument) and the value the user types. At most 16
+// rows show at a time; with more, a scroll bar beside them and the keyboard
+// (Tab, the arrow keys) reach every row. Enter takes what was typed and
+// closes with OK. It has only an OK button; however it closes, the values
+// are taken.
 #include <map>
 #include <string>
 #include <vector>
@@ -13,6 +16,7 @@
 namespace forms {
 class Label;
 class Panel;
+class ScrollBar;
 class SpeedButton;
 class TextBox;
 }  // namespace forms
@@ -28,10 +32,19 @@ public:
     forms::Label* Label1 = nullptr;        // 1: key column title
     forms::Label* Label2 = nullptr;        // 2: value column title
     forms::SpeedButton* BitBtn1 = nullptr; // 3: "&Ok"
-    // Rows are made as needed after these and kept for later showings.
+    // The rows' view (below the titles), the sheet of rows in it that
+    // scrolls, and its scroll bar; rows are made as needed after these and
+    // kept for later showings.
+    forms::Panel* view = nullptr;
+    forms::Panel* sheet = nullptr;
+    forms::ScrollBar* scroll = nullptr;
 
     static constexpr int kKeyWidth = 110;
     static constexpr int kValueWidth = 106;
+    static constexpr int kVisibleRows = 16;
+
+    // The first row in view.
+    int firstShownRow() const;
 
     // The rows of the grid.
     void clearRows();
@@ -60,6 +73,8 @@ private:
         forms::TextBox* value = nullptr;
     };
     void layout();
+    void scrolled();
+    void showRow(int row);
     void cellSelected(int row);
 
     std::vector<Row> pool_;

@@ -25,6 +25,7 @@
 #include "pageeditor/app/Tlinkinsert.h"
 #include "pageeditor/app/Tinsert_snd.h"
 #include "pageeditor/app/Tmacros_vals.h"
+#include "forms/ScrollBar.h"
 #include "registry/Registry.h"
 #include "text/CodePage.h"
 #include "text/LineFile.h"
@@ -318,6 +319,46 @@ TEST_F(Library, ClipItemIsFilledFromTheGridAndInsertedWithItsFilesCopied) {
     insert(m, "brak.ht");
     EXPECT_TRUE(f.calls.empty());
     EXPECT_TRUE(answers.asked("message").empty());
+}
+
+// Twenty values: every row is reached (16 show at a time, the scroll bar
+// and the arrow keys bring the rest into view), typed into, and Enter in the
+// last cell takes what was typed and closes the grid.
+TEST_F(Library, GridWithMoreRowsThanItShowsFillsThemAll) {
+    std::string item, expected;
+    for (int i = 1; i <= 20; ++i) {
+        std::string n = (i < 10 ? "P0" : "P") + std::to_string(i);
+        item += "<I>%(v" + n + ")%</I>";
+        expected += "<I>w" + std::to_string(i) + "</I>";
+    }
+    TMainForm& m = start(programFolder({{"data/library/T/dlugi.ht", item}}));
+    FakeFrame& f = openPage(m);
+    open(m, "T");
+    Tmacros_vals& grid = *all->macros_vals;
+    forms::drive::setModalHook([&](forms::Form& form) {
+        if (&form != &grid) return;
+        ASSERT_EQ(grid.rowCount(), 20);
+        EXPECT_TRUE(grid.scroll->visible());
+        EXPECT_EQ(grid.scroll->max(), 4);
+        EXPECT_EQ(grid.firstShownRow(), 0);
+        // Rows 1..16 typed into with the keyboard, moving down with the arrow.
+        for (int i = 0; i < 16; ++i) {
+            forms::drive::typeText(*grid.valueCell(i), "w" + std::to_string(i + 1));
+            forms::drive::pressKey(*grid.valueCell(i), 40);
+        }
+        EXPECT_TRUE(grid.valueCell(16)->hasFocus());
+        EXPECT_EQ(grid.firstShownRow(), 1) << "the row moved to came into view";
+        // The scroll bar shows the last rows.
+        grid.scroll->setPosition(grid.scroll->max());
+        EXPECT_EQ(grid.firstShownRow(), 4);
+        for (int i = 16; i < 19; ++i) grid.setValue(i, "w" + std::to_string(i + 1));
+        forms::drive::typeText(*grid.valueCell(19), "w20");
+        forms::drive::pressKey(*grid.valueCell(19), 13);
+    });
+    insert(m, "dlugi.ht");
+    ASSERT_EQ(f.calls.size(), 1u);
+    EXPECT_EQ(f.calls[0], "InsertHTML:" + expected + "\r\n");
+    EXPECT_EQ(grid.modalResult(), 1) << "Enter is OK";
 }
 
 TEST_F(Library, MediaItemsGoToTheFrameDialogs) {

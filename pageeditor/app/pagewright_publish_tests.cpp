@@ -103,7 +103,7 @@ protected:
         dir = tmp.path() / "Pagewright";
         writeFile(dir / "data/lang/pl/trans.msg", "");
         fs::create_directories(dir / "data/library");
-        for (const char* f : {"start.exe", "autorun.inf"})
+        for (const char* f : {"start.exe", "start.sh", "autorun.inf"})
             fs::copy_file(shippedFolder() / "data" / f, dir / "data" / f);
         site = dir / "webpages" / "Moja";
         writeFile(site / "index.html", "<html>index</html>");
@@ -518,6 +518,7 @@ TEST_F(Publishing, ExportAndCdFromTheMenu) {
     auto onCd = tree(cd.path());
     for (auto& [name, body] : pages) EXPECT_EQ(onCd[name], body) << name;
     EXPECT_EQ(onCd["start.exe"], readFile(shippedFolder() / "data/start.exe"));
+    EXPECT_EQ(onCd["start.sh"], readFile(shippedFolder() / "data/start.sh"));
     EXPECT_EQ(onCd["autorun.inf"], readFile(shippedFolder() / "data/autorun.inf"));
     EXPECT_EQ(onCd.count("project.prj"), 0u);
 

@@ -445,8 +445,8 @@ TEST_F(SitesUi, SiteChooserOpensOnlyASelectedSite) {
 
     // Enter opens the selected site, with its lists.
     inDialog(pageopen(), [this] {
-        EXPECT_EQ(captions(*pageopen().ListView1), (std::vector<std::string>{"Druga", "Pierwsza"}))
-            << "hidden folders are not sites";
+        EXPECT_EQ(captions(*pageopen().ListView1), (std::vector<std::string>{".ukryta", "Druga", "Pierwsza"}))
+            << "a leading dot hides no site";
         selectCaption(*pageopen().ListView1, "Pierwsza");
         forms::drive::pressKey(*pageopen().ListView1, forms::key::Return);
     });

@@ -70,7 +70,7 @@ void NewPage::prepare(Fields& fields) const {
 
 bool NewPage::accept(const Fields& fields, const std::string& templateName) const {
     bool usable = validFileName(fields.fileName);
-    if (usable && files::exists(files::realPath(pagePath(fields.fileName)))) {
+    if (usable && files::existsIgnoringCase(files::realPath(pagePath(fields.fileName)))) {
         messages_.MyBox(existsText(), kInfo, 64);
         return false;
     }
@@ -83,7 +83,7 @@ bool NewPage::accept(const Fields& fields, const std::string& templateName) cons
 
 bool NewPage::create(const Fields& fields, const std::string& templateName) {
     if (sites_.siteName().empty() || !validFileName(fields.fileName) || !plainFolderName(templateName)) return false;
-    if (files::exists(files::realPath(pagePath(fields.fileName)))) {
+    if (files::existsIgnoringCase(files::realPath(pagePath(fields.fileName)))) {
         messages_.MyBox(existsText(), kInfo, 64);
         return false;
     }

@@ -22,6 +22,13 @@ std::string duplicateSiteText() {
 std::string badSiteNameText() {
     return text::ansi("Nie podałeś nazwy strony, lub zawiera ona nieprawidłowe znaki (\" , | * ?)");
 }
+std::string longSiteNameText() {
+    return text::ansi("Nazwa strony jest zbyt długa. Podaj nazwę krótszą niż 100 znaków.");
+}
+std::string siteNotMadeText() {
+    return text::ansi("Nie można utworzyć folderu strony. Sprawdź, czy folder programu jest dostępny do zapisu i "
+                      "czy na dysku jest dość miejsca.");
+}
 std::string deleteFileText() { return text::ansi("Czy chcesz usunąć trwale ten plik? Ta operacja nie jest odwracalna."); }
 std::string deleteSiteText() {
     return text::ansi("Czy chcesz usunąć wybraną stronę i wszystkie jej pliki? (Operacja nie jest odwracalna)");
@@ -49,9 +56,14 @@ bool Sites::validSiteName(std::string_view name) {
     return files::isAllowedName(name);
 }
 
+bool Sites::siteExists(std::string_view name) const {
+    // "moja" is the site "Moja": the platform's names ignore case.
+    return files::existsIgnoringCase(files::realPath(sitesFolder() + std::string(name)));
+}
+
 bool Sites::acceptSiteDialog(const ProjectSettings& fields, bool nameEditable) const {
     bool valid = validSiteName(fields.name);
-    if (valid && nameEditable && FolderExists(sitesFolder() + fields.name)) {
+    if (valid && nameEditable && siteExists(fields.name)) {
         messages_.MyBox(duplicateSiteText(), kInfo, 64);
         return false;
     }
@@ -59,23 +71,27 @@ bool Sites::acceptSiteDialog(const ProjectSettings& fields, bool nameEditable) c
         messages_.MyBox(badSiteNameText(), text::ansi("Błąd"), 48);
         return false;
     }
+    if (nameEditable && fields.name.size() >= kMaxSiteName) {
+        messages_.MyBox(longSiteNameText(), text::ansi("Błąd"), 48);
+        return false;
+    }
     return true;
 }
 
 bool Sites::createSite(const ProjectSettings& fields) {
-    if (!validSiteName(fields.name)) {
-        messages_.MyBox(badSiteNameText(), text::ansi("Błąd"), 48);
-        return false;
-    }
+    if (!acceptSiteDialog(fields, true)) return false;
     std::string site = sitesFolder() + fields.name;
-    if (FolderExists(site)) {
-        messages_.MyBox(duplicateSiteText(), kInfo, 64);
+    // On first use there is no webpages\ folder yet.
+    bool siteMade = false;
+    bool made = (FolderExists(sitesFolder()) || files::makeFolder(files::realPath(sitesFolder()))) &&
+                (siteMade = files::makeFolder(files::realPath(site))) &&
+                files::makeFolder(files::realPath(site + "\\data"));
+    if (!made) {
+        if (siteMade) DeleteFolderTree(site);
+        messages_.MyBox(siteNotMadeText(), text::ansi("Błąd"), 48);
         return false;
     }
-    // On first use there is no webpages\ folder yet.
-    if (!FolderExists(sitesFolder()) && !files::makeFolder(files::realPath(sitesFolder()))) return false;
-    if (!files::makeFolder(files::realPath(site))) return false;
-    if (!files::makeFolder(files::realPath(site + "\\data")) || !writeProject(fields.name, fields, true)) {
+    if (!writeProject(fields.name, fields, true)) {  // the user was told
         DeleteFolderTree(site);
         return false;
     }

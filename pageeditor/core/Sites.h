@@ -49,12 +49,20 @@ public:
     // empty, none of " \ / , ' * ? | nor any name the platform forbids, no "..".
     static bool validSiteName(std::string_view name);
 
+    // New site names are shorter than this (a site's folder, its pages' and
+    // its media's paths must stay within what file systems and CDs take).
+    static constexpr std::size_t kMaxSiteName = 100;
+    // True when a site of this name exists, whatever the case of its letters.
+    bool siteExists(std::string_view name) const;
+
     // The site dialog's OK: false (dialog stays open) after the message for a
-    // duplicate name (only while the name is editable) or a bad name.
+    // duplicate name or one that is too long (only while the name is
+    // editable) or a bad name.
     bool acceptSiteDialog(const ProjectSettings& fields, bool nameEditable) const;
     // The new-site command after OK: makes webpages\ when missing, the site
     // folder, its data\ and project.prj (owner-only), then opens the site.
-    // False when nothing was made (a half-made site is removed again).
+    // False, after a message, when nothing was made (a half-made site is
+    // removed again).
     bool createSite(const ProjectSettings& fields);
 
     // Opens a site: fills the page and media lists; a site without pages

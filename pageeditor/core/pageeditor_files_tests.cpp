@@ -128,12 +128,12 @@ TEST_F(FileRoutinesTest, ListFilesAndFolderSize) {
     put("site/data/setup.cfg", "1000");
     std::vector<std::string> list;
     list_files(root + "site", list, "*.*");
-    EXPECT_EQ(list, (std::vector<std::string>{root + "site\\index.html", root + "site\\project.prj",
-                                              root + "site\\Setup.cfg", root + "site\\setup.cfg",
-                                              root + "site\\setup.webserver"}));
+    EXPECT_EQ(list, (std::vector<std::string>{root + "site\\.hidden", root + "site\\index.html",
+                                              root + "site\\project.prj", root + "site\\Setup.cfg",
+                                              root + "site\\setup.cfg", root + "site\\setup.webserver"}));
     std::int64_t total = 10;  // the caller's running total is added to
     folder_size(root + "site", "*.*", total);
-    EXPECT_EQ(total, 10 + 5 + 3 + 2 + 7);
+    EXPECT_EQ(total, 10 + 4 + 5 + 3 + 2 + 7);
     // An empty folder searches the mask in the current folder.
     fs::path cwd = fs::current_path();
     fs::current_path(dir / "site" / "data");

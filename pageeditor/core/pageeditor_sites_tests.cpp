@@ -1,3 +1,4 @@
+#include "files/FileSystem.h"
 #include "pageeditor/core/SiteFixture.h"
 #include "files/testing/FullDisk.h"
 #include "pageeditor/core/SiteLists.h"
@@ -14,6 +15,9 @@ ProjectSettings settings(std::string name) {
 }
 
 const std::string kDuplicate = "Nie można utworzyć strony o takiej nazwie, ponieważ już ona występuje."_w;
+const std::string kLongName = "Nazwa strony jest zbyt długa. Podaj nazwę krótszą niż 100 znaków."_w;
+const std::string kNotMade = "Nie można utworzyć folderu strony. Sprawdź, czy folder programu jest dostępny do zapisu i "
+                             "czy na dysku jest dość miejsca."_w;
 const std::string kBadName = "Nie podałeś nazwy strony, lub zawiera ona nieprawidłowe znaki (\" , | * ?)"_w;
 
 class SitesTest : public AppFolder {};
@@ -47,14 +51,21 @@ TEST_F(SitesTest, ListFillersFilterProjectFilesAndPreviews) {
     fs::create_directories(dir / "lib" / ".hidden");
     fs::create_directories(dir / "lib" / "locked");
     files::setReadOnly(dir / "lib" / "locked", true);
+    // Names that are no platform names never reach a list (joined to the
+    // folder they would name other files).
+    put(fs::path("lib") / "..\\..\\SECRET.html");
+    fs::create_directories(dir / "lib" / "a\\..\\..");
+    put(fs::path("lib") / u8"\u65e5.html");
+    put(fs::path("lib") / ".htaccess");
     ItemList list{{"old", 9}};
     folder_list(list, appDir + "lib\\*.*", PageMode);
-    // Plain folders are left out; read-only and hidden ones are not plain.
-    EXPECT_EQ(captions(list), (std::vector<std::string>{".hidden", "Applet.class", "index.html", "locked", "menu.ht",
+    // Plain folders are left out; read-only ones are not plain. A leading dot
+    // hides nothing.
+    EXPECT_EQ(captions(list), (std::vector<std::string>{".htaccess", "Applet.class", "index.html", "locked", "menu.ht",
                                                          "z.txt"}));
     EXPECT_EQ(list[1].image, 5);
     folders_list(list, appDir + "lib\\*.*", LibraryFolderMode);
-    EXPECT_EQ(captions(list), (std::vector<std::string>{"Another", "sub"}));
+    EXPECT_EQ(captions(list), (std::vector<std::string>{".hidden", "Another", "sub"}));
     EXPECT_EQ(list[0].image, 2);
     folders_list(list, appDir + "missing\\*.*", PageMode);
     EXPECT_TRUE(list.empty());
@@ -91,7 +102,11 @@ TEST_F(SitesTest, SiteNameChecks) {
         {"nowa", true, ""},
         {"z odstępem"_w, true, ""},
         {"istnieje", true, kDuplicate},
+        {"IstniejE", true, kDuplicate},  // the platform's names ignore case
         {"istnieje", false, ""},  // settings of the open site: no duplicate check
+        {std::string(99, 'x'), true, ""},
+        {std::string(300, 'x'), true, kLongName},
+        {std::string(300, 'x'), false, ""},  // an existing site's name is not checked again
         {"", true, kBadName},
         {"", false, kBadName},
         {"a\"b", true, kBadName},
@@ -205,6 +220,41 @@ TEST_F(SitesTest, PageAndMediaCommands) {
     answers.clear();
     EXPECT_FALSE(sites.deletePage("..\\project.prj"));
     EXPECT_TRUE(answers.asked().empty());
+}
+
+// New sites that cannot be made, or that are made with names the file
+// system treats specially: a message for each, nothing half made, and what
+// is made can be listed, opened and deleted.
+TEST_F(SitesTest, NewSitesTheFileSystemMakesHard) {
+    // "Moja" is there: "moja" is the same site.
+    ASSERT_TRUE(sites.createSite(settings("Moja")));
+    answers.clear();
+    EXPECT_FALSE(sites.createSite(settings("moja")));
+    EXPECT_EQ(messageTexts(), std::vector<std::string>{kDuplicate});
+    EXPECT_FALSE(fs::exists(dir / "webpages/moja"));
+
+    // A name longer than a folder name may be.
+    answers.clear();
+    EXPECT_FALSE(sites.createSite(settings(std::string(300, 's'))));
+    EXPECT_EQ(messageTexts(), std::vector<std::string>{kLongName});
+
+    // A leading dot hides nothing: the site is listed, opened and deleted.
+    answers.clear();
+    ASSERT_TRUE(sites.createSite(settings(".ukryta")));
+    EXPECT_EQ(captions(sites.siteList()), (std::vector<std::string>{".ukryta", "Moja"}));
+    EXPECT_EQ(sites.siteName(), ".ukryta");
+    answers.answerMessage(6);
+    EXPECT_TRUE(sites.deleteSite(".ukryta"));
+    EXPECT_EQ(captions(sites.siteList()), std::vector<std::string>{"Moja"});
+
+    // The sites' folder cannot take a new one (here a file stands in its way).
+    fs::remove_all(dir / "webpages");
+    put("webpages", "not a folder");
+    answers.clear();
+    EXPECT_FALSE(sites.createSite(settings("nowa")));
+    EXPECT_EQ(messageTexts(), std::vector<std::string>{kNotMade});
+    EXPECT_EQ(answers.asked("message")[0].flags, 48);
+    EXPECT_EQ(read("webpages"), "not a folder");
 }
 
 TEST_F(SitesTest, SettingsEditorReadsAndWritesTheOpenSite) {

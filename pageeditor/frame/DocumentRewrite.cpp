@@ -101,24 +101,32 @@ std::string WriteHeadMeta(std::string_view html, std::string_view, std::string_v
         std::vector<std::string> head = splitLines(std::string_view(doc).substr(0, headLength));
         std::vector<std::string> rest = splitLines(std::string_view(doc).substr(headLength));
 
-        // Every META tag of the head goes; what stands around it stays.
-        for (;;) {
-            auto line = std::find_if(head.begin(), head.end(), [](const std::string& l) { return containsNoCase(l, "<META"); });
-            if (line == head.end()) break;
-            std::string l = *line;
-            if (std::count(l.begin(), l.end(), '>') == 1) {
-                head.erase(line);
+        // Every META tag of the head goes; what stands around it stays. A
+        // line is done in one go (neither of the lines it leaves holds a
+        // META tag), so one pass over the head does them all.
+        std::vector<std::string> kept;
+        kept.reserve(head.size());
+        for (std::string& l : head) {
+            const std::string upper = text::upper(l);
+            std::size_t meta = upper.find("<META");
+            if (meta == std::string::npos) {
+                kept.push_back(std::move(l));
                 continue;
             }
-            std::size_t meta = text::upper(l).find("<META");
-            std::string remainder = l;
+            if (std::count(l.begin(), l.end(), '>') == 1) continue;
+            // Cut through one '>' after another while a META tag follows.
+            const std::size_t lastMeta = upper.rfind("<META");
+            std::size_t cut = 0;
             do {
-                std::size_t gt = remainder.find('>');
-                remainder = gt == std::string::npos ? std::string() : remainder.substr(gt + 1);
-            } while (containsNoCase(remainder, "<META"));
-            *line = l.substr(0, meta);
-            head.insert(line + 1, remainder);
+                std::size_t gt = l.find('>', cut);
+                cut = gt == std::string::npos ? l.size() : gt + 1;
+            } while (lastMeta >= cut);
+            std::string remainder = l.substr(cut);
+            l.resize(meta);
+            kept.push_back(std::move(l));
+            kept.push_back(std::move(remainder));
         }
+        head = std::move(kept);
 
         auto at = std::find_if(head.begin(), head.end(), [](const std::string& l) { return containsNoCase(l, "<HEAD>"); });
         if (at != head.end()) {

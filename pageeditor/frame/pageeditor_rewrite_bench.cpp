@@ -27,6 +27,17 @@ void BM_WriteHeadMeta(benchmark::State& state) {
 }
 BENCHMARK(BM_WriteHeadMeta)->Arg(1000)->Arg(20000);
 
+// A head of `n` META lines, each of which the command removes.
+void BM_WriteHeadMetaManyMetaLines(benchmark::State& state) {
+    std::string page = "<HTML><HEAD>\r\n";
+    for (int64_t i = 0; i < state.range(0); ++i) page += "<META NAME=\"m" + std::to_string(i) + "\" content=\"v\">\r\n";
+    page += "<TITLE>Strona</TITLE>\r\n</HEAD>\r\n<BODY><P>x</P></BODY></HTML>\r\n";
+    for (auto _ : state) benchmark::DoNotOptimize(WriteHeadMeta(page, "", page, "a, b", "opis", "", ""));
+    state.SetComplexityN(state.range(0));
+    state.SetLabel(std::to_string(page.size() / 1024) + " KB");
+}
+BENCHMARK(BM_WriteHeadMetaManyMetaLines)->Arg(2000)->Arg(8000)->Arg(32000)->Unit(benchmark::kMillisecond)->Complexity();
+
 void BM_PlaceSizeMarker(benchmark::State& state) {
     const std::string page = largePage(static_cast<int>(state.range(0)));
     for (auto _ : state) benchmark::DoNotOptimize(PlaceSizeMarker(page, "<!--SIZE:2-->"));

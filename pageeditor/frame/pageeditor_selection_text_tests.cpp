@@ -124,6 +124,8 @@ TEST(HeadMetaRewrite, OldMetaLinesGoNewOnesGoBelowTheHeadLine) {
          "<HEAD>\r\n" + charset + "\r\n<TITLE>T</TITLE>\r\n\r\n</HEAD>\r\n\r\n"},
         {"two metas on a line", "<HEAD>\r\n<META a=\"1\"><META b=\"2\">\r\n</HEAD>", "", "",
          "<HEAD>\r\n" + charset + "\r\n\r\n\r\n</HEAD>\r\n\r\n"},
+        {"text after the last META of a line stays", "<HEAD>\r\n<META a=\"1\"> po <META b=\"2\"> reszta\r\n</HEAD>", "", "",
+         "<HEAD>\r\n" + charset + "\r\n\r\n reszta\r\n</HEAD>\r\n\r\n"},
         {"a META without its end", "<HEAD>\r\n<B>x</B><META a=\"1\"\r\n</HEAD>", "", "",
          "<HEAD>\r\n" + charset + "\r\n<B>x</B>\r\n\r\n</HEAD>\r\n\r\n"},
         {"lower case tags", "<html><head>\r\n<meta name=\"a\" content=\"b\">\r\n</head><body></body>", "k", "",

@@ -1,9 +1,12 @@
 #include "pageeditor/publish/Publisher.h"
 
+#include <algorithm>
+
 #include "files/FileSystem.h"
 #include "pageeditor/core/FileRoutines.h"
 #include "pageeditor/core/MessageList.h"
 #include "pageeditor/publish/RemoteFolder.h"
+#include "pageeditor/publish/SiteFiles.h"
 #include "text/CaseRules.h"
 #include "text/CodePage.h"
 
@@ -12,11 +15,6 @@ namespace pageeditor {
 using net::NetError;
 
 namespace {
-
-std::string fileNameOf(const std::string& path) {
-    size_t cut = path.find_last_of("\\/");
-    return cut == std::string::npos ? path : path.substr(cut + 1);
-}
 
 // Runs an FTP step whose refusal the publish passes over; a lost connection
 // still ends the publish.
@@ -76,12 +74,15 @@ Publisher::Outcome Publisher::publish(const std::string& appDir, const std::stri
 
     cancelled_ = false;
     abortSent_ = false;
-    ftp_.setHost(settings_.host);
-    ftp_.setUser(settings_.user);
-    ftp_.setPassword(settings_.password);
+    unsent_ = 0;
+    firstUnsent_.clear();
+    firstReason_.clear();
     try {
+        ftp_.setHost(settings_.host);
+        ftp_.setUser(settings_.user);
+        ftp_.setPassword(settings_.password);
         ftp_.connect();
-    } catch (const NetError&) {
+    } catch (const std::exception&) {
         messages_.MyBox(ansi("Nie można ustanowić połączenia z serwerem. Być może adres serwera jest zły, lub "
                              "podałeś złe hasło lub nazwę użytkownika. Sprawdź jeszcze raz dane i spróbuj "
                              "ponownie."),
@@ -94,6 +95,10 @@ Publisher::Outcome Publisher::publish(const std::string& appDir, const std::stri
         bool& flag;
         ~Running() { flag = false; }
     } runningGuard{running_};
+    std::vector<Item> pages = itemsOf(siteDir, true);
+    std::vector<Item> media = itemsOf(siteDir + "data\\", false);
+    unsettled_ = int(pages.size() + media.size());
+    current_ = !pages.empty() ? pages[0].entry.name : !media.empty() ? "data\\" + media[0].entry.name : "";
     try {
         std::vector<std::string> names;
         tolerated([&] { names = ftp_.listNames(); });
@@ -104,35 +109,67 @@ Publisher::Outcome Publisher::publish(const std::string& appDir, const std::stri
         remoteNames_.clear();
         tolerated([&] { remoteNames_ = ftp_.listNames(); });
 
-        std::vector<std::string> local;
-        list_files(siteDir, local, "*.*");
         jobBytes_ = 0;
         if (progress) progress->open(size);
-        if (!uploadFolder(local, true)) return finish(Outcome::Cancelled);
+        if (!uploadFolder(pages, true)) return finish(Outcome::Cancelled);
 
         tolerated([&] { ftp_.makeDir("data"); });
-        tolerated([&] { ftp_.changeDir("data"); });
-        remoteNames_.clear();
-        tolerated([&] { remoteNames_ = ftp_.listNames(); });
-        local.clear();
-        list_files(siteDir + "data\\", local, "*.*");
-        if (!uploadFolder(local, false)) return finish(Outcome::Cancelled);
+        bool inData = true;
+        std::string refusal;
+        try {
+            ftp_.changeDir("data");
+        } catch (const NetError& e) {
+            if (e.connectionGone()) throw;
+            inData = false;
+            refusal = e.what();
+        }
+        if (inData) {
+            remoteNames_.clear();
+            tolerated([&] { remoteNames_ = ftp_.listNames(); });
+            if (!uploadFolder(media, false)) return finish(Outcome::Cancelled);
+        } else {
+            // The media would land beside the pages, where no page looks.
+            for (const Item& it : media) notSent("data\\" + it.entry.name, refusal);
+            unsettled_ = 0;
+        }
     } catch (const NetError& e) {
         return lost(e);
     }
 
     cancelled_ = true;  // the window closes through its Cancel handler
+    if (unsent_ > 0) {
+        finish(Outcome::Incomplete);
+        messages_.MyBox(notSentSummary(), ansi("Błąd"), 48);
+        return Outcome::Incomplete;
+    }
     finish(Outcome::Done);
     messages_.MyBox(ansi("Wgrywanie plików zakończone. Twój serwis od teraz dostępny jest w Sieci!"),
                     ansi("Informacja:"), 64);
     return Outcome::Done;
 }
 
-bool Publisher::uploadFolder(const std::vector<std::string>& localFiles, bool topLevel) {
-    for (const std::string& file : localFiles) {
-        const std::string name = fileNameOf(file);
-        // The project file holds the FTP password in plain text.
-        if (topLevel && text::equalsNoCase(name, "project.prj")) continue;
+std::vector<Publisher::Item> Publisher::itemsOf(const std::string& folder, bool topLevel) {
+    std::vector<Item> items;
+    for (files::Entry& e : files::listFolder(files::realPath(folder), "*.*", files::Include{false, true, true})) {
+        switch (siteFileUse(e, topLevel)) {
+        case SiteFileUse::Send:
+            items.push_back({e, folder + e.name});
+            break;
+        case SiteFileUse::Foreign:
+            notSent(topLevel ? e.name : "data\\" + e.name, foreignNameNote());
+            break;
+        case SiteFileUse::Private:
+        case SiteFileUse::Temporary:
+            break;
+        }
+    }
+    return items;
+}
+
+bool Publisher::uploadFolder(const std::vector<Item>& items, bool topLevel) {
+    for (const Item& item : items) {
+        const std::string& name = item.entry.name;
+        current_ = topLevel ? name : "data\\" + name;
         if (topLevel) {
             if (cancelled_) return false;
             if (progress) progress->showFile(name);
@@ -140,36 +177,52 @@ bool Publisher::uploadFolder(const std::vector<std::string>& localFiles, bool to
             if (progress) progress->showFile(name);
             if (cancelled_) return false;
         }
+        Sent sent = Sent::Ok;
+        bool declined = false;
         if (!replaceAll_) {
             bool onServer = false;
             for (const std::string& r : remoteNames_)
                 if (text::equalsNoCase(r, name)) onServer = true;
             if (onServer) {
                 int answer = messages_.MyBox(
-                    messages_.tr(text::ansi("Plik ")) + file +
+                    messages_.tr(text::ansi("Plik ")) + item.shownPath +
                         messages_.tr(text::ansi(" już istnieje na serwerze, czy zastąpić go? ANULUJ - zastępuje "
                                                 "wszystkie pliki.")),
                     text::ansi("Pytanie:"), 35);
                 if (answer == 2)
                     replaceAll_ = true;
                 else if (answer != 6)
-                    continue;
+                    declined = true;
             }
         }
-        if (sendFile(file, name) == Sent::Stop) return false;
+        if (!declined) sent = sendFile(item);
+        if (sent == Sent::Stop) return false;
+        --unsettled_;
     }
     return true;
 }
 
-Publisher::Sent Publisher::sendFile(const std::string& localFile, const std::string& name) {
+Publisher::Sent Publisher::sendFile(const Item& item) {
+    const std::string& name = item.entry.name;
     const std::string temporary = name + kTemporarySuffix;
+    const std::string remoteDir = ftp_.currentDir();
     abortSent_ = false;
     try {
-        ftp_.store(files::realPath(localFile), temporary);
+        ftp_.store(item.entry.path, temporary);
     } catch (const NetError& e) {
-        if (e.connectionGone()) throw;
+        if (e.kind() == NetError::Kind::Aborted || e.connectionGone()) {
+            removeCutOff(remoteDir, temporary);
+            if (e.kind() == NetError::Kind::Aborted) return Sent::Stop;
+            throw;
+        }
+        if (e.kind() == NetError::Kind::Local) {
+            notSent(current_, e.what());
+            return Sent::Failed;
+        }
+        // A server that takes no file under the temporary name may still
+        // take it under its own.
         tidyUp(temporary);
-        return e.kind() == NetError::Kind::Aborted ? Sent::Stop : Sent::Skipped;
+        return storePlain(item);
     }
     try {
         ftp_.rename(temporary, name);
@@ -177,16 +230,53 @@ Publisher::Sent Publisher::sendFile(const std::string& localFile, const std::str
     } catch (const NetError& e) {
         if (e.connectionGone()) throw;
     }
-    // A server that renames nothing over an existing file: the old copy goes
-    // first, and only once the new one is complete on the server.
-    tolerated([&] { ftp_.deleteFile(name); });
+    // A server that renames nothing over an existing file: the file is stored
+    // straight under its name from the local copy; the server's copy is
+    // replaced only by a store it accepted.
+    Sent sent = storePlain(item);
+    if (sent != Sent::Stop) tidyUp(temporary);
+    return sent;
+}
+
+Publisher::Sent Publisher::storePlain(const Item& item) {
+    const std::string remoteDir = ftp_.currentDir();
+    abortSent_ = false;
     try {
-        ftp_.rename(temporary, name);
+        ftp_.store(item.entry.path, item.entry.name);
         return Sent::Ok;
     } catch (const NetError& e) {
+        if (e.kind() == NetError::Kind::Aborted) {
+            // The user stopped it; the server may hold part of the new copy.
+            notSent(current_, e.what());
+            return Sent::Stop;
+        }
         if (e.connectionGone()) throw;
+        notSent(current_, e.what());
+        return Sent::Failed;
     }
-    return Sent::Skipped;  // the new copy stays under its temporary name
+}
+
+void Publisher::removeCutOff(const std::string& remoteDir, const std::string& temporaryName) {
+    try {
+        if (!ftp_.connected()) {
+            // A server that is not there answers no sooner than this.
+            int connectMs = ftp_.connectTimeout(), idleMs = ftp_.idleTimeout();
+            ftp_.setConnectTimeout(std::min(connectMs, 5000));
+            ftp_.setIdleTimeout(std::min(idleMs, 5000));
+            struct Restore {
+                net::FtpClient& ftp;
+                int connectMs, idleMs;
+                ~Restore() {
+                    ftp.setConnectTimeout(connectMs);
+                    ftp.setIdleTimeout(idleMs);
+                }
+            } restore{ftp_, connectMs, idleMs};
+            ftp_.connect();
+            ftp_.changeDir(remoteDir);
+        }
+        ftp_.deleteFile(temporaryName);
+    } catch (const NetError&) {
+    }
 }
 
 void Publisher::tidyUp(const std::string& temporaryName) {
@@ -196,9 +286,34 @@ void Publisher::tidyUp(const std::string& temporaryName) {
     }
 }
 
+void Publisher::notSent(const std::string& name, const std::string& reason) {
+    if (unsent_++ == 0) {
+        firstUnsent_ = name;
+        firstReason_ = reason;
+    }
+}
+
+std::string Publisher::notSentSummary() const {
+    std::string reason = firstReason_;
+    if (!reason.empty() && reason.back() == '.') reason.pop_back();
+    return text::ansi("Nie wszystkie pliki strony zostały wysłane na serwer. Liczba niewysłanych plików: ") +
+           std::to_string(unsent_) + text::ansi(". Pierwszy z nich: ") + firstUnsent_ + " (" + reason + ").";
+}
+
 Publisher::Outcome Publisher::lost(const NetError& e) {
     finish(Outcome::ConnectionLost);
-    messages_.MyBox(e.what(), text::ansi("Błąd"), 48);
+    // The file under way and every one after it did not arrive either.
+    if (unsettled_ > 0) {
+        if (unsent_ == 0) {
+            firstUnsent_ = current_;
+            firstReason_ = e.what();
+        }
+        unsent_ += unsettled_;
+        unsettled_ = 0;
+    }
+    std::string text = e.what();
+    if (unsent_ > 0) text += "\n\n" + notSentSummary();
+    messages_.MyBox(text, text::ansi("Błąd"), 48);
     return Outcome::ConnectionLost;
 }
 

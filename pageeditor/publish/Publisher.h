@@ -6,14 +6,22 @@
 //
 // Each file is stored under a temporary name beside its final one and only
 // then renamed over it, so a store that fails, is cancelled or is cut off by
-// the server never leaves the server without the page it had. The site's
-// project.prj (it holds the FTP password) is never sent. The connection is
-// closed at the end of every publish, so the next one starts afresh.
+// the server never leaves the server without the page it had. A server that
+// renames nothing over an existing file gets the file stored straight under
+// its name instead. The site's project.prj (it holds the FTP password) and
+// temporary files are never sent, nor files whose names are no platform names
+// (the user is told of those).
+//
+// The end message comes only when every file arrived; otherwise one message
+// says how many did not and names the first. One connection serves the whole
+// publish (it is opened again only when the server dropped it, to remove a
+// cut-off temporary file) and is closed at its end.
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "files/FileSystem.h"
 #include "net/FtpClient.h"
 #include "pageeditor/publish/PublishProgress.h"
 #include "pageeditor/publish/PublishSettings.h"
@@ -30,7 +38,8 @@ public:
         DialogCancelled,  // the publish dialog was not confirmed
         ConnectFailed,    // no connection or login
         Cancelled,        // the progress window's Cancel
-        ConnectionLost,   // the server dropped the connection or went silent
+        ConnectionLost,   // the server dropped the connection, went silent or is full
+        Incomplete,       // some files did not arrive (the user was told which)
         Done,
     };
 
@@ -65,12 +74,26 @@ public:
     net::FtpClient& client() { return ftp_; }
 
 private:
-    enum class Sent { Ok, Skipped, Stop };
-    // Sends the files of one local folder into the current remote folder;
-    // false when the publish stops.
-    bool uploadFolder(const std::vector<std::string>& localFiles, bool topLevel);
-    Sent sendFile(const std::string& localFile, const std::string& name);
+    enum class Sent { Ok, Skipped, Failed, Stop };
+    struct Item {
+        files::Entry entry;
+        std::string shownPath;  // the local name the replace question shows
+    };
+    // The files of one site folder that go out; names that cannot be used
+    // are noted as not sent.
+    std::vector<Item> itemsOf(const std::string& folder, bool topLevel);
+    // Sends the files into the current remote folder; false when the publish
+    // stops.
+    bool uploadFolder(const std::vector<Item>& items, bool topLevel);
+    Sent sendFile(const Item& item);
+    // Stores the file straight under its name; Failed when refused.
+    Sent storePlain(const Item& item);
+    // After a store the server or the user cut off: the partial temporary
+    // file goes, over a new connection where the old one is gone.
+    void removeCutOff(const std::string& remoteDir, const std::string& temporaryName);
     void tidyUp(const std::string& temporaryName);
+    void notSent(const std::string& name, const std::string& reason);
+    std::string notSentSummary() const;
     Outcome lost(const net::NetError& e);
     Outcome finish(Outcome o);
 
@@ -78,6 +101,12 @@ private:
     net::FtpClient ftp_;
     PublishSettings settings_;
     std::vector<std::string> remoteNames_;
+    // Files still to be settled (sent, declined or failed), and those that
+    // did not arrive.
+    int unsettled_ = 0;
+    int unsent_ = 0;
+    std::string firstUnsent_, firstReason_;
+    std::string current_;
     bool replaceAll_ = false;
     bool cancelled_ = false;
     bool abortSent_ = false;

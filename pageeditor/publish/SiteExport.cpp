@@ -9,6 +9,7 @@
 #include "pageeditor/core/FileRoutines.h"
 #include "pageeditor/core/MessageList.h"
 #include "pageeditor/publish/PublishProgress.h"
+#include "pageeditor/publish/SiteFiles.h"
 #include "text/CaseRules.h"
 #include "text/CodePage.h"
 
@@ -61,14 +62,28 @@ SiteExport::Outcome SiteExport::copyInto(const std::string& appDir, const std::s
         std::string toFolder;
     };
     std::vector<Item> items;
-    std::vector<std::pair<fs::path, std::string>> folders{{siteRoot, destination}};
+    std::vector<std::string> foreign;  // left out for their names, as the site names them
+    struct Folder {
+        fs::path from;
+        std::string to, inSite;
+    };
+    std::vector<Folder> folders{{siteRoot, destination, ""}};
     for (size_t i = 0; i < folders.size(); ++i) {
-        auto [folder, to] = folders[i];
-        for (const files::Entry& e : files::listFolder(folder, "*", files::Include{true, true})) {
-            if (e.folder) {
-                if (!e.link) folders.push_back({e.path, to + "\\" + e.name});
-            } else if (!(i == 0 && text::equalsNoCase(e.name, "project.prj"))) {
-                items.push_back({e.path, to});
+        Folder folder = folders[i];
+        for (const files::Entry& e : files::listFolder(folder.from, "*", files::Include{true, true, true})) {
+            switch (siteFileUse(e, i == 0)) {
+            case SiteFileUse::Foreign:
+                foreign.push_back(folder.inSite + e.name);
+                break;
+            case SiteFileUse::Send:
+                if (!e.folder)
+                    items.push_back({e.path, folder.to});
+                else if (!e.link)
+                    folders.push_back({e.path, folder.to + "\\" + e.name, folder.inSite + e.name + "\\"});
+                break;
+            case SiteFileUse::Private:
+            case SiteFileUse::Temporary:
+                break;
             }
         }
     }
@@ -89,8 +104,8 @@ SiteExport::Outcome SiteExport::copyInto(const std::string& appDir, const std::s
     {
         std::error_code ec;
         fs::create_directories(target, ec);
-        for (const auto& f : folders) {
-            fs::path real = files::realPath(f.second);
+        for (const Folder& f : folders) {
+            fs::path real = files::realPath(f.to);
             if (!files::isFolder(real)) files::makeFolder(real);
         }
     }
@@ -119,10 +134,18 @@ SiteExport::Outcome SiteExport::copyInto(const std::string& appDir, const std::s
     if (progress) progress->close();
     // The copy goes on past a file that fails, as the shell's does, and says
     // so once at the end.
+    std::string message;
     if (outcome == Outcome::Incomplete)
-        messages_.MyBox(ansi("Nie udało się skopiować wszystkich plików strony do wybranego folderu. Sprawdź, czy "
-                             "folder jest dostępny do zapisu i czy na dysku jest dość miejsca."),
-                        ansi("Błąd"), 48);
+        message = ansi("Nie udało się skopiować wszystkich plików strony do wybranego folderu. Sprawdź, czy "
+                       "folder jest dostępny do zapisu i czy na dysku jest dość miejsca.");
+    if (!foreign.empty() && outcome != Outcome::Cancelled) {
+        if (!message.empty()) message += "\n\n";
+        message += ansi("Pominięto pliki, których nazw nie można użyć. Liczba pominiętych plików: ") +
+                   std::to_string(foreign.size()) + ansi(". Pierwszy z nich: ") + foreign[0] + " (" +
+                   foreignNameNote() + ").";
+        outcome = Outcome::Incomplete;
+    }
+    if (!message.empty()) messages_.MyBox(message, ansi("Błąd"), 48);
     return outcome;
 }
 
@@ -140,10 +163,10 @@ SiteExport::Outcome SiteExport::prepareCd(const std::string& appDir, const std::
     std::string destination;
     Outcome o = copyInto(appDir, site, destination);
     if (o == Outcome::NoFolder || o == Outcome::IntoItself) return o;
-    for (const char* name : {"start.exe", "autorun.inf"}) {
+    for (const char* name : {"start.exe", "start.sh", "autorun.inf"}) {
         fs::path to = files::realPath(WithTrailingBackslash(destination) + name);
-        if (files::copyFile(files::realPath(appDir + "data\\" + name), to) && std::string(name) == "start.exe") {
-            std::error_code ec;  // the starter is a program
+        if (files::copyFile(files::realPath(appDir + "data\\" + name), to) && std::string(name) != "autorun.inf") {
+            std::error_code ec;  // the starters are programs
             fs::permissions(to, fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec,
                             fs::perm_options::add, ec);
         }

@@ -1,9 +1,10 @@
 #pragma once
 // Exporting the open site's files to a folder the user picks, and preparing
-// the site as a CD presentation (the export plus the starter program and the
+// the site as a CD presentation (the export plus the starter programs and the
 // autorun file from the program's data folder). project.prj, which holds the
-// FTP password, is never copied, and a folder inside the site (or the site
-// folder itself) is refused as the destination.
+// FTP password, and temporary files are never copied, nor files whose names
+// are no platform names (the user is told of those); a folder inside the site
+// (or the site folder itself) is refused as the destination.
 #include <string>
 
 namespace pageeditor {
@@ -13,7 +14,8 @@ class PublishProgress;
 
 class SiteExport {
 public:
-    // Incomplete: some files could not be copied (the user was told).
+    // Incomplete: some files could not be copied or were left out for their
+    // names (the user was told).
     enum class Outcome { NoFolder, IntoItself, Cancelled, Incomplete, Done };
 
     explicit SiteExport(const MessageList& messages) : messages_(messages) {}
@@ -29,8 +31,8 @@ public:
     // app_dir + "webpages\" + site + "\" (sub-folders included) into it,
     // asking before an existing file is replaced.
     Outcome exportSite(const std::string& appDir, const std::string& site);
-    // "Przygotuj stronę jako prezentację na CD": the export, then data\start.exe
-    // and data\autorun.inf of the program folder beside the pages (an
+    // "Przygotuj stronę jako prezentację na CD": the export, then data\start.exe,
+    // data\start.sh and data\autorun.inf of the program folder beside the pages (an
     // existing file is kept).
     Outcome prepareCd(const std::string& appDir, const std::string& site);
 

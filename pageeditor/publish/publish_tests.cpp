@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <QObject>
+#include <QTimer>
+
+#include <chrono>
 #include <filesystem>
 #include <map>
 
@@ -79,7 +83,8 @@ protected:
     void TearDown() override { forms::setModal(nullptr); }
 
     void startServer(std::vector<std::string> extra = {}) {
-        extra.push_back("--active-only");
+        extra.push_back("--log");
+        extra.push_back((logDir.path() / "server.log").string());
         server = std::make_unique<TestServer>("ftp", remote.path(), extra);
         writeProject(server->hostPort(), TestServer::password());
         publisher.client().setConnectTimeout(3000);
@@ -110,7 +115,14 @@ protected:
         return true;
     }
 
-    TempDir app, remote;
+    int logins() {
+        std::string log = readFile(logDir.path() / "server.log");
+        int n = 0;
+        for (size_t at = 0; (at = log.find("USER ", at)) != std::string::npos; ++at) ++n;
+        return n;
+    }
+
+    TempDir app, remote, logDir;
     fs::path site;
     std::string appDir;
     std::unique_ptr<TestServer> server;
@@ -277,11 +289,147 @@ TEST_F(Publish, ServerDroppingTheConnectionGivesTheErrorAndLosesNothing) {
     answers.answerMessage(2);  // replace all
     EXPECT_EQ(publish(), Publisher::Outcome::ConnectionLost);
     auto boxes = answers.asked("message");
-    EXPECT_EQ(boxes.back().text, "Połączenie z serwerem FTP zostało przerwane."_w);
+    EXPECT_EQ(boxes.back().text,
+              "Połączenie z serwerem FTP zostało przerwane.\n\nNie wszystkie pliki strony zostały wysłane na serwer. "
+              "Liczba niewysłanych plików: 3. Pierwszy z nich: index.html (Połączenie z serwerem FTP zostało "
+              "przerwane)."_w);
     EXPECT_EQ(boxes.back().title, "Błąd"_w);
     EXPECT_EQ(readFile(remote.path() / "index.html"), "server's page");
     EXPECT_EQ(tree(app.path()), before);
     EXPECT_FALSE(publisher.client().connected());
+}
+
+// The five kinds of server a publish meets, and servers that refuse a store
+// or are full: every file arrives or the user is told which did not; a page
+// the server had is never lost; the end message only when all arrived; one
+// login per publish.
+TEST_F(Publish, ServersThatRefuseLoseNothingAndSayWhatDidNotArrive) {
+    const std::string big = sized(300000, 'n');
+    const std::string notSentPrefix = "Nie wszystkie pliki strony zostały wysłane na serwer. Liczba niewysłanych "
+                                      "plików: "_w;
+    const std::string full = "Na dysku serwera FTP zabrakło miejsca (kod 552)."_w;
+    struct Case {
+        std::vector<std::string> server;
+        Publisher::Outcome outcome;
+        std::string message;  // the last one shown
+        bool pagesArrive;
+    };
+    std::vector<Case> cases = {
+        {{}, Publisher::Outcome::Done, kEnd, true},
+        {{"--no-rename-over"}, Publisher::Outcome::Done, kEnd, true},
+        {{"--refuse-nlst"}, Publisher::Outcome::Done, kEnd, true},
+        {{"--passive-only"}, Publisher::Outcome::Done, kEnd, true},
+        {{"--active-only"}, Publisher::Outcome::Done, kEnd, true},
+        {{"--refuse-stor", "o_mnie.html*"}, Publisher::Outcome::Incomplete,
+         notSentPrefix + "1. Pierwszy z nich: o_mnie.html (Serwer FTP odrzucił polecenie STOR (kod 553))."_w, false},
+        {{"--full-after", "0"}, Publisher::Outcome::ConnectionLost,
+         full + "\n\n" + notSentPrefix + "4. Pierwszy z nich: .htaccess (" + full.substr(0, full.size() - 1) + ").",
+         false},
+        {{"--full-after", "100000"}, Publisher::Outcome::ConnectionLost,
+         full + "\n\n" + notSentPrefix + "3. Pierwszy z nich: index.html (" + full.substr(0, full.size() - 1) + ").",
+         false},
+    };
+    writeFile(site / "index.html", big);
+    writeFile(site / ".htaccess", "Options -Indexes");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.server.empty() ? "well-behaved" : c.server[0]);
+        fs::remove_all(remote.path());
+        fs::create_directories(remote.path());
+        fs::remove(logDir.path() / "server.log");
+        writeFile(remote.path() / "index.html", "server's page");
+        writeFile(remote.path() / "data/pic.jpg", "old pic");
+        startServer(c.server);
+        answers.clear();
+        answers.answerMessage(1);
+        answers.answerMessage(2);  // replace all
+        EXPECT_EQ(publish(), c.outcome);
+        EXPECT_EQ(messageTexts().back(), c.message);
+        auto onServer = tree(remote.path());
+        if (c.outcome == Publisher::Outcome::Done) {
+            std::map<std::string, std::string> expected = {{"index.html", big},
+                                                           {".htaccess", "Options -Indexes"},
+                                                           {"o_mnie.html", "<html>o mnie</html>"},
+                                                           {"data/pic.jpg", "new pic"}};
+            EXPECT_EQ(onServer, expected);
+        } else if (c.pagesArrive || c.server[0] == "--refuse-stor") {
+            EXPECT_EQ(onServer["index.html"], big);
+            EXPECT_EQ(onServer["data/pic.jpg"], "new pic");
+            EXPECT_EQ(onServer.count("o_mnie.html"), 0u);
+        } else {
+            EXPECT_EQ(onServer["index.html"], "server's page");
+            EXPECT_EQ(onServer["data/pic.jpg"], "old pic");
+        }
+        EXPECT_TRUE(nothingNamedOnServer(Publisher::kTemporarySuffix));
+        // Logged in once; a full disk drops the connection, and the partial
+        // file is removed over one more.
+        EXPECT_EQ(logins(), c.server.size() == 2 && c.server[0] == "--full-after" ? 2 : 1);
+        EXPECT_FALSE(publisher.client().connected());
+    }
+}
+
+// Files of the site that are not the author's pages stay home: the project
+// file, temporary files of saves and uploads, and names that are no platform
+// names (a backslash in a name would lead out of the site).
+TEST_F(Publish, OnlyTheSitesOwnFilesAreSent) {
+    TempDir outside;
+    writeFile(app.path() / "SECRET-outside.txt", "secret");
+    for (const char* name : {"index.html.~wr", "o_mnie.html.~wr4242", "stary.html.pw-upload"})
+        writeFile(site / name, "temporary");
+    writeFile(site / "data\\..\\..\\..\\SECRET-outside.txt", "a name with backslashes");
+    writeFile(site / "data" / "..\\..\\..\\SECRET-outside.txt", "a name with backslashes");
+    writeFile(site / u8"zzz\u65e5\u672c.html", "a name Windows-1250 cannot write");
+    startServer();
+    answers.answerMessage(1);
+    EXPECT_EQ(publish(), Publisher::Outcome::Incomplete);
+    std::map<std::string, std::string> expected = {
+        {"index.html", "<html>index</html>"}, {"o_mnie.html", "<html>o mnie</html>"}, {"data/pic.jpg", "new pic"}};
+    EXPECT_EQ(tree(remote.path()), expected);
+    EXPECT_EQ(messageTexts().back(),
+              "Nie wszystkie pliki strony zostały wysłane na serwer. Liczba niewysłanych plików: 3. Pierwszy z nich: "
+              "data\\..\\..\\..\\SECRET-outside.txt (nazwa pliku zawiera znak \"\\\" lub znak spoza polskiego "
+              "zestawu znaków i nie może być użyta)."_w);
+}
+
+// A bad port or address text ends in the connection message, never in an
+// exception past the publish.
+TEST_F(Publish, BadServerTextGivesTheConnectionMessage) {
+    startServer();
+    for (std::string host : {"127.0.0.1:99999999999999999999", "127.0.0.1:0", "127.0.0.1:x", "a b", ""}) {
+        SCOPED_TRACE(host);
+        writeProject(host, TestServer::password());
+        answers.clear();
+        answers.answerMessage(1);
+        EXPECT_EQ(publish(), Publisher::Outcome::ConnectFailed);
+        EXPECT_EQ(answers.asked("message").back().text.substr(0, 46),
+                  "Nie można ustanowić połączenia z serwerem. Być"_w);
+    }
+    writeProject(server->hostPort(), TestServer::password());
+    dialogEdit = [](PublishSettings& s) { s.user = "user\r\nDELE index.html"; };
+    answers.clear();
+    answers.answerMessage(1);
+    EXPECT_EQ(publish(), Publisher::Outcome::ConnectFailed);
+}
+
+// A server that stops reading mid-file: the event loop runs on (the window
+// paints), Cancel stops the publish at once, and the partial temporary file
+// is removed from the server.
+TEST_F(Publish, CancelDuringAStalledStoreStopsAtOnce) {
+    startServer({"--stall-after", "100000"});
+    publisher.client().setIdleTimeout(60000);
+    writeFile(site / "index.html", sized(5 * 1024 * 1024, 'x'));
+    answers.answerMessage(1);
+    int ticks = 0;
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        if (++ticks == 10) publisher.cancel();
+    });
+    ticker.start(50);
+    auto t0 = std::chrono::steady_clock::now();
+    EXPECT_EQ(publish(), Publisher::Outcome::Cancelled);
+    EXPECT_LT(std::chrono::steady_clock::now() - t0, std::chrono::seconds(4));
+    EXPECT_GE(ticks, 10);
+    EXPECT_TRUE(nothingNamedOnServer(Publisher::kTemporarySuffix));
+    EXPECT_FALSE(fs::exists(remote.path() / "index.html"));
 }
 
 TEST_F(Publish, SecondPublishConnectsAgain) {
@@ -415,6 +563,45 @@ TEST_F(Export, CopiesTheWholeSiteButTheProjectFile) {
     EXPECT_EQ(progress.jobSoFar, progress.total);
 }
 
+// Names from the disk are names: one holding backslashes leads nowhere
+// outside the chosen folder (it is left out, and the user told); temporary
+// files stay behind; a name beginning with a dot is an ordinary one.
+TEST_F(Export, OnlyTheSitesOwnFilesAreCopied) {
+    writeProject("h", "tajne");
+    writeFile(site / ".htaccess", "Options -Indexes");
+    writeFile(site / "..\\..\\..\\..\\..\\..\\..\\..\\EXPORT-ESCAPED", "escaped");
+    writeFile(site / "data" / "..\\..\\pic.jpg", "escaped");
+    writeFile(site / "index.html.~wr", "temporary");
+    writeFile(site / "data" / "pic.jpg.~wr31337", "temporary");
+    writeFile(site / "o_mnie.html.pw-upload", "temporary");
+    const std::map<std::string, std::string> expected = {
+        {".htaccess", "Options -Indexes"}, {"index.html", "<html>index</html>"},
+        {"o_mnie.html", "<html>o mnie</html>"}, {"data/pic.jpg", "new pic"},
+        {"data/img/deep.jpg", "deep"}, {"sub/inner.html", "inner"},
+    };
+    const std::string note = "Pominięto pliki, których nazw nie można użyć. Liczba pominiętych plików: 2. Pierwszy z "
+                             "nich: ..\\..\\..\\..\\..\\..\\..\\..\\EXPORT-ESCAPED (nazwa pliku zawiera znak "
+                             "\"\\\" lub znak spoza polskiego zestawu znaków i nie może być użyta)."_w;
+    for (bool cd : {false, true}) {
+        SCOPED_TRACE(cd ? "CD" : "export");
+        TempDir out;
+        fs::path dest = out.path() / "a" / "b" / "eksport";
+        answers.clear();
+        answers.answerMessage(1);
+        answers.answerFolder(true, dest.string());
+        SiteExport ex(messages);
+        EXPECT_EQ(cd ? ex.prepareCd(appDir, "Moja") : ex.exportSite(appDir, "Moja"), SiteExport::Outcome::Incomplete);
+        auto copied = tree(dest);
+        copied.erase("start.exe");
+        copied.erase("start.sh");
+        copied.erase("autorun.inf");
+        EXPECT_EQ(copied, expected);
+        EXPECT_EQ(tree(out.path()).size(), tree(dest).size());  // nothing beside the chosen folder
+        EXPECT_FALSE(fs::exists("/EXPORT-ESCAPED"));
+        EXPECT_EQ(messageTexts().back(), note);
+    }
+}
+
 TEST_F(Export, ReplaceQuestionForExistingFiles) {
     SiteExport ex(messages);
     struct Case {
@@ -471,7 +658,7 @@ TEST_F(Export, RefusedOrFailedDestinations) {
 
 TEST_F(Export, CdGetsTheStarterAndTheAutorunFile) {
     writeProject("h", "tajne");
-    for (const char* f : {"start.exe", "autorun.inf"}) {
+    for (const char* f : {"start.exe", "start.sh", "autorun.inf"}) {
         fs::create_directories(app.path() / "data");
         fs::copy_file(fs::path(PUBLISH_CD_DIR) / f, app.path() / "data" / f);
     }
@@ -483,6 +670,19 @@ TEST_F(Export, CdGetsTheStarterAndTheAutorunFile) {
     EXPECT_EQ(answers.asked("message")[0].title, "Informacja:"_w);
     EXPECT_EQ(readFile(out.path() / "autorun.inf"), "mine");  // never overwritten
     EXPECT_EQ(readFile(out.path() / "start.exe"), readFile(fs::path(PUBLISH_CD_DIR) / "start.exe"));
+    EXPECT_EQ(readFile(out.path() / "start.sh"), readFile(fs::path(PUBLISH_CD_DIR) / "start.sh"));
+    // start.exe is a 32-bit Windows program with a window-less (GUI) entry,
+    // which calls ShellExecuteW.
+    std::string exe = readFile(out.path() / "start.exe");
+    ASSERT_GT(exe.size(), 0x40u);
+    EXPECT_EQ(exe.substr(0, 2), "MZ");
+    std::uint32_t pe = std::uint8_t(exe[0x3C]) | std::uint8_t(exe[0x3D]) << 8 | std::uint8_t(exe[0x3E]) << 16 |
+                       std::uint32_t(std::uint8_t(exe[0x3F])) << 24;
+    ASSERT_LT(pe + 0x60u, exe.size());
+    EXPECT_EQ(exe.substr(pe, 6), std::string("PE\0\0\x4c\x01", 6));
+    EXPECT_EQ(std::uint8_t(exe[pe + 24 + 68]), 2);  // IMAGE_SUBSYSTEM_WINDOWS_GUI
+    EXPECT_NE(exe.find("ShellExecuteW"), std::string::npos);
+    EXPECT_LT(exe.size(), 64u * 1024);
     EXPECT_FALSE(fs::exists(out.path() / "project.prj"));
     EXPECT_EQ(readFile(out.path() / "index.html"), "<html>index</html>");
 
@@ -490,7 +690,7 @@ TEST_F(Export, CdGetsTheStarterAndTheAutorunFile) {
     TempDir bin;
     writeFile(bin.path() / "xdg-open", "#!/bin/sh\necho \"$1\" > \"" + (bin.path() / "opened").string() + "\"\n");
     fs::permissions(bin.path() / "xdg-open", fs::perms::owner_all);
-    std::string cmd = "cd / && PATH='" + bin.path().string() + ":/usr/bin:/bin' '" + (out.path() / "start.exe").string() + "'";
+    std::string cmd = "cd / && PATH='" + bin.path().string() + ":/usr/bin:/bin' '" + (out.path() / "start.sh").string() + "'";
     EXPECT_EQ(std::system(cmd.c_str()), 0);
     EXPECT_EQ(readFile(bin.path() / "opened"), (fs::canonical(out.path()) / "index.html").string() + "\n");
 

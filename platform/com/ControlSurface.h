@@ -25,9 +25,10 @@ public:
     virtual void labelMouseDown(std::int16_t button, std::int16_t shift, int x, int y) = 0;
     virtual void labelMouseMove(std::int16_t button, std::int16_t shift, int x, int y) = 0;
     virtual void labelMouseUp(std::int16_t button, std::int16_t shift, int x, int y) = 0;
-    // A press and release on the label. The second press of a double click
-    // gives labelDblClick instead of a mouse down, and its release a mouse
-    // up but no click: down, up, click, double click, up.
+    // A press and release of the left button on the label (other buttons
+    // give only their downs and ups). The second press of a left double
+    // click gives labelDblClick instead of a mouse down, and its release a
+    // mouse up but no click: down, up, click, double click, up.
     virtual void labelClick() = 0;
     virtual void labelDblClick() = 0;
     // A key that produces a character while the surface has the focus.

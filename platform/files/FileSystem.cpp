@@ -95,6 +95,18 @@ bool isFile(const fs::path& path) {
     return fs::is_regular_file(fs::status(path, ec));
 }
 
+fs::path existingIgnoringCase(const fs::path& path) {
+    if (files::exists(path)) return path;
+    fs::path name = path.has_filename() ? path.filename() : path.parent_path().filename();
+    fs::path folder = path.has_filename() ? path.parent_path() : path.parent_path().parent_path();
+    std::string wanted = platformName(name);
+    for (const Entry& e : listFolder(folder, "*", Include{true, true}))
+        if (text::equalsNoCase(e.name, wanted)) return e.path;
+    return {};
+}
+
+bool existsIgnoringCase(const fs::path& path) { return !existingIgnoringCase(path).empty(); }
+
 bool isReadOnly(const fs::path& path) {
     std::error_code ec;
     auto st = fs::status(path, ec);
@@ -120,8 +132,13 @@ std::vector<Entry> listFolder(const fs::path& folder, std::string_view mask, Inc
         if (ec) break;
         Entry e;
         e.path = folder.empty() ? it->path().filename() : it->path();
-        e.name = platformName(it->path().filename());
-        e.hidden = !e.name.empty() && e.name[0] == '.';
+        std::size_t dropped = 0;
+        try {
+            e.name = text::fromUtf16Dropping(it->path().filename().u16string(), text::CodePage::Windows1250, &dropped);
+        } catch (const std::exception&) {
+            dropped = 1;  // bytes that are no text at all
+        }
+        e.foreign = dropped > 0 || e.name.empty() || e.name.find('\\') != std::string::npos;
         std::error_code sec;
         e.link = fs::is_symlink(fs::symlink_status(it->path(), sec));
         auto st = fs::status(it->path(), sec);
@@ -134,6 +151,7 @@ std::vector<Entry> listFolder(const fs::path& folder, std::string_view mask, Inc
         }
         if (e.folder && !include.folders) continue;
         if (e.hidden && !include.hidden) continue;
+        if (e.foreign && !include.foreign) continue;
         if (!matchesMask(e.name, mask)) continue;
         out.push_back(std::move(e));
     }
@@ -190,7 +208,7 @@ bool writeAll(int fd, const char* data, std::size_t n) {
 }  // namespace
 
 bool copyFile(const fs::path& from, const fs::path& to) {
-    if (!allowedPathName(to)) return false;
+    if (!allowedPathName(to) || existsIgnoringCase(to)) return false;
     struct stat st {};
     if (::stat(from.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
     int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);

@@ -46,18 +46,30 @@ struct Entry {
     fs::path path;     // the real path
     bool folder = false;
     bool readOnly = false;
-    bool hidden = false;  // the name starts with "."
+    // The platform's hidden attribute. The file systems underneath keep none,
+    // so nothing is hidden: a name beginning with "." is an ordinary name
+    // (a site's .htaccess is one of its files).
+    bool hidden = false;
     bool link = false;    // a symbolic link (folder is that of its target)
+    // The real name has no platform name: it holds a backslash (a separator
+    // on the platform, an ordinary character underneath) or a character
+    // Windows-1250 lacks, so `name` would lead to another file. Such entries
+    // are returned only when asked for, and `name` must never be joined into
+    // a path (use `path`).
+    bool foreign = false;
     std::int64_t size = 0;
 };
 
 struct Include {
     bool folders = false;  // folders are returned as well as files
     bool hidden = false;   // hidden files (and folders) are returned too
+    bool foreign = false;  // entries without a platform name are returned too
 };
 
 // The entries of `folder` that match `mask`, sorted by name without regard to
 // case ("." and ".." are never returned). Empty when the folder cannot be read.
+// Every name returned (foreign ones aside) is one platform name, safe to join
+// to the folder's name.
 std::vector<Entry> listFolder(const fs::path& folder, std::string_view mask, Include include = {});
 
 // A search as the platform takes it: a Windows-1250 name whose last part is
@@ -68,6 +80,15 @@ std::vector<Entry> search(std::string_view pattern, Include include = {});
 bool exists(const fs::path& path);
 bool isFolder(const fs::path& path);
 bool isFile(const fs::path& path);
+
+// True when the path exists, or its folder holds an entry whose name differs
+// from the path's last part only in case (Windows-1250 rules): "Index.html"
+// when "index.html" is asked for. The platform's names ignore case, and so do
+// the CDs and many servers a site goes to.
+bool existsIgnoringCase(const fs::path& path);
+// The entry existsIgnoringCase finds (the path itself when it exists), or an
+// empty path.
+fs::path existingIgnoringCase(const fs::path& path);
 
 bool isReadOnly(const fs::path& path);
 bool setReadOnly(const fs::path& path, bool readOnly);
@@ -80,7 +101,8 @@ bool removeFolder(const fs::path& path);
 // is not allowed.
 bool makeFolder(const fs::path& path);
 
-// Copies a file; false when the destination exists (it is never touched), its
+// Copies a file; false when the destination exists, also in another case
+// (existsIgnoringCase; it is never touched), its
 // name is not allowed, or anything of the copy failed (a partial destination
 // is removed). A read-only source gives a read-only copy.
 bool copyFile(const fs::path& from, const fs::path& to);

@@ -24,8 +24,10 @@ struct Copier {
     }
 
     // Copies one file onto `to`, asking before an existing file is replaced.
-    void file(const fs::path& from, const fs::path& to) {
-        if (files::exists(to)) {
+    void file(const fs::path& from, fs::path to) {
+        // A name that differs only in case is the same file on the platform.
+        if (fs::path existing = existingIgnoringCase(to); !existing.empty()) {
+            to = existing;
             int answer = ask ? ask(platformName(to)) : 7;
             if (answer == 2) {
                 result.aborted = true;

@@ -3,6 +3,8 @@
 #include <map>
 #include <vector>
 
+#include "htmledit/RawText.h"
+
 namespace htmledit {
 namespace {
 
@@ -237,7 +239,7 @@ std::u16string ClassicMarkup::fromEngine(std::u16string_view s) {
         while (p < n && s[p] != u'>') {
             while (p < n && (space(s[p]) || s[p] == u'/')) ++p;
             if (p >= n || s[p] == u'>') break;
-            std::size_t ns = p;
+            std::size_t ns = p++;  // a name may begin with '='
             while (p < n && !space(s[p]) && s[p] != u'=' && s[p] != u'>') ++p;
             std::u16string an(s.substr(ns, p - ns));
             std::u16string av;
@@ -276,14 +278,7 @@ std::u16string ClassicMarkup::fromEngine(std::u16string_view s) {
         if (!foreign && lineBreakDropped(low) && i < n && s[i] == u'\n') out += u'\n';
         if (svg) ++foreign;
         if (!foreign && rawText(low)) {
-            std::u16string close = u"</" + low;
-            std::size_t e = i;
-            for (; e < n; ++e) {
-                if (s[e] != u'<' || e + close.size() > n) continue;
-                std::size_t k = 0;
-                while (k < close.size() && lowerAscii(s[e + k]) == close[k]) ++k;
-                if (k == close.size()) break;
-            }
+            std::size_t e = RawText::end(s, i, low);
             out.append(s.substr(i, e - i));
             i = e;
         }

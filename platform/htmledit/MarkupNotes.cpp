@@ -1,7 +1,10 @@
 #include "htmledit/MarkupNotes.h"
 
 #include <algorithm>
+#include <unordered_set>
 #include <vector>
+
+#include "htmledit/RawText.h"
 
 namespace htmledit {
 namespace {
@@ -22,16 +25,6 @@ bool rawText(const std::u16string& tag) {
     for (auto* n : names)
         if (tag == n) return true;
     return false;
-}
-
-std::size_t findNoCase(std::u16string_view s, std::u16string_view what, std::size_t from) {
-    if (what.empty()) return from;
-    for (std::size_t i = from; i + what.size() <= s.size(); ++i) {
-        std::size_t k = 0;
-        while (k < what.size() && lowerAscii(s[i + k]) == what[k]) ++k;
-        if (k == what.size()) return i;
-    }
-    return std::u16string_view::npos;
 }
 
 struct Attr {
@@ -69,8 +62,10 @@ std::u16string MarkupNotes::annotate(std::u16string_view s) {
         // A start tag: its name, then its attributes.
         std::size_t p = i + 1;
         while (p < n && !space(s[p]) && s[p] != u'/' && s[p] != u'>') ++p;
+        const std::size_t nameEnd = p;
         std::u16string tag = lower(s.substr(i + 1, p - i - 1));
         std::vector<Attr> attrs;
+        std::unordered_set<std::u16string> names;
         bool needed = false, duplicateNote = false;
         std::size_t end = std::u16string_view::npos;
         while (p < n) {
@@ -107,10 +102,7 @@ std::u16string MarkupNotes::annotate(std::u16string_view s) {
             }
             std::u16string low = lower(name);
             if (low == kNoteName) duplicateNote = true;
-            bool seen = false;
-            for (const auto& a : attrs)
-                if (lower(a.name) == low) seen = true;
-            if (seen) continue;
+            if (!names.insert(low).second) continue;
             bool plain = name.find_first_of(u"\"'<&") == std::u16string::npos;
             if (plain) {
                 attrs.push_back({name, quote, before, after});
@@ -119,7 +111,10 @@ std::u16string MarkupNotes::annotate(std::u16string_view s) {
         }
         if (end == std::u16string_view::npos) break;  // cut off: no note
         if (needed && !duplicateNote) {
-            out.append(s.substr(copied, end - copied));
+            // Right after the tag's name, where the attributes of the markup
+            // cannot take it in: an empty unquoted value at the end of the
+            // tag would read a note before '>' as its value.
+            out.append(s.substr(copied, nameEnd - copied));
             out += u" _pw=\"";
             bool first = true;
             for (const auto& a : attrs) {
@@ -134,14 +129,10 @@ std::u16string MarkupNotes::annotate(std::u16string_view s) {
                 }
             }
             out += u'"';
-            copied = end;
+            copied = nameEnd;
         }
         i = s[end] == u'>' ? end + 1 : end + 2;
-        if (rawText(tag)) {
-            std::u16string close = u"</" + tag;
-            std::size_t e = findNoCase(s, close, i);
-            i = e == std::u16string_view::npos ? n : e;
-        }
+        if (rawText(tag)) i = RawText::end(s, i, tag);
     }
     out.append(s.substr(copied));
     return out;

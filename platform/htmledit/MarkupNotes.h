@@ -2,10 +2,10 @@
 // The engine's document keeps attribute names in lower case and forgets how a
 // value was quoted. Before markup reaches the engine, each start tag whose
 // attributes differ from lower case in double quotes gets a note attribute
-// "_pw" ("NAME=d10 CONTENT=u": the name as written, its quoting (d double,
-// s single, u unquoted, b bare) and, when there are any, the counts of
-// blanks before and after its '='), from which the serializer writes the
-// attributes as they stood.
+// "_pw" right after the tag's name ("NAME=d10 CONTENT=u": the name as
+// written, its quoting (d double, s single, u unquoted, b bare) and, when
+// there are any, the counts of blanks before and after its '='), from which
+// the serializer writes the attributes as they stood.
 #include <string>
 #include <string_view>
 

@@ -1,5 +1,7 @@
 // Speed of the editing control on the browser engine: loading a 100 KB page,
-// a whole-document rewrite, a toolbar refresh and one call into the page.
+// a whole-document rewrite, a toolbar refresh and one call into the page;
+// and of the notes markup gets on its way in, for one tag of very many
+// attributes.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -11,6 +13,7 @@
 #include <unistd.h>
 
 #include "htmledit/EditControl.h"
+#include "htmledit/MarkupNotes.h"
 
 using namespace htmledit;
 
@@ -155,4 +158,21 @@ void BM_DocumentHtmlRead(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(c.documentHTML());
 }
 BENCHMARK(BM_DocumentHtmlRead)->Unit(benchmark::kMillisecond);
+}  // namespace
+
+namespace {
+// One tag with `n` attributes, each written in upper case so that each is
+// noted.
+void BM_AnnotateOneTagManyAttributes(benchmark::State& state) {
+    std::u16string tag = u"<P";
+    for (int64_t i = 0; i < state.range(0); ++i) {
+        std::string number = std::to_string(i);
+        tag += u" A" + std::u16string(number.begin(), number.end()) + u"=x";
+    }
+    tag += u">a</P>";
+    for (auto _ : state) benchmark::DoNotOptimize(MarkupNotes::annotate(tag));
+    state.SetComplexityN(state.range(0));
+    state.SetLabel(std::to_string(tag.size() / 1024) + " K characters");
+}
+BENCHMARK(BM_AnnotateOneTagManyAttributes)->Arg(4000)->Arg(16000)->Arg(64000)->Unit(benchmark::kMillisecond)->Complexity();
 }  // namespace

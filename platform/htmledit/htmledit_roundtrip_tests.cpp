@@ -156,16 +156,44 @@ TEST_F(RoundTrip, PreformattedContentAndLinesOfTextAreKept) {
     for (const char* c : cases) roundTrip(head + c + "</body></html>", c);
 }
 
+// A page declared UTF-8 that holds bytes which are not: each such byte is
+// saved as U+FFFD, and every character around them is kept.
+TEST_F(RoundTrip, InvalidBytesOfAUtf8PageCostNoValidCharacter) {
+    const std::string head = "<html><head><meta charset=\"utf-8\"><title>t</title></head><body><p>";
+    const std::string invalid = "Za\xC5\xBC\xC3\xB3\xC5\x82\xC4\x87 \xED\xA0\x80" "AB \xC0\x80" "C \xE2\x82" "D \xF4\x90\x80\x80"
+                                "E \xF0\x9F\x98\x80 \x80" "F";
+    const std::string r = "\xEF\xBF\xBD";
+    const std::string valid = "Za\xC5\xBC\xC3\xB3\xC5\x82\xC4\x87 " + r + r + r + "AB " + r + r + "C " + r + "D " + r + r + r +
+                              r + "E \xF0\x9F\x98\x80 " + r + "F";
+    auto page = scratch("utf8.html");
+    writeFile(page, head + invalid + "</p></body></html>");
+    ASSERT_TRUE(open(page));
+    const std::string saved = save(scratch("utf8-saved.html"));
+    EXPECT_NE(saved.find("<P>" + valid + "</P>"), std::string::npos) << saved;
+    roundTrip(head + invalid + "</p></body></html>", "invalid UTF-8");
+}
+
+constexpr std::uintmax_t kLargestPage = 2 * 1024 * 1024;
+
 TEST_F(RoundTrip, PagesWrittenElsewhereSaveTheSameFromTheFirstSaveOn) {
     std::vector<fs::path> pages;
     std::error_code ec;
     for (fs::recursive_directory_iterator it("/usr/share/doc", ec), end; !ec && it != end; it.increment(ec)) {
         auto ext = it->path().extension();
-        if ((ext == ".html" || ext == ".htm") && it->is_regular_file(ec)) pages.push_back(it->path());
+        // Pages of several megabytes (a whole manual in one file) take the
+        // engine longer to open than a call may wait on a busy machine.
+        if ((ext == ".html" || ext == ".htm") && it->is_regular_file(ec) && it->file_size(ec) < kLargestPage)
+            pages.push_back(it->path());
     }
     if (pages.size() < 10) GTEST_SKIP() << "only " << pages.size() << " pages found";
     std::sort(pages.begin(), pages.end());
-    for (const auto& p : pages) roundTrip(readFile(p), p.string());
+    for (const auto& p : pages) {
+        try {
+            roundTrip(readFile(p), p.string());
+        } catch (const std::exception& e) {
+            ADD_FAILURE() << p.string() << ": " << e.what();
+        }
+    }
     std::cout << "pages tried: " << pages.size() << "\n";
 }
 

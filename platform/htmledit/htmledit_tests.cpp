@@ -96,6 +96,10 @@ protected:
     static std::string quote(const std::string& s) {
         std::string q = "'";
         for (char c : s) {
+            if (c == '\n' || c == '\r') {
+                q += c == '\n' ? "\\n" : "\\r";
+                continue;
+            }
             if (c == '\'' || c == '\\') q += '\\';
             q += c;
         }
@@ -204,18 +208,28 @@ TEST(MarkupNotes, NotesOnlyWhereTheAttributesDifferFromTheDefault) {
         std::u16string in, out;
     } cases[] = {
         {u"<p class=\"a\">x</p>", u"<p class=\"a\">x</p>"},
-        {u"<META NAME =\"Keywords\" CONTENT=\"a\">", u"<META NAME =\"Keywords\" CONTENT=\"a\" _pw=\"NAME=d10 CONTENT=d\">"},
-        {u"<p align = center>", u"<p align = center _pw=\"align=u11\">"},
-        {u"<PARAM NAME=quality VALUE=auto high>", u"<PARAM NAME=quality VALUE=auto high _pw=\"NAME=u VALUE=u high=b\">"},
-        {u"<iframe src='a.html'>", u"<iframe src='a.html' _pw=\"src=s\">"},
+        {u"<META NAME =\"Keywords\" CONTENT=\"a\">", u"<META _pw=\"NAME=d10 CONTENT=d\" NAME =\"Keywords\" CONTENT=\"a\">"},
+        {u"<p align = center>", u"<p _pw=\"align=u11\" align = center>"},
+        {u"<PARAM NAME=quality VALUE=auto high>", u"<PARAM _pw=\"NAME=u VALUE=u high=b\" NAME=quality VALUE=auto high>"},
+        {u"<iframe src='a.html'>", u"<iframe _pw=\"src=s\" src='a.html'>"},
         {u"<br/>", u"<br/>"},
-        {u"<img SRC=\"a\"/>", u"<img SRC=\"a\" _pw=\"SRC=d\"/>"},
+        {u"<img SRC=\"a\"/>", u"<img _pw=\"SRC=d\" SRC=\"a\"/>"},
+        {u"<img/SRC=a>", u"<img _pw=\"SRC=u\"/SRC=a>"},
+        // An empty value at the end of the tag cannot take the note in.
+        {u"<SPAN TITLE=>a</SPAN>", u"<SPAN _pw=\"TITLE=u\" TITLE=>a</SPAN>"},
+        {u"<PARAM NAME=q VALUE= >", u"<PARAM _pw=\"NAME=u VALUE=u01\" NAME=q VALUE= >"},
         // A duplicate is dropped by the parser, so only the first counts.
-        {u"<a HREF=x href=\"y\">", u"<a HREF=x href=\"y\" _pw=\"HREF=u\">"},
+        {u"<a HREF=x href=\"y\">", u"<a _pw=\"HREF=u\" HREF=x href=\"y\">"},
         // Comments, end tags and raw text are left alone.
         {u"<!-- <B X=1> --><SCRIPT>if(a<B)x='<I Y=2>'</SCRIPT><I Z=3>",
-         u"<!-- <B X=1> --><SCRIPT>if(a<B)x='<I Y=2>'</SCRIPT><I Z=3 _pw=\"Z=u\">"},
+         u"<!-- <B X=1> --><SCRIPT>if(a<B)x='<I Y=2>'</SCRIPT><I _pw=\"Z=u\" Z=3>"},
         {u"<TITLE>a <B C=1></TITLE>", u"<TITLE>a <B C=1></TITLE>"},
+        // Script text runs as the parser reads it: inside "<!--" a "<script"
+        // keeps the next "</script>" in the text; "</scripts>" closes nothing.
+        {u"<script><!--\nw('<script src=x></script><IMG SRC=y>')//--></script><B X=1>",
+         u"<script><!--\nw('<script src=x></script><IMG SRC=y>')//--></script><B _pw=\"X=u\" X=1>"},
+        {u"<script>a='</scripts><I Y=2>'</script ><I Z=3>", u"<script>a='</scripts><I Y=2>'</script ><I _pw=\"Z=u\" Z=3>"},
+        {u"<script><!--></script><B X=1>", u"<script><!--></script><B _pw=\"X=u\" X=1>"},
         // A tag cut off by the end of the text gets nothing.
         {u"<b X=1", u"<b X=1"},
         {u"a < b and c<3", u"a < b and c<3"},
@@ -245,6 +259,8 @@ TEST(ClassicMarkup, EngineMarkupInTheClassicForm) {
         {u"<a href=\"x&amp;copy=1\">l</a>", u"<A href=\"x&copy=1\">l</A>"},
         {u"<a href=\"x&amp;#1\">l</a>", u"<A href=\"x&amp;#1\">l</A>"},
         {u"<a title=\"&quot;q&quot;\">l</a>", u"<A title=\"&quot;q&quot;\">l</A>"},
+        // A name may begin with '='.
+        {u"<p =x=\"\" y=\"1\">c</p>", u"<P =x=\"\" y=\"1\">c</P>"},
         // Text, comments and raw text pass unchanged.
         {u"<!--SIZE:1-->1 &lt; 2&nbsp;<b>x</b>", u"<!--SIZE:1-->1 &lt; 2&nbsp;<B>x</B>"},
         {u"<script>if (a<b) x='<i>';</script><i>y</i>", u"<SCRIPT>if (a<b) x='<i>';</SCRIPT><I>y</I>"},
@@ -544,6 +560,59 @@ TEST_F(Editor, AttributesReadBackAsWritten) {
     selectText("l");
     Element a = ed().dom().selection().createRange().parentElement();
     EXPECT_EQ(a.getAttribute("href"), "strona.html");  // not made absolute
+}
+
+// Odd attribute forms, opened from a file and pasted: the elements get the
+// attributes the parser gives the markup by itself, and nothing of the
+// layer's notes reaches the saved file.
+TEST_F(Editor, OddAttributeFormsReadAsTheParserReadsThemAndLeaveNoNoteInTheFile) {
+    const char* forms[] = {
+        "<span TITLE=>a</span>",
+        "<span TITLE= >a</span>",
+        "<span TITLE=\t\t>a</span>",
+        "<object><param NAME=q VALUE=></object>",
+        "<object><param NAME=quality VALUE=auto high></object>",
+        "<embed SRC=a.swf QUALITY= >",
+        "<img/SRC=a.gif/ALT=x>",
+        "<img SRC=a.gif/>",
+        "<br CLEAR=all/>",
+        "<p A=\"x\"B>c</p>",
+        "<p =x Y=1>c</p>",
+        "<p A=b\"c D='e'>c</p>",
+        "<p A=b'c>c</p>",
+        "<p TITLE='a\"b' X= \"y\">c</p>",
+        "<p A  =  'b'  C>c</p>",
+        "<p x=1 X=2>c</p>",
+        "<p A==b>c</p>",
+        "<p A=`b`>c</p>",
+        "<p A=&amp;B=1>c</p>",
+        "<p A=\"\" B='' C=>c</p>",
+        "<script><!--\nw('<script src=x></script><IMG SRC=y>')//--></script><b X=1>b</b>",
+    };
+    // The attributes of every element of the body, as the parser has them.
+    const std::string attributes =
+        "(b=>Array.from(b.querySelectorAll('*'),e=>e.tagName+':'+Array.from(e.attributes).filter(a=>a.name!=='_pw')"
+        ".map(a=>a.name+'='+JSON.stringify(a.value)).join(' ')+':'+(e.tagName==='SCRIPT'?e.text:'')).join('|'))";
+    const std::string page = "<html><head><title>t</title></head><body>";
+    auto file = scratch("odd.html");
+    for (const char* f : forms) {
+        SCOPED_TRACE(f);
+        load(page + f + "</body></html>");
+        const std::string parsed = js(attributes + "(new DOMParser().parseFromString(" + quote(page + f) + ",'text/html').body)");
+        EXPECT_EQ(js(attributes + "(document.body)"), parsed);
+        ASSERT_TRUE(ed().saveDocument(file.string(), false));
+        EXPECT_EQ(readFile(file).find("_pw"), std::string::npos) << readFile(file);
+        int before = ed().completedDocuments();
+        ASSERT_TRUE(ed().loadDocument(file.string(), false));
+        ASSERT_TRUE(ed().waitForDocuments(before + 1));
+        EXPECT_EQ(js(attributes + "(document.body)"), parsed) << readFile(file);
+        // The same markup pasted in, as the dialogs put theirs.
+        load(page + "<p>x</p></body></html>");
+        selectText("x");
+        ed().dom().selection().createRange().pasteHTML(f);
+        ASSERT_TRUE(ed().saveDocument(file.string(), false));
+        EXPECT_EQ(readFile(file).find("_pw"), std::string::npos) << readFile(file);
+    }
 }
 
 TEST_F(Editor, StylePropertiesReadBackAsSet) {

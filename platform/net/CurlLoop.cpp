@@ -81,6 +81,10 @@ struct CurlLoop::Impl {
     std::map<curl_socket_t, Watch> watches;
     std::unique_ptr<QObject> ctx;  // owner of the timer and target of posted calls
     QTimer* timer = nullptr;
+    // Drives the transfer now and then whatever curl asked for: after a
+    // reply that arrives together with the one before it, curl can start a
+    // passive data connection without asking to be called again.
+    QTimer* kick = nullptr;
     QEventLoop* loop = nullptr;
 
     ~Impl() {
@@ -115,6 +119,16 @@ struct CurlLoop::Impl {
         timer = new QTimer(ctx.get());
         timer->setSingleShot(true);
         QObject::connect(timer, &QTimer::timeout, ctx.get(), [this] { onTimeout(); });
+        kick = new QTimer(ctx.get());
+        kick->setInterval(50);
+        QObject::connect(kick, &QTimer::timeout, ctx.get(), [this] { onKick(); });
+    }
+
+    void onKick() {
+        if (callbackDepth > 0 || !multi || !easy || done) return;
+        int still = 0;
+        curl_multi_perform(multi, &still);
+        checkDone();
     }
 
     static int onSocket(CURL*, curl_socket_t s, int what, void* userp, void*) {
@@ -274,7 +288,9 @@ int CurlLoop::perform(CURL* easy, Input input) {
             if (input == Input::Dropped) drop = std::make_unique<InputDrop>();
             QEventLoop loop;
             d->loop = &loop;
+            d->kick->start();
             loop.exec();
+            d->kick->stop();
             d->loop = nullptr;
         }
         if (!d->done) {

@@ -1,7 +1,11 @@
 #include "net/FtpClient.h"
 
 #include <curl/curl.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -62,14 +66,34 @@ struct FtpClient::Impl {
     int connectTimeoutMs = 30000;
     int idleTimeoutMs = 60000;
     Events events;
+    bool hostValid = true;  // false when the host text holds no usable port
     bool isConnected = false;
+    // Passive data connections first (EPSV, then PASV); once the server has
+    // refused both, active ones for the rest of the connection.
+    bool activeMode = false;
     std::string cwd = "/";  // absolute, UTF-8
     char errorBuffer[CURL_ERROR_SIZE] = {};
+
+    // Replies to the commands of the running request, in the order sent
+    // (filled while `recordReplies` is set).
+    bool recordReplies = false;
+    std::vector<std::pair<std::string, int>> replies;
+    std::string replyLine;
+
+    // A 552 reply that came as the server broke off an upload, before curl
+    // read it (see onCloseSocket).
+    bool unreadDiskFull = false;
+    curl_socket_t controlSocket = CURL_SOCKET_BAD;
+
+    // The body of the running listing and its bound.
+    std::string* body = nullptr;
+    bool bodyTooLong = false;
 
     // State of the running store.
     std::FILE* file = nullptr;
     std::int64_t lastReported = -1;
     std::exception_ptr callbackError;
+    int lastResult = CURLE_OK;
 
     Impl() { easy = curl_easy_init(); }
     ~Impl() {
@@ -126,6 +150,7 @@ struct FtpClient::Impl {
     void prepare(const std::string& url) {
         curl_easy_reset(easy);
         errorBuffer[0] = 0;
+        bodyTooLong = false;
         curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, errorBuffer);
         curl_easy_setopt(easy, CURLOPT_URL, url.c_str());
         curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "ftp");
@@ -134,9 +159,18 @@ struct FtpClient::Impl {
         // Never a proxy, whatever the environment says.
         curl_easy_setopt(easy, CURLOPT_PROXY, "");
         curl_easy_setopt(easy, CURLOPT_NOPROXY, "*");
-        // Active mode: the server connects back to the address of the control
+        // Passive mode (EPSV, then PASV) unless the server refused it; active
+        // mode has the server connect back to the address of the control
         // connection's own end.
-        curl_easy_setopt(easy, CURLOPT_FTPPORT, "-");
+        if (activeMode) curl_easy_setopt(easy, CURLOPT_FTPPORT, "-");
+        curl_easy_setopt(easy, CURLOPT_FTP_USE_EPSV, 1L);
+        // The replies and the commands go through onDebug (never printed).
+        curl_easy_setopt(easy, CURLOPT_VERBOSE, 1L);
+        curl_easy_setopt(easy, CURLOPT_DEBUGFUNCTION, &Impl::onDebug);
+        curl_easy_setopt(easy, CURLOPT_DEBUGDATA, this);
+        curl_easy_setopt(easy, CURLOPT_CLOSESOCKETFUNCTION, &Impl::onCloseSocket);
+        curl_easy_setopt(easy, CURLOPT_CLOSESOCKETDATA, this);
+        unreadDiskFull = false;
         curl_easy_setopt(easy, CURLOPT_FTP_FILEMETHOD, long(CURLFTPMETHOD_SINGLECWD));
         curl_easy_setopt(easy, CURLOPT_TRANSFERTEXT, 0L);
         curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
@@ -170,19 +204,60 @@ struct FtpClient::Impl {
         if (callbackError) {
             std::exception_ptr e = callbackError;
             callbackError = nullptr;
+            dropConnection();
             std::rethrow_exception(e);
         }
         if (rc == CURLE_OK) return;
         NetError err = translate(rc, what, connecting);
-        if (err.connectionGone()) {
-            isConnected = false;
-            loop.closeConnections();
-        }
+        // curl closes the control connection after every failure but a
+        // refused transfer command; the client then says it is gone rather
+        // than let curl log in again behind the caller's back.
+        if (err.connectionGone() || !keepsConnection(rc)) dropConnection();
         throw err;
     }
 
-    NetError translate(int rc, const std::string& what, bool connecting) const {
+    void dropConnection() {
+        isConnected = false;
+        loop.closeConnections();
+    }
+
+    static bool keepsConnection(int rc) {
+        switch (rc) {
+        case CURLE_FTP_WEIRD_PASV_REPLY:
+        case CURLE_FTP_PORT_FAILED:
+        case CURLE_FTP_COULDNT_SET_TYPE:
+        case CURLE_FTP_COULDNT_RETR_FILE:
+        case CURLE_UPLOAD_FAILED:
+        case CURLE_REMOTE_ACCESS_DENIED:
+        case CURLE_REMOTE_FILE_NOT_FOUND:
+            return true;
+        default:
+            return false;
+        }
+    }
+
+    // A request that opens a data connection: passive first; when the server
+    // refuses passive mode, the same request once more in active mode (kept
+    // for the rest of the connection). `setup` prepares the request afresh.
+    void runData(const std::string& what, const std::function<void()>& setup) {
+        setup();
+        try {
+            run(what);
+        } catch (const NetError& e) {
+            if (activeMode || !isConnected || lastResult != CURLE_FTP_WEIRD_PASV_REPLY) throw;
+            activeMode = true;
+            setup();
+            run(what);
+        }
+    }
+
+    NetError translate(int rc, const std::string& what, bool connecting) {
+        lastResult = rc;
         int code = int(responseCode());
+        if (code == 552 || rc == CURLE_REMOTE_DISK_FULL || unreadDiskFull)
+            return NetError(Kind::DiskFull, text::ansi("Na dysku serwera FTP zabrakło miejsca (kod 552)."), 552);
+        if (bodyTooLong)
+            return NetError(Kind::TooLong, text::ansi("Serwer FTP przysłał zbyt długą listę plików."), code);
         switch (rc) {
         case CURLE_COULDNT_RESOLVE_HOST:
         case CURLE_COULDNT_CONNECT:
@@ -208,6 +283,8 @@ struct FtpClient::Impl {
         case CURLE_REMOTE_DISK_FULL:
         case CURLE_FTP_COULDNT_SET_TYPE:
         case CURLE_FTP_PORT_FAILED:
+        case CURLE_FTP_WEIRD_PASV_REPLY:
+        case CURLE_FTP_COULDNT_RETR_FILE:
             if (code >= 400 || code == 0)
                 return NetError(Kind::Refused,
                                 text::ansi("Serwer FTP odrzucił polecenie ") + what +
@@ -221,18 +298,92 @@ struct FtpClient::Impl {
         }
     }
 
+    // Sends the commands one after the other and raises Refused for the first
+    // one the server refuses. Each is marked for curl as one whose failure it
+    // passes over, so a refusal keeps the connection; the replies are read
+    // from what the server answered to each.
     void quote(const std::vector<std::string>& commands, const std::string& what) {
         requireConnected();
         prepare(dirUrl(cwd));
         SList list;
-        for (const std::string& c : commands) list.add(c);
+        for (const std::string& c : commands) list.add("*" + c);
         curl_easy_setopt(easy, CURLOPT_QUOTE, list.list);
         curl_easy_setopt(easy, CURLOPT_NOBODY, 1L);
+        replies.clear();
+        replyLine.clear();
+        recordReplies = true;
+        struct Stop {
+            bool& flag;
+            ~Stop() { flag = false; }
+        } stop{recordReplies};
         run(what);
+        for (const std::string& c : commands) {
+            std::string verb = c.substr(0, c.find(' '));
+            int code = 0;
+            for (auto& [sent, reply] : replies)
+                if (sent == c) code = reply;
+            if (code == 0 || code >= 400)
+                throw NetError(code == 552 ? Kind::DiskFull : Kind::Refused,
+                               code == 552 ? text::ansi("Na dysku serwera FTP zabrakło miejsca (kod 552).")
+                                           : text::ansi("Serwer FTP odrzucił polecenie ") + what +
+                                                 (code ? " (kod " + std::to_string(code) + ")." : std::string(".")),
+                               code);
+        }
     }
 
+    // The first socket of connect() is the control connection's.
+    static int onSocketMade(void* userp, curl_socket_t s, curlsocktype purpose) {
+        auto* d = static_cast<Impl*>(userp);
+        if (purpose == CURLSOCKTYPE_IPCXN && d->controlSocket == CURL_SOCKET_BAD) d->controlSocket = s;
+        return CURL_SOCKOPT_OK;
+    }
+
+    // A server whose disk fills during an upload answers 552 and closes the
+    // data connection; curl, failing to send, hangs up without reading that
+    // reply. Before a socket of a failed upload closes, what the server said
+    // last is read.
+    static int onCloseSocket(void* userp, curl_socket_t s) {
+        auto* d = static_cast<Impl*>(userp);
+        if (d->file && s == d->controlSocket) {
+            pollfd p{s, POLLIN, 0};
+            char reply[512];
+            if (::poll(&p, 1, 200) > 0) {
+                ssize_t n = ::recv(s, reply, sizeof reply, MSG_DONTWAIT);
+                if (n >= 3 && std::string_view(reply, 3) == "552") d->unreadDiskFull = true;
+            }
+        }
+        return ::close(s);
+    }
+
+    // The commands sent and the final line of each reply.
+    static int onDebug(CURL*, curl_infotype type, char* data, size_t size, void* userp) {
+        auto* d = static_cast<Impl*>(userp);
+        if (type == CURLINFO_HEADER_IN && size >= 4 && std::string_view(data, 3) == "552") d->unreadDiskFull = true;
+        if (!d->recordReplies) return 0;
+        if (type == CURLINFO_HEADER_OUT) {
+            std::string line(data, size);
+            while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
+            if (line.compare(0, 5, "PASS ") == 0) line = "PASS";
+            d->replies.push_back({line, 0});
+        } else if (type == CURLINFO_HEADER_IN && !d->replies.empty()) {
+            // "ddd text" ends a reply; "ddd-text" and other lines go on.
+            if (size >= 4 && std::isdigit((unsigned char)data[0]) && std::isdigit((unsigned char)data[1]) &&
+                std::isdigit((unsigned char)data[2]) && data[3] == ' ' && d->replies.back().second == 0)
+                d->replies.back().second = (data[0] - '0') * 100 + (data[1] - '0') * 10 + (data[2] - '0');
+        }
+        return 0;
+    }
+
+    // The largest name listing taken: some hundred thousand names.
+    static constexpr size_t kMaxListing = 16 * 1024 * 1024;
+
     static size_t onWrite(char* data, size_t size, size_t count, void* userp) {
-        static_cast<std::string*>(userp)->append(data, size * count);
+        auto* d = static_cast<Impl*>(userp);
+        if (d->body->size() + size * count > kMaxListing) {
+            d->bodyTooLong = true;
+            return 0;  // ends the transfer with an error
+        }
+        d->body->append(data, size * count);
         return size * count;
     }
 
@@ -270,10 +421,19 @@ void FtpClient::setHost(const std::string& host) {
     while (!h.empty() && (h.back() == ' ' || h.back() == '\t' || h.back() == '/')) h.pop_back();
     if (h.size() > 6 && text::equalsNoCase(h.substr(0, 6), "ftp://")) h = h.substr(6);
     d->port = 21;
+    d->hostValid = true;
     size_t colon = h.rfind(':');
-    if (colon != std::string::npos && h.find(':') == colon && colon + 1 < h.size() &&
-        h.find_first_not_of("0123456789", colon + 1) == std::string::npos) {
-        d->port = std::stol(h.substr(colon + 1));
+    if (colon != std::string::npos && h.find(':') == colon) {
+        std::string digits = h.substr(colon + 1);
+        // A port is 1 to 65535; anything else after the colon is no address.
+        long port = 0;
+        bool number = !digits.empty() && digits.size() <= 5 &&
+                      digits.find_first_not_of("0123456789") == std::string::npos;
+        if (number) port = std::stol(digits);
+        if (number && port >= 1 && port <= 65535)
+            d->port = port;
+        else
+            d->hostValid = false;
         h = h.substr(0, colon);
     }
     d->host = h;
@@ -283,6 +443,8 @@ void FtpClient::setUser(const std::string& user) { d->user = text::toUtf8(user);
 void FtpClient::setPassword(const std::string& password) { d->password = text::toUtf8(password); }
 void FtpClient::setConnectTimeout(int ms) { d->connectTimeoutMs = ms; }
 void FtpClient::setIdleTimeout(int ms) { d->idleTimeoutMs = ms; }
+int FtpClient::connectTimeout() const { return d->connectTimeoutMs; }
+int FtpClient::idleTimeout() const { return d->idleTimeoutMs; }
 void FtpClient::setEvents(Events events) { d->events = std::move(events); }
 
 bool FtpClient::connected() const { return d->isConnected; }
@@ -290,10 +452,19 @@ bool FtpClient::connected() const { return d->isConnected; }
 void FtpClient::connect() {
     if (d->loop.busy()) throw NetError(Kind::Busy, text::ansi("Trwa już inna operacja na serwerze FTP."));
     disconnect();
-    if (d->host.empty() || d->host.find_first_of(" /\\@?#\r\n") != std::string::npos)
+    if (!d->hostValid || d->host.empty() || d->host.find_first_of(" /\\@?#\r\n") != std::string::npos)
         throw NetError(Kind::Connect, text::ansi("Nieprawidłowy adres serwera FTP: ") + d->host + ".");
+    // A line break in the user name or the password would end the login
+    // command early.
+    for (const std::string* field : {&d->user, &d->password})
+        if (field->find_first_of(std::string("\r\n\0", 3)) != std::string::npos)
+            throw NetError(Kind::Login, text::ansi("Serwer FTP odrzucił nazwę użytkownika lub hasło."));
+    d->activeMode = false;
     d->prepare(d->base() + "/");
     curl_easy_setopt(d->easy, CURLOPT_NOBODY, 1L);
+    d->controlSocket = CURL_SOCKET_BAD;
+    curl_easy_setopt(d->easy, CURLOPT_SOCKOPTFUNCTION, &Impl::onSocketMade);
+    curl_easy_setopt(d->easy, CURLOPT_SOCKOPTDATA, d.get());
     d->run("", true);
     char* entry = nullptr;
     curl_easy_getinfo(d->easy, CURLINFO_FTP_ENTRY_PATH, &entry);
@@ -312,12 +483,17 @@ std::string FtpClient::currentDir() const { return toAnsi(d->cwd); }
 
 std::vector<std::string> FtpClient::listNames() {
     d->requireConnected();
-    d->prepare(d->dirUrl(d->cwd));
     std::string body;
-    curl_easy_setopt(d->easy, CURLOPT_DIRLISTONLY, 1L);
-    curl_easy_setopt(d->easy, CURLOPT_WRITEFUNCTION, &Impl::onWrite);
-    curl_easy_setopt(d->easy, CURLOPT_WRITEDATA, &body);
-    d->run("NLST");
+    d->body = &body;
+    d->runData("NLST", [&] {
+        body.clear();
+        d->prepare(d->dirUrl(d->cwd));
+        curl_easy_setopt(d->easy, CURLOPT_DIRLISTONLY, 1L);
+        curl_easy_setopt(d->easy, CURLOPT_WRITEFUNCTION, &Impl::onWrite);
+        curl_easy_setopt(d->easy, CURLOPT_WRITEDATA, d.get());
+    });
+    d->body = nullptr;
+    body.shrink_to_fit();
     return namesOfListing(body);
 }
 
@@ -384,16 +560,19 @@ void FtpClient::store(const std::filesystem::path& localFile, const std::string&
         throw NetError(Kind::Local, text::ansi("Nie można odczytać pliku ") + shown + ".");
     }
     d->file = f;
-    d->lastReported = -1;
-    d->prepare(d->fileUrl(d->resolve(wire)));
-    curl_easy_setopt(d->easy, CURLOPT_UPLOAD, 1L);
-    curl_easy_setopt(d->easy, CURLOPT_APPEND, append ? 1L : 0L);
-    curl_easy_setopt(d->easy, CURLOPT_INFILESIZE_LARGE, curl_off_t(size));
-    curl_easy_setopt(d->easy, CURLOPT_READFUNCTION, &Impl::onRead);
-    curl_easy_setopt(d->easy, CURLOPT_READDATA, d.get());
-    curl_easy_setopt(d->easy, CURLOPT_NOPROGRESS, 0L);
-    curl_easy_setopt(d->easy, CURLOPT_XFERINFOFUNCTION, &Impl::onProgress);
-    curl_easy_setopt(d->easy, CURLOPT_XFERINFODATA, d.get());
+    auto setup = [&] {
+        std::rewind(d->file);
+        d->lastReported = -1;
+        d->prepare(d->fileUrl(d->resolve(wire)));
+        curl_easy_setopt(d->easy, CURLOPT_UPLOAD, 1L);
+        curl_easy_setopt(d->easy, CURLOPT_APPEND, append ? 1L : 0L);
+        curl_easy_setopt(d->easy, CURLOPT_INFILESIZE_LARGE, curl_off_t(size));
+        curl_easy_setopt(d->easy, CURLOPT_READFUNCTION, &Impl::onRead);
+        curl_easy_setopt(d->easy, CURLOPT_READDATA, d.get());
+        curl_easy_setopt(d->easy, CURLOPT_NOPROGRESS, 0L);
+        curl_easy_setopt(d->easy, CURLOPT_XFERINFOFUNCTION, &Impl::onProgress);
+        curl_easy_setopt(d->easy, CURLOPT_XFERINFODATA, d.get());
+    };
 
     struct Finish {
         Impl* d;
@@ -408,7 +587,7 @@ void FtpClient::store(const std::filesystem::path& localFile, const std::string&
     };
     Finish finish{d.get()};
     if (d->events.workBegin) d->events.workBegin(std::int64_t(size));
-    d->run(append ? "APPE" : "STOR");
+    d->runData(append ? "APPE" : "STOR", setup);
 }
 
 void FtpClient::abort() { d->loop.abort(); }

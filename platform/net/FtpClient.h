@@ -1,7 +1,9 @@
 #pragma once
 // An FTP client for publishing a site: one control connection kept open from
-// connect() to disconnect() (or until the server drops it), active-mode
-// binary data connections, and only the operations publishing needs.
+// connect() to disconnect() (or until it breaks: then connected() turns false
+// and the client never logs in again on its own), binary data connections in
+// passive mode (EPSV, then PASV) or, when the server refuses both, in active
+// mode, and only the operations publishing needs.
 //
 // Every call returns when the server has answered, but the caller's windows
 // keep working meanwhile: the request runs in a nested event loop (see
@@ -45,6 +47,8 @@ public:
     // server during a command or a transfer; both in milliseconds.
     void setConnectTimeout(int ms);
     void setIdleTimeout(int ms);
+    int connectTimeout() const;
+    int idleTimeout() const;
     void setEvents(Events events);
 
     // Connects and logs in; the current folder becomes the login folder.
@@ -56,7 +60,8 @@ public:
 
     // The current folder as an absolute path on the server.
     std::string currentDir() const;
-    // Names of the current folder, without details.
+    // Names of the current folder, without details. A listing beyond some
+    // hundred thousand names raises TooLong.
     std::vector<std::string> listNames();
     // The names of a name listing as a server sends it (one a line, maybe
     // with a path before it; "." and ".." and names that are not UTF-8 left out).

@@ -20,6 +20,8 @@ public:
         Local,         // a local file could not be read
         Http,          // an HTTP request ended with an error status
         Busy,          // a request was started while another one is running
+        DiskFull,      // the server has no room left for a file (552)
+        TooLong,       // a listing or a reply beyond what it can legitimately be
     };
 
     NetError(Kind kind, const std::string& message, int code = 0)
@@ -31,7 +33,7 @@ public:
     // True when the connection can no longer be used.
     bool connectionGone() const {
         return kind_ == Kind::NotConnected || kind_ == Kind::Connect || kind_ == Kind::Login ||
-               kind_ == Kind::Timeout || kind_ == Kind::Lost;
+               kind_ == Kind::Timeout || kind_ == Kind::Lost || kind_ == Kind::DiskFull || kind_ == Kind::TooLong;
     }
 
 private:

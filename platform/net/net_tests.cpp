@@ -34,9 +34,13 @@ protected:
     static void SetUpTestSuite() { net::testing::ensureApp(); }
 
     void start(std::vector<std::string> extra = {}) {
-        extra.push_back("--active-only");  // every transfer proves active mode
+        extra.push_back("--log");
+        extra.push_back(log().string());
         server = std::make_unique<TestServer>("ftp", root.path(), extra);
-        client.setHost(server->hostPort());
+        use(*server);
+    }
+    void use(const TestServer& s) {
+        client.setHost(s.hostPort());
         client.setUser(TestServer::user());
         client.setPassword(TestServer::password());
         client.setConnectTimeout(3000);
@@ -52,6 +56,16 @@ protected:
         }
         ADD_FAILURE() << "no error";
         return NetError::Kind::Busy;
+    }
+
+    // The commands the server received, one a line.
+    fs::path log() const { return local.path() / "server.log"; }
+    int received(const std::string& verb) const {
+        int n = 0;
+        std::string all = fs::exists(log()) ? readFile(log()) : "";
+        for (size_t at = 0; (at = all.find(verb, at)) != std::string::npos; at += verb.size())
+            if (at == 0 || all[at - 1] == '\n') ++n;
+        return n;
     }
 
     TempDir root, local;
@@ -124,6 +138,108 @@ TEST_F(Ftp, RefusedCommandsLeaveTheConnectionUsable) {
     EXPECT_EQ(failureOf([&] { client.deleteFile("a\r\nDELE b"); }), NetError::Kind::Refused);
     EXPECT_TRUE(client.connected());
     EXPECT_TRUE(client.listNames().size() == 1);
+    // All of it on the one connection: no failure logged in again.
+    EXPECT_EQ(received("USER"), 1);
+}
+
+// Servers that refuse what a publish needs: each refusal is Refused (the
+// server's disk being full is DiskFull), the connection and the files the
+// server had stay.
+TEST_F(Ftp, ServersThatRefuse) {
+    writeFile(local.path() / "page", "new page");
+    writeFile(local.path() / "big", pattern(300000));
+    struct Case {
+        std::vector<std::string> server;
+        std::function<void()> step;
+        NetError::Kind kind;
+        std::string message;
+        bool stillConnected;
+    };
+    std::vector<Case> cases = {
+        {{"--no-rename-over"}, [&] { client.rename("new.html", "index.html"); }, NetError::Kind::Refused,
+         "Serwer FTP odrzucił polecenie RNFR/RNTO (kod 550)."_w, true},
+        {{"--refuse-nlst"}, [&] { client.listNames(); }, NetError::Kind::Refused,
+         "Serwer FTP odrzucił polecenie NLST (kod 550)."_w, true},
+        {{"--refuse-stor", "*.html"}, [&] { client.store(local.path() / "page", "index.html"); },
+         NetError::Kind::Refused, "Serwer FTP odrzucił polecenie STOR (kod 553)."_w, true},
+        {{"--full-after", "0"}, [&] { client.store(local.path() / "page", "index.html"); }, NetError::Kind::DiskFull,
+         "Na dysku serwera FTP zabrakło miejsca (kod 552)."_w, false},
+        {{"--full-after", "100000"}, [&] { client.store(local.path() / "big", "big.html"); },
+         NetError::Kind::DiskFull, "Na dysku serwera FTP zabrakło miejsca (kod 552)."_w, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.server[0]);
+        TempDir fresh;
+        writeFile(fresh.path() / "index.html", "live page");
+        writeFile(fresh.path() / "new.html", "new page");
+        fs::remove(log());
+        std::vector<std::string> extra = c.server;
+        extra.push_back("--log");
+        extra.push_back(log().string());
+        TestServer refusing("ftp", fresh.path(), extra);
+        use(refusing);
+        client.connect();
+        EXPECT_EQ(failureOf(c.step), c.kind);
+        EXPECT_EQ(lastMessage, c.message);
+        EXPECT_EQ(client.connected(), c.stillConnected);
+        if (c.stillConnected) {
+            client.changeDir("/");
+            EXPECT_EQ(received("USER"), 1);
+        }
+        EXPECT_EQ(readFile(fresh.path() / "index.html"), "live page");
+        client.disconnect();
+    }
+}
+
+// Data connections: passive first (EPSV, then PASV); active when the server
+// refuses passive mode.
+TEST_F(Ftp, PassiveFirstActiveWhenPassiveIsRefused) {
+    writeFile(local.path() / "a", "abc");
+    struct Case {
+        const char* server;
+        const char* used;
+        const char* unused;
+    };
+    for (const Case& c : {Case{"--passive-only", "EPSV", "EPRT"}, Case{"--active-only", "EPRT", "RETR"}}) {
+        SCOPED_TRACE(c.server);
+        TempDir fresh;
+        fs::remove(log());
+        TestServer one("ftp", fresh.path(), {c.server, "--log", log().string()});
+        use(one);
+        client.connect();
+        client.store(local.path() / "a", "a");
+        client.store(local.path() / "a", "b");
+        EXPECT_EQ(client.listNames(), (std::vector<std::string>{"a", "b"}));
+        EXPECT_EQ(readFile(fresh.path() / "b"), "abc");
+        EXPECT_EQ(received(c.used), 3);
+        EXPECT_EQ(received(c.unused), 0);
+        EXPECT_EQ(received("USER"), 1);
+        client.disconnect();
+    }
+    // The refusal of passive mode is asked once per connection.
+    EXPECT_EQ(received("EPSV"), 1);
+}
+
+// Listings and replies beyond what they can be end in an error, with memory
+// bounded (the body is cut, never held).
+TEST_F(Ftp, OverlongListingsAndRepliesFailCleanly) {
+    {
+        TestServer huge("ftp", root.path(), {"--huge-listing", std::to_string(200 * 1024 * 1024)});
+        use(huge);
+        client.connect();
+        EXPECT_EQ(failureOf([&] { client.listNames(); }), NetError::Kind::TooLong);
+        EXPECT_EQ(lastMessage, "Serwer FTP przysłał zbyt długą listę plików."_w);
+        EXPECT_FALSE(client.connected());
+    }
+    {
+        TestServer chatty("ftp", root.path(), {"--huge-reply", std::to_string(200 * 1024 * 1024)});
+        use(chatty);
+        client.setConnectTimeout(5000);
+        auto t0 = std::chrono::steady_clock::now();
+        EXPECT_EQ(failureOf([&] { client.connect(); }), NetError::Kind::Connect);
+        EXPECT_LT(std::chrono::steady_clock::now() - t0, std::chrono::seconds(10));
+        EXPECT_FALSE(client.connected());
+    }
 }
 
 TEST_F(Ftp, PolishNamesTravelAsUtf8) {
@@ -172,6 +288,16 @@ TEST_F(Ftp, ConnectFailuresGiveTheirPolishMessages) {
          NetError::Kind::Timeout, "Upłynął czas oczekiwania na połączenie z serwerem FTP 127.0.0.1."_w},
         {"bad host text", [&](FtpClient& c) { c.setHost("a b"); }, NetError::Kind::Connect,
          "Nieprawidłowy adres serwera FTP: a b."_w},
+        {"port beyond any number", [&](FtpClient& c) { c.setHost("127.0.0.1:99999999999999999999"); },
+         NetError::Kind::Connect, "Nieprawidłowy adres serwera FTP: 127.0.0.1."_w},
+        {"port beyond 65535", [&](FtpClient& c) { c.setHost("127.0.0.1:65536"); }, NetError::Kind::Connect,
+         "Nieprawidłowy adres serwera FTP: 127.0.0.1."_w},
+        {"port 0", [&](FtpClient& c) { c.setHost("127.0.0.1:0"); }, NetError::Kind::Connect,
+         "Nieprawidłowy adres serwera FTP: 127.0.0.1."_w},
+        {"port with letters", [&](FtpClient& c) { c.setHost("127.0.0.1:21a"); }, NetError::Kind::Connect,
+         "Nieprawidłowy adres serwera FTP: 127.0.0.1."_w},
+        {"line break in the user name", [&](FtpClient& c) { c.setUser("user\r\nDELE x"); }, NetError::Kind::Login,
+         "Serwer FTP odrzucił nazwę użytkownika lub hasło."_w},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -272,9 +398,13 @@ TEST_F(Ftp, AbortFromTheProgressEventStopsTheTransfer) {
     EXPECT_EQ(lastMessage, "Przesyłanie pliku zostało przerwane."_w);
     EXPECT_TRUE(ended);
     EXPECT_LT(fs::exists(root.path() / "big") ? fs::file_size(root.path() / "big") : 0, 20u * 1024 * 1024);
-    // The client stays usable.
+    // The abort cut the connection; the client says so instead of logging in
+    // again on its own.
     client.setEvents({});
-    EXPECT_TRUE(client.connected());
+    EXPECT_FALSE(client.connected());
+    EXPECT_EQ(failureOf([&] { client.store(local.path() / "small", "small"); }), NetError::Kind::NotConnected);
+    EXPECT_EQ(received("USER"), 1);
+    client.connect();
     client.store(local.path() / "small", "small");
     EXPECT_EQ(readFile(root.path() / "small"), "small");
 }

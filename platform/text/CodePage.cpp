@@ -40,16 +40,25 @@ bool encodeOne(char32_t u, CodePage cp, char& out) {
     return true;
 }
 
-// Decodes one UTF-8 sequence at s[i]; advances i. Invalid sequences give U+FFFD.
+// Decodes one UTF-8 sequence at s[i]; advances i. What is not a character
+// (a stray byte, a cut-off sequence, an overlong form, a surrogate or a code
+// point beyond U+10FFFF) gives one U+FFFD for as many bytes as began a valid
+// sequence, so that the byte where it went wrong starts the next one.
 char32_t nextUtf8(std::string_view s, std::size_t& i) {
     unsigned char c = static_cast<unsigned char>(s[i++]);
     if (c < 0x80) return c;
-    int extra = (c >= 0xF0) ? 3 : (c >= 0xE0) ? 2 : (c >= 0xC0) ? 1 : -1;
+    int extra = (c >= 0xF5 || c < 0xC2) ? -1 : (c >= 0xF0) ? 3 : (c >= 0xE0) ? 2 : 1;
     if (extra < 0) return 0xFFFD;
+    // The range of the second byte, narrower after E0, ED, F0 and F4.
+    unsigned char low = c == 0xE0 ? 0xA0 : c == 0xF0 ? 0x90 : 0x80;
+    unsigned char high = c == 0xED ? 0x9F : c == 0xF4 ? 0x8F : 0xBF;
     char32_t u = c & (0x3F >> extra);
     for (int k = 0; k < extra; ++k) {
-        if (i >= s.size() || (static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) return 0xFFFD;
-        u = (u << 6) | (static_cast<unsigned char>(s[i++]) & 0x3F);
+        if (i >= s.size()) return 0xFFFD;
+        unsigned char b = static_cast<unsigned char>(s[i]);
+        if (b < (k ? 0x80 : low) || b > (k ? 0xBF : high)) return 0xFFFD;
+        u = (u << 6) | (b & 0x3F);
+        ++i;
     }
     return u;
 }

@@ -78,6 +78,30 @@ TEST(PageCharset, FileBytesInEachCharsetWithReferencesForWhatItLacks) {
     EXPECT_EQ(utf8.decodeFile("a\xC5"), u"a\uFFFD");
 }
 
+// Bytes that are not UTF-8 become one U+FFFD each (or one for the start of a
+// valid sequence that is cut off); the characters around them are kept.
+TEST(PageCharset, InvalidUtf8LosesNoValidCharacter) {
+    struct Case {
+        const char* bytes;
+        std::u16string text;
+    } cases[] = {
+        {"\xED\xA0\x80" "AB", u"\uFFFD\uFFFD\uFFFD" "AB"},  // a surrogate
+        {"\xC0\x80" "A", u"\uFFFD\uFFFD" "A"},              // an overlong NUL
+        {"\xE0\x80\xAF" "A", u"\uFFFD\uFFFD\uFFFD" "A"},    // an overlong '/'
+        {"\xF4\x90\x80\x80" "A", u"\uFFFD\uFFFD\uFFFD\uFFFD" "A"},  // beyond U+10FFFF
+        {"\xF8\x88\x80\x80\x80" "A", u"\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD" "A"},
+        {"\xE2\x82" "A\xE2\x82\xAC", u"\uFFFD" "A\u20AC"},  // cut off, then whole
+        {"\x80\xBF" "\xC5\x82", u"\uFFFD\uFFFD\u0142"},
+        {"\xF0\x9F\x98" "\xF0\x9F\x98\x80", u"\uFFFD\U0001F600"},
+        {"\xED\x9F\xBF\xEE\x80\x80\xF4\x8F\xBF\xBF", u"\uD7FF\uE000\U0010FFFF"},  // the edges that are valid
+    };
+    PageCharset utf8(PageCharset::Utf8);
+    for (const auto& c : cases) {
+        EXPECT_EQ(utf8.decodeFile(c.bytes), c.text) << c.bytes;
+        EXPECT_EQ(utf8.decodeFile(utf8.encodeFile(c.text)), c.text) << c.bytes;
+    }
+}
+
 // The program's text enters a page as the letters typed, whatever the page
 // declares: every Windows-1250 letter and sign, and the bytes `iso` makes of
 // the six letters ISO-8859-2 places elsewhere; back out of the page, markup

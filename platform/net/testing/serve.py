@@ -14,6 +14,18 @@ standard input is closed (so a crashed test leaves no server behind).
   --active-only    refuse passive mode, so that only active mode works
   --stall-after N  stop reading an upload after N bytes, keeping the
                    connections open (a server that went silent)
+  --passive-only   refuse active mode (PORT, EPRT), as a server whose clients
+                   sit behind a router
+  --no-rename-over refuse a rename onto a name that exists
+  --refuse-nlst    answer every name listing with 550
+  --refuse-stor PATTERN
+                   answer a store of a name matching the pattern with 553
+  --full-after N   answer 552 (disk full) once N bytes of an upload have
+                   arrived, closing the data connection (0: before any data)
+  --huge-listing N a name listing of N bytes of made-up names
+  --huge-reply N   a greeting of N bytes (a reply that never ends)
+  --log FILE       append every command received to FILE (the password
+                   left out)
   --trickle S      (http) send a file's body one byte at a time, S seconds
                    apart, after headers that announce its whole length
   --only NAME      (http) only the files named so are trickled (repeatable)
@@ -26,6 +38,7 @@ standard input is closed (so a crashed test leaves no server behind).
   mute             accept connections and never answer
 """
 import argparse
+import fnmatch
 import logging
 import os
 import socket
@@ -65,6 +78,12 @@ def serve_ftp(args):
                 cmd = self.cmd_channel
                 self.close()
                 cmd.close()
+            elif args.full_after is not None and received >= args.full_after:
+                # The reply first, then the data connection closes: the
+                # client learns why its sending broke off.
+                self.cmd_channel.respond("552 Requested file action aborted: disk full.")
+                self._resp = None
+                self.close()
             elif args.stall_after is not None and received >= args.stall_after:
                 # No longer polled: the data stays unread and the client's
                 # sending stalls once the socket buffers are full.
@@ -72,13 +91,81 @@ def serve_ftp(args):
 
         handle_read_event = handle_read
 
+    class Names:
+        """A made-up listing, produced as it is sent."""
+        def __init__(self, size):
+            self.left = size
+
+        def more(self):
+            if self.left <= 0:
+                return b""
+            chunk = (b"n%07d.html\r\n" * 4096)[:min(self.left, 65536)]
+            self.left -= len(chunk)
+            return chunk
+
+    class Repeat:
+        """One line over and over, N bytes in all."""
+        def __init__(self, line, size):
+            self.line, self.left = line, size
+
+        def more(self):
+            if self.left <= 0:
+                return b""
+            self.left -= 64 * len(self.line)
+            return self.line * 64
+
     class Handler(FTPHandler):
+        def pre_process_command(self, line, cmd, arg):
+            if args.log:
+                with open(args.log, "a") as f:
+                    f.write((cmd if cmd == "PASS" else line) + "\n")
+            FTPHandler.pre_process_command(self, line, cmd, arg)
+
+        def handle(self):
+            if args.huge_reply:
+                self.push_with_producer(Repeat(b"220-" + b"x" * 1020 + b"\r\n", args.huge_reply))
+                return
+            FTPHandler.handle(self)
+
         if args.active_only:
             def ftp_PASV(self, line):
                 self.respond("502 Passive mode not allowed here.")
 
             def ftp_EPSV(self, line):
                 self.respond("502 Passive mode not allowed here.")
+
+        if args.passive_only:
+            def ftp_PORT(self, line):
+                self.respond("502 Active mode not allowed here.")
+
+            def ftp_EPRT(self, line):
+                self.respond("502 Active mode not allowed here.")
+
+        if args.no_rename_over:
+            def ftp_RNTO(self, path):
+                if os.path.lexists(path):
+                    self._rnfr = None
+                    self.respond("550 Target exists.")
+                    return
+                return FTPHandler.ftp_RNTO(self, path)
+
+        if args.refuse_nlst:
+            def ftp_NLST(self, path):
+                self.respond("550 Listing not allowed.")
+
+        if args.huge_listing is not None:
+            def ftp_NLST(self, path):
+                self.push_dtp_data(Names(args.huge_listing), isproducer=True, cmd="NLST")
+                return path
+
+        def ftp_STOR(self, file, mode="w"):
+            if args.refuse_stor and fnmatch.fnmatch(os.path.basename(file), args.refuse_stor):
+                self.respond("553 File name not allowed.")
+                return
+            if args.full_after == 0:
+                self.respond("552 Requested file action aborted: disk full.")
+                return
+            return FTPHandler.ftp_STOR(self, file, mode)
 
     Handler.authorizer = authorizer
     Handler.dtp_handler = TestDTP
@@ -173,6 +260,14 @@ def main():
     p.add_argument("--drop-after", type=int)
     p.add_argument("--stall-after", type=int)
     p.add_argument("--active-only", action="store_true")
+    p.add_argument("--passive-only", action="store_true")
+    p.add_argument("--no-rename-over", action="store_true")
+    p.add_argument("--refuse-nlst", action="store_true")
+    p.add_argument("--refuse-stor")
+    p.add_argument("--full-after", type=int)
+    p.add_argument("--huge-listing", type=int)
+    p.add_argument("--huge-reply", type=int)
+    p.add_argument("--log")
     p.add_argument("--trickle", type=float)
     p.add_argument("--only", action="append", default=[])
     p.add_argument("--no-length", action="store_true")

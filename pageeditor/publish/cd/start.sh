@@ -1,10 +1,11 @@
 #!/bin/sh
 # Starts the presentation on this disc: opens index.html, which stands
-# beside this program, in the default web browser.
+# beside this script, in the default web browser (the disc's start.exe
+# does the same on the systems that read autorun.inf).
 here=$(cd "$(dirname "$0")" && pwd)
 page="$here/index.html"
 if [ ! -f "$page" ]; then
-  echo "Brak pliku index.html obok programu start.exe." >&2
+  echo "Brak pliku index.html obok programu start.sh." >&2
   exit 1
 fi
 for opener in xdg-open gio sensible-browser x-www-browser; do

@@ -1,0 +1,30 @@
+#include "pageeditor/publish/SiteFiles.h"
+
+#include "pageeditor/publish/Publisher.h"
+#include "text/CaseRules.h"
+#include "text/CodePage.h"
+
+namespace pageeditor {
+
+bool isTemporarySiteName(std::string_view name) {
+    std::string_view upload = Publisher::kTemporarySuffix;
+    if (name.size() > upload.size() && text::equalsNoCase(name.substr(name.size() - upload.size()), upload))
+        return true;
+    // A shell copy's replacement is made as "name.~cp" beside the file.
+    std::string_view copy = ".~cp";
+    if (name.size() > copy.size() && name.substr(name.size() - copy.size()) == copy) return true;
+    return files::isTemporaryName(name);
+}
+
+SiteFileUse siteFileUse(const files::Entry& entry, bool topLevel) {
+    if (entry.foreign) return SiteFileUse::Foreign;
+    if (topLevel && !entry.folder && text::equalsNoCase(entry.name, "project.prj")) return SiteFileUse::Private;
+    if (!entry.folder && isTemporarySiteName(entry.name)) return SiteFileUse::Temporary;
+    return SiteFileUse::Send;
+}
+
+std::string foreignNameNote() {
+    return text::ansi("nazwa pliku zawiera znak \"\\\" lub znak spoza polskiego zestawu znaków i nie może być użyta");
+}
+
+}  // namespace pageeditor

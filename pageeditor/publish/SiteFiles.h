@@ -1,0 +1,30 @@
+#pragma once
+// Which of a site folder's files go out with the site, to a server, a folder
+// or a CD: not the project file at the top (it holds the FTP password), not a
+// temporary file of a save or an upload, and not a file whose name is no
+// platform name (it holds a backslash or a character without a Windows-1250
+// byte), which would lead to another file; such a one is left out with a note.
+#include <string>
+#include <string_view>
+
+#include "files/FileSystem.h"
+
+namespace pageeditor {
+
+enum class SiteFileUse {
+    Send,       // one of the site's files
+    Private,    // project.prj at the top of the site
+    Temporary,  // a save's or an upload's temporary file
+    Foreign,    // a name that is no platform name
+};
+
+SiteFileUse siteFileUse(const files::Entry& entry, bool topLevel);
+
+// True for the temporary names of saves ("index.html.~wr", "index.html.~wr123"),
+// of shell copies (".~cp") and of uploads (".pw-upload").
+bool isTemporarySiteName(std::string_view name);
+
+// The note on a file left out for its name, as a phrase ("nazwa pliku ...").
+std::string foreignNameNote();
+
+}  // namespace pageeditor
