@@ -126,8 +126,11 @@ std::string WebBrowser::plainText() const { return viewOf(*this)->toPlainText().
 
 bool WebBrowser::execCommand(int command, bool prompt) {
     if (!b_->printer) b_->printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    // The browser's own windows belong to the window that shows the page.
-    QWidget* parent = forms::widgetOf(*this)->window();
+    // The browser's own windows belong to the window the user works in (the
+    // print list asks for them and stays on top), else to the one that shows
+    // the page.
+    QWidget* parent = forms::modalOwner();
+    if (!parent) parent = forms::widgetOf(*this)->window();
     if (command == PageSetup) {
         QPageSetupDialog dlg(b_->printer.get(), parent);
         forms::raiseAboveKeptOnTop(dlg);
