@@ -25,6 +25,7 @@
 #include "htmledit/Selection.h"
 #include "htmledit/Style.h"
 #include "image/Picture.h"
+#include "image/testing/ClaimedSize.h"
 #include "pageeditor/app/EditorForms.h"
 #include "pageeditor/app/SpinEdit.h"
 #include "pageeditor/app/TMDIChild.h"
@@ -191,21 +192,6 @@ TEST_F(ElementsOnEngine, SelectedImageIsReadBackAndChangedInPlace) {
     f.btnImageClick();
 }
 
-// A JPEG of the given size whose frame header claims another: the bytes of
-// a tiny real picture with the size fields of its SOF0 marker changed.
-std::string jpegClaiming(const fs::path& scratch, int width, int height) {
-    EXPECT_TRUE(image::Picture::filled(8, 8, 0x00808080).saveJpeg(scratch));
-    std::string bytes;
-    EXPECT_TRUE(text::readFile(scratch, bytes));
-    const std::size_t sof = bytes.find("\xFF\xC0");
-    EXPECT_NE(sof, std::string::npos);
-    bytes[sof + 5] = static_cast<char>(height >> 8);
-    bytes[sof + 6] = static_cast<char>(height & 0xFF);
-    bytes[sof + 7] = static_cast<char>(width >> 8);
-    bytes[sof + 8] = static_cast<char>(width & 0xFF);
-    return bytes;
-}
-
 TEST_F(ElementsOnEngine, PictureReadBackAndOkWithoutAChangeLeaveThePageByteForByte) {
     ASSERT_TRUE(image::Picture::filled(320, 240, 0x00336699).saveJpeg(dir / "zdjecia" / "duze.jpg"));
     ASSERT_TRUE(image::Picture::filled(200, 100, 0x00996633).saveJpeg(site / "data" / "a.jpg"));
@@ -286,7 +272,7 @@ TEST_F(ElementsOnEngine, ScaledCopyReplacesAnEarlierCopyOfItsName) {
 }
 
 TEST_F(ElementsOnEngine, APictureClaimingAnImpossibleSizeIsRefusedWithAMessage) {
-    const std::string bomb = jpegClaiming(tmp / "scratch.jpg", 14000, 14000);
+    const std::string bomb = image::testing::jpegClaimingSize(tmp / "scratch.jpg", image::Picture::filled(8, 8, 0x00808080), 14000, 14000);
     ASSERT_LT(bomb.size(), 1000u);
     ASSERT_TRUE(text::writeFile(dir / "zdjecia" / "bomba.jpg", bomb));
     ASSERT_TRUE(image::Picture::filled(50, 40, 0x00336699).saveJpeg(dir / "zdjecia" / "maly.jpg"));

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "image/Picture.h"
+#include "image/testing/ClaimedSize.h"
 
 namespace fs = std::filesystem;
 using image::Picture;
@@ -175,18 +176,6 @@ TEST_F(PictureFiles, WritesNeverReplaceAFile) {
 
 namespace {
 
-// The bytes of a real JPEG with the size fields of its frame header changed.
-std::string claimingSize(const fs::path& scratch, const Picture& real, int width, int height) {
-    EXPECT_TRUE(real.saveJpeg(scratch));
-    std::string bytes = readAll(scratch);
-    const std::size_t sof = bytes.find("\xFF\xC0");
-    EXPECT_NE(sof, std::string::npos);
-    bytes[sof + 5] = static_cast<char>(height >> 8);
-    bytes[sof + 6] = static_cast<char>(height & 0xFF);
-    bytes[sof + 7] = static_cast<char>(width >> 8);
-    bytes[sof + 8] = static_cast<char>(width & 0xFF);
-    return bytes;
-}
 
 }  // namespace
 
@@ -221,10 +210,10 @@ TEST_F(PictureFiles, PictureClaimingASizeItCannotBeIsRefusedUnread) {
         Picture::Failure why;
     } cases[] = {
         // A few hundred bytes claiming 14000 x 14000.
-        {"bomba.jpg", claimingSize(dir / "a.jpg", Picture::filled(8, 8, kRed), 14000, 14000),
+        {"bomba.jpg", image::testing::jpegClaimingSize(dir / "a.jpg", Picture::filled(8, 8, kRed), 14000, 14000),
          Picture::Failure::Impossible},
         // A real picture of some kilobytes claiming the largest size a JPEG can have.
-        {"ogromny.jpg", claimingSize(dir / "b.jpg", halves(1200, 900), 65000, 65000), Picture::Failure::Impossible},
+        {"ogromny.jpg", image::testing::jpegClaimingSize(dir / "b.jpg", halves(1200, 900), 65000, 65000), Picture::Failure::Impossible},
         {"ucieta.jpg", std::string("\xFF\xD8\xFF\xE0", 4), Picture::Failure::NotAPicture},
     };
     for (const auto& c : cases) {
