@@ -40,9 +40,9 @@ public:
         static int argc = 1;
         static char name[] = "about_tests";
         static char* argv[] = {name, nullptr};
-        app = new forms::Application(argc, argv);
+        static forms::Application* app = new forms::Application(argc, argv);  // lives to the end of the run
+        (void)app;
     }
-    forms::Application* app = nullptr;
 };
 [[maybe_unused]] auto* env = ::testing::AddGlobalTestEnvironment(new AppEnv);
 

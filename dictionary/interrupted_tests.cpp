@@ -15,6 +15,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <iostream>
 #include <map>
 #include <random>
@@ -106,9 +107,24 @@ std::vector<std::string> strays(const fs::path& folder, const std::vector<std::s
 
 // --- what the children do -------------------------------------------------
 
+// Runs `then` once `ready` holds, looked at every 20 ms, or after `limitMs`
+// whatever it says (the checks in `then` tell which): a loaded machine may
+// take longer than a fixed delay to reach the state under test.
+void when(std::function<bool()> ready, int limitMs, std::function<void()> then) {
+    auto* poll = new QTimer;
+    auto started = std::chrono::steady_clock::now();
+    QObject::connect(poll, &QTimer::timeout, [=] {
+        if (!ready() && std::chrono::steady_clock::now() - started < std::chrono::milliseconds(limitMs)) return;
+        poll->stop();
+        poll->deleteLater();
+        then();
+    });
+    poll->start(20);
+}
+
 // The real program with its real event loop: the word-base check answered
-// Yes, then `window` ("lookup" or "update") closed by the user half a second
-// into the slow request; the child ends when its program does.
+// Yes, then `window` ("lookup" or "update") closed by the user while the
+// slow request runs; the child ends when its program does.
 void closeWhileDownloading(const std::string& window, const fs::path& folder) {
     int argc = 1;
     char name[] = "wortel";
@@ -122,23 +138,33 @@ void closeWhileDownloading(const std::string& window, const fs::path& folder) {
     f.show();
     frmUpdate& u = f.updates.updateWindow();
     QTimer::singleShot(0, [&] { forms::drive::click(*f.Label6); });
-    QTimer::singleShot(500, [&] {
-        if (window == "update") {
-            ASSERT_TRUE(u.isLoaded() && u.running());
-            EXPECT_EQ(u.Label1->caption(), "Pobieranie plików 1 z 2"_w);
-            forms::drive::closeByUser(u);
-            // The window goes once the update has stopped; then the program
-            // is closed as the user closes it.
-            QTimer::singleShot(300, [&] {
-                EXPECT_FALSE(u.isLoaded());
-                EXPECT_TRUE(f.isLoaded());
+    // The check's answer is trickled for seconds: half a second in, it runs.
+    // The download's first file is trickled too: it is closed once it shows.
+    const bool duringCheck = window == "lookup during the check";
+    auto started = std::chrono::steady_clock::now();
+    when(
+        [&, started] {
+            if (duringCheck) return std::chrono::steady_clock::now() - started >= std::chrono::milliseconds(500);
+            return u.isLoaded() && u.running() && u.Label1->caption() == "Pobieranie plików 1 z 2"_w;
+        },
+        20000,
+        [&] {
+            if (window == "update") {
+                ASSERT_TRUE(u.isLoaded() && u.running());
+                EXPECT_EQ(u.Label1->caption(), "Pobieranie plików 1 z 2"_w);
+                forms::drive::closeByUser(u);
+                // The window goes once the update has stopped; then the
+                // program is closed as the user closes it.
+                when([&] { return !u.isLoaded(); }, 10000, [&] {
+                    EXPECT_FALSE(u.isLoaded());
+                    EXPECT_TRUE(f.isLoaded());
+                    forms::drive::closeByUser(f);
+                });
+            } else {
+                if (window == "lookup during the download") EXPECT_TRUE(u.running());
                 forms::drive::closeByUser(f);
-            });
-        } else {
-            if (window == "lookup during the download") EXPECT_TRUE(u.running());
-            forms::drive::closeByUser(f);
-        }
-    });
+            }
+        });
     EXPECT_EQ(app.run(), 0);
     EXPECT_TRUE(forms::Application::endRequested());
     forms::setModal(nullptr);

@@ -24,9 +24,9 @@ public:
         static int argc = 1;
         static char name[] = "forms_progress_tests";
         static char* argv[] = {name, nullptr};
-        app = new Application(argc, argv);
+        static Application* app = new Application(argc, argv);  // lives to the end of the run
+        (void)app;
     }
-    Application* app = nullptr;
 };
 [[maybe_unused]] auto* env = ::testing::AddGlobalTestEnvironment(new AppEnv);
 

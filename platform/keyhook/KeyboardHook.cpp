@@ -49,17 +49,25 @@ unsigned virtualKeyOf(int key) {
     }
 }
 
+// Whether the object is one of the application's windows, found by its
+// address among them.
+bool isWindow(const QObject* o) {
+    for (const QWidget* top : QApplication::topLevelWidgets())
+        if (top == o) return true;
+    return false;
+}
+
 class Filter : public QObject {
 public:
     bool eventFilter(QObject* watched, QEvent* e) override {
         if (e->type() != QEvent::KeyPress && e->type() != QEvent::KeyRelease) return false;
         // A key event travels from the focus widget up to its window: take it
         // once, at the focus widget (or at the window when nothing has the
-        // focus).
-        if (!watched->isWidgetType()) return false;
-        auto* w = static_cast<QWidget*>(watched);
+        // focus). The watched object is only compared, never asked: the web
+        // engine's own items pass through here too, and their types are not
+        // ours to inspect.
         QWidget* focus = QApplication::focusWidget();
-        if (focus ? w != focus : !w->isWindow()) return false;
+        if (focus ? watched != focus : !isWindow(watched)) return false;
         auto* k = static_cast<QKeyEvent*>(e);
         const bool down = e->type() == QEvent::KeyPress;
         KeyState& s = keys();
