@@ -12,11 +12,15 @@ bool keptOnTop(const QWidget* w) {
 }  // namespace
 
 QWidget* modalOwner() {
-    if (QWidget* active = QApplication::activeWindow()) return active;
+    QWidget* active = QApplication::activeWindow();
+    if (active && keptOnTop(active)) return active;
+    // A window kept on top that has just appeared may not be the active one
+    // yet; a box that belonged to the window under it would open under it
+    // too, where the user can't see it waiting.
     QWidget* found = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets())
         if (keptOnTop(w)) found = w;
-    return found;
+    return found ? found : active;
 }
 
 void raiseAboveKeptOnTop(QWidget& dialog) {

@@ -7,8 +7,9 @@ class QWidget;
 
 namespace forms {
 
-// The window a modal window belongs to: the active window, else the
-// uppermost visible window that stays on top, else none.
+// The window a modal window belongs to: the active window when it stays on
+// top; else a visible window that stays on top; else the active window, or
+// none.
 QWidget* modalOwner();
 // Keeps `dialog` (not yet shown) above every visible window of the
 // program that stays on top.

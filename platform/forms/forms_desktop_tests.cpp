@@ -249,8 +249,8 @@ TEST_F(DesktopTest, TitlesAreTheWindowsOwnAndModalWindowsLieAboveWindowsKeptOnTo
     QWidget* topWindow = windowOf(top);
     ASSERT_TRUE(waitFor([&] { return stackPlace(*topWindow) >= 0; }));
     EXPECT_EQ(shownTitle(*topWindow), "Edycja bazy wyrazów");
-    // The boxes belong to an ordinary window, the active one, as the lookup
-    // window is while the print list or the update window stays on top.
+    // The boxes open while an ordinary window is the active one, as the
+    // lookup window is while the print list or the update window stays on top.
     Placed owner;
     owner.at = QPoint(300, 300);
     owner.show();
@@ -279,6 +279,38 @@ TEST_F(DesktopTest, TitlesAreTheWindowsOwnAndModalWindowsLieAboveWindowsKeptOnTo
     }
     owner.unload();
     top.unload();
+}
+
+// As the update window opens: the lookup window is active, the update
+// window is shown and kept on top, and its first box opens at once, before
+// the window manager has made the new window the active one.
+TEST_F(DesktopTest, TheFirstBoxOfANewWindowKeptOnTopLiesAboveIt) {
+    Application::setTitle("Wortel");
+    Placed owner;
+    owner.show();
+    owner.activate();
+    ASSERT_TRUE(waitFor([&] { return QApplication::activeWindow() == windowOf(owner); }));
+    Placed top;
+    top.at = QPoint(250, 250);
+    WidgetAnswers answers;
+    const bool opened = drive::whileModalOpen(
+        [&] {
+            top.show();
+            setWindowOrder(top, WindowOrder::Topmost);
+            Application::processEventsWithoutInput();
+            answers.messageBox("1", "", mb::OkOnly);
+        },
+        [&](QWidget& m) {
+            QWidget* topWindow = windowOf(top);
+            // Where the window manager leaves them once it has settled.
+            const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(1500);
+            waitFor([&] { return std::chrono::steady_clock::now() > until; });
+            EXPECT_TRUE(waitFor([&] { return stackPlace(m) > stackPlace(*topWindow) && stackPlace(*topWindow) >= 0; }))
+                << "the box lies under the window kept on top";
+        });
+    EXPECT_TRUE(opened);
+    top.unload();
+    owner.unload();
 }
 
 }  // namespace
