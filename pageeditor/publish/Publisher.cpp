@@ -239,7 +239,6 @@ Publisher::Sent Publisher::sendFile(const Item& item) {
 }
 
 Publisher::Sent Publisher::storePlain(const Item& item) {
-    const std::string remoteDir = ftp_.currentDir();
     abortSent_ = false;
     try {
         ftp_.store(item.entry.path, item.entry.name);

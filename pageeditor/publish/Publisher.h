@@ -74,7 +74,7 @@ public:
     net::FtpClient& client() { return ftp_; }
 
 private:
-    enum class Sent { Ok, Skipped, Failed, Stop };
+    enum class Sent { Ok, Failed, Stop };
     struct Item {
         files::Entry entry;
         std::string shownPath;  // the local name the replace question shows

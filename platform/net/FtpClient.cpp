@@ -318,7 +318,6 @@ struct FtpClient::Impl {
         } stop{recordReplies};
         run(what);
         for (const std::string& c : commands) {
-            std::string verb = c.substr(0, c.find(' '));
             int code = 0;
             for (auto& [sent, reply] : replies)
                 if (sent == c) code = reply;
