@@ -371,10 +371,11 @@ TEST_F(ElementDialogs, PageBodyIsReadBackAndWritten) {
         EXPECT_EQ(d.panelColour(1), 0x0000FFu);
         EXPECT_EQ(d.Panel6->backColor(), 0x0000FFu);
         EXPECT_EQ(d.panelColour(2), 0x00FF00u);
-        EXPECT_FALSE(d.CheckBox3->checked());  // the text box keeps its last state
-        EXPECT_FALSE(d.Panel2->enabled());
+        EXPECT_TRUE(d.CheckBox3->checked());  // the page gives a text colour
+        EXPECT_TRUE(d.Panel2->enabled());
+        EXPECT_FALSE(d.CheckBox4->checked());  // and no link colour
         // A panel whose box is not ticked opens no colour dialog.
-        d.PanelClick(2);
+        d.PanelClick(3);
         EXPECT_TRUE(answers.asked("color").empty());
         forms::drive::click(*d.SpeedButton1);
     });
@@ -392,7 +393,7 @@ TEST_F(ElementDialogs, PageBodyIsReadBackAndWritten) {
     f.SpeedButton3Click();
     tag = bodyTag(f);
     EXPECT_NE(tag.find("link=\"#"), std::string::npos) << tag;
-    EXPECT_NE(tag.find("text=#00ff00"), std::string::npos) << tag;  // untouched: "Tekst" was not ticked before
+    EXPECT_EQ(tag.find("#00ff00"), std::string::npos) << tag;
     d.setBox(d.CheckBox4, false);
 
     // A chosen picture with no colour goes to data\ of the site, as the
