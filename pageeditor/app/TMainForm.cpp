@@ -556,7 +556,7 @@ void TMainForm::page_new() {
     EditorForms* f = editorForms();
     if (!f || !f->pageedit) return;
     Tpageedit& d = *f->pageedit;
-    d.setNameEditable(true);
+    d.prepareForNewSite();
     if (d.showModal() != 1) return;
     sites.createSite(d.fields());
 }
