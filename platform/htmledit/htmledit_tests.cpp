@@ -1020,6 +1020,33 @@ TEST_F(Editor, SelfClosedAnchorsStayOneEachAndTheSecondSaveEqualsTheFirst) {
     EXPECT_EQ(count(a, "Zażółć gęślą jaźń"), static_cast<std::size_t>(sections));
 }
 
+TEST_F(Editor, EveryLineOfASavedPageEndsWithCrLfTheLastOneToo) {
+    const char* pages[] = {
+        "<html><head><title>a</title></head><body><p>x</p></body></html>",
+        "<html>\n<head>\n<title>a</title>\n</head>\n<body>\n<p>x</p>\n</body>\n</html>\n",
+        "<HTML><HEAD>\r\n<TITLE>a</TITLE>\r\n</HEAD>\r\n<BODY><P>x</P></BODY></HTML>\r\n",
+        "<html><body><p>x</p></body></html>\r\n<!-- po stronie -->",
+        "<p>x",
+    };
+    auto first = scratch("lines1.html"), second = scratch("lines2.html");
+    for (const char* page : pages) {
+        load(page);
+        ASSERT_TRUE(ed().saveDocument(first.string(), false));
+        const std::string a = readFile(first);
+        ASSERT_GE(a.size(), 2u);
+        EXPECT_EQ(a.substr(a.size() - 2), "\r\n") << page;
+        for (std::size_t i = 0; i < a.size(); ++i) {
+            if (a[i] == '\n') EXPECT_TRUE(i > 0 && a[i - 1] == '\r') << page << ": a line ends LF at " << i;
+            if (a[i] == '\r') EXPECT_TRUE(i + 1 < a.size() && a[i + 1] == '\n') << page << ": a line ends CR at " << i;
+        }
+        int before = ed().completedDocuments();
+        ASSERT_TRUE(ed().loadDocument(first.string(), false));
+        ASSERT_TRUE(ed().waitForDocuments(before + 1));
+        ASSERT_TRUE(ed().saveDocument(second.string(), false));
+        EXPECT_EQ(readFile(second), a) << page;
+    }
+}
+
 TEST_F(Editor, TypedPolishLettersAndParagraphsAreSavedInThePagesCharset) {
     load("<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-2\"></head>"
          "<body><p>x</p></body></html>");
