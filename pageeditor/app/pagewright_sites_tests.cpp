@@ -707,11 +707,11 @@ TEST_F(SitesUi, PageAndMediaListCommandsActOnTheSelectedItem) {
     for (int i = 0; i < 3; ++i) EXPECT_EQ(fs::path(shells[i].text), data / "opis.txt");
     for (int i = 3; i < 5; ++i) EXPECT_EQ(fs::path(shells[i].text), dir / "webpages" / "Media" / "notatki.txt");
     EXPECT_EQ(m->documentWindows().size(), 1u) << "a file that is no page opens no window";
+    m->activeDocument()->closeWithoutQuestion();
+    forms::drive::processEvents();
     forms::drive::doubleClickItem(*m->ListView1, indexOf(*m->ListView1, "index.html"));
     forms::drive::processEvents();
-    ASSERT_EQ(m->documentWindows().size(), 2u) << "a double click on a page opens it";
-    m->activeDocument()->unload();
-    forms::drive::processEvents();
+    ASSERT_EQ(m->documentWindows().size(), 1u) << "a double click on a page opens it";
 
     // Delete: No keeps the file; Yes removes it and refills the list.
     answers.clear();

@@ -72,6 +72,7 @@ protected:
     THTMLEdit& open(const std::string& body, const std::string& bodyTag = "<BODY>",
                     const std::string& name = "index.html") {
         fs::path file = site() / name;
+        closeWindowOf(file);
         text::writeFile(file, kHead + bodyTag + body + "</BODY></HTML>\r\n");
         TMDIChild* d = all->MainForm->doc_open(files::platformName(file));
         EXPECT_NE(d, nullptr);
@@ -626,6 +627,7 @@ TEST_F(ElementDialogs, InsertedElementsAreSavedAndOpenAgain) {
     ASSERT_TRUE(text::readFile(file, bytes));
     EXPECT_NE(bytes.find("title=\"" + stored + "\""), std::string::npos) << bytes;
     EXPECT_NE(bytes.find(">" + stored + "</MARQUEE>"), std::string::npos) << bytes;
+    closeWindowOf(file);
     TMDIChild* again = all->MainForm->doc_open(files::platformName(file));
     ASSERT_NE(again, nullptr);
     auto* g = dynamic_cast<THTMLEdit*>(again->HTMLEdit1);

@@ -72,6 +72,7 @@ protected:
 
     THTMLEdit& open(const std::string& body) {
         fs::path file = site / "index.html";
+        closeWindowOf(file);
         fs::remove(file);
         text::writeFile(file, "<HTML><HEAD><TITLE>Strona</TITLE></HEAD><BODY>" + body + "</BODY></HTML>\r\n");
         TMDIChild* d = all->MainForm->doc_open(files::platformName(file));
@@ -525,6 +526,7 @@ TEST_F(ElementsOnEngine, InsertedElementsAreSavedAndOpenAgain) {
     EXPECT_EQ(image::Picture::load(site / "data" / "s_duzy.jpg").width(), 320);
     EXPECT_TRUE(fs::exists(dir / "zdjecia" / "duzy.jpg"));
 
+    closeWindowOf(site / "index.html");
     TMDIChild* again = all->MainForm->doc_open(page);
     ASSERT_NE(again, nullptr);
     auto* g = dynamic_cast<THTMLEdit*>(again->HTMLEdit1);
