@@ -7,6 +7,9 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
 #include <set>
 
 #include "com/Application.h"
@@ -14,6 +17,7 @@
 #include "com/ConnectionPoint.h"
 #include "com/InprocServer.h"
 #include "com/OleControl.h"
+#include "com/RegisterTool.h"
 #include "com/SyntheticInput.h"
 #include "com/testing/RealInput.h"
 #include "forms/Application.h"
@@ -125,6 +129,42 @@ TEST_F(Library, TheToolRegistersExactlyTheKeysAndRemovesThem) {
 
     ASSERT_EQ(regsvr({"/u", "/s", ocx().string()}), 0);
     EXPECT_EQ(snapshot(), before);
+}
+
+TEST_F(Library, TheToolSaysWhichRegistryFileCouldNotBeWrittenAndWhy) {
+    struct Case {
+        const char* name;
+        std::function<fs::path()> registryAt;  // made so that it cannot be written
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"a folder of that name", [&] { fs::create_directories(dir / "registry"); return dir / "registry"; },
+         "pod tą nazwą jest folder"},
+        {"a file where its folder should be", [&] {
+             std::ofstream(dir / "plain") << "x";
+             return dir / "plain" / "registry";
+         }, "folder nie istnieje"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const fs::path at = c.registryAt();
+        ::setenv("SUITE_REGISTRY", at.c_str(), 1);
+        const std::string told = dir / "told.txt";
+        std::string cmd = (dist() / "regsvr").string() + " '" + ocx().string() + "' >/dev/null 2>'" + told + "'";
+        const int st = std::system(cmd.c_str());
+        ASSERT_TRUE(WIFEXITED(st));
+        EXPECT_EQ(WEXITSTATUS(st), RegCallFailed);
+        std::ifstream in(told);
+        const std::string said((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        EXPECT_NE(said.find("0x80040201"), std::string::npos) << said;
+        EXPECT_NE(said.find(at.string()), std::string::npos) << said;
+        EXPECT_NE(said.find(c.reason), std::string::npos) << said;
+        // Asked for silence, it says nothing; the exit code tells the failure.
+        cmd = (dist() / "regsvr").string() + " /s '" + ocx().string() + "' >'" + told + "' 2>&1";
+        const int silent = std::system(cmd.c_str());
+        EXPECT_EQ(WIFEXITED(silent) ? WEXITSTATUS(silent) : -1, RegCallFailed);
+        EXPECT_EQ(fs::file_size(told), 0u);
+    }
 }
 
 TEST_F(Library, AHostCreatesTheControlByClassNameOnly) {
