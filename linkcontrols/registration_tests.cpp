@@ -20,6 +20,7 @@
 #include "com/RegisterTool.h"
 #include "com/SyntheticInput.h"
 #include "com/testing/RealInput.h"
+#include "com/testing/StackSink.h"
 #include "forms/Application.h"
 #include "forms/Form.h"
 #include "forms/ModalAnswers.h"
@@ -208,19 +209,8 @@ TEST_F(Library, AHostCreatesTheControlByClassNameOnly) {
     EXPECT_EQ(createInstance(kProgId, IID_IDispatch, &out), CO_E_CLASSSTRING);
 }
 
-struct Sink final : IDispatch {
+struct Sink final : com::testing::StackSink {
     std::vector<DispId> heard;
-    HRESULT QueryInterface(const Guid& iid, void** out) override {
-        if (iid == IID_IUnknown || iid == IID_IDispatch) {
-            *out = static_cast<IDispatch*>(this);
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    std::uint32_t AddRef() override { return 1; }
-    std::uint32_t Release() override { return 1; }
-    HRESULT GetIDsOfNames(const std::vector<std::string>&, std::vector<DispId>&) override { return E_NOTIMPL; }
     HRESULT Invoke(DispId id, std::uint16_t, std::vector<Variant>&, Variant*) override {
         heard.push_back(id);
         return S_OK;
@@ -269,17 +259,10 @@ TEST_F(Library, AHostMayCloseALinkFromInsideItsClickOrMouseOver) {
         PropertyBag stored({{"href", Variant::string("http://www.wortel.pl/")}});
         ASSERT_EQ(host->create(kProgId, &stored), S_OK);
         ASSERT_TRUE(real::activate(host->componentWidget()));
-        struct Closer final : IDispatch {
+        struct Closer final : com::testing::StackSink {
             OleControl* host = nullptr;
             DispId closeIn = 0;
             int closed = 0;
-            HRESULT QueryInterface(const Guid& iid, void** out) override {
-                *out = iid == IID_IUnknown || iid == IID_IDispatch ? static_cast<IDispatch*>(this) : nullptr;
-                return *out ? S_OK : E_NOINTERFACE;
-            }
-            std::uint32_t AddRef() override { return 1; }
-            std::uint32_t Release() override { return 1; }
-            HRESULT GetIDsOfNames(const std::vector<std::string>&, std::vector<DispId>&) override { return E_NOTIMPL; }
             HRESULT Invoke(DispId id, std::uint16_t, std::vector<Variant>&, Variant*) override {
                 if (id == closeIn && host->created()) {
                     ++closed;

@@ -30,6 +30,7 @@
 #include "com/Picture.h"
 #include "com/Variant.h"
 #include "com/testing/RealInput.h"
+#include "com/testing/StackSink.h"
 #include "shell/TestOpener.h"
 
 namespace {
@@ -74,18 +75,11 @@ struct Bag final : IPropertyBag {
 
 // Hears the link's events and, in one of them, lets go of the host's only
 // reference to it.
-struct Sink final : IDispatch {
+struct Sink final : com::testing::StackSink {
     IDispatch** link = nullptr;
     DispId releaseIn = 0;
     int released = 0;
     std::vector<DispId> heard;
-    HRESULT QueryInterface(const Guid& iid, void** out) override {
-        *out = iid == IID_IUnknown || iid == IID_IDispatch ? static_cast<IDispatch*>(this) : nullptr;
-        return *out ? S_OK : E_NOINTERFACE;
-    }
-    std::uint32_t AddRef() override { return 1; }
-    std::uint32_t Release() override { return 1; }
-    HRESULT GetIDsOfNames(const std::vector<std::string>&, std::vector<DispId>&) override { return E_NOTIMPL; }
     HRESULT Invoke(DispId id, std::uint16_t, std::vector<Variant>&, Variant*) override {
         heard.push_back(id);
         if (id == releaseIn && *link) {
