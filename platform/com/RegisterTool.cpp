@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "com/InprocServer.h"
+#include "registry/Registry.h"
 #include "text/CaseRules.h"
 
 namespace com {
@@ -55,7 +56,12 @@ int runRegisterTool(const std::vector<std::string>& args, std::ostream& out, std
     HRESULT hr = fn();
     ::dlclose(h);
     if (failed(hr)) {
-        if (!silent) err << entry << " w „" << file << "” nie powiodło się, kod błędu " << hex(hr) << ".\n";
+        if (silent) return RegCallFailed;
+        err << entry << " w „" << file << "” nie powiodło się, kod błędu " << hex(hr) << ".\n";
+        // The library's registry is its own; the same file, tried from here,
+        // tells why it could not be written.
+        registry::Registry& r = registry::store();
+        if (r.checkWritable() != registry::Status::Ok && !r.lastFailure().empty()) err << r.lastFailure() << "\n";
         return RegCallFailed;
     }
     if (!silent) out << entry << " w „" << file << "” powiodło się.\n";

@@ -3,7 +3,8 @@
 
     serve.py ftp ROOT [--drop-after N] [--stall-after N] [--user U --password P]
     serve.py http ROOT [--trickle SECONDS [--only NAME ...]] [--no-length]
-                       [--endless NAME] [--cut-after N]
+                       [--endless NAME] [--cut-after N] [--log FILE]
+                       [--alias PATTERN=NAME ...]
     serve.py mute
 
 Prints the port on the first line of standard output, then serves until its
@@ -35,6 +36,11 @@ standard input is closed (so a crashed test leaves no server behind).
                    bytes of the body, as a server that broke off would
   --endless NAME   (http) answer the file NAME with lines that never end
                    (no length, no chunks), for the size bounds of clients
+  --log FILE       (http) append the name of every file asked for to FILE
+  --alias PATTERN=NAME
+                   (http) answer every file whose name matches PATTERN and
+                   that is not there with the file NAME (repeatable): a
+                   server that makes up whatever is asked of it
   mute             accept connections and never answer
 """
 import argparse
@@ -190,6 +196,16 @@ def serve_http(args):
 
         def do_GET(self):
             name = self.name()
+            if args.log:
+                with open(args.log, "a") as f:
+                    f.write(name + "\n")
+            if not os.path.exists(os.path.join(args.root, name)):
+                for alias in args.alias:
+                    pattern, _, target = alias.partition("=")
+                    if fnmatch.fnmatch(name, pattern):
+                        self.path = "/" + target
+                        name = target
+                        break
             if args.endless and name == args.endless:
                 self.close_connection = True
                 self.send_response(200)
@@ -273,6 +289,7 @@ def main():
     p.add_argument("--no-length", action="store_true")
     p.add_argument("--cut-after", type=int)
     p.add_argument("--endless")
+    p.add_argument("--alias", action="append", default=[])
     p.add_argument("--user", default="user")
     p.add_argument("--password", default="secret")
     args = p.parse_args()
