@@ -14,7 +14,7 @@
 #include "forms/MainMenu.h"
 #include "forms/MenuItem.h"
 #include "forms/SpeedButton.h"
-#include "pageeditor/app/LanguagePack.h"
+#include "pageeditor/dialogs/LanguagePack.h"
 
 namespace {
 

@@ -24,17 +24,17 @@
 #include "htmledit/EditControl.h"
 #include "htmledit/TestApplication.h"
 #include "pageeditor/app/EditorForms.h"
-#include "pageeditor/app/SpinEdit.h"
+#include "pageeditor/dialogs/SpinEdit.h"
 #include "pageeditor/app/TMDIChild.h"
 #include "pageeditor/app/TMainForm.h"
-#include "pageeditor/app/Tbody.h"
-#include "pageeditor/app/Tdlgfrm.h"
-#include "pageeditor/app/Tiframe.h"
-#include "pageeditor/app/Tinsertimg.h"
-#include "pageeditor/app/Tinstbl.h"
-#include "pageeditor/app/Tkeyform.h"
-#include "pageeditor/app/Tlinkinsert.h"
-#include "pageeditor/frame/EditorWindowsTest.h"
+#include "pageeditor/dialogs/Tbody.h"
+#include "pageeditor/dialogs/Tdlgfrm.h"
+#include "pageeditor/dialogs/Tiframe.h"
+#include "pageeditor/dialogs/Tinsertimg.h"
+#include "pageeditor/dialogs/Tinstbl.h"
+#include "pageeditor/dialogs/Tkeyform.h"
+#include "pageeditor/dialogs/Tlinkinsert.h"
+#include "pageeditor/app/EditorWindowsTest.h"
 #include "pageeditor/frame/THTMLEdit.h"
 #include "text/CaseRules.h"
 #include "text/CodePage.h"
@@ -49,7 +49,7 @@ using enginetest::waitFor;
 
 namespace {
 
-fs::path foreignPages() { return fs::path(std::getenv("SUITE_SOURCE_DIR")) / "pageeditor" / "frame" / "foreign_pages"; }
+fs::path foreignPages() { return fs::path(std::getenv("SUITE_SOURCE_DIR")) / "pageeditor" / "app" / "foreign_pages"; }
 
 // What the user does on the page before the command: puts the caret in a
 // text, or selects an element as a whole.

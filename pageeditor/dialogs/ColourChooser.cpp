@@ -1,6 +1,6 @@
-#include "pageeditor/app/ColourChooser.h"
+#include "pageeditor/dialogs/ColourChooser.h"
 
-#include "pageeditor/app/DialogSupport.h"
+#include "pageeditor/dialogs/DialogSupport.h"
 
 namespace pageeditor {
 

@@ -1,12 +1,12 @@
-#include "pageeditor/app/DialogSupport.h"
+#include "pageeditor/dialogs/DialogSupport.h"
 
 #include <filesystem>
 
 #include "files/FileSystem.h"
 #include "forms/ModalAnswers.h"
 #include "forms/TextBox.h"
-#include "pageeditor/app/SiteCopy.h"
 #include "pageeditor/app/TMainForm.h"
+#include "pageeditor/dialogs/SiteCopy.h"
 
 namespace pageeditor {
 

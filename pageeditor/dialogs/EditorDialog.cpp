@@ -1,8 +1,8 @@
-#include "pageeditor/app/EditorDialog.h"
+#include "pageeditor/dialogs/EditorDialog.h"
 
 #include "forms/SpeedButton.h"
 #include "forms/Types.h"
-#include "pageeditor/app/HandlerGuard.h"
+#include "pageeditor/dialogs/HandlerGuard.h"
 
 namespace pageeditor {
 

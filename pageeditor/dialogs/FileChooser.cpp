@@ -1,7 +1,7 @@
-#include "pageeditor/app/FileChooser.h"
+#include "pageeditor/dialogs/FileChooser.h"
 
 #include "forms/TextBox.h"
-#include "pageeditor/app/DialogSupport.h"
+#include "pageeditor/dialogs/DialogSupport.h"
 
 namespace pageeditor {
 

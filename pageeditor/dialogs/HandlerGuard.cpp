@@ -1,4 +1,4 @@
-#include "pageeditor/app/HandlerGuard.h"
+#include "pageeditor/dialogs/HandlerGuard.h"
 
 namespace pageeditor {
 

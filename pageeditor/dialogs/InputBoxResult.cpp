@@ -1,4 +1,4 @@
-#include "pageeditor/app/InputBoxResult.h"
+#include "pageeditor/dialogs/InputBoxResult.h"
 
 namespace pageeditor {
 

@@ -1,4 +1,4 @@
-#include "pageeditor/app/LanguagePack.h"
+#include "pageeditor/dialogs/LanguagePack.h"
 
 #include "files/FileSystem.h"
 #include "forms/Action.h"
@@ -15,8 +15,8 @@
 #include "forms/TabSheet.h"
 #include "forms/TextBox.h"
 #include "forms/ToolButton.h"
-#include "pageeditor/app/FileChooser.h"
-#include "pageeditor/app/SpinEdit.h"
+#include "pageeditor/dialogs/FileChooser.h"
+#include "pageeditor/dialogs/SpinEdit.h"
 #include "pageeditor/core/TextRoutines.h"
 #include "text/LineFile.h"
 

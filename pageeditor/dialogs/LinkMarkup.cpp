@@ -1,6 +1,6 @@
-#include "pageeditor/app/LinkMarkup.h"
+#include "pageeditor/dialogs/LinkMarkup.h"
 
-#include "pageeditor/app/SiteCopy.h"
+#include "pageeditor/dialogs/SiteCopy.h"
 
 namespace pageeditor {
 

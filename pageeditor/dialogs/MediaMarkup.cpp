@@ -1,6 +1,6 @@
-#include "pageeditor/app/MediaMarkup.h"
+#include "pageeditor/dialogs/MediaMarkup.h"
 
-#include "pageeditor/app/SiteCopy.h"
+#include "pageeditor/dialogs/SiteCopy.h"
 
 namespace pageeditor {
 

@@ -1,11 +1,11 @@
-#include "pageeditor/app/PictureRules.h"
+#include "pageeditor/dialogs/PictureRules.h"
 
 #include <fstream>
 #include <iterator>
 
 #include "files/FileSystem.h"
-#include "pageeditor/app/SiteCopy.h"
 #include "pageeditor/core/TextRoutines.h"
+#include "pageeditor/dialogs/SiteCopy.h"
 #include "text/CaseRules.h"
 
 namespace pageeditor {

@@ -1,4 +1,4 @@
-#include "pageeditor/app/SiteCopy.h"
+#include "pageeditor/dialogs/SiteCopy.h"
 
 #include "files/FileSystem.h"
 

@@ -1,4 +1,4 @@
-#include "pageeditor/app/SpinEdit.h"
+#include "pageeditor/dialogs/SpinEdit.h"
 
 #include <charconv>
 

@@ -1,9 +1,9 @@
-#include "pageeditor/app/TableMarkup.h"
+#include "pageeditor/dialogs/TableMarkup.h"
 
 #include <algorithm>
 #include <cctype>
 
-#include "pageeditor/app/TagText.h"
+#include "pageeditor/dialogs/TagText.h"
 #include "text/CaseRules.h"
 
 namespace pageeditor {

@@ -1,4 +1,4 @@
-#include "pageeditor/app/TagText.h"
+#include "pageeditor/dialogs/TagText.h"
 
 #include "text/CaseRules.h"
 

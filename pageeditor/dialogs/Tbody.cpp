@@ -1,4 +1,4 @@
-#include "pageeditor/app/Tbody.h"
+#include "pageeditor/dialogs/Tbody.h"
 
 #include "forms/CheckBox.h"
 #include "forms/Label.h"
@@ -7,12 +7,12 @@
 #include "forms/SpeedButton.h"
 #include "forms/TextBox.h"
 #include "forms/Types.h"
-#include "pageeditor/app/ColourChooser.h"
-#include "pageeditor/app/DialogSupport.h"
-#include "pageeditor/app/FileChooser.h"
-#include "pageeditor/app/HandlerGuard.h"
-#include "pageeditor/app/SiteCopy.h"
 #include "pageeditor/core/TextRoutines.h"
+#include "pageeditor/dialogs/ColourChooser.h"
+#include "pageeditor/dialogs/DialogSupport.h"
+#include "pageeditor/dialogs/FileChooser.h"
+#include "pageeditor/dialogs/HandlerGuard.h"
+#include "pageeditor/dialogs/SiteCopy.h"
 #include "text/CaseRules.h"
 #include "text/CodePage.h"
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "pageeditor/app/EditorDialog.h"
+#include "pageeditor/dialogs/EditorDialog.h"
 
 namespace forms {
 class CheckBox;

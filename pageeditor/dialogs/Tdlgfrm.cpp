@@ -1,10 +1,10 @@
-#include "pageeditor/app/Tdlgfrm.h"
+#include "pageeditor/dialogs/Tdlgfrm.h"
 
 #include "forms/CommandButton.h"
 #include "forms/Label.h"
 #include "forms/TextBox.h"
-#include "pageeditor/app/HandlerGuard.h"
-#include "pageeditor/app/InputBoxResult.h"
+#include "pageeditor/dialogs/HandlerGuard.h"
+#include "pageeditor/dialogs/InputBoxResult.h"
 
 namespace pageeditor {
 

@@ -3,7 +3,7 @@
 // whose captions the caller gives.
 #include <string>
 
-#include "pageeditor/app/EditorDialog.h"
+#include "pageeditor/dialogs/EditorDialog.h"
 
 namespace forms {
 class CommandButton;

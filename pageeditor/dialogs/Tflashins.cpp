@@ -1,4 +1,4 @@
-#include "pageeditor/app/Tflashins.h"
+#include "pageeditor/dialogs/Tflashins.h"
 
 #include "forms/CheckBox.h"
 #include "forms/ComboBox.h"
@@ -6,10 +6,10 @@
 #include "forms/SpeedButton.h"
 #include "forms/TextBox.h"
 #include "forms/Types.h"
-#include "pageeditor/app/DialogSupport.h"
-#include "pageeditor/app/FileChooser.h"
-#include "pageeditor/app/HandlerGuard.h"
-#include "pageeditor/app/SiteCopy.h"
+#include "pageeditor/dialogs/DialogSupport.h"
+#include "pageeditor/dialogs/FileChooser.h"
+#include "pageeditor/dialogs/HandlerGuard.h"
+#include "pageeditor/dialogs/SiteCopy.h"
 #include "text/CodePage.h"
 
 namespace pageeditor {

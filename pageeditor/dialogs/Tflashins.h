@@ -5,7 +5,7 @@
 // tag and inserts it. One form for the whole run.
 #include <string>
 
-#include "pageeditor/app/EditorDialog.h"
+#include "pageeditor/dialogs/EditorDialog.h"
 
 namespace forms {
 class CheckBox;

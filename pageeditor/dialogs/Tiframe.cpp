@@ -1,4 +1,4 @@
-#include "pageeditor/app/Tiframe.h"
+#include "pageeditor/dialogs/Tiframe.h"
 
 #include "forms/CheckBox.h"
 #include "forms/ComboBox.h"
@@ -7,13 +7,13 @@
 #include "forms/TextBox.h"
 #include "forms/Types.h"
 #include "forms/WindowOrder.h"
-#include "pageeditor/app/DialogSupport.h"
 #include "pageeditor/app/EditorForms.h"
-#include "pageeditor/app/FileChooser.h"
-#include "pageeditor/app/HandlerGuard.h"
-#include "pageeditor/app/SiteCopy.h"
-#include "pageeditor/app/Tlinkinsert.h"
 #include "pageeditor/core/TextRoutines.h"
+#include "pageeditor/dialogs/DialogSupport.h"
+#include "pageeditor/dialogs/FileChooser.h"
+#include "pageeditor/dialogs/HandlerGuard.h"
+#include "pageeditor/dialogs/SiteCopy.h"
+#include "pageeditor/dialogs/Tlinkinsert.h"
 #include "text/CodePage.h"
 
 namespace pageeditor {

@@ -5,8 +5,8 @@
 // tag. One form for the whole run.
 #include <string>
 
-#include "pageeditor/app/EditorDialog.h"
-#include "pageeditor/app/MediaMarkup.h"
+#include "pageeditor/dialogs/EditorDialog.h"
+#include "pageeditor/dialogs/MediaMarkup.h"
 
 namespace forms {
 class CheckBox;

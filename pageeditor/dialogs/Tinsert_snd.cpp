@@ -1,4 +1,4 @@
-#include "pageeditor/app/Tinsert_snd.h"
+#include "pageeditor/dialogs/Tinsert_snd.h"
 
 #include "forms/CheckBox.h"
 #include "forms/Image.h"
@@ -8,11 +8,11 @@
 #include "forms/TextBox.h"
 #include "forms/Types.h"
 #include "forms/WindowOrder.h"
-#include "pageeditor/app/DialogSupport.h"
-#include "pageeditor/app/FileChooser.h"
-#include "pageeditor/app/HandlerGuard.h"
-#include "pageeditor/app/MediaMarkup.h"
-#include "pageeditor/app/SpinEdit.h"
+#include "pageeditor/dialogs/DialogSupport.h"
+#include "pageeditor/dialogs/FileChooser.h"
+#include "pageeditor/dialogs/HandlerGuard.h"
+#include "pageeditor/dialogs/MediaMarkup.h"
+#include "pageeditor/dialogs/SpinEdit.h"
 #include "text/CodePage.h"
 
 namespace pageeditor {

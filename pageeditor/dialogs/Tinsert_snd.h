@@ -6,7 +6,7 @@
 // addresses them.
 #include <string>
 
-#include "pageeditor/app/EditorDialog.h"
+#include "pageeditor/dialogs/EditorDialog.h"
 
 namespace forms {
 class CheckBox;

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "image/Picture.h"
-#include "pageeditor/app/EditorDialog.h"
+#include "pageeditor/dialogs/EditorDialog.h"
 
 namespace forms {
 class CheckBox;

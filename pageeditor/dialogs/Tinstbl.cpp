@@ -1,4 +1,4 @@
-#include "pageeditor/app/Tinstbl.h"
+#include "pageeditor/dialogs/Tinstbl.h"
 
 #include "forms/CheckBox.h"
 #include "forms/Label.h"
@@ -6,9 +6,9 @@
 #include "forms/Panel.h"
 #include "forms/SpeedButton.h"
 #include "forms/Types.h"
-#include "pageeditor/app/HandlerGuard.h"
-#include "pageeditor/app/SpinEdit.h"
-#include "pageeditor/app/WholeNumber.h"
+#include "pageeditor/dialogs/HandlerGuard.h"
+#include "pageeditor/dialogs/SpinEdit.h"
+#include "pageeditor/dialogs/WholeNumber.h"
 #include "pageeditor/app/TMainForm.h"
 #include "pageeditor/core/TextRoutines.h"
 #include "text/CodePage.h"

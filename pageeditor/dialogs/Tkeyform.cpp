@@ -1,9 +1,9 @@
-#include "pageeditor/app/Tkeyform.h"
+#include "pageeditor/dialogs/Tkeyform.h"
 
 #include "forms/Label.h"
 #include "forms/SpeedButton.h"
 #include "forms/TextBox.h"
-#include "pageeditor/app/HandlerGuard.h"
+#include "pageeditor/dialogs/HandlerGuard.h"
 #include "text/CodePage.h"
 
 namespace pageeditor {

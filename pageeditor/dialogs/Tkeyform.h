@@ -1,7 +1,7 @@
 #pragma once
 // The keywords and description dialog: two memos the caller fills and reads.
 // Enter confirms even inside a memo; Esc cancels.
-#include "pageeditor/app/EditorDialog.h"
+#include "pageeditor/dialogs/EditorDialog.h"
 
 namespace forms {
 class Label;

@@ -1,4 +1,4 @@
-#include "pageeditor/app/Tmarquee.h"
+#include "pageeditor/dialogs/Tmarquee.h"
 
 #include "forms/CheckBox.h"
 #include "forms/ComboBox.h"
@@ -8,10 +8,10 @@
 #include "forms/TextBox.h"
 #include "forms/Types.h"
 #include "forms/WindowOrder.h"
-#include "pageeditor/app/ColourChooser.h"
-#include "pageeditor/app/HandlerGuard.h"
-#include "pageeditor/app/SpinEdit.h"
 #include "pageeditor/core/TextRoutines.h"
+#include "pageeditor/dialogs/ColourChooser.h"
+#include "pageeditor/dialogs/HandlerGuard.h"
+#include "pageeditor/dialogs/SpinEdit.h"
 #include "text/CodePage.h"
 
 namespace pageeditor {

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <string>
 
-#include "pageeditor/app/EditorDialog.h"
-#include "pageeditor/app/MediaMarkup.h"
+#include "pageeditor/dialogs/EditorDialog.h"
+#include "pageeditor/dialogs/MediaMarkup.h"
 
 namespace forms {
 class CheckBox;

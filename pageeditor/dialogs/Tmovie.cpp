@@ -1,4 +1,4 @@
-#include "pageeditor/app/Tmovie.h"
+#include "pageeditor/dialogs/Tmovie.h"
 
 #include "forms/CheckBox.h"
 #include "forms/Image.h"
@@ -6,11 +6,11 @@
 #include "forms/SpeedButton.h"
 #include "forms/TextBox.h"
 #include "forms/Types.h"
-#include "pageeditor/app/DialogSupport.h"
-#include "pageeditor/app/FileChooser.h"
-#include "pageeditor/app/HandlerGuard.h"
-#include "pageeditor/app/MediaMarkup.h"
-#include "pageeditor/app/SiteCopy.h"
+#include "pageeditor/dialogs/DialogSupport.h"
+#include "pageeditor/dialogs/FileChooser.h"
+#include "pageeditor/dialogs/HandlerGuard.h"
+#include "pageeditor/dialogs/MediaMarkup.h"
+#include "pageeditor/dialogs/SiteCopy.h"
 #include "text/CodePage.h"
 
 namespace pageeditor {

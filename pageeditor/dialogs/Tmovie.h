@@ -4,7 +4,7 @@
 // movie_getmovie shows it and gives the EMBED tag. One form for the whole run.
 #include <string>
 
-#include "pageeditor/app/EditorDialog.h"
+#include "pageeditor/dialogs/EditorDialog.h"
 
 namespace forms {
 class CheckBox;

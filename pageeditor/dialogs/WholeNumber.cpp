@@ -1,4 +1,4 @@
-#include "pageeditor/app/WholeNumber.h"
+#include "pageeditor/dialogs/WholeNumber.h"
 
 namespace pageeditor {
 

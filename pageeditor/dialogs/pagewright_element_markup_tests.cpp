@@ -2,10 +2,10 @@
 // and files brought into a site.
 #include <gtest/gtest.h>
 
-#include "pageeditor/app/LinkMarkup.h"
-#include "pageeditor/app/MediaMarkup.h"
-#include "pageeditor/app/Tbody.h"
-#include "pageeditor/app/SiteCopy.h"
+#include "pageeditor/dialogs/LinkMarkup.h"
+#include "pageeditor/dialogs/MediaMarkup.h"
+#include "pageeditor/dialogs/Tbody.h"
+#include "pageeditor/dialogs/SiteCopy.h"
 #include "pageeditor/core/SiteFixture.h"
 
 using namespace pageeditor;

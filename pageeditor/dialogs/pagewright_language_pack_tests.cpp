@@ -16,7 +16,7 @@
 #include "forms/MenuItem.h"
 #include "forms/ScriptedAnswers.h"
 #include "forms/SpeedButton.h"
-#include "pageeditor/app/LanguagePack.h"
+#include "pageeditor/dialogs/LanguagePack.h"
 #include "text/CodePage.h"
 #include "text/LineFile.h"
 

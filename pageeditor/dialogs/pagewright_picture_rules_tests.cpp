@@ -4,10 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "files/FileSystem.h"
-#include "pageeditor/app/PictureRules.h"
-#include "pageeditor/app/SpinEdit.h"
-#include "pageeditor/app/WholeNumber.h"
-#include "pageeditor/app/TableMarkup.h"
+#include "pageeditor/dialogs/PictureRules.h"
+#include "pageeditor/dialogs/SpinEdit.h"
+#include "pageeditor/dialogs/WholeNumber.h"
+#include "pageeditor/dialogs/TableMarkup.h"
 #include "pageeditor/core/SiteFixture.h"
 
 using namespace pageeditor;
