@@ -81,7 +81,11 @@ TMainForm* MainForm() { return mainSlot(); }
 
 void TMainForm::setProgramFolder(const std::string& folder) { programFolderSlot() = folder; }
 
-TMainForm::TMainForm() : forms::Form("TMainForm", Scale::Pixels) { mainSlot() = this; }
+TMainForm::TMainForm() : forms::Form("TMainForm", Scale::Pixels) {
+    mainSlot() = this;
+    setFrameHost(this);
+    setDialogHost(this);
+}
 
 TMainForm::~TMainForm() {
     // Closing a window takes it out of documents_: close a copy of the list.
@@ -89,6 +93,8 @@ TMainForm::~TMainForm() {
     documents_.clear();
     closed_.clear();
     if (mainSlot() == this) mainSlot() = nullptr;
+    if (frameHost() == this) setFrameHost(nullptr);
+    if (dialogHost() == this) setDialogHost(nullptr);
 }
 
 // ---------------------------------------------------------------------------
@@ -482,6 +488,23 @@ TMDIChild* TMainForm::activeDocument() const {
 IEditorFrame* TMainForm::activeFrame() const {
     TMDIChild* d = activeDocument();
     return d ? d->HTMLEdit1 : nullptr;
+}
+
+bool TMainForm::sizeDocumentWindow(forms::Form& window, int width, int height) {
+    if (!MdiArea1) return false;
+    for (Form* child : MdiArea1->children())
+        if (child == &window) {
+            MdiArea1->setChildClientSize(window, width, height);
+            return true;
+        }
+    return false;
+}
+
+std::vector<std::string> TMainForm::pageNames() const {
+    std::vector<std::string> names;
+    if (ListView1)
+        for (int i = 0; i < ListView1->count(); ++i) names.push_back(ListView1->caption(i));
+    return names;
 }
 
 std::vector<TMDIChild*> TMainForm::documentWindows() const {

@@ -5,24 +5,29 @@
 #include "files/FileSystem.h"
 #include "forms/ModalAnswers.h"
 #include "forms/TextBox.h"
-#include "pageeditor/app/TMainForm.h"
+#include "pageeditor/dialogs/IDialogHost.h"
 #include "pageeditor/dialogs/SiteCopy.h"
 
 namespace pageeditor {
 
 std::string currentAppDir() {
-    TMainForm* m = MainForm();
-    return m ? m->app_dir : std::string();
+    IDialogHost* host = dialogHost();
+    return host ? host->appDir() : std::string();
 }
 
 std::string currentSiteName() {
-    TMainForm* m = MainForm();
-    return m ? m->site_name : std::string();
+    IDialogHost* host = dialogHost();
+    return host ? host->siteName() : std::string();
 }
 
 std::string translated(const std::string& text) {
-    TMainForm* m = MainForm();
-    return m ? m->tr(text) : text;
+    IDialogHost* host = dialogHost();
+    return host ? host->tr(text) : text;
+}
+
+int editorMessageBox(const std::string& message, const std::string& caption, int flags) {
+    if (IDialogHost* host = dialogHost()) return host->MyBox(message, caption, flags);
+    return forms::modal().messageBox(message, caption, flags);
 }
 
 std::string chooseFile(const std::string& title, const std::string& filter, const std::string& initialDir) {

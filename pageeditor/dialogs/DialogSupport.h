@@ -1,7 +1,8 @@
 #pragma once
 // What the element dialogs ask of the running editor: the program folder and
-// open site of the main window, message translation, and the file and colour
-// choosers (asked through forms::modal()).
+// open site of the main window, message translation and its message box (the
+// dialog host), and the file and colour choosers (asked through
+// forms::modal()).
 #include <cstdint>
 #include <string>
 
@@ -16,6 +17,9 @@ std::string currentAppDir();
 std::string currentSiteName();
 // tr of the main window's message list; the text itself without one.
 std::string translated(const std::string& text);
+// The main window's MyBox; without a main window the platform's message box,
+// untranslated. The button pressed.
+int editorMessageBox(const std::string& message, const std::string& caption, int flags);
 
 // An open-file dialog; the chosen file as an editor name (Windows-1250,
 // backslashes), or empty when nothing was chosen. initialDir is an editor

@@ -7,8 +7,8 @@
 #include "forms/TextBox.h"
 #include "forms/Types.h"
 #include "forms/WindowOrder.h"
-#include "pageeditor/app/EditorForms.h"
 #include "pageeditor/core/TextRoutines.h"
+#include "pageeditor/dialogs/DialogForms.h"
 #include "pageeditor/dialogs/DialogSupport.h"
 #include "pageeditor/dialogs/FileChooser.h"
 #include "pageeditor/dialogs/HandlerGuard.h"
@@ -80,7 +80,7 @@ IframeValues Tiframe::values() const {
 
 void Tiframe::FormShow() {
     // The chooser takes the link dialog's title and filter.
-    if (EditorForms* all = editorForms(); all && all->linkinsert && all->linkinsert->OpenDialog1) {
+    if (DialogForms* all = dialogForms(); all && all->linkinsert && all->linkinsert->OpenDialog1) {
         FilenameDialog->title = all->linkinsert->OpenDialog1->title;
         FilenameDialog->filter = all->linkinsert->OpenDialog1->filter;
     }

@@ -12,13 +12,14 @@
 #include "forms/TabSheet.h"
 #include "forms/TextBox.h"
 #include "forms/Types.h"
+#include "pageeditor/core/TextRoutines.h"
+#include "pageeditor/dialogs/DialogSupport.h"
 #include "pageeditor/dialogs/HandlerGuard.h"
+#include "pageeditor/dialogs/IDialogHost.h"
 #include "pageeditor/dialogs/PictureRules.h"
 #include "pageeditor/dialogs/SiteCopy.h"
 #include "pageeditor/dialogs/SpinEdit.h"
 #include "pageeditor/dialogs/WholeNumber.h"
-#include "pageeditor/app/TMainForm.h"
-#include "pageeditor/core/TextRoutines.h"
 #include "text/CaseRules.h"
 #include "text/CodePage.h"
 
@@ -165,16 +166,13 @@ void Tinsertimg::onShow() {
 }
 
 std::string Tinsertimg::mediaFolder() const {
-    const TMainForm* main = MainForm();
-    if (!main) return "";
-    return main->app_dir + "webpages\\" + main->site_name + "\\data\\";
+    const IDialogHost* host = dialogHost();
+    if (!host) return "";
+    return host->appDir() + "webpages\\" + host->siteName() + "\\data\\";
 }
 
 void Tinsertimg::message(const std::string& text, const std::string& caption, int flags) const {
-    if (const TMainForm* main = MainForm())
-        main->MyBox(text, caption, flags);
-    else
-        forms::modal().messageBox(text, caption, flags);
+    editorMessageBox(text, caption, flags);
 }
 
 std::string Tinsertimg::findFile(const std::string& name) const {

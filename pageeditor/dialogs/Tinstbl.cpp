@@ -6,11 +6,11 @@
 #include "forms/Panel.h"
 #include "forms/SpeedButton.h"
 #include "forms/Types.h"
+#include "pageeditor/core/TextRoutines.h"
+#include "pageeditor/dialogs/DialogSupport.h"
 #include "pageeditor/dialogs/HandlerGuard.h"
 #include "pageeditor/dialogs/SpinEdit.h"
 #include "pageeditor/dialogs/WholeNumber.h"
-#include "pageeditor/app/TMainForm.h"
-#include "pageeditor/core/TextRoutines.h"
 #include "text/CodePage.h"
 
 namespace pageeditor {
@@ -96,11 +96,7 @@ void Tinstbl::SpinEdit4Change(SpinEdit& edit) {
 void Tinstbl::SpeedButton1Click() {
     for (SpinEdit* s : {SpinEdit1, SpinEdit2, SpinEdit3, SpinEdit4, SpinEdit5}) {
         if (!isWholeNumber(s->text())) {
-            std::string text = ansi("Wartości tabelki muszą być liczbami całkowitymi.");
-            if (const TMainForm* main = MainForm())
-                main->MyBox(text, ansi("Informacja:"), 64);
-            else
-                forms::modal().messageBox(text, ansi("Informacja:"), 64);
+            editorMessageBox(ansi("Wartości tabelki muszą być liczbami całkowitymi."), ansi("Informacja:"), 64);
             s->setFocus();
             return;
         }
@@ -108,23 +104,14 @@ void Tinstbl::SpeedButton1Click() {
     // A table the editing control could not hold is refused before anything
     // is built.
     if (static_cast<long long>(SpinEdit1->value()) * SpinEdit2->value() > kMaxCells) {
-        std::string text = ansi("Tabelka może mieć najwyżej 10000 komórek.");
-        if (const TMainForm* main = MainForm())
-            main->MyBox(text, ansi("Informacja:"), 64);
-        else
-            forms::modal().messageBox(text, ansi("Informacja:"), 64);
+        editorMessageBox(ansi("Tabelka może mieć najwyżej 10000 komórek."), ansi("Informacja:"), 64);
         SpinEdit1->setFocus();
         return;
     }
     if (TableEditMode == 1 && (SpinEdit1->value() != OrigRows || SpinEdit2->value() != OrigCols)) {
         std::string q = ansi(
             "Zmieniono ilość wierszy/kolumn. Ta zmiana spowoduje usunięcie treści tabeli. Czy kontynuować?");
-        int answer = 0;
-        if (const TMainForm* main = MainForm())
-            answer = main->MyBox(q, ansi("Pytanie:"), 36);
-        else
-            answer = forms::modal().messageBox(q, ansi("Pytanie:"), 36);
-        if (answer != forms::mb::Yes) {
+        if (editorMessageBox(q, ansi("Pytanie:"), 36) != forms::mb::Yes) {
             SpinEdit1->setValue(OrigRows);
             SpinEdit2->setValue(OrigCols);
             return;

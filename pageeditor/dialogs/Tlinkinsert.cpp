@@ -2,7 +2,6 @@
 
 #include "forms/CheckBox.h"
 #include "forms/ComboBox.h"
-#include "forms/ListView.h"
 #include "forms/Label.h"
 #include "forms/SpeedButton.h"
 #include "forms/TextBox.h"
@@ -11,8 +10,8 @@
 #include "pageeditor/dialogs/FileChooser.h"
 #include "pageeditor/dialogs/HandlerGuard.h"
 #include "pageeditor/dialogs/LinkMarkup.h"
+#include "pageeditor/dialogs/IDialogHost.h"
 #include "pageeditor/dialogs/SiteCopy.h"
-#include "pageeditor/app/TMainForm.h"
 #include "pageeditor/core/TextRoutines.h"
 #include "text/CaseRules.h"
 #include "text/CodePage.h"
@@ -102,8 +101,8 @@ void Tlinkinsert::FormShow() {
     // The site's pages, once each, in the order of the main window's list.
     std::string address = edit971->text();
     edit971->clear();
-    if (TMainForm* m = MainForm(); m && m->ListView1)
-        for (int i = 0; i < m->ListView1->count(); ++i) edit971->addItem(m->ListView1->caption(i));
+    if (IDialogHost* host = dialogHost())
+        for (const std::string& page : host->pageNames()) edit971->addItem(page);
     // A file address read back from the page is shown as the file's name.
     if (address.rfind("file://", 0) == 0) address = address.substr(7);
     edit971->setText(address);
