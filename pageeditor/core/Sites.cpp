@@ -112,7 +112,8 @@ bool Sites::writeProject(const std::string& site, const ProjectSettings& f, bool
     // only, and so is the temporary copy a save writes first.
     std::error_code failure;
     if (file.save(files::Access::OwnerOnly, &failure)) return true;
-    messages_.MyBox(files::saveFailedText(siteFolder(site) + "project.prj", failure), text::ansi("Błąd"), 16);
+    // The file as the user's system names it.
+    messages_.MyBox(files::saveFailedText(files::shownName(file.path()), failure), text::ansi("Błąd"), 16);
     return false;
 }
 

@@ -99,7 +99,10 @@ Publisher::Outcome Publisher::publish(const std::string& appDir, const std::stri
         ~Running() { flag = false; }
     } runningGuard{running_};
     std::vector<Item> pages = itemsOf(siteDir, true);
-    std::vector<Item> media = itemsOf(siteDir + "data\\", false);
+    // A data folder that is a link is named among the pages' folder's
+    // entries and never entered.
+    std::vector<Item> media;
+    if (!files::isLink(files::realPath(siteDir + "data"))) media = itemsOf(siteDir + "data\\", false);
     unsettled_ = int(pages.size() + media.size());
     current_ = !pages.empty() ? pages[0].entry.name : !media.empty() ? "data\\" + media[0].entry.name : "";
     try {
@@ -156,13 +159,17 @@ Publisher::Outcome Publisher::publish(const std::string& appDir, const std::stri
 
 std::vector<Publisher::Item> Publisher::itemsOf(const std::string& folder, bool topLevel) {
     std::vector<Item> items;
-    for (files::Entry& e : files::listFolder(files::realPath(folder), "*.*", files::Include{false, true, true})) {
+    const std::string inSite = topLevel ? "" : "data\\";
+    for (files::Entry& e : files::listFolder(files::realPath(folder), "*.*", files::Include{true, true, true})) {
         switch (siteFileUse(e, topLevel)) {
         case SiteFileUse::Send:
-            items.push_back({e, folder + e.name});
+            if (!e.folder) items.push_back({e, folder + e.name});
             break;
         case SiteFileUse::Foreign:
-            notSent(topLevel ? e.name : "data\\" + e.name, foreignNameNote());
+            if (!e.folder) notSent(leftOutName(inSite, e), foreignNameNote());
+            break;
+        case SiteFileUse::Link:
+            notSent(leftOutName(inSite, e), linkNote());
             break;
         case SiteFileUse::Private:
         case SiteFileUse::Temporary:

@@ -153,6 +153,11 @@ protected:
 };
 
 const std::string kEnd = "Wgrywanie plików zakończone. Twój serwis od teraz dostępny jest w Sieci!"_w;
+const std::string kNotSent =
+    "Nie wszystkie pliki strony zostały wysłane na serwer. Liczba niewysłanych plików: "_w;
+const std::string kLeftOut = "Pominięto pliki, które nie są zwykłymi plikami strony albo których nazw nie można użyć. "
+                             "Liczba pominiętych plików: "_w;
+const std::string kLinkNote = "to dowiązanie do innego pliku lub folderu, a nie plik strony"_w;
 
 TEST(RemoteFolder, SplitPathKeepsThePartsBeforeEachSeparator) {
     struct Case {
@@ -434,6 +439,78 @@ TEST_F(Publish, OnlyTheSitesOwnFilesAreSent) {
               "zestawu znaków i nie może być użyta)."_w);
 }
 
+// Symbolic links in a site, to files and folders, inside the site and out of
+// it, are never followed: nothing of what they lead to reaches the server,
+// the export or the CD, and the message names the first of them.
+TEST_F(Publish, LinksAreNeitherSentNorCopied) {
+    TempDir outside;
+    writeFile(outside.path() / "secret.jpg", "SECRET outside file");
+    writeFile(outside.path() / "folder/secret.html", "SECRET outside folder");
+    fs::create_symlink(outside.path() / "secret.jpg", site / "data/link.jpg");
+    fs::create_symlink("/etc/passwd", site / "hostlink.html");
+    fs::create_symlink(site / "index.html", site / "inner.html");
+    fs::create_symlink(outside.path() / "folder", site / "linkdir");
+    fs::create_symlink(site / "sub", site / "data/innerdir");
+    fs::create_symlink(outside.path() / "gone.html", site / "dangling.html");
+    writeProject("h", "tajne");
+    const std::string first = "dangling.html (" + kLinkNote + ").";
+    const std::map<std::string, std::string> sent = {
+        {"index.html", "<html>index</html>"}, {"o_mnie.html", "<html>o mnie</html>"}, {"data/pic.jpg", "new pic"}};
+    std::map<std::string, std::string> copied = sent;
+    copied["data/img/deep.jpg"] = "deep";
+    copied["sub/inner.html"] = "inner";
+    auto noneOutside = [](const std::map<std::string, std::string>& files) {
+        for (auto& [name, body] : files) {
+            EXPECT_EQ(body.find("SECRET"), std::string::npos) << name;
+            EXPECT_EQ(body.find("root:"), std::string::npos) << name;
+        }
+    };
+
+    startServer();
+    answers.answerMessage(1);
+    EXPECT_EQ(publish(), Publisher::Outcome::Incomplete);
+    EXPECT_EQ(tree(remote.path()), sent);
+    noneOutside(tree(remote.path()));
+    EXPECT_EQ(messageTexts().back(), kNotSent + "6. Pierwszy z nich: " + first);
+
+    for (bool cd : {false, true}) {
+        SCOPED_TRACE(cd ? "CD" : "export");
+        TempDir out;
+        answers.clear();
+        answers.answerMessage(1);
+        answers.answerFolder(true, out.path().string());
+        SiteExport ex(messages);
+        EXPECT_EQ(cd ? ex.prepareCd(appDir, "Moja") : ex.exportSite(appDir, "Moja"), SiteExport::Outcome::Incomplete);
+        auto onDisk = tree(out.path());
+        for (const char* f : {"start.exe", "start.sh", "autorun.inf"}) onDisk.erase(f);
+        EXPECT_EQ(onDisk, copied);
+        noneOutside(onDisk);
+        for (auto& e : fs::recursive_directory_iterator(out.path()))
+            EXPECT_FALSE(fs::is_symlink(e.symlink_status())) << e.path();
+        EXPECT_EQ(messageTexts().back(), kLeftOut + "6. Pierwszy z nich: " + first);
+    }
+}
+
+// A name left out is shown as it is, characters Windows-1250 lacks as "?",
+// never as the empty text the lacking characters would leave.
+TEST_F(Publish, TheFirstLeftOutFileIsNamed) {
+    writeProject("h", "tajne");
+    writeFile(site / u8"\u65e5\u672c", "a name of characters Windows-1250 lacks");
+    writeFile(site / "data" / u8"\u65e5.jpg", "one more");
+    const std::string named = "Pierwszy z nich: ?? (nazwa pliku zawiera znak \"\\\" lub znak spoza polskiego "
+                              "zestawu znaków i nie może być użyta)."_w;
+    startServer();
+    answers.answerMessage(1);
+    EXPECT_EQ(publish(), Publisher::Outcome::Incomplete);
+    EXPECT_EQ(messageTexts().back(), kNotSent + "2. " + named);
+    TempDir out;
+    answers.clear();
+    answers.answerFolder(true, out.path().string());
+    SiteExport ex(messages);
+    EXPECT_EQ(ex.exportSite(appDir, "Moja"), SiteExport::Outcome::Incomplete);
+    EXPECT_EQ(messageTexts().back(), kLeftOut + "2. " + named);
+}
+
 // A bad port or address text ends in the connection message, never in an
 // exception past the publish.
 TEST_F(Publish, BadServerTextGivesTheConnectionMessage) {
@@ -698,7 +775,7 @@ TEST_F(Export, OnlyTheSitesOwnFilesAreCopied) {
         {"o_mnie.html", "<html>o mnie</html>"}, {"data/pic.jpg", "new pic"},
         {"data/img/deep.jpg", "deep"}, {"sub/inner.html", "inner"},
     };
-    const std::string note = "Pominięto pliki, których nazw nie można użyć. Liczba pominiętych plików: 2. Pierwszy z "
+    const std::string note = kLeftOut + "2. Pierwszy z "
                              "nich: ..\\..\\..\\..\\..\\..\\..\\..\\EXPORT-ESCAPED (nazwa pliku zawiera znak "
                              "\"\\\" lub znak spoza polskiego zestawu znaków i nie może być użyta)."_w;
     for (bool cd : {false, true}) {

@@ -31,6 +31,18 @@ std::string platformName(const fs::path& path) {
     return s;
 }
 
+std::string shownName(const fs::path& path) {
+    try {
+        return text::encode(path.u16string(), text::CodePage::Windows1250, text::Lacking::QuestionMark);
+    } catch (const std::exception&) {
+        // Bytes that are no text at all.
+        std::string s = path.native();
+        for (char& c : s)
+            if (static_cast<unsigned char>(c) >= 0x80) c = '?';
+        return s;
+    }
+}
+
 bool isAllowedName(std::string_view name) {
     if (name.empty() || name == "." || name == "..") return false;
     for (char c : name) {
@@ -93,6 +105,11 @@ bool isFolder(const fs::path& path) {
 bool isFile(const fs::path& path) {
     std::error_code ec;
     return fs::is_regular_file(fs::status(path, ec));
+}
+
+bool isLink(const fs::path& path) {
+    std::error_code ec;
+    return fs::is_symlink(fs::symlink_status(path, ec));
 }
 
 fs::path existingIgnoringCase(const fs::path& path) {

@@ -31,6 +31,10 @@ fs::path realPath(std::string_view name);
 // The real path as Windows-1250 text with backslashes, the inverse of
 // realPath (characters without a Windows-1250 byte are dropped).
 std::string platformName(const fs::path& path);
+// The real path as the system writes it, for a message that names a file
+// (a name that is no platform name too): Windows-1250 text with the system's
+// separators, "?" for each character Windows-1250 lacks.
+std::string shownName(const fs::path& path);
 
 // False for a name (one component) the platform refuses: empty, or holding
 // ":", "<", ">", "|", "?", "*", "\"", a slash, a backslash or a control character.
@@ -80,6 +84,8 @@ std::vector<Entry> search(std::string_view pattern, Include include = {});
 bool exists(const fs::path& path);
 bool isFolder(const fs::path& path);
 bool isFile(const fs::path& path);
+// True for a symbolic link (whatever it leads to, or when it leads nowhere).
+bool isLink(const fs::path& path);
 
 // True when the path exists, or its folder holds an entry whose name differs
 // from the path's last part only in case (Windows-1250 rules): "Index.html"

@@ -75,8 +75,8 @@ struct Copier {
     }
 
     void entry(const Entry& e, const fs::path& to) {
+        if (e.link) return;  // a link, to a file or a folder, is never followed
         if (e.folder) {
-            if (e.link) return;  // a link is never followed into a folder
             folder(e.path, to);
         } else {
             file(e.path, to);
