@@ -120,10 +120,9 @@ bool Sites::writeProject(const std::string& site, const ProjectSettings& f, bool
 void Sites::removeSaveLeftovers() const {
     files::removeLeftoverTemporaries(files::realPath(appDir_));
     files::removeLeftoverTemporaries(files::realPath(appDir_ + "data\\lang\\pl\\"));
+    // Copies into a site go into its sub-folders too (a template's media tree).
     for (const files::Entry& site : files::search(sitesFolder() + "*.*", files::Include{true, false})) {
-        if (!site.folder) continue;
-        files::removeLeftoverTemporaries(site.path);
-        files::removeLeftoverTemporaries(site.path / "data");
+        if (site.folder && !site.link) files::removeLeftoverTemporaries(site.path, true);
     }
 }
 

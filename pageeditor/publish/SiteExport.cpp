@@ -106,13 +106,15 @@ SiteExport::Outcome SiteExport::copyInto(const std::string& appDir, const std::s
                                ansi("Pytanie:"), 35);
     };
     // The folders first, empty ones included (parents come before their
-    // sub-folders in the list).
+    // sub-folders in the list); what a copy into them cut short by a crash
+    // left goes.
     {
         std::error_code ec;
         fs::create_directories(target, ec);
         for (const Folder& f : folders) {
             fs::path real = files::realPath(f.to);
             if (!files::isFolder(real)) files::makeFolder(real);
+            files::removeLeftoverTemporaries(real);
         }
     }
     Outcome outcome = Outcome::Done;

@@ -10,9 +10,6 @@ bool isTemporarySiteName(std::string_view name) {
     std::string_view upload = Publisher::kTemporarySuffix;
     if (name.size() > upload.size() && text::equalsNoCase(name.substr(name.size() - upload.size()), upload))
         return true;
-    // A shell copy's replacement is made as "name.~cp" beside the file.
-    std::string_view copy = ".~cp";
-    if (name.size() > copy.size() && name.substr(name.size() - copy.size()) == copy) return true;
     return files::isTemporaryName(name);
 }
 

@@ -23,8 +23,8 @@ enum class SiteFileUse {
 
 SiteFileUse siteFileUse(const files::Entry& entry, bool topLevel);
 
-// True for the temporary names of saves ("index.html.~wr", "index.html.~wr123"),
-// of shell copies (".~cp") and of uploads (".pw-upload").
+// True for the temporary names of saves and copies (files::isTemporaryName)
+// and of uploads (".pw-upload").
 bool isTemporarySiteName(std::string_view name);
 
 // The notes on a file left out for its name or for being a link, as phrases

@@ -16,6 +16,7 @@
 
 #include "TestServer.h"
 #include "files/FileSystem.h"
+#include "files/testing/SaveTrials.h"
 #include "forms/ScriptedAnswers.h"
 #include "pageeditor/core/MessageList.h"
 #include "pageeditor/publish/Publisher.h"
@@ -796,6 +797,68 @@ TEST_F(Export, OnlyTheSitesOwnFilesAreCopied) {
         EXPECT_FALSE(fs::exists("/EXPORT-ESCAPED"));
         EXPECT_EQ(messageTexts().back(), note);
     }
+}
+
+// The child of the crash trials below: exports the site over the files an
+// earlier export left in the target, replacing every one.
+TEST(ExportChild, ExportsOverTheOldFiles) {
+    if (!files::testing::inSaveChild()) GTEST_SKIP() << "run by the crash trials";
+    forms::ScriptedAnswers answers;
+    forms::setModal(&answers);
+    answers.answerFolder(true, std::getenv("EXPORT_TRIAL_TARGET"));
+    for (int i = 0; i < 10; ++i) answers.answerMessage(6);
+    MessageList messages;
+    files::testing::runSaveChild([&] { SiteExport(messages).exportSite(std::getenv("EXPORT_TRIAL_APP"), "Moja"); });
+}
+
+// An export killed at each step of its copies and at random moments: every
+// file of the target is the old one or the whole new one; the next export
+// removes what the killed one left and leaves no temporary file of its own.
+TEST_F(Export, KilledExportLeavesOldOrWholeFilesAndTheNextOneTidiesUp) {
+    writeProject("h", "tajne");
+    const std::string page(300000, 'p'), pic(200000, 'j');
+    writeFile(site / "index.html", page);
+    writeFile(site / "data/pic.jpg", pic);
+    TempDir out;
+    ::setenv("EXPORT_TRIAL_TARGET", out.path().c_str(), 1);
+    ::setenv("EXPORT_TRIAL_APP", appDir.c_str(), 1);
+    const std::map<std::string, std::string> old = {{"index.html", "old index"}, {"data/pic.jpg", "old pic"}};
+    int leftAfterNext = 0, wrongAfterNext = 0;
+    auto exported = tree(site);
+    exported.erase("project.prj");
+    auto prepare = [&] {
+        fs::remove_all(out.path());
+        for (auto& [name, body] : old) writeFile(out.path() / name, body);
+    };
+    auto look = [&] {
+        bool other = false;
+        const bool freshIndex = readFile(out.path() / "index.html") == page;
+        for (auto& [name, body] : std::map<std::string, std::string>{{"index.html", page}, {"data/pic.jpg", pic}}) {
+            std::string now = readFile(out.path() / name);
+            if (now != body && now != old.at(name)) other = true;
+        }
+        // The next export, as the user starts it again.
+        answers.clear();
+        answers.answerFolder(true, out.path().string());
+        for (int i = 0; i < 10; ++i) answers.answerMessage(6);
+        SiteExport(messages).exportSite(appDir, "Moja");
+        auto now = tree(out.path());
+        if (now != exported) ++wrongAfterNext;  // a stray file of any name too
+        for (auto& [name, body] : now)
+            if (files::isTemporaryName(fs::path(name).filename().string())) ++leftAfterNext;
+        prepare();
+        return other ? files::testing::Seen::Other : freshIndex ? files::testing::Seen::New : files::testing::Seen::Old;
+    };
+    files::testing::Figures steps = files::testing::killAtEachStep("ExportChild.ExportsOverTheOldFiles", prepare, look, {});
+    std::cout << "export killed at each step: " << steps.text() << "\n";
+    EXPECT_GE(steps.trials, 20);
+    EXPECT_EQ(steps.other, 0);
+    files::testing::Figures random =
+        files::testing::killAtRandom(40, "ExportChild.ExportsOverTheOldFiles", prepare, look, {});
+    std::cout << "export killed at random: " << random.text() << "\n";
+    EXPECT_EQ(random.other, 0);
+    EXPECT_EQ(leftAfterNext, 0);
+    EXPECT_EQ(wrongAfterNext, 0);
 }
 
 TEST_F(Export, ReplaceQuestionForExistingFiles) {
