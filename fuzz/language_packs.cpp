@@ -40,7 +40,7 @@ protected:
         add<forms::Label>("Label1");
         add<forms::SpeedButton>("SpeedButton1");
         auto* menu = add<forms::MainMenu>("MainMenu1");
-        add<forms::MenuItem>("Plik1", *menu);
+        auto* plik = add<forms::MenuItem>("Plik1", *menu);
         auto* actions = add<forms::ActionList>("ActionList1");
         auto* fileNew = add<forms::Action>("FileNew1", actions);
         add<forms::CheckBox>("CheckBox1");
@@ -52,9 +52,9 @@ protected:
         add<forms::TabSheet>("TabSheet1", *pages);
         add<forms::Panel>("Panel1");
         add<forms::TextBox>("Edit1");
-        add<pageeditor::FileChooser>("OpenDialog1", "Strony (*.html)|*.html", "Otwórz");
+        add<pageeditor::FileChooser>("OpenDialog1", "Strony (*.html)|*.html", "Wybierz plik:");
         add<pageeditor::SpinEdit>("SpinEdit1", nullptr, 0, 100, 5);
-        add<forms::MenuItem>("Akcja1", *menu)->setAction(*fileNew);
+        add<forms::MenuItem>("Akcja1", *plik)->setAction(*fileNew);  // shown through its command
     }
 };
 
