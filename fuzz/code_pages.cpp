@@ -51,6 +51,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzzing::expect(referenced.size() == defined.size() + undefined * std::string("&#65533;").size(),
                "a lacking character as its reference");
     }
+    // The input as UTF-16 text (two bytes a character): what a code page
+    // holds of it, read back, is that text again.
+    std::u16string units;
+    for (std::size_t i = 0; i + 1 < s.size(); i += 2)
+        units += static_cast<char16_t>(static_cast<unsigned char>(s[i]) | static_cast<unsigned char>(s[i + 1]) << 8);
+    for (CodePage cp : {CodePage::Windows1250, CodePage::Iso8859_2}) {
+        std::string held;
+        std::size_t bad = 0;
+        bool whole = fromUtf16(units, held, cp, &bad);
+        std::size_t upTo = whole ? units.size() : bad;
+        fuzzing::expect(toUtf16(held, cp) == units.substr(0, upTo), "characters a code page holds come back");
+    }
     // A byte of one code page that the other holds too comes back as it was.
     for (char c : s) {
         for (auto [from, to] : {std::pair{CodePage::Windows1250, CodePage::Iso8859_2},
