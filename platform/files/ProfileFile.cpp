@@ -120,8 +120,22 @@ void ProfileFile::write(std::string_view section, std::string_view key, std::str
     std::size_t last = h;
     for (; end < lines_.size() && !sectionName(lines_[end], name); ++end)
         if (!trim(lines_[end]).empty()) last = end;
-    if (last + 1 < lines_.size()) index_.clear();  // the lines after it move
-    lines_.insert(lines_.begin() + static_cast<long>(last) + 1, std::string(key) + "=" + std::string(value));
+    const std::size_t at = last + 1;
+    lines_.insert(lines_.begin() + static_cast<long>(at), std::string(key) + "=" + std::string(value));
+    // The lines after it move one down; the new line is the section's key.
+    std::string_view k, v;
+    if (sectionName(lines_[at], name) || !keyLine(lines_[at], k, v)) {
+        index_.clear();
+        return;
+    }
+    if (at + 1 < lines_.size())
+        for (auto& [sectionKey, entry] : index_.sections) {
+            if (entry.header >= static_cast<long>(at)) ++entry.header;
+            for (auto& [lineKey, line] : entry.keys)
+                if (line >= static_cast<long>(at)) ++line;
+        }
+    ++index_.upTo;
+    const_cast<Index::Section*>(s)->keys.try_emplace(text::lower(k), static_cast<long>(at));
 }
 
 std::vector<std::string> ProfileFile::sections() const {

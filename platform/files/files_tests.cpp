@@ -185,6 +185,8 @@ TEST_F(TempDir, ProfileLookupsFollowEveryChange) {
            "as read");
     f.write("a", "new", "n");  // inserted after k=dup, before the blank line
     expect({{"a", "new", "n"}, {"b", "k", "2"}, {"a", "k", "1"}, {"c", "k", "9"}}, "a key inside [a]");
+    f.write("b", "x=y", "1");  // the key of the line "x=y=1" is x
+    expect({{"b", "x", "y=1"}, {"b", "x=y", "-"}, {"b", "k", "2"}, {"c", "k", "9"}}, "a key with its own =");
     f.write("d", "k", "4");
     expect({{"d", "k", "4"}, {"b", "k", "2"}}, "a new section");
     f.write("d", "m", "5");  // [d] is last: added at the end
