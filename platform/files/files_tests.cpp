@@ -173,6 +173,45 @@ TEST_F(TempDir, ProfileKeysUpdatedInPlaceOtherLinesKept) {
     EXPECT_EQ(f.sections(), (std::vector<std::string>{"Project", "other", "new"}));
 }
 
+// Lookups after each kind of change: a key added inside an earlier section
+// moves every later line, a new section goes to the end, a changed value may
+// turn its line into a header; a repeated section and the lines before the
+// first one are never read.
+TEST_F(TempDir, ProfileLookupsFollowEveryChange) {
+    put("p.ini", "top=0\r\n[a]\r\nk=1\r\nK=dup\r\n\r\n[b]\r\nk=2\r\n[A]\r\nk=3\r\nonly=3\r\n[c]\r\n[x=1\r\nk=9\r\n");
+    ProfileFile f(dir / "p.ini");
+    ASSERT_TRUE(f.load());
+    struct Look {
+        const char* section;
+        const char* key;
+        const char* value;
+    };
+    auto expect = [&f](std::initializer_list<Look> looks, const char* after) {
+        for (const Look& l : looks)
+            EXPECT_EQ(f.read(l.section, l.key, "-"), l.value) << after << ": [" << l.section << "] " << l.key;
+    };
+    expect({{"a", "k", "1"}, {" A ", "K", "1"}, {"a", "only", "-"}, {"b", "k", "2"}, {"", "top", "-"}, {"c", "[x", "1"}},
+           "as read");
+    f.write("a", "new", "n");  // inserted after k=dup, before the blank line
+    expect({{"a", "new", "n"}, {"b", "k", "2"}, {"a", "k", "1"}, {"c", "k", "9"}}, "a key inside [a]");
+    f.write("b", "x=y", "1");  // the key of the line "x=y=1" is x
+    expect({{"b", "x", "y=1"}, {"b", "x=y", "-"}, {"b", "k", "2"}, {"c", "k", "9"}}, "a key with its own =");
+    f.write("d", "k", "4");
+    expect({{"d", "k", "4"}, {"b", "k", "2"}}, "a new section");
+    f.write("d", "m", "5");  // [d] is last: added at the end
+    expect({{"d", "m", "5"}, {"d", "k", "4"}}, "a key at the end");
+    f.write("c", "[x", "]");  // the line "[x=]" is now the header of [x=]
+    expect({{"c", "[x", "-"}, {"c", "k", "-"}, {"x=", "k", "9"}, {"d", "m", "5"}}, "a line turned header");
+    f.write("b", "k", "22");
+    expect({{"b", "k", "22"}, {"d", "k", "4"}}, "a value changed");
+    ProfileFile copy = f;
+    copy.write("b", "k", "copy");
+    EXPECT_EQ(copy.read("b", "k"), "copy");
+    EXPECT_EQ(f.read("b", "k"), "22");
+    f.setLines({"[b]", "k=set"});
+    expect({{"b", "k", "set"}, {"d", "k", "-"}}, "new lines");
+}
+
 TEST_F(TempDir, ProfileWriteStringCreatesAndKeepsOrder) {
     fs::path p = dir / "project.prj";
     for (const char* k : {"author", "name", "email", "author", "host"})
