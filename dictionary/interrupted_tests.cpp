@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
-#include <poll.h>
 #include <signal.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
@@ -38,6 +37,7 @@
 #include "dictionary/WordBaseMerge.h"
 #include "dictionary/frmUpdate.h"
 #include "files/FileSystem.h"
+#include "files/testing/SaveTrials.h"
 #include "forms/Application.h"
 #include "forms/Drive.h"
 #include "forms/Label.h"
@@ -66,21 +66,6 @@ std::string env(const char* name) {
 // fails. A child ends in about a second, in a few on a loaded machine or
 // under the sanitizers.
 constexpr std::chrono::seconds kHang{120};
-
-// Waits for the child behind `pidfd` to end, at most `limit`; true once it
-// has (it then still waits to be reaped).
-bool endsWithin(int pidfd, std::chrono::microseconds limit) {
-    const auto until = std::chrono::steady_clock::now() + limit;
-    for (;;) {
-        const auto left = std::max(std::chrono::microseconds{0}, std::chrono::duration_cast<std::chrono::microseconds>(
-                                                                     until - std::chrono::steady_clock::now()));
-        timespec ts{static_cast<time_t>(left.count() / 1000000), static_cast<long>(left.count() % 1000000) * 1000};
-        pollfd p{pidfd, POLLIN, 0};
-        const int r = ppoll(&p, 1, &ts, nullptr);
-        if (r >= 0) return r > 0;
-        if (errno != EINTR) return false;
-    }
-}
 
 struct ChildRun {
     int status = 0;      // its wait status
@@ -117,7 +102,7 @@ ChildRun runChild(const std::string& what, const fs::path& folder, const std::ma
         ADD_FAILURE() << "no handle on the child: " << std::strerror(errno);
         kill(pid, SIGKILL);
     } else {
-        run.ended = endsWithin(pidfd, killAt.count() > 0 ? killAt : std::chrono::microseconds(kHang));
+        run.ended = files::testing::readyWithin(pidfd, killAt.count() > 0 ? killAt : std::chrono::microseconds(kHang));
         if (run.ended) run.took = std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - t0);
         else kill(pid, SIGKILL);
         run.hung = !run.ended && killAt.count() == 0;
