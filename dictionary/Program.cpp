@@ -6,6 +6,7 @@
 #include "dictionary/Form1.h"
 #include "dictionary/frmSplash.h"
 #include "files/FileSystem.h"
+#include "registry/Registry.h"
 
 namespace dictionary {
 
@@ -43,6 +44,9 @@ void Program::start() {
     // What saves a crash cut short left behind goes first (those of the
     // program folder went with the bases' recovery).
     files::removeLeftoverTemporaries(folder_ / "wyrazy");
+    // The registry is read only when the about window hosts its links;
+    // opened now, it removes what a crash left beside it all the same.
+    registry::store().open();
     splash_->show();
 }
 

@@ -11,10 +11,24 @@ std::optional<sys_days> ShortDate::parse(const std::string& textIn) {
     std::string t = textIn;
     while (!t.empty() && (t.back() == '\r' || t.back() == '\n' || t.back() == ' ' || t.back() == '\t')) t.pop_back();
     while (!t.empty() && (t.front() == ' ' || t.front() == '\t')) t.erase(t.begin());
+    // Three numbers of plain digits and two separators. A number of more
+    // digits than any date field has is no date (read into an int it would
+    // wrap round to another one).
     int a = 0, b = 0, c = 0;
     char s1 = 0, s2 = 0;
-    int used = 0;
-    if (std::sscanf(t.c_str(), "%d%c%d%c%d%n", &a, &s1, &b, &s2, &c, &used) != 5 || used != static_cast<int>(t.size()))
+    std::size_t at = 0;
+    auto number = [&](int& n) {
+        const std::size_t start = at;
+        n = 0;
+        while (at < t.size() && t[at] >= '0' && t[at] <= '9' && at - start < 5) n = n * 10 + (t[at++] - '0');
+        return at > start && (at == t.size() || t[at] < '0' || t[at] > '9');
+    };
+    auto separator = [&](char& sep) {
+        if (at >= t.size()) return false;
+        sep = t[at++];
+        return sep == '-' || sep == '.';
+    };
+    if (!number(a) || !separator(s1) || !number(b) || !separator(s2) || !number(c) || at != t.size())
         return std::nullopt;
     int y, m, d;
     if (s1 == '-' && s2 == '-' && a > 31) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 #include <system_error>
+#include <unordered_set>
 
 #include "dictionary/BaseFileSet.h"
 #include "dictionary/LocaleNumber.h"
@@ -118,20 +119,37 @@ void WordBaseMerge::run(const Hooks& hooks) {
                       ", który nie może następować po numerze "_w + std::to_string(first_ - 1) + ".");
     last_ = *serverNumber;
 
+    // Every increment adds at least one headword: one that is empty, or
+    // whose entry lines are all in the base already (from the base or from
+    // an earlier increment), is a server repeating itself, and no further
+    // increment is asked for.
+    const std::vector<std::string> oldEntries = readBase("a.dat"), oldHeadwords = readBase("b.dat");
+    if (oldEntries.size() != oldHeadwords.size())
+        throw Failure("Pliki a.dat i b.dat mają różną liczbę wierszy."_w);
+    std::unordered_set<std::string> known(oldEntries.begin(), oldEntries.end());
+
     std::vector<OwnWordBase::Pair> added;
     for (int m = first_; m <= last_; ++m) {
         const std::string n = std::to_string(m);
         step("Pobieranie plików 1 z 2"_w);
         fetchTo(n + "a.dat", path("tymcz_a.dat"));
+        std::string da;
+        if (!text::readFile(path("tymcz_a.dat"), da))
+            throw Failure("Nie można odczytać pobranych plików aktualizacji."_w);
+        const std::vector<std::string> la = incrementLines(da);
+        if (la.empty()) throw Failure("Aktualizacja "_w + n + " z serwera jest pusta."_w);
+        if (std::all_of(la.begin(), la.end(), [&](const std::string& l) { return known.count(l) != 0; }))
+            throw Failure("Aktualizacja "_w + n + " z serwera nie dodaje żadnego nowego hasła: wszystkie jej "
+                          "wiersze są już w bazie."_w);
         step("Pobieranie plików 2 z 2"_w);
         fetchTo(n + "b.dat", path("tymcz_b.dat"));
 
         // An increment whose two files do not pair up, or whose lines are
         // not whole entry lines, would break the base: it is not merged.
-        std::string da, db;
-        if (!text::readFile(path("tymcz_a.dat"), da) || !text::readFile(path("tymcz_b.dat"), db))
+        std::string db;
+        if (!text::readFile(path("tymcz_b.dat"), db))
             throw Failure("Nie można odczytać pobranych plików aktualizacji."_w);
-        const std::vector<std::string> la = incrementLines(da), lb = incrementLines(db);
+        const std::vector<std::string> lb = incrementLines(db);
         if (la.size() != lb.size())
             throw Failure("Pliki aktualizacji "_w + n + " mają różną liczbę wierszy."_w);
         for (std::size_t i = 0; i < la.size(); ++i) {
@@ -140,12 +158,10 @@ void WordBaseMerge::run(const Hooks& hooks) {
                               " nie jest pełnym wierszem hasła."_w);
             added.push_back({lb[i], la[i]});
         }
+        known.insert(la.begin(), la.end());
     }
 
     // The old pairs first, then the new ones, all sorted by one comparison.
-    const std::vector<std::string> oldEntries = readBase("a.dat"), oldHeadwords = readBase("b.dat");
-    if (oldEntries.size() != oldHeadwords.size())
-        throw Failure("Pliki a.dat i b.dat mają różną liczbę wierszy."_w);
     std::vector<OwnWordBase::Pair> pairs;
     pairs.reserve(oldEntries.size() + added.size());
     for (std::size_t i = 0; i < oldEntries.size(); ++i) pairs.push_back({oldHeadwords[i], oldEntries[i]});

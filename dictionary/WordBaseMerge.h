@@ -12,6 +12,12 @@
 // and data.dat are then replaced as one set (BaseFileSet). A failure or a
 // cancel at any step leaves the four files as they were and no temporary
 // file behind, so the next update fetches the same increment again.
+//
+// Every increment adds at least one headword: one that is empty, or whose
+// entry lines are all in the base already (or in an earlier increment of the
+// same update), ends the update as failed before anything further is asked
+// of the server, so a server that answers every number with the same file
+// costs one request more than the increments it really has.
 #include <cstdint>
 #include <filesystem>
 #include <functional>

@@ -17,6 +17,7 @@
 #include "forms/TestApplication.h"
 #include "forms/Drive.h"
 #include "forms/ScriptedAnswers.h"
+#include "registry/Registry.h"
 #include "text/CaseRules.h"
 #include "text/CodePage.h"
 #include "text/LineFile.h"
@@ -608,7 +609,10 @@ TEST(ShortDateTest, ReadsTheDateForms) {
     EXPECT_EQ(ShortDate::format(*d), "2026-12-10");
     // Months and days past a byte do not wrap round to valid ones.
     for (const char* bad : {"", "wczoraj", "2026-13-01", "31.02.2026", "2026-12-10 x", "2026-257-01", "2026-01-257",
-                            "257.01.2026", "01.269.2026", "2026--1-01"})
+                            "257.01.2026", "01.269.2026", "2026--1-01",
+                            // Numbers too long for any field, which an int would wrap to 2026 and 1.
+                            "4294969322-01-01", "2026-4294967297-01", "2026-01-4294967297", "01.01.4294969322",
+                            "+2026-01-01", "2026-01- 1", "2026-01-01-01"})
         EXPECT_FALSE(ShortDate::parse(bad)) << bad;
 }
 
@@ -616,10 +620,16 @@ TEST_F(Fixture, SplashShowsTheVersionThenTheLookupWindow) {
     // Leftovers of saves a crash cut short go at start-up.
     text::writeFile(folder / "usun.dat.~wr999999", "half");
     text::writeFile(folder / "wyrazy" / "Haus.html.~wr999999", "half");
+    // The registry's too, though nothing of the start reads it.
+    fs::create_directories(folder / "config");
+    registry::setPath(folder / "config" / "registry");
+    text::writeFile(folder / "config" / "registry.~wr999999", "half");
     program = std::make_unique<Program>(folder);
     program->start();
+    registry::setPath({});
     EXPECT_FALSE(fs::exists(folder / "usun.dat.~wr999999"));
     EXPECT_FALSE(fs::exists(folder / "wyrazy" / "Haus.html.~wr999999"));
+    EXPECT_FALSE(fs::exists(folder / "config" / "registry.~wr999999"));
     frmSplash& s = program->splash();
     EXPECT_EQ(s.lblVersion->caption(), "Wersja 0.7.3");
     EXPECT_EQ(s.lblPlatform->caption(), "dla Windows 9x/NT 4.0/ME/2000/XP");

@@ -49,6 +49,16 @@ void frmUpdate::showStep(const std::string& step) {
     forms::Application::processEventsWithoutInput();
 }
 
+void frmUpdate::fitLabel() {
+    // The whole reason is shown, down to the server's address at its end: the
+    // window grows to the text.
+    const int needed = Label1->wrappedHeight();
+    if (needed <= Label1->height()) return;
+    const int grow = needed - Label1->height();
+    Label1->resize(Label1->width(), needed);
+    setClientSize(clientWidth(), clientHeight() + grow);
+}
+
 void frmUpdate::cancel() {
     if (!running_) return;
     cancelled_ = true;
@@ -113,7 +123,9 @@ void frmUpdate::Form_Load() {
             unload();
             return;
         }
-        showStep("Aktualizacja nie powiodła się, baza wyrazów pozostała bez zmian. "_w + failure_);
+        Label1->setCaption("Aktualizacja nie powiodła się, baza wyrazów pozostała bez zmian. "_w + failure_);
+        fitLabel();
+        forms::Application::processEventsWithoutInput();
         return;
     }
     List1->addItems(merge.entries());

@@ -49,6 +49,7 @@ protected:
 
 private:
     void showStep(const std::string& step);
+    void fitLabel();
     bool failed_ = false;
     bool running_ = false, cancelled_ = false, closeAsked_ = false;
     int incrementsAhead_ = 32767;

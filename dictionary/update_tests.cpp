@@ -384,6 +384,64 @@ TEST_F(Update, AnswersThatLieChangeNothing) {
     }
 }
 
+TEST_F(Update, AServerThatRepeatsItselfIsAskedForNoMoreAndChangesNothing) {
+    // A server that claims every word and every increment there can be, and
+    // answers each increment file it is asked for with the same made-up one.
+    struct Case {
+        const char* name;
+        std::string madeUpA, madeUpB;       // what every missing increment is
+        std::function<void()> real;          // the increments it really has
+        std::vector<std::string> requests;   // after info.dat, kom.dat, numer.dat
+        std::string refused;                 // the increment the message names
+    };
+    const Case cases[] = {
+        {"the same one-line pair", "Aaaneu <b>nowe</b>", "Aaaneu", [&] { withdraw("5a.dat"); withdraw("5b.dat"); },
+         {"5a.dat", "5b.dat", "6a.dat"}, "6"},
+        {"empty answers", "", "", [&] { withdraw("5a.dat"); withdraw("5b.dat"); }, {"5a.dat"}, "5"},
+        {"two real ones, then the second again", "Zelt <i>das</i> <b>namiot</b>", "Zelt",
+         [&] {
+             serve("6a.dat", "Zelt <i>das</i> <b>namiot</b>");
+             serve("6b.dat", "Zelt");
+         },
+         {"5a.dat", "5b.dat", "6a.dat", "6b.dat", "7a.dat"}, "7"},
+        {"lines of the base", "Haus <i>das</i> <b>dom</b>\r\nZug <i>der</i> <b>pociąg</b>"_w, "Haus\r\nZug",
+         [&] { withdraw("5a.dat"); withdraw("5b.dat"); }, {"5a.dat"}, "5"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TearDown();
+        SetUp();
+        serve("info.dat", "99999");
+        serve("numer.dat", "32767");
+        serve("made_up_a", c.madeUpA);
+        serve("made_up_b", c.madeUpB);
+        c.real();
+        const fs::path log = root.path().parent_path() / (root.path().filename().string() + ".log");
+        fs::remove(log);
+        TestServer liar("http", root.path(), {"--log", log.string(), "--alias", "*a.dat=made_up_a", "--alias",
+                                              "*b.dat=made_up_b"});
+        useServer(liar.port());
+        const auto before = state();
+        Form1& f = open();
+        check(f, forms::mb::Yes);
+        EXPECT_EQ(messages().back(), kUpdateError);
+        EXPECT_EQ(state(), before);
+        EXPECT_TRUE(strayFiles().empty());
+        EXPECT_EQ(f.lstWort->listCount(), 6);
+        std::vector<std::string> asked = {"info.dat", "kom.dat", "numer.dat"};
+        asked.insert(asked.end(), c.requests.begin(), c.requests.end());
+        EXPECT_EQ(text::splitLines(net::testing::readFile(log)), asked);
+        fs::remove(log);
+        frmUpdate& u = updateWindow();
+        ASSERT_TRUE(u.failed());
+        EXPECT_NE(u.failure().find("Aktualizacja "_w + c.refused + " z serwera"), std::string::npos) << u.failure();
+        // The reason is shown whole, not cut after the lines the window had.
+        EXPECT_NE(u.Label1->caption().find(u.failure()), std::string::npos);
+        EXPECT_LE(u.Label1->wrappedHeight(), u.Label1->height());
+        EXPECT_LE(u.Label1->top() + u.Label1->height(), u.clientHeight());
+    }
+}
+
 TEST_F(Update, TextOfTheServerIsShownCut) {
     const std::string longComment(60000, 'k');
     serve("kom.dat", longComment);

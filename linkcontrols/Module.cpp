@@ -1,5 +1,7 @@
 #include "linkcontrols/Module.h"
 
+#include <cmath>
+#include <cstdint>
 #include <memory>
 
 #include "com/Control.h"
@@ -17,6 +19,14 @@ std::shared_ptr<frmAbout>& aboutForm() {
     return form;
 }
 }  // namespace
+
+std::int32_t roundEven(double v) {
+    const double r = std::nearbyint(v);
+    if (std::isnan(r)) return 0;
+    if (r < -2147483648.0) return INT32_MIN;
+    if (r > 2147483647.0) return INT32_MAX;
+    return static_cast<std::int32_t>(r);
+}
 
 int ShellOpen(com::IControlSite* site, std::string& target) {
     if (site) return site->shellExecute("Open", target, "", kDirectory, shell::kShowNormal);

@@ -2,6 +2,7 @@
 // The library's module: its shell routine, shared by its controls and its
 // about form, its version, and the one library-wide reference to the about
 // form.
+#include <cstdint>
 #include <string>
 
 #include "com/WindowFunctions.h"
@@ -19,9 +20,16 @@ constexpr int kVersionMajor = 1;
 constexpr int kVersionMinor = 0;
 constexpr int kVersionRevision = 0;
 
+// To the nearest integer, halves to even, as the controls round twips to
+// pixels and blends to channels; not a number gives 0 and values beyond the
+// 32-bit range its ends.
+std::int32_t roundEven(double v);
+
 // Opens `target` with the verb "Open" (normal window). Through the host's
-// site when there is one, so the host's shell answers it; the result is the
-// shell's (above 32 on success), which callers do not examine.
+// site when there is one, so the host's shell answers it, else (a link
+// created without a site, or closed) through the platform's shell, which in
+// the loaded library is the desktop's opener; the result is the shell's
+// (above 32 on success), which callers do not examine.
 int ShellOpen(com::IControlSite* site, std::string& target);
 
 // Shows the library's about form modally for the control with `site` and

@@ -1,7 +1,5 @@
 #include "linkcontrols/ZorbLink.h"
 
-#include <cmath>
-
 #include "linkcontrols/Module.h"
 #include "linkcontrols/PropertyIO.h"
 #include "linkcontrols/ZorbLinkTypeLib.h"
@@ -16,9 +14,6 @@ const char* const ZorbLink::kDefaultCaption = "http://www.zorblink.pl";
 const char* const ZorbLink::kDesignCaption = "zorbLinkControl";
 
 namespace {
-
-// To the nearest integer, halves to even.
-int roundEven(double v) { return static_cast<int>(std::nearbyint(v)); }
 
 // A pointing hand, its finger tip at (6, 0).
 const std::vector<const char*> kHandRows = {

@@ -13,16 +13,6 @@ using namespace props;
 
 namespace {
 
-// To the nearest integer, halves to even; not a number gives 0 and values
-// beyond the integer range its ends.
-std::int32_t roundEven(double v) {
-    double r = std::nearbyint(v);
-    if (std::isnan(r)) return 0;
-    if (r < -2147483648.0) return INT32_MIN;
-    if (r > 2147483647.0) return INT32_MAX;
-    return static_cast<std::int32_t>(r);
-}
-
 // The three channels of a colour. The divisions truncate toward zero on the
 // signed value, so a system colour (top bit set) splits differently from a
 // plain shift.

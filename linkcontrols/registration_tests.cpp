@@ -7,6 +7,9 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
 #include <set>
 
 #include "com/Application.h"
@@ -14,8 +17,10 @@
 #include "com/ConnectionPoint.h"
 #include "com/InprocServer.h"
 #include "com/OleControl.h"
+#include "com/RegisterTool.h"
 #include "com/SyntheticInput.h"
 #include "com/testing/RealInput.h"
+#include "com/testing/StackSink.h"
 #include "forms/Application.h"
 #include "forms/Form.h"
 #include "forms/ModalAnswers.h"
@@ -127,6 +132,45 @@ TEST_F(Library, TheToolRegistersExactlyTheKeysAndRemovesThem) {
     EXPECT_EQ(snapshot(), before);
 }
 
+TEST_F(Library, TheToolSaysWhichRegistryFileCouldNotBeWrittenAndWhy) {
+    struct Case {
+        const char* name;
+        std::function<fs::path()> registryAt;  // made so that it cannot be written
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"a folder of that name", [&] { fs::create_directories(dir / "registry"); return dir / "registry"; },
+         "pod tą nazwą jest folder"},
+        {"a file where its folder should be", [&] {
+             std::ofstream(dir / "plain") << "x";
+             return dir / "plain" / "registry";
+         }, "folder nie istnieje"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const fs::path at = c.registryAt();
+        ::setenv("SUITE_REGISTRY", at.c_str(), 1);
+        const std::string told = dir / "told.txt";
+        std::string cmd = (dist() / "regsvr").string() + " '" + ocx().string() + "' >/dev/null 2>'" + told + "'";
+        const int st = std::system(cmd.c_str());
+        ASSERT_TRUE(WIFEXITED(st));
+        EXPECT_EQ(WEXITSTATUS(st), RegCallFailed);
+        std::ifstream in(told);
+        const std::string said((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        EXPECT_NE(said.find("0x80040201"), std::string::npos) << said;
+        EXPECT_NE(said.find(at.string()), std::string::npos) << said;
+        EXPECT_NE(said.find(c.reason), std::string::npos) << said;
+        // Asked for silence, it still says why it failed.
+        cmd = (dist() / "regsvr").string() + " /s '" + ocx().string() + "' >/dev/null 2>'" + told + "'";
+        const int silent = std::system(cmd.c_str());
+        EXPECT_EQ(WIFEXITED(silent) ? WEXITSTATUS(silent) : -1, RegCallFailed);
+        std::ifstream again(told);
+        const std::string saidSilently((std::istreambuf_iterator<char>(again)), std::istreambuf_iterator<char>());
+        EXPECT_NE(saidSilently.find(at.string()), std::string::npos) << saidSilently;
+        EXPECT_NE(saidSilently.find(c.reason), std::string::npos) << saidSilently;
+    }
+}
+
 TEST_F(Library, AHostCreatesTheControlByClassNameOnly) {
     ASSERT_EQ(regsvr({"/s", ocx().string()}), 0);
     void* out = nullptr;
@@ -168,19 +212,8 @@ TEST_F(Library, AHostCreatesTheControlByClassNameOnly) {
     EXPECT_EQ(createInstance(kProgId, IID_IDispatch, &out), CO_E_CLASSSTRING);
 }
 
-struct Sink final : IDispatch {
+struct Sink final : com::testing::StackSink {
     std::vector<DispId> heard;
-    HRESULT QueryInterface(const Guid& iid, void** out) override {
-        if (iid == IID_IUnknown || iid == IID_IDispatch) {
-            *out = static_cast<IDispatch*>(this);
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    std::uint32_t AddRef() override { return 1; }
-    std::uint32_t Release() override { return 1; }
-    HRESULT GetIDsOfNames(const std::vector<std::string>&, std::vector<DispId>&) override { return E_NOTIMPL; }
     HRESULT Invoke(DispId id, std::uint16_t, std::vector<Variant>&, Variant*) override {
         heard.push_back(id);
         return S_OK;
@@ -229,17 +262,10 @@ TEST_F(Library, AHostMayCloseALinkFromInsideItsClickOrMouseOver) {
         PropertyBag stored({{"href", Variant::string("http://www.wortel.pl/")}});
         ASSERT_EQ(host->create(kProgId, &stored), S_OK);
         ASSERT_TRUE(real::activate(host->componentWidget()));
-        struct Closer final : IDispatch {
+        struct Closer final : com::testing::StackSink {
             OleControl* host = nullptr;
             DispId closeIn = 0;
             int closed = 0;
-            HRESULT QueryInterface(const Guid& iid, void** out) override {
-                *out = iid == IID_IUnknown || iid == IID_IDispatch ? static_cast<IDispatch*>(this) : nullptr;
-                return *out ? S_OK : E_NOINTERFACE;
-            }
-            std::uint32_t AddRef() override { return 1; }
-            std::uint32_t Release() override { return 1; }
-            HRESULT GetIDsOfNames(const std::vector<std::string>&, std::vector<DispId>&) override { return E_NOTIMPL; }
             HRESULT Invoke(DispId id, std::uint16_t, std::vector<Variant>&, Variant*) override {
                 if (id == closeIn && host->created()) {
                     ++closed;

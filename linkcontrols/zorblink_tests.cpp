@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
+#include <cstdint>
 
 #include "com/Application.h"
 #include "com/ClassFactory.h"
@@ -608,6 +610,20 @@ TEST_F(RealLink, OnlyTheLeftButtonClicksAndOpensTheLink) {
         EXPECT_EQ(sink.count(eventid::MouseDown), c.downs) << "any button presses: " << what;
         EXPECT_EQ(sink.count(eventid::MouseUp), c.twice ? 2u : 1u) << what;
     }
+}
+
+// The one rounding of both controls (twips to pixels, blends to channels).
+TEST(Module, RoundsHalvesToEvenAndKeepsWhatIsNoNumberInRange) {
+    struct Case {
+        double value;
+        std::int32_t rounded;
+    };
+    const Case cases[] = {
+        {0.5, 0},          {1.5, 2},           {2.5, 2},          {-0.5, 0},          {-1.5, -2},
+        {254.4999, 254},   {std::nan(""), 0},  {INFINITY, INT32_MAX}, {-INFINITY, INT32_MIN},
+        {1e300, INT32_MAX}, {2147483647.4, INT32_MAX}, {-2147483648.6, INT32_MIN},
+    };
+    for (const auto& c : cases) EXPECT_EQ(roundEven(c.value), c.rounded) << c.value;
 }
 
 TEST(Server, ExportsAnswerForTheirClassOnly) {

@@ -105,25 +105,6 @@ std::string wordAt(const std::string& s, std::size_t at) {
     return s.substr(at, end - at);
 }
 
-// HTML text as Windows-1250: what the code page lacks (the IPA of the
-// pronunciations, Cyrillic, ...) becomes character references.
-std::string htmlAnsi(const std::string& utf8, std::size_t* referenced) {
-    QString s = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-    std::string out;
-    for (uint cp : s.toUcs4()) {
-        std::string b;
-        QString ch = QString::fromUcs4(reinterpret_cast<const char32_t*>(&cp), 1);
-        std::u16string u(reinterpret_cast<const char16_t*>(ch.utf16()), static_cast<std::size_t>(ch.size()));
-        if (text::fromUtf16(u, b)) {
-            out += b;
-        } else {
-            out += "&#" + std::to_string(cp) + ";";
-            if (referenced) ++*referenced;
-        }
-    }
-    return out;
-}
-
 }  // namespace
 
 const std::map<std::string, std::string>& BaseBuilder::subjectAbbreviations() {
@@ -447,7 +428,12 @@ void BaseBuilder::finish() {
         // The headword is plain text (b.dat, the list, file names); the rest
         // of the line is HTML.
         std::string head = toAnsi(w.head, &stats_.replacedChars, &stats_.droppedChars);
-        out.push_back({head, head + htmlAnsi(line.substr(w.head.size()), &stats_.referencedChars)});
+        // What the code page lacks in the HTML (the IPA of the
+        // pronunciations, Cyrillic, ...) becomes character references.
+        std::size_t referenced = 0;
+        out.push_back({head, head + text::encode(text::utf8ToUtf16(line.substr(w.head.size())),
+                                                 text::CodePage::Windows1250, text::Lacking::Reference, &referenced)});
+        stats_.referencedChars += referenced;
     }
     std::stable_sort(out.begin(), out.end(),
                      [](const Out& a, const Out& b) { return text::collate(a.head, b.head) < 0; });

@@ -19,6 +19,7 @@ struct MarqueeValues {
     std::string bgcolor;  // colour text ("" for none)
     int scrollAmount = 1, scrollDelay = 1, loop = 1;
     bool endless = false;
+    bool operator==(const MarqueeValues&) const = default;
 };
 std::string marqueeTag(std::string_view style, const MarqueeValues& v);
 
@@ -28,6 +29,7 @@ std::string movieTag(std::string_view style, std::string_view file);
 struct IframeValues {
     std::string name, source, align;
     bool border = false;
+    bool operator==(const IframeValues&) const = default;
 };
 // The inline frame's opening tag; no closing tag is written.
 std::string iframeTag(std::string_view style, const IframeValues& v);

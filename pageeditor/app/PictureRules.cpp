@@ -5,17 +5,12 @@
 
 #include "files/FileSystem.h"
 #include "pageeditor/app/SiteCopy.h"
+#include "pageeditor/core/TextRoutines.h"
 #include "text/CaseRules.h"
 
 namespace pageeditor {
 
 namespace {
-
-std::string slashesAsBackslashes(std::string s) {
-    for (char& c : s)
-        if (c == '/') c = '\\';
-    return s;
-}
 
 bool sameBytes(const files::fs::path& a, const files::fs::path& b) {
     std::ifstream fa(a, std::ios::binary), fb(b, std::ios::binary);
@@ -49,13 +44,13 @@ std::string imageTag(const ImageTagValues& v) {
 }
 
 std::string folderOfName(const std::string& name) {
-    std::string n = slashesAsBackslashes(name);
+    std::string n = withSeparators(name, '\\');
     std::size_t p = n.rfind('\\');
     return p == std::string::npos ? std::string() : n.substr(0, p + 1);
 }
 
 std::string bareFileName(const std::string& name) {
-    std::string n = slashesAsBackslashes(name);
+    std::string n = withSeparators(name, '\\');
     std::size_t p = n.rfind('\\');
     return p == std::string::npos ? n : n.substr(p + 1);
 }

@@ -444,6 +444,14 @@ void TMainForm::enable2(int state) {
 // Document windows.
 
 TMDIChild* TMainForm::doc_open(const std::string& path) {
+    // A page has one window: two windows of one file would each save over
+    // what was typed in the other.
+    if (PageDocument* open = documents.find(path))
+        for (TMDIChild* w : documentWindows())
+            if (w->document == open) {
+                MdiArea1->activateChild(*w);
+                return w;
+            }
     closed_.clear();  // windows closed earlier are no longer inside their own events
     documents_.push_back(std::make_unique<TMDIChild>(*this));
     TMDIChild& d = *documents_.back();
@@ -556,7 +564,7 @@ void TMainForm::page_new() {
     EditorForms* f = editorForms();
     if (!f || !f->pageedit) return;
     Tpageedit& d = *f->pageedit;
-    d.setNameEditable(true);
+    d.prepareForNewSite();
     if (d.showModal() != 1) return;
     sites.createSite(d.fields());
 }

@@ -75,7 +75,8 @@ public:
 
     // Document windows. doc_open opens a page (an editor path) in a new
     // window, which becomes the active one; null when the page did not load
-    // (the window is closed again).
+    // (the window is closed again). A page that has a window already is not
+    // opened again: that window becomes the active one.
     TMDIChild* doc_open(const std::string& path);
     TMDIChild* activeDocument() const;
     IEditorFrame* activeFrame() const;

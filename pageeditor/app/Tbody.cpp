@@ -139,20 +139,41 @@ Tbody::Attributes Tbody::attributes() const {
     return a;
 }
 
+namespace {
+
+// The characters a backslash before them stands for in a style's url(...);
+// before any other character a backslash is itself, as in the pictures an
+// older page names with backslashes (url(data\\sky.jpg)).
+bool escapedInUrl(char c) { return c == '"' || c == '\'' || c == '(' || c == ')' || c == '\\' || c == ' '; }
+
+}  // namespace
+
 Tbody::StyleBackground Tbody::splitStyleBackground(const std::string& style) {
     StyleBackground b;
     std::string rest = style;
     const std::size_t open = text::lower(style).find("url(");
     if (open != std::string::npos) {
-        std::size_t close = style.find(')', open);
+        std::size_t i = style.find_first_not_of(" \t", open + 4);
+        if (i == std::string::npos) i = style.size();
+        const char quote = i < style.size() && (style[i] == '"' || style[i] == '\'') ? style[i++] : 0;
+        std::string inner;
+        for (; i < style.size(); ++i) {
+            const char c = style[i];
+            if (c == '\\' && i + 1 < style.size() && escapedInUrl(style[i + 1])) {
+                inner += style[++i];
+            } else if (quote ? c == quote : c == ')') {
+                break;
+            } else {
+                inner += c;
+            }
+        }
+        std::size_t close = quote ? style.find(')', i) : i;
         if (close == std::string::npos) close = style.size();
-        std::string inner = style.substr(open + 4, close - open - 4);
-        while (!inner.empty() && (inner.front() == ' ' || inner.front() == '"' || inner.front() == '\'')) inner.erase(0, 1);
-        while (!inner.empty() && (inner.back() == ' ' || inner.back() == '"' || inner.back() == '\'')) inner.pop_back();
-        if (!isWebAddress(inner))
-            for (char& c : inner)
-                if (c == '/') c = '\\';
-        b.picture = inner;
+        if (!quote) {
+            const std::size_t last = inner.find_last_not_of(" \t");
+            inner.resize(last == std::string::npos ? 0 : last + 1);
+        }
+        b.picture = isWebAddress(inner) ? inner : withSeparators(inner, '\\');
         rest = style.substr(0, open) + (close < style.size() ? style.substr(close + 1) : std::string());
     }
     const std::size_t first = rest.find_first_not_of(" ;");
@@ -164,18 +185,25 @@ Tbody::StyleBackground Tbody::splitStyleBackground(const std::string& style) {
 std::string Tbody::styleBackgroundOf(const std::string& colour, const std::string& picture) {
     std::string url;
     if (!picture.empty()) {
-        std::string address = picture;
-        for (char& c : address)
-            if (c == '\\') c = '/';
-        const bool plain = address.find_first_of(" \"'()") == std::string::npos;
-        url = plain ? "url(" + address + ")" : "url(\"" + replace_all("\"", "%22", address) + "\")";
+        const std::string address = withSeparators(picture, '/');
+        if (address.find_first_of(" \t\"'()\\") == std::string::npos) {
+            url = "url(" + address + ")";
+        } else {
+            url = "url(\"";
+            for (char c : address) {
+                if (c == '"' || c == '\\') url += '\\';
+                url += c;
+            }
+            url += "\")";
+        }
     }
     if (colour.empty()) return url;
     return url.empty() ? colour : colour + " " + url;
 }
 
 void Tbody::SpeedButton1Click() {
-    bringIntoSite(*Edit1, SitePlace::Media);
+    // A picture left as the page names it stays where the page has it.
+    if (PagePicture.empty() || Edit1->text() != PagePicture) bringIntoSite(*Edit1, SitePlace::Media);
     setModalResult(1);
 }
 

@@ -53,6 +53,10 @@ public:
     FileChooser* OpenPictureDialog1 = nullptr;   // 23
     ColourChooser* ColorDialog1 = nullptr;       // 24
 
+    // The background picture as the page names it, filled in by the caller
+    // ("" for none): OK leaves that name as it is.
+    std::string PagePicture;
+
     // What OK writes on the BODY element, in the order it is written.
     struct Attributes {
         std::string background;       // attribute "background"

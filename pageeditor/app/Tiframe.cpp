@@ -98,7 +98,7 @@ void Tiframe::FilenameBrowse() {
 }
 
 void Tiframe::SpeedButton1Click() {
-    bringIntoSite(*FilenameEdit1, SitePlace::Pages);
+    if (PageSource.empty() || FilenameEdit1->text() != PageSource) bringIntoSite(*FilenameEdit1, SitePlace::Pages);
     setModalResult(1);
 }
 

@@ -38,6 +38,9 @@ public:
     forms::SpeedButton* SpeedButton2 = nullptr;  // Cancel
 
     std::string Geometry;
+    // The source page as the edited frame names it ("" for a new frame): OK
+    // leaves that name as it is.
+    std::string PageSource;
 
     IframeValues values() const;
 

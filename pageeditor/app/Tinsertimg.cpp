@@ -179,18 +179,13 @@ void Tinsertimg::message(const std::string& text, const std::string& caption, in
 
 std::string Tinsertimg::findFile(const std::string& name) const {
     if (name.empty()) return "";
-    auto backslashed = [](std::string n) {
-        for (char& c : n)
-            if (c == '/') c = '\\';
-        return n;
-    };
     std::string found;
     const std::string media = mediaFolder();
     if (!media.empty()) {
         // A bare name in the media folder, or the page's own relative
         // address ("data/a.jpg") from the site folder the pages lie in.
         const std::string site = media.substr(0, media.size() - std::string("data\\").size());
-        for (const std::string& candidate : {backslashed(media + name), backslashed(site + name)})
+        for (const std::string& candidate : {withSeparators(media + name, '\\'), withSeparators(site + name, '\\')})
             if (files::isFile(files::realPath(candidate))) {
                 found = candidate;
                 break;
@@ -205,8 +200,10 @@ bool Tinsertimg::loadPreview(const std::string& file) {
     // whole picture and gives its size without holding all its pixels.
     image::Picture::Failure why = image::Picture::Failure::None;
     image::Picture p = image::Picture::loadScaled(files::realPath(file), 640, 480, &why);
+    previewCurrent_ = !p.isNull();
     if (p.isNull()) {
-        const bool refused = why == image::Picture::Failure::Impossible || why == image::Picture::Failure::NoMemory;
+        const bool refused = why == image::Picture::Failure::Impossible || why == image::Picture::Failure::NoMemory ||
+                             why == image::Picture::Failure::Damaged;
         if (refused && refusedFile_ != file) {
             refusedFile_ = file;
             message(ansi("Nie można wczytać tego obrazka: plik jest uszkodzony albo obrazek jest zbyt duży."),
@@ -265,7 +262,9 @@ void Tinsertimg::scaledCopy(const std::string& prefix, int width, int height) {
     // The copy is made of the picture the preview shows, beside its file; an
     // earlier copy of that name is replaced (the source never is: its name
     // has no prefix added).
-    if (preview_.isNull() || previewFile_.empty()) {
+    // Nor is a copy made of a picture that was refused: the preview then
+    // still shows an earlier one.
+    if (preview_.isNull() || previewFile_.empty() || !previewCurrent_) {
         Image1->setVisible(false);
         return;
     }
@@ -282,8 +281,7 @@ void Tinsertimg::scaledCopy(const std::string& prefix, int width, int height) {
         return;
     }
     // The name field names the copy the same way it named the source.
-    const bool sameFile = findFile(name) == previewFile_;
-    Edit971->setText(sameFile ? folderOfName(name) + copyName : folder + copyName);
+    Edit971->setText(folderOfName(name) + copyName);
 }
 
 void Tinsertimg::SpinEdit1Change(SpinEdit& edit) {
@@ -310,10 +308,17 @@ void Tinsertimg::SpeedButton1Click() {
     }
     const std::string name = Edit971->text();
     const std::string media = mediaFolder();
-    std::string copied = media.empty() ? bareFileName(name) : copyIntoMedia(name, media);
+    PageNameKept = !PageName.empty() && name == PageName;
+    std::string copied = media.empty() || PageNameKept ? bareFileName(name) : copyIntoMedia(name, media);
     ImageWidth = SpinEdit2->value();
     ImageHeight = SpinEdit3->value();
-    if (!isWebAddress(name)) Edit971->setText(copied);
+    if (!isWebAddress(name)) {
+        // The shorter name looks the picture up again, which shows its
+        // natural size; the size written is the one the user left.
+        Edit971->setText(copied);
+        SpinEdit2->setValue(ImageWidth);
+        SpinEdit3->setValue(ImageHeight);
+    }
     Edit972->setText(iso(Edit972->text()));
     setModalResult(1);
 }

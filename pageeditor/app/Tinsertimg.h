@@ -65,6 +65,11 @@ public:
     std::vector<std::string> AlignValues;
     std::string StyleWidth, StyleHeight;  // of the last image read back, "120px"
     long ImageWidth = 0, ImageHeight = 0;  // the size taken on OK
+    // The name of the picture read back from the page ("" for a new one),
+    // and whether OK found it left as it was: the page then keeps its own
+    // reference to the picture, wherever that lies, and nothing is copied.
+    std::string PageName;
+    bool PageNameKept = false;
 
     // The handlers.
     void SpeedButton1Click();
@@ -105,6 +110,7 @@ private:
     image::Picture preview_;
     std::string previewFile_;
     std::string refusedFile_;  // the picture last refused, told once
+    bool previewCurrent_ = true;  // false while the preview is of a picture before one that failed to load
 };
 
 }  // namespace pageeditor

@@ -57,7 +57,7 @@ void Tmovie::SpeedButton1Click() {
 }
 
 void Tmovie::SpeedButton2Click() {
-    bringIntoSite(*Edit1, SitePlace::Pages);
+    if (PageFile.empty() || Edit1->text() != PageFile) bringIntoSite(*Edit1, SitePlace::Pages);
     setModalResult(1);
 }
 

@@ -32,6 +32,9 @@ public:
     FileChooser* OpenDialog1 = nullptr;
 
     std::string Geometry;
+    // The video file as the edited element names it ("" for a new video): OK
+    // leaves that name as it is.
+    std::string PageFile;
 
     // Builds the style text from the position box and Geometry; the editor
     // frame installs the style rule (a dialog without it writes no style).

@@ -91,6 +91,11 @@ void Tpageedit::setNameEditable(bool on) {
     if (Edit971) Edit971->setReadOnly(!on);
 }
 
+void Tpageedit::prepareForNewSite() {
+    setNameEditable(true);
+    if (Edit976) Edit976->setText("");
+}
+
 void Tpageedit::SpeedButton1Click() {
     TMainForm* main = MainForm();
     if (!main || main->sites.acceptSiteDialog(fields(), nameEditable_)) setModalResult(1);

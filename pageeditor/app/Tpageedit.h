@@ -40,6 +40,10 @@ public:
     // The name field is read-only while the settings of the open site are edited.
     void setNameEditable(bool on);
     bool nameEditable() const { return nameEditable_; }
+    // Before a new site: the name field editable and the password empty, so
+    // that no site ever shows another site's password. The other fields keep
+    // what the dialog showed last.
+    void prepareForNewSite();
 
     // OK: closes with 1 once the name passes the site checks.
     void SpeedButton1Click();

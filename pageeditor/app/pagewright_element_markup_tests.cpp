@@ -1,8 +1,10 @@
-// The markup of the link and media dialogs, and files brought into a site.
+// The markup of the link and media dialogs and of the page body's background,
+// and files brought into a site.
 #include <gtest/gtest.h>
 
 #include "pageeditor/app/LinkMarkup.h"
 #include "pageeditor/app/MediaMarkup.h"
+#include "pageeditor/app/Tbody.h"
 #include "pageeditor/app/SiteCopy.h"
 #include "pageeditor/core/SiteFixture.h"
 
@@ -40,6 +42,43 @@ TEST(LinkMarkup, AnchorKeepsTypedQuotesAndBracketsInsideItsAttributes) {
               "<a href=\"a.html\" title=\"Opis\" target=\"_blank\">tekst</a>");
     EXPECT_EQ(linkAnchor("a\".html", "Say \"hi\" <b>", "", "<b>x</b>", "<br>n"),
               "<a href=\"a&quot;.html\" title=\"Say &quot;hi&quot; &lt;b&gt;\" target=\"\"><b>x</b></a><br>n");
+}
+
+// The page body's style background: what the dialog writes reads back as
+// the same picture and colour, whatever the picture's name holds.
+TEST(BodyBackground, PictureAndColourComeBackAsWritten) {
+    const char* pictures[] = {"data\\t\xB3o (1).jpg", "data\\a\"b.jpg", "data\\'a.jpg", "data\\b'.jpg",
+                              "data\\sky.jpg", "http://h/x(1).gif", ""};
+    for (const char* colour : {"#FF0000", ""}) {
+        for (const char* picture : pictures) {
+            const std::string style = Tbody::styleBackgroundOf(colour, picture);
+            const Tbody::StyleBackground back = Tbody::splitStyleBackground(style);
+            EXPECT_EQ(back.picture, picture) << style;
+            EXPECT_EQ(back.colour, colour) << style;
+        }
+    }
+    EXPECT_EQ(Tbody::styleBackgroundOf("#FF0000", "data\\t\xB3o (1).jpg"), "#FF0000 url(\"data/t\xB3o (1).jpg\")");
+    EXPECT_EQ(Tbody::styleBackgroundOf("", "data\\a\"b.jpg"), "url(\"data/a\\\"b.jpg\")");
+}
+
+TEST(BodyBackground, StylesWrittenElsewhereAreRead) {
+    struct Case {
+        const char* style;
+        const char* picture;
+        const char* colour;
+    } cases[] = {
+        {"url(data\\sky.jpg)", "data\\sky.jpg", ""},  // an older page's backslashes stay
+        {"#fff url( 'images/a b.png' ) no-repeat", "images\\a b.png", "#fff  no-repeat"},
+        {"URL(images/t.png) #abcdef", "images\\t.png", "#abcdef"},
+        {"url(\"data/a\\\")b.jpg\") #000000", "data\\a\")b.jpg", "#000000"},
+        {"#123456", "", "#123456"},
+        {"url(\"data/niedoko", "data\\niedoko", ""},
+    };
+    for (const auto& c : cases) {
+        const Tbody::StyleBackground b = Tbody::splitStyleBackground(c.style);
+        EXPECT_EQ(b.picture, c.picture) << c.style;
+        EXPECT_EQ(b.colour, c.colour) << c.style;
+    }
 }
 
 TEST(MediaMarkup, FlashCarriesTheStyleTwiceAndTheQualityQuoted) {

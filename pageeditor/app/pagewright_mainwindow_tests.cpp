@@ -406,6 +406,62 @@ TEST_F(MainWindow, APageThatDoesNotLoadLeavesNoWindow) {
     EXPECT_FALSE(m.Zapisz1->enabled());
 }
 
+// Two windows of one page would each save over what was typed in the other:
+// opening a page that has a window brings that window back instead.
+TEST_F(MainWindow, APageHasOneWindowAndOpeningItAgainActivatesIt) {
+    TMainForm& m = start(programFolder({{"data/lang/pl/trans.msg", ""},
+                                        {"webpages/moja/project.prj", "[project]\r\nname=moja\r\n"},
+                                        {"webpages/moja/index.html", "<p>O nas</p>"},
+                                        {"webpages/moja/oferta.html", "<p>Oferta</p>"}}));
+    ASSERT_TRUE(m.page_open("moja"));
+    ASSERT_EQ(m.ListView1->count(), 2);
+    auto openFromList = [&](int item) {
+        m.ListView1->setSelectedIndex(item);
+        m.SpeedButton5Click();
+        forms::drive::processEvents();
+    };
+    openFromList(0);
+    TMDIChild* index = m.activeDocument();
+    ASSERT_NE(index, nullptr);
+    auto* typedIn = dynamic_cast<FakeFrame*>(index->HTMLEdit1);
+    typedIn->dirty = true;
+    openFromList(1);
+    TMDIChild* oferta = m.activeDocument();
+    ASSERT_NE(oferta, index);
+    const std::string indexPath = m.app_dir + "webpages\\moja\\index.html";
+    struct Case {
+        const char* how;
+        std::function<TMDIChild*()> open;
+    } cases[] = {
+        {"from the page list", [&] { openFromList(0); return m.activeDocument(); }},
+        {"by its name", [&] { return m.doc_open(indexPath); }},
+        {"by another name of the same file", [&] { return m.doc_open(m.app_dir + "webpages\\moja\\.\\index.html"); }},
+    };
+    for (const auto& c : cases) {
+        m.MdiArea1->activateChild(*oferta);
+        forms::drive::processEvents();
+        typedIn->calls.clear();
+        EXPECT_EQ(c.open(), index) << c.how;
+        forms::drive::processEvents();
+        EXPECT_EQ(m.documentWindows().size(), 2u) << c.how;
+        EXPECT_EQ(m.activeDocument(), index) << c.how;
+        EXPECT_EQ(m.documents.active(), index->document) << c.how;
+        EXPECT_TRUE(typedIn->calls.empty()) << c.how << ": the page was loaded again over what was typed";
+        EXPECT_TRUE(typedIn->dirty) << c.how;
+    }
+    // Saved, it goes to its one file; closed, the page opens afresh.
+    m.Zapisz1Click();
+    EXPECT_EQ(typedIn->calls, std::vector<std::string>{"SaveDocument:" + indexPath});
+    index->closeWithoutQuestion();
+    forms::drive::processEvents();
+    ASSERT_EQ(m.documentWindows().size(), 1u);
+    TMDIChild* again = m.doc_open(indexPath);
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(m.documentWindows().size(), 2u);
+    EXPECT_EQ(dynamic_cast<FakeFrame*>(again->HTMLEdit1)->calls,
+              std::vector<std::string>{"LoadDocument:" + indexPath});
+}
+
 TEST_F(MainWindow, ExitAsksEveryUnsavedPageFirstThenTheExitQuestion) {
     TMainForm& m = start(programFolder({{"data/lang/pl/trans.msg", ""}}));
     FakeFrame& a = openDocument(m, "C:\\a.html");

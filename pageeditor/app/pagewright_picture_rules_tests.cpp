@@ -94,6 +94,40 @@ TEST(TableMarkupText, BodyAndTag) {
               "cellspacing=\"4\" cellpadding=\"5\"></table>");
 }
 
+// A table written elsewhere gives no rows or cols attribute: its rows and
+// cells are counted, those of a table in one of its cells are not its own.
+TEST(TableMarkupText, RowsAndColumnsCountedFromTheCells) {
+    struct Case {
+        const char* name;
+        const char* inner;
+        long rows, cols;
+    } cases[] = {
+        {"a navigation header", "<TBODY><TR><TH colspan=\"3\" align=\"center\">Kapitel 3</TH></TR><TR><TD width=\"20%\">"
+                                "<A href=\"a.html\">Zur\xFC" "ck</A></TD><TH width=\"60%\"> </TH><TD>x</TD></TR></TBODY>", 2, 3},
+        {"head, body and spans", "<THEAD><TR><TH>a</TH><TH colspan=2>b</TH></TR></THEAD><TBODY><TR><TD>1</TD><TD>2</TD>"
+                                 "<TD>3</TD></TR><TR><TD colspan='2'>x</TD></TR></TBODY>", 3, 3},
+        {"a table in a cell", "<TR><TD><TABLE><TR><TD>1</TD><TD>2</TD><TD>3</TD></TR><TR><TD>4</TD></TR></TABLE></TD>"
+                              "<TD>b</TD></TR>", 1, 2},
+        {"markup that only looks like cells", "<TR><TD title=\"<td>\">a</TD><!-- <TR><TD>x</TD> --></TR>", 1, 1},
+        {"a span that is no number", "<TR><TD colspan=\"x\">a</TD><TD colspan=\"0\">b</TD></TR>", 1, 2},
+        {"no rows", "", 0, 0},
+    };
+    for (const auto& c : cases) {
+        const TableGrid g = countTableGrid(c.inner);
+        EXPECT_EQ(g.rows, c.rows) << c.name;
+        EXPECT_EQ(g.cols, c.cols) << c.name;
+    }
+}
+
+TEST(TableMarkupText, NewCellsKeepTheStartTag) {
+    const std::string start = "<TABLE class=\"rozklad\" summary=\"Odjazdy\" width=\"80%\" style=\"margin: 0 auto\">";
+    EXPECT_EQ(withTableBody(start + "<TR><TD>a</TD></TR></TABLE>", "<TR><TD>a</TD></TR>", "<tr></tr>"),
+              start + "<tr></tr></TABLE>");
+    // Markup that is not the table's own gives nothing to build on.
+    EXPECT_EQ(withTableBody("<DIV>x</DIV>", "x", "<tr></tr>"), "");
+    EXPECT_EQ(withTableBody(start + "<TR></TR></TABLE>", "<TR><TD></TD></TR>", "<tr></tr>"), "");
+}
+
 class MediaCopy : public pageeditor::testing::AppFolder {
 protected:
     std::string media() { return appDir + "webpages\\Strona\\data\\"; }

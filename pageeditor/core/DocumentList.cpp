@@ -1,5 +1,7 @@
 #include "pageeditor/core/DocumentList.h"
 
+#include "files/FileSystem.h"
+
 namespace pageeditor {
 
 PageDocument* DocumentList::open(PageFrame& frame, const std::string& path) {
@@ -39,6 +41,16 @@ bool DocumentList::closeIn(const std::string& folder, const std::function<void(P
         }
     }
     return allClosed;
+}
+
+PageDocument* DocumentList::find(const std::string& path) const {
+    const files::fs::path file = files::realPath(path);
+    for (const auto& d : docs_) {
+        if (d->file_path() == path) return d.get();
+        std::error_code ec;
+        if (files::fs::equivalent(files::realPath(d->file_path()), file, ec)) return d.get();
+    }
+    return nullptr;
 }
 
 std::vector<PageDocument*> DocumentList::documents() const {

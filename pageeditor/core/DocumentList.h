@@ -30,6 +30,10 @@ public:
     // ones that may close are closed. True when none is left open there.
     bool closeIn(const std::string& folder, const std::function<void(PageDocument*)>& closeWindow);
 
+    // The open document of the page file at `path` (the same file, however
+    // its name is written), or null.
+    PageDocument* find(const std::string& path) const;
+
     PageDocument* active() const { return active_; }
     void activate(PageDocument* doc) { active_ = doc; }
     std::size_t count() const { return docs_.size(); }

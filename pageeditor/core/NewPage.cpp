@@ -15,6 +15,7 @@ const char* const kInfo = "Informacja:";
 
 std::string existsText() { return text::ansi("Nie można utworzyć dokumentu ponieważ taki plik już istnieje"); }
 std::string chooseText() { return text::ansi("Musisz wybrać szablon graficzny, oraz ustalić nazwę pliku."); }
+std::string longNameText() { return text::ansi("Nazwa pliku jest zbyt długa. Podaj nazwę krótszą niż 100 znaków."); }
 
 bool plainFolderName(std::string_view name) {
     return files::isAllowedName(name) && name.find("..") == std::string_view::npos;
@@ -70,6 +71,11 @@ void NewPage::prepare(Fields& fields) const {
 
 bool NewPage::accept(const Fields& fields, const std::string& templateName) const {
     bool usable = validFileName(fields.fileName);
+    // The file system takes no name much longer, nor the name of its copy.
+    if (usable && fields.fileName.size() >= kMaxFileName) {
+        messages_.MyBox(longNameText(), text::ansi("Błąd"), 48);
+        return false;
+    }
     if (usable && files::existsIgnoringCase(files::realPath(pagePath(fields.fileName)))) {
         messages_.MyBox(existsText(), kInfo, 64);
         return false;
@@ -108,11 +114,15 @@ bool NewPage::doc_new(const std::string& templateName, const std::string& fileNa
     files::setReadOnly(files::realPath(page), false);  // a read-only template still gives an editable page
     try {
         std::string html = LoadTextFromFile(page);
-        // The page's letters as the program holds them, stored in the charset
-        // the template declares, ISO-8859-2 where it declares none (a
-        // character the charset lacks as a reference).
-        html = iso(repl("${TITLE}", htmlText(title), html));
-        html = text::PageCharset::declaredIn(html, text::PageCharset::Iso8859_2).fileBytesOf(html);
+        // The page is stored in the charset the template declares, ISO-8859-2
+        // where it declares none (a character the charset lacks as a
+        // reference). An 8-bit template is the program's own text; a UTF-8
+        // one is read as UTF-8 and only the title is converted into it.
+        const auto charset = text::PageCharset::declaredIn(html, text::PageCharset::Iso8859_2);
+        if (charset.kind() == text::PageCharset::Utf8)
+            html = repl("${TITLE}", charset.fileBytesOf(htmlText(title)), html);
+        else
+            html = charset.fileBytesOf(iso(repl("${TITLE}", htmlText(title), html)));
         SaveTextToFile(page, html);
     } catch (const FileError&) {
         files::removeFile(files::realPath(page));

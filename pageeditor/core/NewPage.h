@@ -20,6 +20,8 @@ public:
         bool fileNameShown = true;   // false for a site's first page (index)
     };
 
+    static constexpr std::size_t kMaxFileName = 100;
+
     NewPage(const MessageList& messages, Sites& sites) : messages_(messages), sites_(sites) {}
 
     std::string templatesFolder() const;  // app_dir + "data\templates\"
@@ -33,7 +35,8 @@ public:
     // name as the title. The title otherwise keeps what it held.
     void prepare(Fields& fields) const;
     // OK of the dialog: false (the dialog stays open) after the message for
-    // an existing page file, or for a missing or unusable file name or template.
+    // an existing page file, for a missing or unusable file name or template,
+    // or for a file name of kMaxFileName characters or more.
     bool accept(const Fields& fields, const std::string& templateName) const;
     // After OK: makes the page (doc_new) and refills the page list. False when
     // nothing was made.

@@ -1,5 +1,6 @@
 #include "pageeditor/core/PageDocument.h"
 
+#include "files/FileSystem.h"
 #include "forms/ModalAnswers.h"
 #include "pageeditor/core/Sites.h"
 #include "text/CodePage.h"
@@ -36,7 +37,11 @@ bool PageDocument::save() {
 std::string PageDocument::copyPath() const {
     std::size_t cut = path_.find_last_of("\\/");
     std::string folder = cut == std::string::npos ? std::string() : path_.substr(0, cut + 1);
-    return folder + "Kopia " + caption();
+    const std::string copy = folder + "Kopia " + caption();
+    // "kopia INDEX.html" beside the page is its copy: the platform's names
+    // ignore case, so the copy goes to that file and never beside it.
+    const files::fs::path twin = files::existingIgnoringCase(files::realPath(copy));
+    return twin.empty() ? copy : folder + files::platformName(twin.filename());
 }
 
 bool PageDocument::saveCopy() {

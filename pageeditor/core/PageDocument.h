@@ -28,7 +28,8 @@ public:
     // tr("Zapisano."). A failed save is told to the user and leaves the page
     // unsaved.
     bool save();
-    // Folder of file_path + "Kopia " + its file name.
+    // Folder of file_path + "Kopia " + its file name, or the file beside it
+    // whose name differs from that only in case.
     std::string copyPath() const;
     // Saves a copy; file_path is kept and stays unsaved when it was.
     bool saveCopy();

@@ -122,4 +122,11 @@ std::string ext_of(std::string_view name) {
     return p == std::string_view::npos ? std::string() : std::string(name.substr(p));
 }
 
+std::string withSeparators(std::string_view name, char separator) {
+    std::string s(name);
+    for (char& c : s)
+        if (c == '/' || c == '\\') c = separator;
+    return s;
+}
+
 }  // namespace pageeditor

@@ -33,6 +33,10 @@ std::string replace_chars(std::string_view find, std::string_view replacement, s
 std::string win(std::string_view isoText);
 std::string iso(std::string_view winText);
 
+// The name with every "/" and every "\" as `separator`: a page's address
+// ("data/a.jpg") as the editor's file name ("data\a.jpg") and back.
+std::string withSeparators(std::string_view name, char separator);
+
 // From the last "." to the end, the dot included, case kept; empty without a dot.
 std::string ext_of(std::string_view name);
 

@@ -87,6 +87,50 @@ TEST_F(NewPageTest, TitleIsWrittenSafelyAndInIsoLetters) {
     }
 }
 
+// A template may be stored in UTF-8 and say so: its text is read as UTF-8,
+// the page is made in it and the title written in it.
+TEST_F(NewPageTest, ATemplateInUtf8GivesAPageInUtf8) {
+    const std::string head[] = {
+        "<meta charset=\"utf-8\">",
+        "<META http-equiv=\"Content-Type\" content=\"text/html; charset=UTF-8\">",
+    };
+    const std::string text = "<p>Strona główna: zacznij pisać, źródło ŚĄŹ – „cudzysłów” €</p>";  // UTF-8
+    for (const auto& h : head) {
+        put("data/templates/utf/index.html", "\xEF\xBB\xBF<html><head>" + h + "<title>${TITLE}</title></head>\r\n<body>" +
+                                                 text + "<h1>${TITLE}</h1></body></html>\r\n");
+        fs::remove(dir / "webpages/s/strona.html");
+        ASSERT_TRUE(pages.doc_new("utf", "strona", "Strona główna – Łódź & <ś>"_w)) << h;
+        const std::string title = "Strona główna – Łódź &amp; &lt;ś&gt;";
+        EXPECT_EQ(read("webpages/s/strona.html"), "\xEF\xBB\xBF<html><head>" + h + "<title>" + title +
+                                                      "</title></head>\r\n<body>" + text + "<h1>" + title +
+                                                      "</h1></body></html>\r\n")
+            << h;
+    }
+}
+
+TEST_F(NewPageTest, AFileNameTooLongForTheFileSystemIsToldAndKeepsTheDialogOpen) {
+    const std::string tooLong(300, 'a');
+    NewPage::Fields f{"T", tooLong, true};
+    EXPECT_FALSE(pages.accept(f, "prosty"));
+    ASSERT_EQ(answers.asked("message").size(), 1u);
+    EXPECT_EQ(answers.asked("message")[0].text, "Nazwa pliku jest zbyt długa. Podaj nazwę krótszą niż 100 znaków."_w);
+    EXPECT_EQ(answers.asked("message")[0].title, "Błąd"_w);
+    EXPECT_EQ(answers.asked("message")[0].flags, 48);
+    EXPECT_FALSE(pages.doc_new("prosty", tooLong, "T"));
+    EXPECT_TRUE(opened.empty());
+    // The longest name taken, in letters of two bytes each on the disk, is
+    // made and can be copied.
+    answers.clear();
+    std::string longest;
+    for (std::size_t i = 0; i + 1 < NewPage::kMaxFileName; ++i) longest += "\x9C";  // ś
+    f.fileName = longest;
+    ASSERT_TRUE(pages.accept(f, "prosty"));
+    EXPECT_TRUE(answers.asked("message").empty());
+    ASSERT_TRUE(pages.create(f, "prosty"));
+    EXPECT_TRUE(files::isFile(files::realPath(appDir + "webpages\\s\\" + longest + ".html")));
+    EXPECT_TRUE(files::writeFile(files::realPath(appDir + "webpages\\s\\Kopia " + longest + ".html"), "x"));
+}
+
 TEST_F(NewPageTest, ExistingFileNameWritesNothing) {
     put("webpages/s/o-nas.html", "moja strona");
     put("webpages/s/data/logo.gif", "moje logo");
@@ -335,6 +379,7 @@ protected:
         SiteHooks h = hooks();
         h.newPage = [this] { newPage(); };
         h.openDocument = [this](const std::string& p) {
+            if (PageDocument* open = docs.find(p)) return docs.activate(open);
             frames.push_back(std::make_unique<FileFrame>());
             docs.open(*frames.back(), p);
         };
@@ -370,20 +415,22 @@ TEST_F(EditorFlow, NewUserMakesASiteAndItsPages) {
     frames[0]->edit("<p>Góry</p>"_w);
     ASSERT_TRUE(docs.active()->save());
     EXPECT_EQ(read("webpages/wycieczki/index.html"), "<title>wycieczki</title>\r\n<p>Góry</p>"_w);
-    // Opened again from the page list: a second window on the same file.
-    sites.editPage("index.html");
-    ASSERT_EQ(docs.count(), 2u);
-    EXPECT_EQ(frames[1]->html, "<title>wycieczki</title>\r\n<p>Góry</p>"_w);
     // A second page.
     fields.title = "Mazury";
     nextFileName = "mazury";
     newPage();
     EXPECT_EQ(captions(sites.pages()), (std::vector<std::string>{"index.html", "mazury.html"}));
-    ASSERT_EQ(docs.count(), 3u);
+    ASSERT_EQ(docs.count(), 2u);
+    // Opened again from the page list: the page's own window, not a second one.
+    PageDocument* mazury = docs.active();
+    sites.editPage("index.html");
+    ASSERT_EQ(docs.count(), 2u);
+    EXPECT_EQ(&docs.active()->frame(), frames[0].get());
+    docs.activate(mazury);
     docs.active()->preview();
     EXPECT_EQ(answers.asked("shell").back().text, (dir / "webpages/wycieczki/mazury.html").string());
     // Deleting the open site closes its windows first (the changed one asks).
-    frames[2]->edit("x");
+    frames[1]->edit("x");
     answers.answerMessage(6);  // delete the site
     answers.answerMessage(7);  // do not save mazury.html
     EXPECT_TRUE(sites.deleteSite("wycieczki"));
@@ -392,4 +439,49 @@ TEST_F(EditorFlow, NewUserMakesASiteAndItsPages) {
     EXPECT_TRUE(sites.siteName().empty());
     EXPECT_FALSE(fs::exists(dir / "webpages/wycieczki"));
     EXPECT_TRUE(sites.siteList().empty());
+}
+
+TEST_F(EditorFlow, ACopySavedBesideACaseTwinGoesToThatFile) {
+    struct Case {
+        std::string page, twin;  // the twin: "" when there is none
+    } cases[] = {
+        {"druga.html", "kopia DRUGA.html"},
+        {"Oferta.html", "KOPIA OFERTA.HTML"},
+        {"trzecia.html", ""},
+    };
+    put("webpages/s/project.prj", "[project]\r\nname=s\r\n");
+    for (const auto& c : cases) {
+        put("webpages/s/" + c.page, "strona");
+        if (!c.twin.empty()) put("webpages/s/" + c.twin, "stara kopia");
+    }
+    ASSERT_TRUE(sites.page_open("s"));
+    for (const auto& c : cases) {
+        sites.editPage(c.page);
+        ASSERT_EQ(docs.active()->file_path(), appDir + "webpages\\s\\" + c.page);
+        frames.back()->edit(" zmieniona");
+        ASSERT_TRUE(docs.active()->saveCopy()) << c.page;
+        const std::string copy = c.twin.empty() ? "Kopia " + c.page : c.twin;
+        EXPECT_EQ(read("webpages/s/" + copy), "strona zmieniona") << c.page;
+        if (!c.twin.empty()) EXPECT_FALSE(fs::exists(dir / "webpages/s" / ("Kopia " + c.page))) << c.page;
+    }
+}
+
+TEST_F(DocumentTest, APageIsFoundByItsFileHoweverItsNameIsWritten) {
+    char tmpl[] = "/tmp/pagewrightXXXXXX";
+    ASSERT_NE(::mkdtemp(tmpl), nullptr);
+    const fs::path folder = tmpl;
+    text::writeFile(folder / "a.html", "a");
+    text::writeFile(folder / "b.html", "b");
+    const std::string a = files::platformName(folder / "a.html");
+    FakeFrame one(&log), two(&log);
+    PageDocument* first = docs.open(one, a);
+    PageDocument* second = docs.open(two, files::platformName(folder / "b.html"));
+    EXPECT_EQ(docs.find(a), first);
+    EXPECT_EQ(docs.find(files::platformName(folder) + "\\.\\a.html"), first);
+    EXPECT_EQ(docs.find(files::platformName(folder) + "\\b.html"), second);
+    EXPECT_EQ(docs.find(files::platformName(folder) + "\\c.html"), nullptr);
+    EXPECT_EQ(docs.find("C:\\s\\a.html"), nullptr);
+    fs::remove_all(folder);
+    // A window whose file is gone still holds its page.
+    EXPECT_EQ(docs.find(a), first);
 }

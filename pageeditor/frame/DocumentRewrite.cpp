@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "pageeditor/app/TagText.h"
 #include "text/CaseRules.h"
 #include "text/CodePage.h"
 
@@ -16,36 +17,42 @@ constexpr PageSize kPageSizes[] = {
     {"<!--SIZE:2-->", 1280, 1084},
 };
 
-// Lines as a string list takes them: ended by CR LF, a lone CR or a lone LF;
-// a last line without an end counts, an end at the very end adds no line.
-std::vector<std::string> splitLines(std::string_view s) {
-    std::vector<std::string> lines;
-    std::size_t start = 0, i = 0;
-    while (i < s.size()) {
-        char c = s[i];
-        if (c == '\r' || c == '\n') {
-            lines.emplace_back(s.substr(start, i - start));
-            if (c == '\r' && i + 1 < s.size() && s[i + 1] == '\n') ++i;
-            start = ++i;
-        } else {
-            ++i;
-        }
+// A META tag of the head: from its "<" to after its ">".
+struct MetaTag {
+    std::size_t start, end;
+};
+std::vector<MetaTag> headMetaTags(std::string_view html) {
+    std::vector<MetaTag> tags;
+    const std::string upper = text::upper(html);
+    const std::size_t headEnd = upper.find("</HEAD>");
+    if (headEnd == std::string::npos) return tags;
+    for (std::size_t at = upper.find("<META"); at != std::string::npos && at < headEnd; at = upper.find("<META", at + 1)) {
+        const std::size_t end = tagEnd(html, at);
+        tags.push_back({at, end});
+        at = end - 1;
     }
-    if (start < s.size()) lines.emplace_back(s.substr(start));
-    return lines;
+    return tags;
 }
 
-std::string joinLines(const std::vector<std::string>& lines) {
+// An attribute value of the markup as the text it stands for: the character
+// references of the characters a typed value may hold.
+std::string markupText(std::string_view value) {
+    static constexpr std::pair<std::string_view, char> kNamed[] = {
+        {"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}, {"&apos;", '\''}, {"&#39;", '\''}, {"&#34;", '"'}};
     std::string out;
-    for (const std::string& l : lines) {
-        out += l;
-        out += "\r\n";
+    for (std::size_t i = 0; i < value.size();) {
+        bool done = false;
+        if (value[i] == '&')
+            for (const auto& [ref, c] : kNamed)
+                if (value.substr(i, ref.size()) == ref) {
+                    out += c;
+                    i += ref.size();
+                    done = true;
+                    break;
+                }
+        if (!done) out += value[i++];
     }
     return out;
-}
-
-bool containsNoCase(std::string_view s, std::string_view what) {
-    return text::upper(s).find(text::upper(what)) != std::string::npos;
 }
 
 // Removes from the first `start` through the next ">" (through the end of
@@ -89,62 +96,84 @@ bool SetTitleText(std::string& html, std::string_view title) {
     return false;
 }
 
-std::string WriteHeadMeta(std::string_view html, std::string_view, std::string_view charsetCondition,
-                          std::string_view keywords, std::string_view description, std::string_view title,
-                          std::string_view author) {
-    std::string doc;
-    try {
-        doc = joinLines(splitLines(html));
-        std::size_t p = text::upper(doc).find("</HEAD>");
-        std::size_t headLength = p == std::string::npos ? 6 : p + 7;
-        headLength = std::min(headLength, doc.size());
-        std::vector<std::string> head = splitLines(std::string_view(doc).substr(0, headLength));
-        std::vector<std::string> rest = splitLines(std::string_view(doc).substr(headLength));
-
-        // Every META tag of the head goes; what stands around it stays. A
-        // line is done in one go (neither of the lines it leaves holds a
-        // META tag), so one pass over the head does them all.
-        std::vector<std::string> kept;
-        kept.reserve(head.size());
-        for (std::string& l : head) {
-            const std::string upper = text::upper(l);
-            std::size_t meta = upper.find("<META");
-            if (meta == std::string::npos) {
-                kept.push_back(std::move(l));
-                continue;
-            }
-            if (std::count(l.begin(), l.end(), '>') == 1) continue;
-            // Cut through one '>' after another while a META tag follows.
-            const std::size_t lastMeta = upper.rfind("<META");
-            std::size_t cut = 0;
-            do {
-                std::size_t gt = l.find('>', cut);
-                cut = gt == std::string::npos ? l.size() : gt + 1;
-            } while (lastMeta >= cut);
-            std::string remainder = l.substr(cut);
-            l.resize(meta);
-            kept.push_back(std::move(l));
-            kept.push_back(std::move(remainder));
+HeadMeta ReadHeadMeta(std::string_view html) {
+    HeadMeta meta;
+    bool keywords = false, description = false;
+    for (const MetaTag& m : headMetaTags(html)) {
+        const std::string tag(html.substr(m.start, m.end - m.start));
+        const std::string name = text::lower(tagAttribute(tag, "name"));
+        if (name == "keywords" && !keywords) {
+            meta.keywords = markupText(tagAttribute(tag, "content"));
+            keywords = true;
+        } else if (name == "description" && !description) {
+            meta.description = markupText(tagAttribute(tag, "content"));
+            description = true;
         }
-        head = std::move(kept);
-
-        auto at = std::find_if(head.begin(), head.end(), [](const std::string& l) { return containsNoCase(l, "<HEAD>"); });
-        if (at != head.end()) {
-            std::size_t below = static_cast<std::size_t>(at - head.begin()) + 1;
-            auto insert = [&](const std::string& l) { head.insert(head.begin() + static_cast<std::ptrdiff_t>(below), l); };
-            if (!charsetCondition.empty())
-                insert("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-2\">");
-            if (!author.empty()) insert("<META NAME=\"Author\" content=\"" + std::string(author) + "\">");
-            if (!title.empty()) insert("<META NAME=\"Title\" content=\"" + std::string(title) + "\">");
-            if (!description.empty())
-                insert("<META NAME=\"Description\" content=\"" + std::string(description) + "\">");
-            if (!keywords.empty()) insert("<META NAME =\"Keywords\" CONTENT=\"" + std::string(keywords) + "\">");
-        }
-        head.insert(head.end(), rest.begin(), rest.end());
-        return joinLines(head);
-    } catch (...) {
-        return doc;
+        if (text::lower(tag).find("charset") != std::string::npos) meta.charsetDeclared = true;
     }
+    return meta;
+}
+
+std::string ReplaceHeadMeta(std::string_view html, const std::optional<std::string>& keywords,
+                            const std::optional<std::string>& description) {
+    struct Edit {
+        std::size_t start, end;
+        std::string text;
+    };
+    std::vector<Edit> edits;
+    std::string inserted;
+    const std::vector<MetaTag> tags = headMetaTags(html);
+    auto replace = [&](const char* name, const std::optional<std::string>& value, const std::string& line) {
+        if (!value) return;
+        bool placed = false;
+        for (const MetaTag& m : tags) {
+            if (text::lower(tagAttribute(html.substr(m.start, m.end - m.start), "name")) != name) continue;
+            // The tag alone on its line goes with its line.
+            std::size_t start = m.start, end = m.end;
+            std::size_t lineStart = html.find_last_of("\r\n", start == 0 ? 0 : start - 1);
+            lineStart = lineStart == std::string_view::npos || start == 0 ? 0 : lineStart + 1;
+            std::size_t lineEnd = html.find_first_of("\r\n", end);
+            if (lineEnd == std::string_view::npos) lineEnd = html.size();
+            const bool alone = html.substr(lineStart, start - lineStart).find_first_not_of(" \t") == std::string_view::npos &&
+                               html.substr(end, lineEnd - end).find_first_not_of(" \t") == std::string_view::npos;
+            std::string text = placed || value->empty() ? std::string() : line;
+            if (alone && text.empty()) {
+                start = lineStart;
+                end = lineEnd;
+                if (end < html.size() && html[end] == '\r') ++end;
+                if (end < html.size() && html[end] == '\n') ++end;
+            }
+            edits.push_back({start, end, std::move(text)});
+            placed = true;
+        }
+        if (!placed && !value->empty()) inserted += line + "\r\n";
+    };
+    replace("keywords", keywords, "<META NAME =\"Keywords\" CONTENT=\"" + keywords.value_or("") + "\">");
+    replace("description", description, "<META NAME=\"Description\" content=\"" + description.value_or("") + "\">");
+    if (edits.empty() && inserted.empty()) return std::string(html);
+    if (!ReadHeadMeta(html).charsetDeclared)
+        inserted += "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-2\">\r\n";
+
+    std::string out(html);
+    for (auto e = edits.rbegin(); e != edits.rend(); ++e) out.replace(e->start, e->end - e->start, e->text);
+    if (!inserted.empty()) {
+        // Directly below the line of the head's start tag.
+        const std::string upper = text::upper(out);
+        std::size_t head = upper.find("<HEAD>");
+        if (head == std::string::npos) head = upper.find("<HEAD ");
+        const std::size_t headEnd = upper.find("</HEAD>");
+        if (head == std::string::npos || headEnd == std::string::npos || head > headEnd) return out;
+        const std::size_t tagClose = tagEnd(out, head);
+        std::size_t lineEnd = out.find_first_of("\r\n", tagClose);
+        if (lineEnd == std::string::npos || lineEnd > headEnd) {
+            out.insert(tagClose, "\r\n" + inserted.substr(0, inserted.size() - 2));
+        } else {
+            if (out[lineEnd] == '\r') ++lineEnd;
+            if (lineEnd < out.size() && out[lineEnd] == '\n') ++lineEnd;
+            out.insert(lineEnd, inserted);
+        }
+    }
+    return out;
 }
 
 std::string PlaceSizeMarker(std::string_view html, std::string_view marker) {

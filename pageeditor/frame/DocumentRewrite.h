@@ -2,6 +2,7 @@
 // The whole-document rewrites of the editor frame as text operations on the
 // document's 8-bit text: the page title, the META lines of the head, the
 // page-size marker before "</BODY>" and the background sound.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,14 +22,26 @@ const PageSize* pageSizeAt(int index);
 // directly after its "<HEAD>" tag; without either, false and nothing changes.
 bool SetTitleText(std::string& html, std::string_view title);
 
-// The head of the document without its META lines, and below its "<HEAD>"
-// line, top to bottom, the Keywords, Description, Title and Author lines
-// for the values that are not empty, and the ISO-8859-2 content type when
-// `charsetCondition` is not empty. The values go in as given. Every line of
-// the result ends with CR LF. `unused` is not read.
-std::string WriteHeadMeta(std::string_view html, std::string_view unused, std::string_view charsetCondition,
-                          std::string_view keywords, std::string_view description, std::string_view title,
-                          std::string_view author);
+// What the head of a document says of the page: the content of its
+// keywords and description META tags (names in any case; character
+// references of the markup read as the characters they stand for), and
+// whether it declares a charset.
+struct HeadMeta {
+    std::string keywords, description;
+    bool charsetDeclared = false;
+};
+HeadMeta ReadHeadMeta(std::string_view html);
+
+// The document with its keywords META line replaced by
+// <META NAME ="Keywords" CONTENT="..."> when `keywords` is given, and its
+// description META line by <META NAME="Description" content="..."> when
+// `description` is given; an empty value removes the line. A new line takes
+// the place of the page's own; without one it goes directly below the
+// "<HEAD>" line, the keywords above the description, and a head that
+// declares no charset gets the ISO-8859-2 content type below them. Every
+// other character of the document stays as it is. The values go in as given.
+std::string ReplaceHeadMeta(std::string_view html, const std::optional<std::string>& keywords,
+                            const std::optional<std::string>& description);
 
 // Removes the first "<!--SIZE:" marker (through the next ">", or the end of
 // the text) and puts `marker` directly before the first "</BODY>", or at the

@@ -14,10 +14,12 @@
 #include <string>
 #include <thread>
 
+#include "files/FileSystem.h"
 #include "forms/ScriptedAnswers.h"
 #include "forms/Drive.h"
 #include "htmledit/TestApplication.h"
 #include "pageeditor/app/EditorForms.h"
+#include "pageeditor/app/TMDIChild.h"
 #include "pageeditor/app/TMainForm.h"
 #include "pageeditor/frame/EditorFrameInstall.h"
 #include "registry/Registry.h"
@@ -60,6 +62,16 @@ protected:
         all = std::make_unique<EditorForms>();
         all->createAll();
         all->MainForm->show();
+        forms::drive::processEvents();
+    }
+
+    // Closes the window that shows the page file, if there is one, without
+    // a question: a page has one window, so a page written anew (or read
+    // back from the disk) opens afresh only after it.
+    void closeWindowOf(const std::filesystem::path& file) {
+        PageDocument* shown = all->MainForm->documents.find(files::platformName(file));
+        for (TMDIChild* w : all->MainForm->documentWindows())
+            if (shown && w->document == shown) w->closeWithoutQuestion();
         forms::drive::processEvents();
     }
 

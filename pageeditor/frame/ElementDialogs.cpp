@@ -4,6 +4,7 @@
 #include <charconv>
 #include <optional>
 #include <string>
+#include <tuple>
 
 #include "forms/CheckBox.h"
 #include "forms/ComboBox.h"
@@ -278,7 +279,12 @@ void THTMLEdit::SpeedButton9Click() {
             }
         });
     }
+    // What the dialog shows of an element read back: OK without a change
+    // keeps the element's own markup.
+    const auto shownNow = [&d] { return std::make_tuple(d.values(), d.CheckBox3->checked(), d.Geometry); };
+    const auto shown = shownNow();
     if (d.showModal() != 1) return;
+    if (e && shownNow() == shown) return;
     std::string s = positionStyleText(d.CheckBox3->checked(), d.Geometry);
     insertionFrame(*this).InsertHTML(marqueeTag(s, d.values()));
 }
@@ -297,8 +303,12 @@ void THTMLEdit::SpeedButton10Click() {
         });
         quietly([&] { readPosition(e, *d.CheckBox3, d.Geometry); });
     }
+    d.PageFile = e ? d.Edit1->text() : std::string();
+    const auto shownNow = [&d] { return std::make_tuple(d.Edit1->text(), d.CheckBox3->checked(), d.Geometry); };
+    const auto shown = shownNow();
     Tmovie::styleText = [](bool relative, const std::string& geometry) { return positionStyleText(relative, geometry); };
     std::string tag = d.movie_getmovie();
+    if (e && shownNow() == shown) return;  // OK without a change keeps the element as it is
     if (!tag.empty()) InsertHTML(tag);
 }
 
@@ -330,7 +340,11 @@ void THTMLEdit::SpeedButton12Click() {
         });
         quietly([&] { d.Geometry = readPositionStyle(e).geometry; });
     }
+    d.PageSource = e ? d.FilenameEdit1->text() : std::string();
+    const auto shownNow = [&d] { return std::make_tuple(d.values(), d.CheckBox3->checked(), d.Geometry); };
+    const auto shown = shownNow();
     if (d.showModal() != 1) return;
+    if (e && shownNow() == shown) return;  // OK without a change keeps the frame as it is
     std::string s = positionStyleText(d.CheckBox3->checked(), d.Geometry);
     insertionFrame(*this).InsertHTML(iframeTag(s, d.values()));
 }
@@ -366,11 +380,16 @@ void THTMLEdit::SpeedButton3Click() {
         } else if (bg.picture.empty()) {
             d.setBox(d.CheckBox1, false);
         }
+        // Each colour is ticked exactly when the page gives it, so that the
+        // dialog shows the page and not its own last use.
         const char* names[] = {"text", "link", "alink", "vlink"};
+        forms::CheckBox* boxes[] = {d.CheckBox3, d.CheckBox4, d.CheckBox5, d.CheckBox6};
         for (int i = 0; i < 4; ++i) {
             std::string v = e.getAttribute(names[i]);
             if (!v.empty()) d.setPanelColour(i + 2, HTMLColorToColor(v));
+            d.setBox(boxes[i], !v.empty());
         }
+        d.PagePicture = d.CheckBox1->checked() ? d.Edit1->text() : std::string();
 
         // What the dialog shows of the page: OK writes only what differs.
         const Tbody::Attributes shown = d.attributes();
@@ -378,12 +397,8 @@ void THTMLEdit::SpeedButton3Click() {
         const Tbody::Attributes a = d.attributes();
         // OK names a picture of the media folder with backslashes; the same
         // picture named with forward slashes is no change.
-        auto slashed = [](std::string p) {
-            for (char& c : p)
-                if (c == '\\') c = '/';
-            return p;
-        };
-        if (slashed(a.background) != slashed(shown.background)) e.setAttribute("background", a.background);
+        if (withSeparators(a.background, '/') != withSeparators(shown.background, '/'))
+            e.setAttribute("background", a.background);
         if (a.styleBackground != shown.styleBackground) e.style().setBackground(a.styleBackground);
         if (a.text != shown.text) e.setAttribute("text", a.text);
         if (a.link != shown.link) e.setAttribute("link", a.link);

@@ -64,13 +64,22 @@ void THTMLEdit::SpeedButton2Click() {
     EditorForms* all = editorForms();
     if (!all || !all->keyform) return;
     Tkeyform& k = *all->keyform;
-    if (k.showModal() != 1) return;
     htmledit::EditControl& e = engineOf(*control_);
+    // The memos show what the page says; only a value the user changed is
+    // written, and the rest of the head stays as it is.
+    const HeadMeta page = ReadHeadMeta(control_->DocumentHTML());
+    k.Memo1->setText(page.keywords);
+    k.Memo2->setText(page.description);
+    if (k.showModal() != 1) return;
+    auto changed = [](const std::string& typed, const std::string& shown) {
+        return typed == shown ? std::nullopt : std::optional<std::string>(PageValue(typed));
+    };
+    const std::optional<std::string> keywords = changed(k.Memo1->text(), page.keywords);
+    const std::optional<std::string> description = changed(k.Memo2->text(), page.description);
+    if (!keywords && !description) return;
     std::string html = control_->DocumentHTML();
     std::string base = e.baseURL();
-    std::string result = WriteHeadMeta(html, "", html, PageValue(k.Memo1->text()),
-                                       PageValue(k.Memo2->text()), "", "");
-    rewriteDocument(result, base);
+    rewriteDocument(ReplaceHeadMeta(html, keywords, description), base);
 }
 
 void THTMLEdit::ComboBox1Change() {

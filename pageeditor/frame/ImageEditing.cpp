@@ -85,6 +85,8 @@ void editImage(const htmledit::Document& document, Tinsertimg& d, const std::opt
         htmledit::Element selected = selectedControl(document);
         std::optional<ImageFields> shown;
         if (selected && text::lower(selected.tagName()) == "img") shown = readImageBack(selected, d);
+        d.PageName = shown ? d.Edit971->text() : std::string();
+        d.PageNameKept = false;
         if (fileName) d.Edit971->setText(*fileName);
         if (d.showModal() != 1) return;
         const std::string align = d.chosenAlign();
@@ -115,7 +117,7 @@ void editImage(const htmledit::Document& document, Tinsertimg& d, const std::opt
         const bool readBack = shown && img == selected;
         auto changed = [&](auto field) { return !readBack || now.*field != shown.value().*field; };
         const std::string src = imageSource(d.Edit971->text());
-        if (!readBack || src != img.getAttribute("src")) img.setAttribute("src", src);
+        if (!readBack || (!d.PageNameKept && src != img.getAttribute("src"))) img.setAttribute("src", src);
         if (changed(&ImageFields::alt)) img.setAttribute("alt", d.Edit972->text());
         if (changed(&ImageFields::alignIndex))
             img.setAttribute("align", d.ComboBox1->listIndex() < 0 ? std::string("top") : align);

@@ -1,5 +1,6 @@
 #include "pageeditor/frame/TableEditing.h"
 
+#include <optional>
 #include <stdexcept>
 
 #include "forms/CheckBox.h"
@@ -26,6 +27,9 @@ void silently(F f) {
     } catch (...) {
     }
 }
+
+// Border, cell spacing and cell padding of a table that does not give them.
+constexpr long kUnwrittenTableValues[] = {0, 2, 1};
 
 TableValues valuesOf(const Tinstbl& d) {
     TableValues v;
@@ -73,34 +77,58 @@ void editTable(const htmledit::Document& document, Tinstbl& d,
         htmledit::Element table = e;
         std::string geometry;  // of this run only: a new table never inherits it
         silently([&] { d.CheckBox3->setValue(positionBoxTicked(table.style().position()) ? 1 : 0); });
+        // Every value the table gives is shown; what it leaves out is shown
+        // as the engine draws it: rows and columns counted from its rows and
+        // cells, no border, the default spacing and padding, no colour.
         silently([&] {
             SpinEdit* spins[] = {d.SpinEdit1, d.SpinEdit2, d.SpinEdit3, d.SpinEdit4, d.SpinEdit5};
             const char* names[] = {"rows", "cols", "border", "cellspacing", "cellpadding"};
+            std::optional<TableGrid> grid;
             for (int i = 0; i < 5; ++i) {
+                const std::string given = table.getAttribute(names[i]);
                 long v = 0;
-                if (!parseWholeNumber(table.getAttribute(names[i]), v)) break;
-                spins[i]->setValue(v);
+                if (parseWholeNumber(given, v)) {
+                    spins[i]->setValue(v);
+                } else if (i < 2) {
+                    if (!grid) grid = countTableGrid(table.innerHTML());
+                    spins[i]->setValue(i == 0 ? grid->rows : grid->cols);
+                } else if (given.empty()) {
+                    spins[i]->setValue(kUnwrittenTableValues[i - 2]);
+                }
             }
         });
         silently([&] {
             const std::string bg = table.getAttribute("bgcolor");
-            if (!bg.empty()) d.setColor(colorOf(bg));
+            d.setColor(bg.empty() ? clBtnFace : colorOf(bg));
         });
         d.TableEditMode = 1;
         d.OrigRows = d.SpinEdit1->value();
         d.OrigCols = d.SpinEdit2->value();
         silently([&] { geometry = readPositionStyle(table).geometry; });
+        const TableValues shown = valuesOf(d);
+        const bool shownRelative = d.CheckBox3->checked();
 
         if (d.showModal() != 1) return;
-        table.setAttribute("rows", d.SpinEdit1->value());
-        table.setAttribute("cols", d.SpinEdit2->value());
-        table.setAttribute("border", d.SpinEdit3->value());
-        table.setAttribute("cellspacing", d.SpinEdit4->value());
-        table.setAttribute("cellpadding", d.SpinEdit5->value());
-        const std::string style = positionStyleText(d.CheckBox3->checked(), geometry);
-        const bool sameCounts = d.SpinEdit1->value() == d.OrigRows && d.SpinEdit2->value() == d.OrigCols;
-        const std::string body = sameCounts ? table.innerHTML() : tableBody(d.SpinEdit1->value(), d.SpinEdit2->value());
-        silently([&] { table.setOuterHTML(tableTag(style, valuesOf(d), body)); });
+        // Only what the user changed is written; every other attribute and
+        // style property of the table stays as the page has it.
+        const TableValues now = valuesOf(d);
+        const bool sameCounts = now.rows == d.OrigRows && now.cols == d.OrigCols;
+        if (!sameCounts) {
+            table.setAttribute("rows", now.rows);
+            table.setAttribute("cols", now.cols);
+        }
+        if (now.border != shown.border) table.setAttribute("border", now.border);
+        if (now.cellspacing != shown.cellspacing) table.setAttribute("cellspacing", now.cellspacing);
+        if (now.cellpadding != shown.cellpadding) table.setAttribute("cellpadding", now.cellpadding);
+        if (now.bgcolor != shown.bgcolor) table.setAttribute("bgcolor", now.bgcolor);
+        if (d.CheckBox3->checked() != shownRelative) table.style().setPosition(d.CheckBox3->checked() ? "" : "absolute");
+        if (sameCounts) return;
+        // New counts drop the contents, as the question warned: the table
+        // keeps its start tag and gets empty cells.
+        const std::string body = tableBody(now.rows, now.cols);
+        std::string html = withTableBody(table.outerHTML(), table.innerHTML(), body);
+        if (html.empty()) html = tableTag(positionStyleText(d.CheckBox3->checked(), geometry), now, body);
+        silently([&] { table.setOuterHTML(html); });
     } catch (...) {
         // The routine ends silently on any error.
     }

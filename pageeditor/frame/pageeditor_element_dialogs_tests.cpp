@@ -72,6 +72,7 @@ protected:
     THTMLEdit& open(const std::string& body, const std::string& bodyTag = "<BODY>",
                     const std::string& name = "index.html") {
         fs::path file = site() / name;
+        closeWindowOf(file);
         text::writeFile(file, kHead + bodyTag + body + "</BODY></HTML>\r\n");
         TMDIChild* d = all->MainForm->doc_open(files::platformName(file));
         EXPECT_NE(d, nullptr);
@@ -371,10 +372,11 @@ TEST_F(ElementDialogs, PageBodyIsReadBackAndWritten) {
         EXPECT_EQ(d.panelColour(1), 0x0000FFu);
         EXPECT_EQ(d.Panel6->backColor(), 0x0000FFu);
         EXPECT_EQ(d.panelColour(2), 0x00FF00u);
-        EXPECT_FALSE(d.CheckBox3->checked());  // the text box keeps its last state
-        EXPECT_FALSE(d.Panel2->enabled());
+        EXPECT_TRUE(d.CheckBox3->checked());  // the page gives a text colour
+        EXPECT_TRUE(d.Panel2->enabled());
+        EXPECT_FALSE(d.CheckBox4->checked());  // and no link colour
         // A panel whose box is not ticked opens no colour dialog.
-        d.PanelClick(2);
+        d.PanelClick(3);
         EXPECT_TRUE(answers.asked("color").empty());
         forms::drive::click(*d.SpeedButton1);
     });
@@ -392,7 +394,7 @@ TEST_F(ElementDialogs, PageBodyIsReadBackAndWritten) {
     f.SpeedButton3Click();
     tag = bodyTag(f);
     EXPECT_NE(tag.find("link=\"#"), std::string::npos) << tag;
-    EXPECT_NE(tag.find("text=#00ff00"), std::string::npos) << tag;  // untouched: "Tekst" was not ticked before
+    EXPECT_EQ(tag.find("#00ff00"), std::string::npos) << tag;
     d.setBox(d.CheckBox4, false);
 
     // A chosen picture with no colour goes to data\ of the site, as the
@@ -625,6 +627,7 @@ TEST_F(ElementDialogs, InsertedElementsAreSavedAndOpenAgain) {
     ASSERT_TRUE(text::readFile(file, bytes));
     EXPECT_NE(bytes.find("title=\"" + stored + "\""), std::string::npos) << bytes;
     EXPECT_NE(bytes.find(">" + stored + "</MARQUEE>"), std::string::npos) << bytes;
+    closeWindowOf(file);
     TMDIChild* again = all->MainForm->doc_open(files::platformName(file));
     ASSERT_NE(again, nullptr);
     auto* g = dynamic_cast<THTMLEdit*>(again->HTMLEdit1);

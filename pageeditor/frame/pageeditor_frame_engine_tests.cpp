@@ -187,8 +187,8 @@ TEST_F(FrameOnEngine, PageIsEditedWithTheToolbarSavedAndReopenedUnchanged) {
     ASSERT_TRUE(text::readFile(file, bytes));
     EXPECT_NE(bytes.find("charset=iso-8859-2"), std::string::npos);
     EXPECT_NE(bytes.find("Za\xBF\xF3\xB3\xE6 g\xEA\xB6l\xB1 ja\xBC\xF1"), std::string::npos);
+    closeWindowOf(file);
     THTMLEdit& again = open(file);
-    EXPECT_NE(&again, &f);
     EXPECT_EQ(again.control().DocumentHTML(), saved);
     fs::path copy = tmp / "copy.html";
     ASSERT_TRUE(again.SaveDocument(files::platformName(copy)));

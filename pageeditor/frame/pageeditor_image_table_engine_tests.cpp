@@ -72,6 +72,7 @@ protected:
 
     THTMLEdit& open(const std::string& body) {
         fs::path file = site / "index.html";
+        closeWindowOf(file);
         fs::remove(file);
         text::writeFile(file, "<HTML><HEAD><TITLE>Strona</TITLE></HEAD><BODY>" + body + "</BODY></HTML>\r\n");
         TMDIChild* d = all->MainForm->doc_open(files::platformName(file));
@@ -271,26 +272,68 @@ TEST_F(ElementsOnEngine, ScaledCopyReplacesAnEarlierCopyOfItsName) {
     EXPECT_EQ(count(body(f), "SRC=\"data/s_duzy.jpg\""), 2u) << body(f);
 }
 
-TEST_F(ElementsOnEngine, APictureClaimingAnImpossibleSizeIsRefusedWithAMessage) {
-    const std::string bomb = image::testing::jpegClaimingSize(tmp / "scratch.jpg", image::Picture::filled(8, 8, 0x00808080), 14000, 14000);
-    ASSERT_LT(bomb.size(), 1000u);
-    ASSERT_TRUE(text::writeFile(dir / "zdjecia" / "bomba.jpg", bomb));
-    ASSERT_TRUE(image::Picture::filled(50, 40, 0x00336699).saveJpeg(dir / "zdjecia" / "maly.jpg"));
+// Taking the copy's name looks the picture up again; the size the user
+// typed after that is still the size written.
+TEST_F(ElementsOnEngine, TheSizeTypedAfterAScaledCopyIsTheSizeWritten) {
+    ASSERT_TRUE(image::Picture::filled(1000, 800, 0x00336699).saveJpeg(dir / "zdjecia" / "duzy.jpg"));
     THTMLEdit& f = open("<P>Ala ma kota</P>");
     caretIn(f, "kota");
     inDialog([this](forms::Form&) {
-        img().Edit971->setText(name("zdjecia/maly.jpg"));
-        img().Edit971->setText(name("zdjecia/bomba.jpg"));
-        // The picture before stays in the preview and the size fields.
-        EXPECT_EQ(img().previewFile(), name("zdjecia/maly.jpg"));
-        EXPECT_EQ(img().SpinEdit2->value(), 50);
-        EXPECT_FALSE(img().resizePanelShown());
-        img().SpeedButton2Click();
+        img().Edit971->setText(name("zdjecia/duzy.jpg"));
+        img().Label10Click();
+        EXPECT_EQ(img().SpinEdit2->value(), 640);
+        img().SpinEdit2->setValue(320);
+        img().SpinEdit3->setValue(240);
+        img().SpeedButton1Click();
+        EXPECT_EQ(img().SpinEdit2->value(), 320);
     });
     f.btnImageClick();
-    const auto messages = answers.asked("message");
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].text, "Nie można wczytać tego obrazka: plik jest uszkodzony albo obrazek jest zbyt duży."_w);
+    const std::string b = body(f);
+    EXPECT_NE(b.find("SRC=\"data/m_duzy.jpg\""), std::string::npos) << b;
+    EXPECT_NE(b.find("WIDTH=\"320\""), std::string::npos) << b;
+    EXPECT_NE(b.find("HEIGHT=\"240\""), std::string::npos) << b;
+}
+
+TEST_F(ElementsOnEngine, ABrokenPictureIsRefusedWithAMessageAndNoCopyIsMade) {
+    const std::string bomb = image::testing::jpegClaimingSize(tmp / "scratch.jpg", image::Picture::filled(8, 8, 0x00808080), 14000, 14000);
+    ASSERT_LT(bomb.size(), 1000u);
+    ASSERT_TRUE(image::Picture::filled(1000, 800, 0x00336699).saveJpeg(tmp / "whole.jpg"));
+    std::string whole;
+    ASSERT_TRUE(text::readFile(tmp / "whole.jpg", whole));
+    struct Case {
+        const char* name;
+        std::string bytes;
+    } cases[] = {
+        {"bomba.jpg", bomb},                                   // claims a size it cannot be
+        {"polowa.jpg", whole.substr(0, whole.size() / 2)},     // the first half of a picture
+    };
+    ASSERT_TRUE(image::Picture::filled(50, 40, 0x00336699).saveJpeg(dir / "zdjecia" / "maly.jpg"));
+    THTMLEdit& f = open("<P>Ala ma kota</P>");
+    for (const auto& c : cases) {
+        ASSERT_TRUE(text::writeFile(dir / "zdjecia" / c.name, c.bytes));
+        caretIn(f, "kota");
+        inDialog([this, &c](forms::Form&) {
+            img().Edit971->setText(name("zdjecia/maly.jpg"));
+            img().Edit971->setText(name(fs::path("zdjecia") / c.name));
+            // The picture before stays in the preview and the size fields.
+            EXPECT_EQ(img().previewFile(), name("zdjecia/maly.jpg")) << c.name;
+            EXPECT_EQ(img().SpinEdit2->value(), 50) << c.name;
+            EXPECT_FALSE(img().resizePanelShown()) << c.name;
+            // A scaled copy asked for anyway is made of neither picture.
+            img().Label10Click();
+            EXPECT_EQ(img().Edit971->text(), name(fs::path("zdjecia") / c.name)) << c.name;
+            img().SpeedButton2Click();
+        });
+        f.btnImageClick();
+        const auto messages = answers.asked("message");
+        ASSERT_EQ(messages.size(), 1u) << c.name;
+        EXPECT_EQ(messages[0].text, "Nie można wczytać tego obrazka: plik jest uszkodzony albo obrazek jest zbyt duży."_w);
+        answers.clear();
+        fs::remove(dir / "zdjecia" / c.name);
+    }
+    std::vector<std::string> left;
+    for (const auto& e : fs::directory_iterator(dir / "zdjecia")) left.push_back(e.path().filename().string());
+    EXPECT_EQ(left, std::vector<std::string>{"maly.jpg"});
 }
 
 TEST_F(ElementsOnEngine, ANonImageControlIsLeftAsItIs) {
@@ -360,7 +403,7 @@ TEST_F(ElementsOnEngine, EditedTableKeepsItsCellsUnlessTheCountsChange) {
     EXPECT_EQ(count(b, "<TR>"), 3u) << b;
 }
 
-TEST_F(ElementsOnEngine, PositionedTableIsRebuiltWithItsGeometry) {
+TEST_F(ElementsOnEngine, PositionedTableKeepsItsGeometry) {
     THTMLEdit& f = open("<TABLE style=\"position: absolute; left: 10px; top: 20px\" rows=\"1\" cols=\"1\" border=\"1\" "
                         "cellspacing=\"0\" cellpadding=\"0\" bgcolor=\"#FF0000\"><TR><TD>tu</TD></TR></TABLE>");
     caretIn(f, "tu");
@@ -371,7 +414,7 @@ TEST_F(ElementsOnEngine, PositionedTableIsRebuiltWithItsGeometry) {
     });
     f.SpeedButton11Click();
     std::string b = body(f);
-    EXPECT_NE(b.find("position: absolute; left: 10px; top: 20px;"), std::string::npos) << b;
+    EXPECT_NE(b.find("position: absolute; left: 10px; top: 20px"), std::string::npos) << b;
     EXPECT_NE(b.find("tu"), std::string::npos) << b;
     EXPECT_NE(b.find("bgcolor=\"#FF0000\""), std::string::npos) << b;
 
@@ -382,6 +425,21 @@ TEST_F(ElementsOnEngine, PositionedTableIsRebuiltWithItsGeometry) {
     inDialog([this](forms::Form&) { tbl().SpeedButton1Click(); });
     f.SpeedButton11Click();
     EXPECT_EQ(count(body(f), "left: 10px"), 1u) << body(f);
+    // The box ticked takes the table into the text flow; its geometry stays
+    // and so does a new row's worth of cells after Yes.
+    selectElement(f, "table[style]");
+    answers.answerMessage(forms::mb::Yes);
+    inDialog([this](forms::Form&) {
+        tbl().CheckBox3->setValue(1);
+        tbl().SpinEdit1->setValue(2);
+        tbl().SpeedButton1Click();
+    });
+    f.SpeedButton11Click();
+    b = body(f);
+    EXPECT_EQ(count(b, "absolute"), 1u) << b;  // the new table's only
+    EXPECT_NE(b.find("style=\"left: 10px; top: 20px"), std::string::npos) << b;
+    EXPECT_NE(b.find("bgcolor=\"#FF0000\""), std::string::npos) << b;
+    EXPECT_EQ(count(b, "<TR>"), 3u) << b;  // two here, one in the new table
 }
 
 // A page made from each shipped template is laid out without tables, so a
@@ -468,6 +526,7 @@ TEST_F(ElementsOnEngine, InsertedElementsAreSavedAndOpenAgain) {
     EXPECT_EQ(image::Picture::load(site / "data" / "s_duzy.jpg").width(), 320);
     EXPECT_TRUE(fs::exists(dir / "zdjecia" / "duzy.jpg"));
 
+    closeWindowOf(site / "index.html");
     TMDIChild* again = all->MainForm->doc_open(page);
     ASSERT_NE(again, nullptr);
     auto* g = dynamic_cast<THTMLEdit*>(again->HTMLEdit1);

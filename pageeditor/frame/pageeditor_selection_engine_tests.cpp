@@ -73,6 +73,7 @@ protected:
     fs::path page() const { return tmp / "prog" / "webpages" / "s" / "index.html"; }
     // Opens the page (its whole text given) in a new document window.
     THTMLEdit& openText(const std::string& text) {
+        closeWindowOf(page());
         text::writeFile(page(), text);
         TMDIChild* d = all->MainForm->doc_open(files::platformName(page()));
         EXPECT_NE(d, nullptr);

@@ -98,54 +98,71 @@ TEST(TitleRewrite, TypedValuesCannotBreakThePage) {
     EXPECT_EQ(PageValue("Świat ąź – „x”"_w), "Świat ąź – „x”"_w);
 }
 
-namespace {
-std::string metaOf(const std::string& head, const char* kw, const char* desc) {
-    return WriteHeadMeta(head, "", head, kw, desc, "", "");
-}
-}  // namespace
-
-TEST(HeadMetaRewrite, OldMetaLinesGoNewOnesGoBelowTheHeadLine) {
+TEST(HeadMetaRewrite, OnlyTheKeywordsAndDescriptionLinesChange) {
     const std::string charset = "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-2\">";
     const std::string kw = "<META NAME =\"Keywords\" CONTENT=\"a, b\">";
     const std::string desc = "<META NAME=\"Description\" content=\"Opis\">";
+    const std::string utf8Head =
+        "<HTML><HEAD>\r\n<META charset=utf-8>\r\n<META name=viewport content=\"width=device-width, initial-scale=1\">\r\n"
+        "<META name=generator content=\"mkpage 0.9\">\r\n";
+    const std::optional<std::string> none;
     struct Case {
         const char* name;
         std::string before;
-        const char* keywords;
-        const char* description;
+        std::optional<std::string> keywords, description;
         std::string after;
     } cases[] = {
-        // The line end after "</HEAD>" starts the rest with an empty line.
-        {"keywords only", "<HTML>\r\n<HEAD>\r\n<META NAME=\"Keywords\" CONTENT=\"stare\">\r\n</HEAD>\r\n<BODY>x</BODY>\r\n",
-         "a, b", "", "<HTML>\r\n<HEAD>\r\n" + kw + "\r\n" + charset + "\r\n</HEAD>\r\n\r\n<BODY>x</BODY>\r\n"},
-        {"both", "<HTML><HEAD>\r\n<TITLE>T</TITLE>\r\n</HEAD><BODY>x</BODY>", "a, b", "Opis",
-         "<HTML><HEAD>\r\n" + kw + "\r\n" + desc + "\r\n" + charset + "\r\n<TITLE>T</TITLE>\r\n</HEAD>\r\n<BODY>x</BODY>\r\n"},
-        {"title kept, empty line below", "<HEAD>\r\n<TITLE>T</TITLE><META NAME=\"x\" content=\"y\">\r\n</HEAD>", "", "",
-         "<HEAD>\r\n" + charset + "\r\n<TITLE>T</TITLE>\r\n\r\n</HEAD>\r\n\r\n"},
-        {"two metas on a line", "<HEAD>\r\n<META a=\"1\"><META b=\"2\">\r\n</HEAD>", "", "",
-         "<HEAD>\r\n" + charset + "\r\n\r\n\r\n</HEAD>\r\n\r\n"},
-        {"text after the last META of a line stays", "<HEAD>\r\n<META a=\"1\"> po <META b=\"2\"> reszta\r\n</HEAD>", "", "",
-         "<HEAD>\r\n" + charset + "\r\n\r\n reszta\r\n</HEAD>\r\n\r\n"},
-        {"a META without its end", "<HEAD>\r\n<B>x</B><META a=\"1\"\r\n</HEAD>", "", "",
-         "<HEAD>\r\n" + charset + "\r\n<B>x</B>\r\n\r\n</HEAD>\r\n\r\n"},
-        {"lower case tags", "<html><head>\r\n<meta name=\"a\" content=\"b\">\r\n</head><body></body>", "k", "",
-         "<html><head>\r\n<META NAME =\"Keywords\" CONTENT=\"k\">\r\n" + charset + "\r\n</head>\r\n<body></body>\r\n"},
-        {"META in the body stays", "<HEAD>\r\n</HEAD><BODY><META x></BODY>", "", "",
-         "<HEAD>\r\n" + charset + "\r\n</HEAD>\r\n<BODY><META x></BODY>\r\n"},
+        {"the page's line is replaced where it stands, the other lines stay",
+         utf8Head + "<META name=keywords content=stare>\r\n<TITLE>T</TITLE>\r\n</HEAD>\r\n<BODY>x</BODY>\r\n</HTML>",
+         "a, b", none, utf8Head + kw + "\r\n<TITLE>T</TITLE>\r\n</HEAD>\r\n<BODY>x</BODY>\r\n</HTML>"},
+        {"an empty value takes the line away, and only it",
+         utf8Head + "<META name=\"Description\" content=\"stary\">\r\n</HEAD>\r\n<BODY>x</BODY>", none, "",
+         utf8Head + "</HEAD>\r\n<BODY>x</BODY>"},
+        {"new lines go below the head line; a charset is declared where none was",
+         "<HTML><HEAD>\r\n<TITLE>T</TITLE>\r\n</HEAD><BODY>x</BODY>", "a, b", "Opis",
+         "<HTML><HEAD>\r\n" + kw + "\r\n" + desc + "\r\n" + charset + "\r\n<TITLE>T</TITLE>\r\n</HEAD><BODY>x</BODY>"},
+        {"a declared charset stays the only one",
+         "<HEAD>\r\n<META http-equiv=Content-Type content=\"text/html; charset=UTF-8\">\r\n</HEAD>", none, "Opis",
+         "<HEAD>\r\n" + desc + "\r\n<META http-equiv=Content-Type content=\"text/html; charset=UTF-8\">\r\n</HEAD>"},
+        {"a tag beside other markup goes alone, no empty line is left",
+         "<HEAD>\r\n<TITLE>T</TITLE><meta name='KEYWORDS' content='x'>\r\n<META charset=utf-8>\r\n</HEAD>", "", none,
+         "<HEAD>\r\n<TITLE>T</TITLE>\r\n<META charset=utf-8>\r\n</HEAD>"},
+        {"a second keywords line goes, the first takes the value",
+         "<HEAD>\r\n<META name=keywords content=1>\r\n<META charset=utf-8>\r\n<META name=Keywords content=2>\r\n</HEAD>",
+         "a, b", none, "<HEAD>\r\n" + kw + "\r\n<META charset=utf-8>\r\n</HEAD>"},
+        {"a head on one line", "<html><head><meta charset=utf-8><title>t</title></head><body></body></html>", "k",
+         none, "<html><head>\r\n<META NAME =\"Keywords\" CONTENT=\"k\"><meta charset=utf-8><title>t</title></head><body></body></html>"},
+        {"a META in the body is not the page's",
+         "<HEAD>\r\n<META charset=utf-8>\r\n</HEAD><BODY><META name=keywords content=b></BODY>", "a, b", none,
+         "<HEAD>\r\n" + kw + "\r\n<META charset=utf-8>\r\n</HEAD><BODY><META name=keywords content=b></BODY>"},
+        {"nothing given, nothing changes", utf8Head + "</HEAD>", none, none, utf8Head + "</HEAD>"},
+        {"no head, nothing is inserted", "<BODY>x</BODY>", "k", "d", "<BODY>x</BODY>"},
     };
-    for (const auto& c : cases) EXPECT_EQ(metaOf(c.before, c.keywords, c.description), c.after) << c.name;
+    for (const auto& c : cases) EXPECT_EQ(ReplaceHeadMeta(c.before, c.keywords, c.description), c.after) << c.name;
 }
 
-TEST(HeadMetaRewrite, LinesOfEveryKindAndTheOptionalLines) {
-    // CR, LF and CR LF all end lines; the text keeps every character.
-    std::string doc = "<HTML><HEAD>\r<TITLE>Zażółć</TITLE>\n</HEAD><BODY>gęślą\r\njaźń</BODY>"_w;
-    std::string out = WriteHeadMeta(doc, "ignored", doc, "", "", "Tytuł"_w, "Autor");
-    EXPECT_EQ(out, "<HTML><HEAD>\r\n<META NAME=\"Title\" content=\"Tytuł\">\r\n<META NAME=\"Author\" content=\"Autor\">\r\n"
-                   "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-2\">\r\n"
-                   "<TITLE>Zażółć</TITLE>\r\n</HEAD>\r\n<BODY>gęślą\r\njaźń</BODY>\r\n"_w);
-    // No charset condition, no head: nothing is inserted and the text stays.
-    EXPECT_EQ(WriteHeadMeta("<BODY>x</BODY>", "", "", "k", "d", "", ""), "<BODY>\r\nx</BODY>\r\n");
-    EXPECT_EQ(WriteHeadMeta("", "", "", "k", "", "", ""), "");
+TEST(HeadMetaRewrite, ThePageSaysItsKeywordsDescriptionAndCharset) {
+    struct Case {
+        const char* name;
+        std::string html;
+        HeadMeta meta;
+    } cases[] = {
+        {"quoted, unquoted, any case, references read",
+         "<HEAD><meta NAME=KeyWords content='a, &quot;b&quot; &amp; c'><META name=\"description\" "
+         "content=\"Zażółć &lt;gęślą&gt;\"><META http-equiv=Content-Type content=\"text/html; charset=iso-8859-2\"></HEAD>"_w,
+         {"a, \"b\" & c", "Zażółć <gęślą>"_w, true}},
+        {"the first of two counts", "<HEAD><META name=keywords content=1><META name=keywords content=2></HEAD>",
+         {"1", "", false}},
+        {"a short charset declaration", "<HEAD><META charset=\"utf-8\"></HEAD>", {"", "", true}},
+        {"the body is not the head", "<HEAD></HEAD><BODY><META name=keywords content=x></BODY>", {"", "", false}},
+        {"a page without a head", "<P>x</P>", {"", "", false}},
+    };
+    for (const auto& c : cases) {
+        const HeadMeta m = ReadHeadMeta(c.html);
+        EXPECT_EQ(m.keywords, c.meta.keywords) << c.name;
+        EXPECT_EQ(m.description, c.meta.description) << c.name;
+        EXPECT_EQ(m.charsetDeclared, c.meta.charsetDeclared) << c.name;
+    }
 }
 
 TEST(PageMarkers, SizeMarkerAndSoundBeforeTheBodyEnd) {

@@ -8,8 +8,9 @@
 // the members of its interface.
 //
 // While an event is raised the object holds a reference to itself: a host
-// that lets go of the control from inside its handler ends the object only
-// once the event has returned.
+// that lets go of the control from inside its handler, closed or not, ends
+// the object only once the event has returned, and the control's logic
+// then touches nothing of it.
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -138,7 +139,9 @@ private:
         {
             Ptr<IDispatch> self(this);
             events_.fire(id, args);
-            open = !closed_;
+            // Gone once this reference goes: closed, or let go of by the
+            // host (without a Close) so that this one is the last.
+            open = !closed_ && refs_.count() > 1;
         }  // may end the object: nothing of it is touched after this
         return open;
     }

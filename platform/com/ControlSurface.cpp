@@ -259,10 +259,10 @@ void ControlSurface::setLabelPointer(int p) {
     else
         d_->label->setCursor(qtPointerShape(p));
 }
-void ControlSurface::setLabelCursor(const CursorImage& image) {
+void ControlSurface::setLabelCursor(CursorImage image) {
     d_->pointer = 99;
-    d_->cursor = image;
     d_->label->setCursor(qtCursorOf(image));
+    d_->cursor = std::move(image);
 }
 int ControlSurface::labelPointer() const { return d_->pointer; }
 

@@ -84,7 +84,8 @@ public:
     // The pointer over the label: a standard pointer number (0 to 15), or a
     // cursor image (pointer 99).
     void setLabelPointer(int pointer);
-    void setLabelCursor(const CursorImage& image);
+    // (Taken by value: a picture's image may be large, and is moved in.)
+    void setLabelCursor(CursorImage image);
     int labelPointer() const;
     // The image of the last cursor set with setLabelCursor.
     CursorImage labelCursor() const;

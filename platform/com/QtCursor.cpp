@@ -2,14 +2,22 @@
 
 #include <QBitmap>
 #include <QImage>
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace com {
 
 QCursor qtCursorOf(const CursorImage& c) {
     if (c.width <= 0 || c.height <= 0) return QCursor();
-    int stride = (c.width + 7) / 8;
-    QImage bitmap(c.width, c.height, QImage::Format_Mono), mask(c.width, c.height, QImage::Format_Mono);
+    // A picture larger than the largest cursor is scaled down to it, keeping
+    // its proportions; only the pixels the cursor shows are read, so a
+    // picture of any size costs no more than one of that size.
+    const double scale = std::min({1.0, double(kLargestCursor) / c.width, double(kLargestCursor) / c.height});
+    const int w = std::clamp(static_cast<int>(c.width * scale), 1, kLargestCursor);
+    const int h = std::clamp(static_cast<int>(c.height * scale), 1, kLargestCursor);
+    const std::int64_t stride = (std::int64_t(c.width) + 7) / 8;
+    QImage bitmap(w, h, QImage::Format_Mono), mask(w, h, QImage::Format_Mono);
     // Every byte defined, the padding at the end of each line too (which
     // fill() leaves alone and the conversion to a bitmap reads).
     std::memset(bitmap.bits(), 0, static_cast<std::size_t>(bitmap.sizeInBytes()));
@@ -18,16 +26,23 @@ QCursor qtCursorOf(const CursorImage& c) {
     bitmap.setColor(1, qRgb(0, 0, 0));
     mask.setColor(0, qRgb(255, 255, 255));
     mask.setColor(1, qRgb(0, 0, 0));
-    for (int y = 0; y < c.height; ++y)
-        for (int x = 0; x < c.width; ++x) {
-            std::size_t i = static_cast<std::size_t>(y * stride + x / 8);
-            std::uint8_t bit = static_cast<std::uint8_t>(0x80 >> (x % 8));
+    for (int y = 0; y < h; ++y) {
+        const std::int64_t sy = std::int64_t(y) * c.height / h;
+        for (int x = 0; x < w; ++x) {
+            const std::int64_t sx = std::int64_t(x) * c.width / w;
+            const auto i = static_cast<std::uint64_t>(sy * stride + sx / 8);
+            std::uint8_t bit = static_cast<std::uint8_t>(0x80 >> (sx % 8));
             bool opaque = i < c.andMask.size() && !(c.andMask[i] & bit);
             bool white = i < c.xorMask.size() && (c.xorMask[i] & bit);
             bitmap.setPixel(x, y, opaque && !white ? 1 : 0);
             mask.setPixel(x, y, opaque ? 1 : 0);
         }
-    return QCursor(QBitmap::fromImage(bitmap), QBitmap::fromImage(mask), c.hotX, c.hotY);
+    }
+    if (w == c.width && h == c.height) return QCursor(QBitmap::fromImage(bitmap), QBitmap::fromImage(mask), c.hotX, c.hotY);
+    // The hot spot of a scaled picture moves with it.
+    const int hotX = std::clamp(static_cast<int>(std::int64_t(c.hotX) * w / c.width), 0, w - 1);
+    const int hotY = std::clamp(static_cast<int>(std::int64_t(c.hotY) * h / c.height), 0, h - 1);
+    return QCursor(QBitmap::fromImage(bitmap), QBitmap::fromImage(mask), hotX, hotY);
 }
 
 Qt::CursorShape qtPointerShape(int p) {

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "com/InprocServer.h"
+#include "registry/Registry.h"
 #include "text/CaseRules.h"
 
 namespace com {
@@ -17,6 +18,8 @@ std::string hex(HRESULT hr) {
 }
 }  // namespace
 
+// A failure always says why, "/s" or not: only the word of success is left
+// out when asked.
 int runRegisterTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     bool unregister = false, silent = false;
     std::string file;
@@ -35,27 +38,31 @@ int runRegisterTool(const std::vector<std::string>& args, std::ostream& out, std
     }
     if (bad) file.clear();
     if (file.empty()) {
-        if (!silent) err << "Użycie: regsvr [/u] [/s] plik\n  /u  wyrejestruj\n  /s  bez komunikatów\n";
+        err << "Użycie: regsvr [/u] [/s] plik\n  /u  wyrejestruj\n  /s  bez komunikatu o powodzeniu\n";
         return RegBadArguments;
     }
     void* h = ::dlopen(file.find('/') == std::string::npos ? ("./" + file).c_str() : file.c_str(),
                        RTLD_NOW | RTLD_LOCAL);
     if (!h) {
         const char* e = ::dlerror();
-        if (!silent) err << "Nie można wczytać modułu „" << file << "”: " << (e ? e : "") << "\n";
+        err << "Nie można wczytać modułu „" << file << "”: " << (e ? e : "") << "\n";
         return RegLoadFailed;
     }
     const char* entry = unregister ? "DllUnregisterServer" : "DllRegisterServer";
     auto fn = reinterpret_cast<DllRegisterServerFn>(::dlsym(h, entry));
     if (!fn) {
-        if (!silent) err << "Moduł „" << file << "” nie ma punktu wejścia " << entry << ".\n";
+        err << "Moduł „" << file << "” nie ma punktu wejścia " << entry << ".\n";
         ::dlclose(h);
         return RegNoEntryPoint;
     }
     HRESULT hr = fn();
     ::dlclose(h);
     if (failed(hr)) {
-        if (!silent) err << entry << " w „" << file << "” nie powiodło się, kod błędu " << hex(hr) << ".\n";
+        err << entry << " w „" << file << "” nie powiodło się, kod błędu " << hex(hr) << ".\n";
+        // The library's registry is its own; the same file, tried from here,
+        // tells why it could not be written.
+        registry::Registry& r = registry::store();
+        if (r.checkWritable() != registry::Status::Ok && !r.lastFailure().empty()) err << r.lastFailure() << "\n";
         return RegCallFailed;
     }
     if (!silent) out << entry << " w „" << file << "” powiodło się.\n";

@@ -355,14 +355,14 @@ TEST(RegisterTool, ArgumentsAndFailures) {
         bool saysSomething;
     } cases[] = {
         {{}, RegBadArguments, true},
-        {{"/s"}, RegBadArguments, false},
+        {{"/s"}, RegBadArguments, true},
         {{"/x", "file.ocx"}, RegBadArguments, true},
         {{"a.ocx", "b.ocx"}, RegBadArguments, true},
         {{"/nowhere/missing.ocx"}, RegLoadFailed, true},
-        {{"/s", "/nowhere/missing.ocx"}, RegLoadFailed, false},
+        {{"/s", "/nowhere/missing.ocx"}, RegLoadFailed, true},
         {{junk.string()}, RegLoadFailed, true},
         {{libc}, RegNoEntryPoint, true},
-        {{"/U", "/S", libc}, RegNoEntryPoint, false},
+        {{"/U", "/S", libc}, RegNoEntryPoint, true},
     };
     for (auto& c : cases) {
         std::ostringstream out, err;

@@ -2,6 +2,9 @@
 
 #include <QLabel>
 
+#include <algorithm>
+
+#include "forms/Form.h"
 #include "forms/QtAccess.h"
 
 namespace forms {
@@ -62,6 +65,13 @@ void Label::setWordWrap(bool on) { labelOf(*this)->setWordWrap(on); }
 void Label::setAutoSize(bool on) {
     autoSize_ = on;
     if (on) labelOf(*this)->adjustSize();
+}
+
+int Label::wrappedHeight() const {
+    QLabel* l = labelOf(*this);
+    const QRect r = l->fontMetrics().boundingRect(QRect(0, 0, std::max(1, l->width()), 0),
+                                                  int(l->alignment()) | Qt::TextWordWrap, l->text());
+    return form().fromPixels(r.height() + 2 * l->margin() + 2 * l->frameWidth());
 }
 
 }  // namespace forms

@@ -16,6 +16,9 @@ public:
     bool transparent() const;
     void setWordWrap(bool on);
     void setAutoSize(bool on);
+    // The height the caption needs when it is wrapped at the label's width,
+    // in the form's scale.
+    int wrappedHeight() const;
     // With accelerator characters on, a "&" in the caption marks the access
     // key and is not shown ("&&" shows one "&"); off (the default) shows the
     // caption as it is.

@@ -67,6 +67,9 @@ void MdiArea::addChild(Form& child) {
         if (onChildrenChanged) onChildrenChanged();
     });
     w->show();
+    // A window of its own size: one that opens maximized (as it does while
+    // the active one is) is restored to that size, not to nothing.
+    sub->resize(sub->sizeHint());
     sub->show();
     area->setActiveSubWindow(sub);
     if (onChildrenChanged) onChildrenChanged();
@@ -88,18 +91,22 @@ Form* MdiArea::activeChild() const {
 }
 
 void MdiArea::activateChild(Form& child) {
-    for (const auto& c : a_->children)
-        if (c.form == &child && c.sub) areaOf(*this)->setActiveSubWindow(c.sub);
+    for (const auto& c : a_->children) {
+        if (c.form != &child || !c.sub) continue;
+        if (c.sub->isMinimized()) c.sub->showNormal();
+        areaOf(*this)->setActiveSubWindow(c.sub);
+    }
 }
 
 void MdiArea::setChildClientSize(Form& child, int width, int height) {
     QWidget* client = clientOf(child);
     for (const auto& c : a_->children) {
         if (c.form != &child || !c.sub || !client) continue;
-        QSize now = client->size();
-        QSize want(child.toPixels(width), child.toPixels(height));
+        // Restored first: the frame around the client is measured on the
+        // window as it will stand.
         if (c.sub->isMaximized() || c.sub->isMinimized()) c.sub->showNormal();
-        c.sub->resize(c.sub->size() + (want - now));
+        QSize want(child.toPixels(width), child.toPixels(height));
+        c.sub->resize(c.sub->size() + (want - client->size()));
     }
 }
 

@@ -18,13 +18,17 @@ public:
     ~MdiArea() override;
 
     // Loads the form (when needed) and shows it as a child window, which
-    // becomes the active one. The child leaves the area when it unloads.
+    // becomes the active one, on top of the others whatever their state
+    // (while the active one is maximised, the new one opens maximised). The
+    // child leaves the area when it unloads.
     void addChild(Form& child);
     // The open child windows, oldest first.
     std::vector<Form*> children() const;
     // The active child window (the current one, also while another window
     // has the focus), or null.
     Form* activeChild() const;
+    // Makes the child the active window, on top of the others; a minimised
+    // one is restored.
     void activateChild(Form& child);
     // Sizes a child window so that its client area has the given size (the
     // child form's scale).

@@ -1,11 +1,16 @@
 // The form runtime on a real X display with a window manager, where the
 // headless platform shows nothing of it: the titles the window system
-// shows, which window lies above which, and where a window's frame lands.
+// shows, which window lies above which, where a window's frame lands, and
+// what the screen shows of the document windows inside a main window.
 // The program starts its own X server and window manager; without them
 // installed the tests are skipped.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QImage>
+#include <QMdiSubWindow>
+#include <QPixmap>
+#include <QScreen>
 #include <QThread>
 #include <QWindow>
 #include <QWidget>
@@ -27,6 +32,8 @@
 #include "forms/Application.h"
 #include "forms/Drive.h"
 #include "forms/Form.h"
+#include "forms/MdiArea.h"
+#include "forms/MdiChildPlacement.h"
 #include "forms/ModalProbe.h"
 #include "forms/QtAccess.h"
 #include "forms/WidgetAnswers.h"
@@ -311,6 +318,112 @@ TEST_F(DesktopTest, TheFirstBoxOfANewWindowKeptOnTopLiesAboveIt) {
     EXPECT_TRUE(opened);
     top.unload();
     owner.unload();
+}
+
+
+// A main window with a document area, and documents each filled with a
+// colour of its own, so that the screen tells which one is seen.
+class AreaWindow : public Form {
+public:
+    AreaWindow() : Form("AreaWindow", Scale::Pixels) {}
+    MdiArea* area = nullptr;
+
+protected:
+    void createControls() override {
+        setCaption("Sitecraft");
+        setClientSize(900, 640);
+        area = add<MdiArea>("MdiArea1");
+    }
+};
+
+class Document : public Form {
+public:
+    explicit Document(std::uint32_t colour) : Form("Document", Scale::Pixels), colour(colour) {}
+    const std::uint32_t colour;  // 0x00BBGGRR
+
+protected:
+    void createControls() override { setBackColor(colour); }
+};
+
+QMdiSubWindow* subOf(Form& f) { return qobject_cast<QMdiSubWindow*>(windowOf(f)->parentWidget()); }
+
+// What the X server shows at the points of a document's client area (its
+// corners and centre): the document's own colour at every one, or not.
+bool seenOnScreen(Form& f, std::uint32_t colour) {
+    QWidget* client = clientOf(f);
+    if (!client || client->width() < 16 || client->height() < 16) return false;
+    const QPoint at = client->mapToGlobal(QPoint(0, 0));
+    const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+    const QRgb want = qRgb(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
+    const int w = client->width(), h = client->height();
+    for (QPoint p : {QPoint(6, 6), QPoint(w - 7, 6), QPoint(6, h - 7), QPoint(w - 7, h - 7), QPoint(w / 2, h / 2)}) {
+        const QPoint s = at + p;
+        if (!screen.rect().contains(s) || (screen.pixel(s) & 0xFFFFFF) != (want & 0xFFFFFF)) return false;
+    }
+    return true;
+}
+
+// The window the window manager holds active.
+unsigned long activeOnScreen() {
+    std::smatch m;
+    const std::string out = output("xprop -root _NET_ACTIVE_WINDOW");
+    static const std::regex id("0x[0-9a-f]+");
+    return std::regex_search(out, m, id) ? std::stoul(m.str(), nullptr, 16) : 0;
+}
+
+TEST_F(DesktopTest, ANewDocumentWindowIsSeenAndActiveAtOnceWhateverTheOthersAreAndAnOpenOneComesBack) {
+    AreaWindow main;
+    main.show();
+    main.activate();
+    ASSERT_TRUE(waitFor([&] { return framedByManager(*windowOf(main)) && activeOnScreen() == xid(*windowOf(main)); }));
+
+    struct Case {
+        const char* others;
+        int count;                         // documents open before the new one
+        std::function<void(MdiArea&)> set;  // what the user did with them
+    };
+    const Case cases[] = {
+        {"none", 0, [](MdiArea&) {}},
+        {"as opened", 2, [](MdiArea&) {}},
+        {"cascaded", 3, [](MdiArea& a) { a.cascade(); }},
+        {"tiled", 2, [](MdiArea& a) { a.tileVertical(); }},
+        {"the active one maximised", 2, [](MdiArea& a) { subOf(*a.activeChild())->showMaximized(); }},
+        {"an older one maximised", 2, [](MdiArea& a) { subOf(*a.children().front())->showMaximized(); }},
+        {"all minimised", 2, [](MdiArea& a) { a.minimizeAll(); }},
+    };
+    const std::uint32_t colours[] = {0x0000C0, 0x00C000, 0xC00000, 0x00C0C0};
+    for (const auto& c : cases) {
+        std::vector<std::unique_ptr<Document>> docs;
+        // Each document as the editor opens one: shown, then given its
+        // working size and place.
+        auto open = [&] {
+            docs.push_back(std::make_unique<Document>(colours[docs.size()]));
+            Document& d = *docs.back();
+            main.area->addChild(d);
+            const int step = static_cast<int>(docs.size() - 1) * 24;
+            main.area->setChildClientSize(d, 500, 360);
+            moveMdiChild(d, step, step);
+        };
+        for (int i = 0; i < c.count; ++i) open();
+        c.set(*main.area);
+        Application::processEvents();
+        open();
+        Document& made = *docs.back();
+        EXPECT_TRUE(waitFor([&] { return seenOnScreen(made, made.colour); })) << c.others << ": the new window is not seen";
+        EXPECT_EQ(main.area->activeChild(), &made) << c.others;
+        EXPECT_EQ(clientOf(made)->size(), QSize(500, 360)) << c.others;
+        EXPECT_EQ(activeOnScreen(), xid(*windowOf(main))) << c.others;
+        // The first one, covered or minimised, activated again: seen again.
+        if (c.count > 0) {
+            Document& first = *docs.front();
+            main.area->activateChild(first);
+            EXPECT_TRUE(waitFor([&] { return seenOnScreen(first, first.colour); })) << c.others << ": activated, not seen";
+            EXPECT_EQ(main.area->activeChild(), &first) << c.others;
+        }
+        for (auto& d : docs) d->unload();
+        Application::processEvents();
+    }
+    main.unload();
 }
 
 }  // namespace

@@ -30,7 +30,21 @@ namespace {
 const char* kBlank = "<HTML><HEAD>\r\n<TITLE></TITLE>\r\n</HEAD>\r\n<BODY></BODY></HTML>";
 const char* kPageFilter = "Strony WWW (*.htm;*.html)|*.htm;*.html|Wszystkie pliki|*.*";
 
-QString annotated(const std::u16string& html) { return QString::fromStdU16String(MarkupNotes::annotate(html)); }
+// A whole document as the engine takes it. The line break that ends the
+// file after "</HTML>" is left out: the parser would put it at the end of
+// the body, and each save and load would add one more.
+QString annotated(std::u16string html) {
+    std::size_t end = html.size();
+    while (end > 0 && (html[end - 1] == u'\r' || html[end - 1] == u'\n' || html[end - 1] == u' ' || html[end - 1] == u'\t'))
+        --end;
+    auto upper = [](char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 32) : c; };
+    if (end >= 7 && end < html.size()) {
+        bool closesHtml = true;
+        for (std::size_t i = 0; i < 7; ++i) closesHtml = closesHtml && upper(html[end - 7 + i]) == u"</HTML>"[i];
+        if (closesHtml) html.resize(end);
+    }
+    return QString::fromStdU16String(MarkupNotes::annotate(html));
+}
 
 bool clipboardHasContent() {
     const QMimeData* m = QGuiApplication::clipboard()->mimeData();
@@ -126,6 +140,8 @@ bool EditControl::saveDocument(const std::string& path, bool prompt) {
         file = text::toPath(path);
     }
     QString html = core_->documentText();
+    // The last line of the file ends as every other line does.
+    if (!html.isEmpty() && !html.endsWith(QLatin1Char('\n'))) html += QStringLiteral("\r\n");
     // The charset the document declares now (its META may have changed).
     text::PageCharset cs = text::PageCharset::fromName(core_->call("charset").toString().toStdString());
     std::string bytes = cs.encodeFile(html.toStdU16String());

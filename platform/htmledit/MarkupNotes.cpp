@@ -27,6 +27,16 @@ bool rawText(const std::u16string& tag) {
     return false;
 }
 
+// The formatting elements: the parser leaves one that is written self-closed
+// ("<a id=\"x\"/>") open and re-opens it inside every block that follows.
+bool formatting(const std::u16string& tag) {
+    static const char16_t* names[] = {u"a",    u"b", u"big",   u"code",   u"em",     u"font", u"i",
+                                      u"nobr", u"s", u"small", u"strike", u"strong", u"tt",   u"u"};
+    for (auto* n : names)
+        if (tag == n) return true;
+    return false;
+}
+
 struct Attr {
     std::u16string name;
     char16_t quote;
@@ -130,6 +140,14 @@ std::u16string MarkupNotes::annotate(std::u16string_view s) {
             }
             out += u'"';
             copied = nameEnd;
+        }
+        if (s[end] == u'/' && formatting(tag)) {
+            // Empty, as written: closed right here.
+            out.append(s.substr(copied, end - copied));
+            out += u"></";
+            out.append(s.substr(i + 1, nameEnd - i - 1));
+            out += u'>';
+            copied = end + 2;
         }
         i = s[end] == u'>' ? end + 1 : end + 2;
         if (rawText(tag)) i = RawText::end(s, i, tag);

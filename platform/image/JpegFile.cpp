@@ -7,6 +7,7 @@
 #include <new>
 
 #include <jpeglib.h>
+#include <jerror.h>
 
 namespace image::jpeg {
 
@@ -17,6 +18,7 @@ namespace {
 struct ErrorManager {
     jpeg_error_mgr pub;
     std::jmp_buf jump;
+    bool endedEarly;  // the data ran out before the picture did
 };
 
 void onError(j_common_ptr info) {
@@ -25,6 +27,14 @@ void onError(j_common_ptr info) {
 }
 
 void onMessage(j_common_ptr) {}  // warnings of damaged files are not printed
+
+// Warnings are counted, not printed; the end of the data before the end of
+// the picture is noted, since the library then fills the rest with grey.
+void onEmit(j_common_ptr info, int level) {
+    if (level >= 0) return;
+    if (info->err->msg_code == JWRN_JPEG_EOF) reinterpret_cast<ErrorManager*>(info->err)->endedEarly = true;
+    ++info->err->num_warnings;
+}
 
 struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
@@ -100,6 +110,7 @@ ReadResult decode(jpeg_decompress_struct& info, ErrorManager& err, std::FILE* f,
         }
     }
     jpeg_finish_decompress(&info);
+    if (err.endedEarly) return ReadResult::Truncated;
     width = w;
     height = h;
     return ReadResult::Ok;
@@ -145,6 +156,7 @@ ReadResult read(const std::filesystem::path& file, int wantWidth, int wantHeight
     info.err = jpeg_std_error(&err.pub);
     err.pub.error_exit = onError;
     err.pub.output_message = onMessage;
+    err.pub.emit_message = onEmit;
     int w = 0, h = 0, fw = 0, fh = 0;
     std::vector<std::uint8_t> row, pixels;
     const ReadResult r =

@@ -13,6 +13,7 @@ bool looksLikeJpeg(const std::string& head);
 enum class ReadResult {
     Ok,
     NotDecoded,  // no JPEG, or damaged beyond decoding
+    Truncated,   // its data ends before the picture does (the rest would be made up)
     Impossible,  // a size the file cannot hold, or more pixels than are ever decoded
     NoMemory,    // the pixels could not be allocated
 };

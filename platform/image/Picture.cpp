@@ -87,6 +87,7 @@ Picture Picture::loadScaled(const fs::path& file, int wantWidth, int wantHeight,
         switch (jpeg::read(file, wantWidth, wantHeight, w, h, rgb, &fw, &fh)) {
         case jpeg::ReadResult::Ok: break;
         case jpeg::ReadResult::NotDecoded: return fail(Failure::NotAPicture);
+        case jpeg::ReadResult::Truncated: return fail(Failure::Damaged);
         case jpeg::ReadResult::Impossible: return fail(Failure::Impossible);
         case jpeg::ReadResult::NoMemory: return fail(Failure::NoMemory);
         }

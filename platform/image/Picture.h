@@ -21,6 +21,7 @@ public:
     enum class Failure {
         None,
         NotAPicture,  // missing, or no picture it can read
+        Damaged,      // a picture whose data ends before the picture does
         Impossible,   // claims a size it cannot be, or more pixels than are ever read
         NoMemory,     // its pixels could not be allocated
     };

@@ -203,7 +203,11 @@ TEST_F(PictureFiles, JpegIsDecodedScaledToTheSizeWanted) {
     }
 }
 
-TEST_F(PictureFiles, PictureClaimingASizeItCannotBeIsRefusedUnread) {
+TEST_F(PictureFiles, PictureWhoseDataCannotBeThePictureIsRefused) {
+    // The first half of a real picture: the library would make up the rest.
+    ASSERT_TRUE(halves(1200, 900).saveJpeg(dir / "c.jpg"));
+    const std::string whole = readAll(dir / "c.jpg");
+    ASSERT_GT(whole.size(), 1000u);
     struct Case {
         const char* name;
         std::string bytes;
@@ -215,6 +219,7 @@ TEST_F(PictureFiles, PictureClaimingASizeItCannotBeIsRefusedUnread) {
         // A real picture of some kilobytes claiming the largest size a JPEG can have.
         {"ogromny.jpg", image::testing::jpegClaimingSize(dir / "b.jpg", halves(1200, 900), 65000, 65000), Picture::Failure::Impossible},
         {"ucieta.jpg", std::string("\xFF\xD8\xFF\xE0", 4), Picture::Failure::NotAPicture},
+        {"polowa.jpg", whole.substr(0, whole.size() / 2), Picture::Failure::Damaged},
     };
     for (const auto& c : cases) {
         writeAll(dir / c.name, c.bytes);

@@ -6,12 +6,15 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <unordered_map>
 
 #include "files/FileSystem.h"
 #include "text/CaseRules.h"
+#include "text/CodePage.h"
 
 namespace registry {
 
@@ -178,7 +181,9 @@ public:
         if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), ec);
         std::string lockName = file.string() + ".lock";
         fd_ = ::open(lockName.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        if (fd_ < 0) error_ = errno;
         if (fd_ >= 0 && ::flock(fd_, LOCK_EX) != 0) {
+            error_ = errno;
             ::close(fd_);
             fd_ = -1;
         }
@@ -190,10 +195,22 @@ public:
         }
     }
     bool ok() const { return fd_ >= 0; }
+    int error() const { return error_; }
 
 private:
     int fd_ = -1;
+    int error_ = 0;
 };
+
+// "Nie można zapisać pliku <path>: <reason>." in UTF-8, for a tool's message.
+enum class Doing { Lock, Read, Write };
+std::string failureOf(Doing doing, const std::filesystem::path& p, int err) {
+    const char* verb = doing == Doing::Lock ? "zablokować" : doing == Doing::Read ? "odczytać" : "zapisać";
+    const std::string reason = doing == Doing::Read && (err == EACCES || err == EPERM)
+                                   ? "brak dostępu"
+                                   : text::toUtf8(files::failureText(std::error_code(err, std::generic_category())));
+    return std::string("Nie można ") + verb + " pliku " + p.string() + ": " + reason + ".";
+}
 
 }  // namespace
 
@@ -204,6 +221,8 @@ struct Registry::Impl {
     bool valid = false;   // false: read the file again before use
     bool clean = true;
     bool damagedSaved = false;
+    bool tidied = false;  // the leftovers beside the file have been removed
+    std::string failure;  // why the last change failed
 
     void clear() {
         for (auto& r : roots) {
@@ -212,8 +231,10 @@ struct Registry::Impl {
         }
     }
 
-    // Reads the file again when it changed since it was last read.
+    // Reads the file again when it changed since it was last read. The first
+    // read of a file also removes what saves cut short left beside it.
     bool refresh() {
+        if (!tidied) tidy();
         FileId id = identify(file);
         if (valid && id == loaded) return clean;
         clear();
@@ -224,6 +245,7 @@ struct Registry::Impl {
         if (!id.exists) return true;
         std::FILE* f = std::fopen(file.c_str(), "rb");
         if (!f) {
+            failure = failureOf(Doing::Read, file, errno);
             clean = false;
             valid = false;
             return false;
@@ -233,8 +255,10 @@ struct Registry::Impl {
         std::size_t n;
         while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) all.append(buf, n);
         bool readError = std::ferror(f) != 0;
+        const int readErrno = errno;
         std::fclose(f);
         if (readError) {
+            failure = failureOf(Doing::Read, file, readErrno);
             clean = false;
             valid = false;
             return false;
@@ -243,7 +267,15 @@ struct Registry::Impl {
         return clean;
     }
 
+    // Names already met while a file is read, by their lower-case form, so
+    // that a key of many values or subkeys is read in linear time.
+    struct ReadIndex {
+        std::unordered_map<const Node*, std::unordered_map<std::string, std::size_t>> values;
+        std::unordered_map<const Node*, std::unordered_map<std::string, Node*>> children;
+    };
+
     void parse(std::string_view all) {
+        ReadIndex index;
         Node* current = nullptr;
         bool first = true;
         std::size_t pos = 0;
@@ -260,7 +292,7 @@ struct Registry::Impl {
             }
             if (line.empty()) continue;
             if (line.front() == '[' && line.back() == ']' && line.size() >= 2) {
-                current = parseKey(line.substr(1, line.size() - 2));
+                current = parseKey(line.substr(1, line.size() - 2), index);
                 if (!current) clean = false;
                 continue;
             }
@@ -300,14 +332,15 @@ struct Registry::Impl {
                 }
                 v.number = static_cast<std::uint32_t>(n);
             }
-            if (NamedValue* existing = current->findValue(name))
-                existing->value = std::move(v);
+            auto [at, added] = index.values[current].try_emplace(text::lower(name), current->values.size());
+            if (!added)
+                current->values[at->second].value = std::move(v);
             else
                 current->values.push_back({std::move(name), std::move(v)});
         }
     }
 
-    Node* parseKey(std::string_view full) {
+    Node* parseKey(std::string_view full, ReadIndex& index) {
         std::size_t bs = full.find('\\');
         std::string_view hive = full.substr(0, bs);
         auto h = parseHive(hive);
@@ -323,7 +356,7 @@ struct Registry::Impl {
             if (!unescape(rest.substr(start, p == std::string_view::npos ? std::string_view::npos : p - start), name) ||
                 name.empty())
                 return nullptr;
-            Node* c = node->child(name);
+            Node*& c = index.children[node][text::lower(name)];
             if (!c) {
                 node->children.push_back(std::make_unique<Node>());
                 node->children.back()->name = name;
@@ -361,14 +394,28 @@ struct Registry::Impl {
     // Temporary files of saves cut short beside the file. Saves run under the
     // lock, so while it is held every one there is a leftover; older
     // versions named them "registry.tmp<process>".
-    void removeLeftovers() {
+    std::vector<std::filesystem::path> leftovers() const {
+        std::vector<std::filesystem::path> found;
         std::string stem = file.filename().string();
         for (const auto& e : files::listFolder(file.parent_path(), stem + ".*", files::Include{false, true})) {
             std::string_view rest = std::string_view(e.name).substr(stem.size());
             bool old = rest.size() > 4 && rest.substr(0, 4) == ".tmp" &&
                        std::all_of(rest.begin() + 4, rest.end(), [](char c) { return c >= '0' && c <= '9'; });
-            if (old || files::isTemporaryName(e.name)) files::removeFile(e.path);
+            if (old || files::isTemporaryName(e.name)) found.push_back(e.path);
         }
+        return found;
+    }
+    void removeLeftovers() {
+        for (const auto& p : leftovers()) files::removeFile(p);
+    }
+
+    // Removes the leftovers of saves cut short, taking the lock only when
+    // there are any (a registry that was never written has no folder yet).
+    void tidy() {
+        tidied = true;
+        if (leftovers().empty()) return;
+        FileLock lock(file);
+        if (lock.ok()) removeLeftovers();
     }
 
     bool save() {
@@ -376,7 +423,10 @@ struct Registry::Impl {
             std::error_code ec;
             std::filesystem::copy_file(file, file.string() + ".damaged",
                                        std::filesystem::copy_options::overwrite_existing, ec);
-            if (ec) return false;
+            if (ec) {
+                failure = failureOf(Doing::Write, file.string() + ".damaged", ec.value());
+                return false;
+            }
             damagedSaved = true;
         }
         std::string out = kHeader;
@@ -389,7 +439,11 @@ struct Registry::Impl {
                 for (auto& c : r.children) writeNode(out, std::string(kHiveNames[i]) + '\\' + escape(c->name, true), *c);
         }
         removeLeftovers();
-        if (!files::writeFile(file, out, files::Access::OwnerOnly)) return false;
+        std::error_code ec;
+        if (!files::writeFile(file, out, files::Access::OwnerOnly, &ec)) {
+            failure = failureOf(Doing::Write, file, ec.value());
+            return false;
+        }
         loaded = identify(file);
         clean = true;
         damagedSaved = false;
@@ -401,8 +455,16 @@ struct Registry::Impl {
     // change that was not written is not seen either.
     template <class F>
     Status change(F&& f) {
+        failure.clear();
         FileLock lock(file);
-        if (!lock.ok()) return Status::IoError;
+        if (!lock.ok()) {
+            failure = failureOf(Doing::Lock, file.string() + ".lock", lock.error());
+            return Status::IoError;
+        }
+        if (!tidied) {
+            tidied = true;
+            removeLeftovers();
+        }
         refresh();
         if (!valid) return Status::IoError;
         bool modified = false;
@@ -433,6 +495,18 @@ const std::filesystem::path& Registry::file() const { return d_->file; }
 void Registry::setFile(std::filesystem::path file) {
     d_->file = std::move(file);
     d_->valid = false;
+    d_->tidied = false;
+}
+
+void Registry::open() { d_->refresh(); }
+
+const std::string& Registry::lastFailure() const { return d_->failure; }
+
+Status Registry::checkWritable() {
+    return d_->change([&](bool& modified) {
+        modified = true;
+        return Status::Ok;
+    });
 }
 
 bool Registry::lastReadClean() const { return d_->clean; }

@@ -61,6 +61,10 @@ public:
     const std::filesystem::path& file() const;
     // Uses another file from now on (read afresh at the next call).
     void setFile(std::filesystem::path file);
+    // Reads the file, and removes the temporary files that saves cut short by
+    // a crash left beside it. Every other call opens the registry so first;
+    // a program calls this at start-up to tidy a registry it may not read.
+    void open();
 
     bool keyExists(Hive hive, std::string_view key);
     // Creates the key and every missing key above it; Ok when it exists already.
@@ -91,6 +95,15 @@ public:
     // file is copied aside (file name + ".damaged") before the next change
     // writes over it, so nothing in it is lost.
     bool lastReadClean() const;
+
+    // Why the last change ended in IoError: which file could not be locked,
+    // read or written, and why ("Nie można zapisać pliku ...: ..."), in
+    // UTF-8 for a tool's message; empty after a change that was made.
+    const std::string& lastFailure() const;
+    // Writes the file back as it stands, under the lock: for a tool that was
+    // told a change failed (in a library with its own registry object), to
+    // learn why through lastFailure().
+    Status checkWritable();
 
 private:
     struct Impl;

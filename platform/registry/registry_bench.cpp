@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "registry/Registry.h"
 
@@ -40,5 +41,25 @@ void BM_GetString(benchmark::State& state) {
     std::filesystem::remove_all(benchFile().parent_path());
 }
 BENCHMARK(BM_GetString)->Arg(10)->Arg(1000)->Unit(benchmark::kMicrosecond);
+
+// The first read of a file whose one key holds many values (a damaged or
+// hostile file may hold any number): grows with the file, not its square.
+void BM_LoadValuesUnderOneKey(benchmark::State& state) {
+    std::filesystem::remove_all(benchFile().parent_path());
+    std::filesystem::create_directories(benchFile().parent_path());
+    {
+        std::ofstream out(benchFile());
+        out << "REGISTRY 1\n[HKEY_CURRENT_USER\\Software\\Bench]\n";
+        for (int i = 0; i < state.range(0); ++i) out << "s Value" << i << "=some text\n";
+    }
+    std::string v;
+    for (auto _ : state) {
+        registry::Registry r(benchFile());
+        benchmark::DoNotOptimize(r.getString(registry::Hive::CurrentUser, "Software\\Bench", "Value1", v));
+    }
+    state.SetComplexityN(state.range(0));
+    std::filesystem::remove_all(benchFile().parent_path());
+}
+BENCHMARK(BM_LoadValuesUnderOneKey)->Arg(300)->Arg(3000)->Arg(30000)->Unit(benchmark::kMillisecond)->Complexity();
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iostream>
 
 #include "registry/BrowserVersion.h"
@@ -189,6 +190,16 @@ TEST_F(RegistryTest, AFileThatCannotBeWrittenIsReportedAndTheChangeNotKept) {
     Registry r(dir / "notadir" / "registry");
     EXPECT_EQ(r.setString(Hive::CurrentUser, "A", "v", "x"), Status::IoError);
     EXPECT_FALSE(r.keyExists(Hive::CurrentUser, "A"));
+    // Which file and why, for a tool's message.
+    EXPECT_EQ(r.lastFailure(), "Nie można zablokować pliku " + (dir / "notadir" / "registry.lock").string() +
+                                   ": folder nie istnieje.");
+    fs::create_directories(dir / "folder");
+    Registry f(dir / "folder");
+    EXPECT_EQ(f.checkWritable(), Status::IoError);
+    EXPECT_EQ(f.lastFailure(), "Nie można odczytać pliku " + (dir / "folder").string() + ": pod tą nazwą jest folder.");
+    Registry fine(file);
+    EXPECT_EQ(fine.checkWritable(), Status::Ok);
+    EXPECT_EQ(fine.lastFailure(), "");
 }
 
 TEST_F(RegistryTest, DefaultPathAndOverride) {
@@ -263,17 +274,47 @@ TEST_F(RegistryTest, KeysNestNoDeeperThanTheLimit) {
     EXPECT_TRUE(third.lastReadClean());
 }
 
-TEST_F(RegistryTest, LeftoversOfSavesCutShortAreRemovedByTheNextSave) {
-    fs::create_directories(file.parent_path());
-    for (const char* name : {"registry.tmp4242", "registry.~wr4243", "registry.~wr"})
-        text::writeFile(file.parent_path() / name, "half");
-    text::writeFile(file.parent_path() / "registry.tmpx", "someone else's");
-    Registry r(file);
-    ASSERT_EQ(r.setString(Hive::CurrentUser, "A", "v", "x"), Status::Ok);
-    std::vector<std::string> left;
-    for (auto& e : fs::directory_iterator(file.parent_path())) left.push_back(e.path().filename().string());
-    std::sort(left.begin(), left.end());
-    EXPECT_EQ(left, (std::vector<std::string>{"registry", "registry.lock", "registry.tmpx"}));
+TEST_F(RegistryTest, LeftoversOfSavesCutShortAreRemovedWhenTheRegistryIsOpened) {
+    // Whatever a program does first with the registry opens it; a program
+    // that may not use it opens it at start-up.
+    struct Case {
+        const char* name;
+        std::function<void(Registry&)> first;
+    };
+    const Case cases[] = {
+        {"a save", [](Registry& r) { ASSERT_EQ(r.setString(Hive::CurrentUser, "A", "v", "x"), Status::Ok); }},
+        {"a read", [](Registry& r) { r.keyExists(Hive::CurrentUser, "A"); }},
+        {"opened at start-up", [](Registry& r) { r.open(); }},
+        {"opened after another file", [&](Registry& r) {
+             Registry other(dir / "other" / "registry");
+             other.open();
+             r.setFile(dir / "elsewhere");
+             r.open();
+             r.setFile(file);
+             r.open();
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove_all(dir);
+        fs::create_directories(file.parent_path());
+        text::writeFile(file, "REGISTRY 1\n[HKEY_CURRENT_USER\\A]\ns v=x\n");
+        for (const char* name : {"registry.tmp4242", "registry.~wr4243", "registry.~wr"})
+            text::writeFile(file.parent_path() / name, "half");
+        text::writeFile(file.parent_path() / "registry.tmpx", "someone else's");
+        {
+            Registry r(file);
+            c.first(r);
+        }
+        std::vector<std::string> left;
+        for (auto& e : fs::directory_iterator(file.parent_path())) left.push_back(e.path().filename().string());
+        std::sort(left.begin(), left.end());
+        EXPECT_EQ(left, (std::vector<std::string>{"registry", "registry.lock", "registry.tmpx"}));
+    }
+    // A registry never written leaves no folder behind by being opened.
+    fs::remove_all(dir);
+    Registry(file).open();
+    EXPECT_FALSE(fs::exists(dir));
 }
 
 // The child of the crash trials below: one change written to the file.
