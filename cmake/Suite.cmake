@@ -1,3 +1,12 @@
+# The tests' runtime folder: the widget toolkit keeps its runtime files
+# there instead of making a folder of its own in the system's temporary
+# folder, which would outlive the run. Owner-only, as the toolkit asks.
+set(SUITE_RUNTIME_DIR ${CMAKE_BINARY_DIR}/test-runtime)
+file(MAKE_DIRECTORY ${SUITE_RUNTIME_DIR})
+file(CHMOD ${SUITE_RUNTIME_DIR} DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+# What every test runs with.
+set(SUITE_TEST_ENV "QT_QPA_PLATFORM=offscreen;SUITE_SOURCE_DIR=${CMAKE_SOURCE_DIR};SUITE_BINARY_DIR=${CMAKE_BINARY_DIR};XDG_RUNTIME_DIR=${SUITE_RUNTIME_DIR}")
+
 # suite_program_environment(target)
 # The build's folders, so that the program also runs by hand, outside CTest:
 # the one object of SuiteEnvironment.cpp, compiled once for every test and
@@ -24,7 +33,7 @@ function(suite_test)
   endif()
   set_tests_properties(${T_NAME} PROPERTIES
     TIMEOUT ${T_TIMEOUT}
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SUITE_SOURCE_DIR=${CMAKE_SOURCE_DIR};SUITE_BINARY_DIR=${CMAKE_BINARY_DIR};${T_ENV}")
+    ENVIRONMENT "${SUITE_TEST_ENV};${T_ENV}")
 endfunction()
 
 # suite_benchmark(NAME name SOURCES ... LIBS ...)

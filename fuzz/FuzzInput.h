@@ -1,10 +1,12 @@
 #pragma once
 // Helpers of the fuzz targets: the input as a file of its own (for parsers
-// that read files) and the input cut into parts.
+// that read files), the input cut into parts, and the check of a property.
 #include <unistd.h>
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -12,14 +14,21 @@
 
 namespace fuzzing {
 
-// A folder of this process's own for the files a target writes.
+// A folder of this process's own for the files a target writes, removed
+// with everything in it when the run ends.
 inline const std::filesystem::path& scratch() {
-    static const std::filesystem::path dir = [] {
-        auto d = std::filesystem::temp_directory_path() / ("fuzz-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(d);
-        return d;
-    }();
-    return dir;
+    struct Folder {
+        std::filesystem::path path;
+        Folder() : path(std::filesystem::temp_directory_path() / ("fuzz-" + std::to_string(::getpid()))) {
+            std::filesystem::create_directories(path);
+        }
+        ~Folder() {
+            std::error_code ec;
+            std::filesystem::remove_all(path, ec);
+        }
+    };
+    static const Folder folder;
+    return folder.path;
 }
 
 // Writes `bytes` to `name` in the scratch folder; gives its path.
@@ -42,6 +51,14 @@ inline std::vector<std::string> parts(std::string_view s, std::size_t atLeast = 
     }
     while (out.size() < atLeast) out.emplace_back();
     return out;
+}
+
+// A property every input must keep: when it is broken the run stops here,
+// as at a crash, and the input is kept.
+inline void expect(bool kept, const char* property) {
+    if (kept) return;
+    std::fprintf(stderr, "property broken: %s\n", property);
+    std::abort();
 }
 
 }  // namespace fuzzing

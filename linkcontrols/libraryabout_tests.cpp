@@ -2,8 +2,10 @@
 // functions (cursor, capture, the drag message) and the shell played by the
 // test.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <stdexcept>
@@ -261,12 +263,19 @@ TEST_F(LibraryAboutTest, ALeftButtonDragOnEitherBarMovesTheForm) {
     EXPECT_TRUE(f.isLoaded());
 }
 
+// The form draws; the picture is kept only where LIBRARYABOUT_SCREENSHOT
+// names a file for it, else it goes with the test's own folder.
 TEST_F(LibraryAboutTest, LooksRight) {
     frmAbout& f = open();
-    fs::path png = fs::temp_directory_path() / "libraryabout_tests.png";
-    ASSERT_TRUE(forms::drive::saveScreenshot(f, png.string()));
-    EXPECT_GT(fs::file_size(png), 0u);
-    std::printf("about form drawn to %s\n", png.c_str());
+    const fs::path dir = fs::temp_directory_path() / ("libraryabout_tests_" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    const char* keep = std::getenv("LIBRARYABOUT_SCREENSHOT");
+    const fs::path png = keep ? fs::path(keep) : dir / "about.png";
+    EXPECT_TRUE(forms::drive::saveScreenshot(f, png.string()));
+    std::error_code ec;
+    EXPECT_GT(fs::file_size(png, ec), 0u);
+    if (keep) std::printf("about form drawn to %s\n", png.c_str());
+    fs::remove_all(dir, ec);
 }
 
 // ShowAbout through the controls' automation interfaces.

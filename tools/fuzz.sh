@@ -2,8 +2,8 @@
 # Builds the fuzz targets with clang (address and undefined-behaviour
 # sanitizers over the whole code) into build-fuzz/ and runs each on its seed
 # corpus, fuzz/corpus/<target>/, for the given number of seconds (default 5).
-# New inputs found go to a scratch folder, not into the tree; a crash stops
-# the script with the input that caused it.
+# New inputs found go to a scratch folder, not into the tree; a crash (or a
+# broken property) stops the script with the input that caused it.
 #   tools/fuzz.sh            # a few seconds each, as ./test.sh runs it
 #   tools/fuzz.sh 600        # ten minutes each
 #   tools/fuzz.sh 600 pictures registry_file   # only those targets
@@ -26,6 +26,10 @@ if [[ ${#targets[@]} -eq 0 ]]; then
 fi
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
+# Whatever a target writes to the temporary folder goes with the scratch
+# folder, also after a crash.
+mkdir -p "$scratch/tmp"
+export TMPDIR="$scratch/tmp"
 for t in "${targets[@]}"; do
   mkdir -p "$scratch/$t"
   if ! build-fuzz/fuzz/fuzz_"$t" -max_total_time="$seconds" -timeout=20 -rss_limit_mb=2560 \

@@ -3,6 +3,7 @@
 // FTP server on 127.0.0.1 and into real temporary folders.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <map>
 
@@ -14,6 +15,7 @@
 #include "forms/ComboBox.h"
 #include "forms/CommandButton.h"
 #include "forms/Drive.h"
+#include "net/FtpClient.h"
 #include "forms/Label.h"
 #include "forms/ListView.h"
 #include "forms/MenuItem.h"
@@ -484,6 +486,52 @@ TEST_F(Publishing, CancelInTheProgressWindowAbortsTheTransferAndSendsNothingMore
     for (auto& [name, body] : tree(remote.path()))
         EXPECT_EQ(name.find(Publisher::kTemporarySuffix), std::string::npos) << name;
     EXPECT_NE(boxes().back().text, kEnd);
+    EXPECT_FALSE(all->prog->visible());
+    EXPECT_TRUE(m.enabled());
+}
+
+// A server that takes the data connection and stops reading it after 128 KB
+// (the rest of the page fits into the sockets' buffers, so the client has
+// sent it and waits for the server's answer): the main window keeps
+// painting all through, and Cancel in the progress window ends the publish
+// within a second, quietly, with the partial temporary file removed.
+TEST_F(Publishing, AStalledStoreLeavesTheWindowPaintingAndCancelEndsIt) {
+    TMainForm& m = start();
+    server = std::make_unique<TestServer>("ftp", remote.path(), std::vector<std::string>{"--stall-after", "131072"});
+    writeProject(server->hostPort(), TestServer::user(), TestServer::password());
+    net::FtpClient& c = all->prog->IdFTP1(m.messages).client();
+    c.setConnectTimeout(3000);
+    c.setIdleTimeout(8000);
+    writeFile(site / "index.html", std::string(400 * 1024, 'x'));
+    confirmDialog();
+    answers.answerMessage(1);  // ready to copy
+    forms::drive::PaintCounter paints(m, 20);
+    using Clock = std::chrono::steady_clock;
+    Clock::time_point stalledSince{}, pressed{};
+    int paintsAtStall = -1, paintsAtCancel = -1;
+    watchProgress([&](Tprog& p) {
+        if (p.Label7->caption() != "index.html" || p.ProgressBar1->position() == 0 || pressed != Clock::time_point{})
+            return;
+        if (stalledSince == Clock::time_point{}) {
+            stalledSince = Clock::now();
+            return;
+        }
+        if (paintsAtStall < 0 && Clock::now() - stalledSince > std::chrono::milliseconds(500)) paintsAtStall = paints.count();
+        if (Clock::now() - stalledSince > std::chrono::milliseconds(1500)) {
+            paintsAtCancel = paints.count();
+            pressed = Clock::now();
+            p.Button1->press();
+        }
+    });
+    m.SpeedButton2->press();
+    const auto ended = Clock::now();
+    stopWatching();
+    ASSERT_NE(pressed, Clock::time_point{}) << "the progress window's timer never came round";
+    EXPECT_LT(ended - pressed, std::chrono::seconds(1));
+    EXPECT_GE(paintsAtCancel - paintsAtStall, 20) << "the main window painted during the stall";
+    ASSERT_EQ(boxes().size(), 1u) << "no message after the one before the upload";
+    for (auto& [name, body] : tree(remote.path()))
+        EXPECT_EQ(name.find(Publisher::kTemporarySuffix), std::string::npos) << name;
     EXPECT_FALSE(all->prog->visible());
     EXPECT_TRUE(m.enabled());
 }

@@ -49,7 +49,9 @@ bool is_listed_name(std::string_view name) {
 void folder_list(ItemList& list, std::string_view pattern, int mode) {
     list.clear();
     for (const files::Entry& e : files::search(pattern, files::Include{true, true})) {
-        bool plainFolder = e.folder && !e.readOnly && !e.hidden && !e.link;
+        // A link is no file of the list's own, and is never followed.
+        if (e.link) continue;
+        bool plainFolder = e.folder && !e.readOnly && !e.hidden;
         if (!plainFolder && is_listed_name(e.name)) addit(list, e.name, mode);
     }
 }

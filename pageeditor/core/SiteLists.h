@@ -24,9 +24,9 @@ void addit(ItemList& list, std::string_view fileName, int mode);
 // Clears the list and adds the plain folders the pattern finds (read-only,
 // hidden and linked folders are left out), in name order.
 void folders_list(ItemList& list, std::string_view pattern, int mode);
-// Clears the list and adds everything else the pattern finds, except project
-// files and the preview pictures of clip items (names holding ".prj",
-// ".ht.bmp", ".swf.bmp", or ".class.bmp" in any case).
+// Clears the list and adds everything else the pattern finds, except links
+// (to files or folders), project files and the preview pictures of clip items
+// (names holding ".prj", ".ht.bmp", ".swf.bmp", or ".class.bmp" in any case).
 void folder_list(ItemList& list, std::string_view pattern, int mode);
 // The name test of folder_list.
 bool is_listed_name(std::string_view name);

@@ -112,17 +112,17 @@ bool Sites::writeProject(const std::string& site, const ProjectSettings& f, bool
     // only, and so is the temporary copy a save writes first.
     std::error_code failure;
     if (file.save(files::Access::OwnerOnly, &failure)) return true;
-    messages_.MyBox(files::saveFailedText(siteFolder(site) + "project.prj", failure), text::ansi("Błąd"), 16);
+    // The file as the user's system names it.
+    messages_.MyBox(files::saveFailedText(files::shownName(file.path()), failure), text::ansi("Błąd"), 16);
     return false;
 }
 
 void Sites::removeSaveLeftovers() const {
     files::removeLeftoverTemporaries(files::realPath(appDir_));
     files::removeLeftoverTemporaries(files::realPath(appDir_ + "data\\lang\\pl\\"));
+    // Copies into a site go into its sub-folders too (a template's media tree).
     for (const files::Entry& site : files::search(sitesFolder() + "*.*", files::Include{true, false})) {
-        if (!site.folder) continue;
-        files::removeLeftoverTemporaries(site.path);
-        files::removeLeftoverTemporaries(site.path / "data");
+        if (site.folder && !site.link) files::removeLeftoverTemporaries(site.path, true);
     }
 }
 

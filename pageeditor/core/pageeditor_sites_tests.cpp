@@ -57,6 +57,13 @@ TEST_F(SitesTest, ListFillersFilterProjectFilesAndPreviews) {
     fs::create_directories(dir / "lib" / "a\\..\\..");
     put(fs::path("lib") / u8"\u65e5.html");
     put(fs::path("lib") / ".htaccess");
+    // Links, to files and folders inside and outside, are no items.
+    put("outside.html");
+    fs::create_symlink(dir / "outside.html", dir / "lib" / "link.html");
+    fs::create_symlink(dir / "lib" / "index.html", dir / "lib" / "inner.html");
+    fs::create_symlink(dir, dir / "lib" / "linkdir");
+    fs::create_symlink(dir / "lib" / "sub", dir / "lib" / "innerdir");
+    fs::create_symlink(dir / "gone.html", dir / "lib" / "dangling.html");
     ItemList list{{"old", 9}};
     folder_list(list, appDir + "lib\\*.*", PageMode);
     // Plain folders are left out; read-only ones are not plain. A leading dot
@@ -292,8 +299,11 @@ TEST_F(SitesTest, SettingsThatCannotBeSavedAreToldAndTheOldFileKept) {
     full.fill();
     answers.answerMessage(forms::mb::Ok);
     EXPECT_FALSE(sites.saveSettings(f));
-    EXPECT_EQ(messageTexts(), std::vector<std::string>{"Nie można zapisać pliku "_w + appDir +
-                                                       "webpages\\s\\project.prj: brak miejsca na dysku."_w});
+    // The file as the system writes its path.
+    EXPECT_EQ(messageTexts(), std::vector<std::string>{"Nie można zapisać pliku "_w +
+                                                       files::shownName(dir / "webpages" / "s" / "project.prj") +
+                                                       ": brak miejsca na dysku."_w});
+    EXPECT_EQ(messageTexts()[0].find('\\'), std::string::npos);
     EXPECT_EQ(read("webpages/s/project.prj"), old);
     for (const auto& e : files::listFolder(dir / "webpages/s", "*", files::Include{false, true}))
         EXPECT_FALSE(files::isTemporaryName(e.name)) << e.name;

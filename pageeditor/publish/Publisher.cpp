@@ -16,14 +16,17 @@ using net::NetError;
 
 namespace {
 
-// Runs an FTP step whose refusal the publish passes over; a lost connection
-// still ends the publish.
+// True when a failed FTP step ends the publish: the connection is gone, or
+// the progress window's Cancel aborted the step.
+bool endsPublish(const NetError& e) { return e.connectionGone() || e.kind() == NetError::Kind::Aborted; }
+
+// Runs an FTP step whose refusal the publish passes over.
 template <class F>
 void tolerated(F&& step) {
     try {
         step();
     } catch (const NetError& e) {
-        if (e.connectionGone()) throw;
+        if (endsPublish(e)) throw;
     }
 }
 
@@ -96,7 +99,10 @@ Publisher::Outcome Publisher::publish(const std::string& appDir, const std::stri
         ~Running() { flag = false; }
     } runningGuard{running_};
     std::vector<Item> pages = itemsOf(siteDir, true);
-    std::vector<Item> media = itemsOf(siteDir + "data\\", false);
+    // A data folder that is a link is named among the pages' folder's
+    // entries and never entered.
+    std::vector<Item> media;
+    if (!files::isLink(files::realPath(siteDir + "data"))) media = itemsOf(siteDir + "data\\", false);
     unsettled_ = int(pages.size() + media.size());
     current_ = !pages.empty() ? pages[0].entry.name : !media.empty() ? "data\\" + media[0].entry.name : "";
     try {
@@ -119,7 +125,7 @@ Publisher::Outcome Publisher::publish(const std::string& appDir, const std::stri
         try {
             ftp_.changeDir("data");
         } catch (const NetError& e) {
-            if (e.connectionGone()) throw;
+            if (endsPublish(e)) throw;
             inData = false;
             refusal = e.what();
         }
@@ -133,8 +139,11 @@ Publisher::Outcome Publisher::publish(const std::string& appDir, const std::stri
             unsettled_ = 0;
         }
     } catch (const NetError& e) {
+        // Cancel ends the publish quietly, whatever step it cut short.
+        if (cancelled_) return finish(Outcome::Cancelled);
         return lost(e);
     }
+    if (cancelled_) return finish(Outcome::Cancelled);
 
     cancelled_ = true;  // the window closes through its Cancel handler
     if (unsent_ > 0) {
@@ -150,13 +159,17 @@ Publisher::Outcome Publisher::publish(const std::string& appDir, const std::stri
 
 std::vector<Publisher::Item> Publisher::itemsOf(const std::string& folder, bool topLevel) {
     std::vector<Item> items;
-    for (files::Entry& e : files::listFolder(files::realPath(folder), "*.*", files::Include{false, true, true})) {
+    const std::string inSite = topLevel ? "" : "data\\";
+    for (files::Entry& e : files::listFolder(files::realPath(folder), "*.*", files::Include{true, true, true})) {
         switch (siteFileUse(e, topLevel)) {
         case SiteFileUse::Send:
-            items.push_back({e, folder + e.name});
+            if (!e.folder) items.push_back({e, folder + e.name});
             break;
         case SiteFileUse::Foreign:
-            notSent(topLevel ? e.name : "data\\" + e.name, foreignNameNote());
+            if (!e.folder) notSent(leftOutName(inSite, e), foreignNameNote());
+            break;
+        case SiteFileUse::Link:
+            notSent(leftOutName(inSite, e), linkNote());
             break;
         case SiteFileUse::Private:
         case SiteFileUse::Temporary:
@@ -210,31 +223,46 @@ Publisher::Sent Publisher::sendFile(const Item& item) {
     try {
         ftp_.store(item.entry.path, temporary);
     } catch (const NetError& e) {
-        if (e.kind() == NetError::Kind::Aborted || e.connectionGone()) {
-            removeCutOff(remoteDir, temporary);
-            if (e.kind() == NetError::Kind::Aborted) return Sent::Stop;
-            throw;
-        }
         if (e.kind() == NetError::Kind::Local) {
+            notSent(current_, e.what());
+            return Sent::Failed;
+        }
+        // Whatever the server kept of the temporary file goes, also when the
+        // server, its full disk or the user's Cancel cut the store off.
+        removeCutOff(remoteDir, temporary);
+        if (e.kind() == NetError::Kind::Aborted || cancelled_) return Sent::Stop;
+        if (e.connectionGone()) throw;
+        if (lastSoFar_ > 0) {
+            // Refused once bytes of it had gone: the server took the name
+            // and will not take the file.
             notSent(current_, e.what());
             return Sent::Failed;
         }
         // A server that takes no file under the temporary name may still
         // take it under its own.
-        tidyUp(temporary);
         return storePlain(item);
+    }
+    if (cancelled_) {
+        removeCutOff(remoteDir, temporary);
+        return Sent::Stop;
     }
     try {
         ftp_.rename(temporary, name);
         return Sent::Ok;
     } catch (const NetError& e) {
-        if (e.connectionGone()) throw;
+        if (endsPublish(e) || cancelled_) {
+            // Cut off between RNFR and RNTO or before: the server holds the
+            // page it had or, if the rename went through, the new one.
+            removeCutOff(remoteDir, temporary);
+            if (cancelled_ || e.kind() == NetError::Kind::Aborted) return Sent::Stop;
+            throw;
+        }
     }
     // A server that renames nothing over an existing file: the file is stored
     // straight under its name from the local copy; the server's copy is
     // replaced only by a store it accepted.
     Sent sent = storePlain(item);
-    if (sent != Sent::Stop) tidyUp(temporary);
+    if (sent != Sent::Stop) removeCutOff(remoteDir, temporary);
     return sent;
 }
 
@@ -244,38 +272,47 @@ Publisher::Sent Publisher::storePlain(const Item& item) {
         ftp_.store(item.entry.path, item.entry.name);
         return Sent::Ok;
     } catch (const NetError& e) {
-        if (e.kind() == NetError::Kind::Aborted) {
+        if (e.kind() == NetError::Kind::Aborted || cancelled_) {
             // The user stopped it; the server may hold part of the new copy.
             notSent(current_, e.what());
             return Sent::Stop;
         }
         if (e.connectionGone()) throw;
         notSent(current_, e.what());
+        // A refusal the server gave while the file was being sent may have
+        // closed the connection; the next file goes over a new one.
+        if (!ftp_.connected() && !reconnect(ftp_.currentDir())) throw NetError(NetError::Kind::NotConnected, e.what());
         return Sent::Failed;
     }
 }
 
-void Publisher::removeCutOff(const std::string& remoteDir, const std::string& temporaryName) {
-    try {
-        if (!ftp_.connected()) {
-            // A server that is not there answers no sooner than this.
-            int connectMs = ftp_.connectTimeout(), idleMs = ftp_.idleTimeout();
-            ftp_.setConnectTimeout(std::min(connectMs, 5000));
-            ftp_.setIdleTimeout(std::min(idleMs, 5000));
-            struct Restore {
-                net::FtpClient& ftp;
-                int connectMs, idleMs;
-                ~Restore() {
-                    ftp.setConnectTimeout(connectMs);
-                    ftp.setIdleTimeout(idleMs);
-                }
-            } restore{ftp_, connectMs, idleMs};
-            ftp_.connect();
-            ftp_.changeDir(remoteDir);
+bool Publisher::reconnect(const std::string& remoteDir) {
+    // A server that is not there answers no sooner than this.
+    int connectMs = ftp_.connectTimeout(), idleMs = ftp_.idleTimeout();
+    ftp_.setConnectTimeout(std::min(connectMs, 5000));
+    ftp_.setIdleTimeout(std::min(idleMs, 5000));
+    struct Restore {
+        net::FtpClient& ftp;
+        int connectMs, idleMs;
+        ~Restore() {
+            ftp.setConnectTimeout(connectMs);
+            ftp.setIdleTimeout(idleMs);
         }
-        ftp_.deleteFile(temporaryName);
+    } restore{ftp_, connectMs, idleMs};
+    try {
+        ftp_.connect();
+        ftp_.changeDir(remoteDir);
+        return true;
     } catch (const NetError&) {
+        return false;
     }
+}
+
+void Publisher::removeCutOff(const std::string& remoteDir, const std::string& temporaryName) {
+    // Cancel does not cut the removal short: it is what Cancel wants too.
+    abortSent_ = true;
+    if (!ftp_.connected() && !reconnect(remoteDir)) return;
+    tidyUp(temporaryName);
 }
 
 void Publisher::tidyUp(const std::string& temporaryName) {

@@ -92,6 +92,8 @@ private:
     // file goes, over a new connection where the old one is gone.
     void removeCutOff(const std::string& remoteDir, const std::string& temporaryName);
     void tidyUp(const std::string& temporaryName);
+    // Connects again and enters the folder; false when that fails.
+    bool reconnect(const std::string& remoteDir);
     void notSent(const std::string& name, const std::string& reason);
     std::string notSentSummary() const;
     Outcome lost(const net::NetError& e);

@@ -62,7 +62,10 @@ SiteExport::Outcome SiteExport::copyInto(const std::string& appDir, const std::s
         std::string toFolder;
     };
     std::vector<Item> items;
-    std::vector<std::string> foreign;  // left out for their names, as the site names them
+    struct LeftOut {
+        std::string name, note;  // as the site names it, and why
+    };
+    std::vector<LeftOut> leftOut;
     struct Folder {
         fs::path from;
         std::string to, inSite;
@@ -73,12 +76,15 @@ SiteExport::Outcome SiteExport::copyInto(const std::string& appDir, const std::s
         for (const files::Entry& e : files::listFolder(folder.from, "*", files::Include{true, true, true})) {
             switch (siteFileUse(e, i == 0)) {
             case SiteFileUse::Foreign:
-                foreign.push_back(folder.inSite + e.name);
+                leftOut.push_back({leftOutName(folder.inSite, e), foreignNameNote()});
+                break;
+            case SiteFileUse::Link:
+                leftOut.push_back({leftOutName(folder.inSite, e), linkNote()});
                 break;
             case SiteFileUse::Send:
                 if (!e.folder)
                     items.push_back({e.path, folder.to});
-                else if (!e.link)
+                else
                     folders.push_back({e.path, folder.to + "\\" + e.name, folder.inSite + e.name + "\\"});
                 break;
             case SiteFileUse::Private:
@@ -100,13 +106,15 @@ SiteExport::Outcome SiteExport::copyInto(const std::string& appDir, const std::s
                                ansi("Pytanie:"), 35);
     };
     // The folders first, empty ones included (parents come before their
-    // sub-folders in the list).
+    // sub-folders in the list); what a copy into them cut short by a crash
+    // left goes.
     {
         std::error_code ec;
         fs::create_directories(target, ec);
         for (const Folder& f : folders) {
             fs::path real = files::realPath(f.to);
             if (!files::isFolder(real)) files::makeFolder(real);
+            files::removeLeftoverTemporaries(real);
         }
     }
     Outcome outcome = Outcome::Done;
@@ -138,11 +146,12 @@ SiteExport::Outcome SiteExport::copyInto(const std::string& appDir, const std::s
     if (outcome == Outcome::Incomplete)
         message = ansi("Nie udało się skopiować wszystkich plików strony do wybranego folderu. Sprawdź, czy "
                        "folder jest dostępny do zapisu i czy na dysku jest dość miejsca.");
-    if (!foreign.empty() && outcome != Outcome::Cancelled) {
+    if (!leftOut.empty() && outcome != Outcome::Cancelled) {
         if (!message.empty()) message += "\n\n";
-        message += ansi("Pominięto pliki, których nazw nie można użyć. Liczba pominiętych plików: ") +
-                   std::to_string(foreign.size()) + ansi(". Pierwszy z nich: ") + foreign[0] + " (" +
-                   foreignNameNote() + ").";
+        message += ansi("Pominięto pliki, które nie są zwykłymi plikami strony albo których nazw nie można użyć. "
+                        "Liczba pominiętych plików: ") +
+                   std::to_string(leftOut.size()) + ansi(". Pierwszy z nich: ") + leftOut[0].name + " (" +
+                   leftOut[0].note + ").";
         outcome = Outcome::Incomplete;
     }
     if (!message.empty()) messages_.MyBox(message, ansi("Błąd"), 48);

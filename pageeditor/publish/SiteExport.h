@@ -3,8 +3,9 @@
 // the site as a CD presentation (the export plus the starter programs and the
 // autorun file from the program's data folder). project.prj, which holds the
 // FTP password, and temporary files are never copied, nor files whose names
-// are no platform names (the user is told of those); a folder inside the site
-// (or the site folder itself) is refused as the destination.
+// are no platform names, nor links to files or folders (the user is told of
+// those); a folder inside the site (or the site folder itself) is refused as
+// the destination.
 #include <string>
 
 namespace pageeditor {

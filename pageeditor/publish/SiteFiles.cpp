@@ -10,17 +10,23 @@ bool isTemporarySiteName(std::string_view name) {
     std::string_view upload = Publisher::kTemporarySuffix;
     if (name.size() > upload.size() && text::equalsNoCase(name.substr(name.size() - upload.size()), upload))
         return true;
-    // A shell copy's replacement is made as "name.~cp" beside the file.
-    std::string_view copy = ".~cp";
-    if (name.size() > copy.size() && name.substr(name.size() - copy.size()) == copy) return true;
     return files::isTemporaryName(name);
 }
 
 SiteFileUse siteFileUse(const files::Entry& entry, bool topLevel) {
+    if (entry.link) return SiteFileUse::Link;
     if (entry.foreign) return SiteFileUse::Foreign;
     if (topLevel && !entry.folder && text::equalsNoCase(entry.name, "project.prj")) return SiteFileUse::Private;
     if (!entry.folder && isTemporarySiteName(entry.name)) return SiteFileUse::Temporary;
     return SiteFileUse::Send;
+}
+
+std::string linkNote() {
+    return text::ansi("to dowiązanie do innego pliku lub folderu, a nie plik strony");
+}
+
+std::string leftOutName(const std::string& inSite, const files::Entry& entry) {
+    return inSite + files::shownName(entry.path.filename());
 }
 
 std::string foreignNameNote() {

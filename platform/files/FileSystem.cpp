@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 
 #include "text/CaseRules.h"
@@ -29,6 +30,18 @@ std::string platformName(const fs::path& path) {
     std::string s = text::fromUtf16Dropping(path.u16string(), text::CodePage::Windows1250, &dropped);
     std::replace(s.begin(), s.end(), '/', '\\');
     return s;
+}
+
+std::string shownName(const fs::path& path) {
+    try {
+        return text::encode(path.u16string(), text::CodePage::Windows1250, text::Lacking::QuestionMark);
+    } catch (const std::exception&) {
+        // Bytes that are no text at all.
+        std::string s = path.native();
+        for (char& c : s)
+            if (static_cast<unsigned char>(c) >= 0x80) c = '?';
+        return s;
+    }
 }
 
 bool isAllowedName(std::string_view name) {
@@ -93,6 +106,11 @@ bool isFolder(const fs::path& path) {
 bool isFile(const fs::path& path) {
     std::error_code ec;
     return fs::is_regular_file(fs::status(path, ec));
+}
+
+bool isLink(const fs::path& path) {
+    std::error_code ec;
+    return fs::is_symlink(fs::symlink_status(path, ec));
 }
 
 fs::path existingIgnoringCase(const fs::path& path) {
@@ -207,43 +225,6 @@ bool writeAll(int fd, const char* data, std::size_t n) {
 
 }  // namespace
 
-bool copyFile(const fs::path& from, const fs::path& to) {
-    if (!allowedPathName(to) || existsIgnoringCase(to)) return false;
-    struct stat st {};
-    if (::stat(from.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
-    int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
-    if (in < 0) return false;
-    int out = ::open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (out < 0) {
-        ::close(in);
-        return false;
-    }
-    bool ok = true;
-    char buf[65536];
-    while (ok) {
-        ssize_t r = ::read(in, buf, sizeof buf);
-        if (r < 0) {
-            if (errno == EINTR) continue;
-            ok = false;
-        } else if (r == 0) {
-            break;
-        } else {
-            ok = writeAll(out, buf, static_cast<std::size_t>(r));
-        }
-    }
-    ::close(in);
-    if (::fsync(out) != 0 && errno != EINVAL) ok = false;
-    if (::close(out) != 0) ok = false;
-    if (!ok) {
-        ::unlink(to.c_str());
-        return false;
-    }
-    std::error_code ec;
-    fs::last_write_time(to, fs::last_write_time(from, ec), ec);
-    if ((st.st_mode & S_IWUSR) == 0) setReadOnly(to, true);
-    return true;
-}
-
 namespace {
 
 SaveStepHook saveHook = nullptr;
@@ -325,7 +306,78 @@ int save(const fs::path& path, std::string_view bytes, Access access) {
     return flushFolder(path);
 }
 
+// Copies into a temporary file beside `to` and renames it into place, so
+// the target holds what it held or the whole copy, never part of it.
+int copy(const fs::path& from, const fs::path& to, CopyMode mode) {
+    if (!allowedPathName(to)) return EINVAL;
+    if (mode == CopyMode::NoReplace ? existsIgnoringCase(to) : (isFolder(to) || isReadOnly(to))) return EEXIST;
+    struct stat st {};
+    if (::stat(from.c_str(), &st) != 0) return errno;
+    if (!S_ISREG(st.st_mode)) return EINVAL;
+    int in = ::open(from.c_str(), O_RDONLY | O_CLOEXEC);
+    if (in < 0) return errno;
+    const fs::path tmp = temporaryFor(to);
+    int err = hookAt(SaveStep::Create);
+    int out = -1;
+    if (!err) {
+        out = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (out < 0 && errno == EEXIST) {  // left by an earlier process of the same number
+            ::unlink(tmp.c_str());
+            out = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        }
+        if (out < 0) err = errno;
+    }
+    if (out < 0) {
+        ::close(in);
+        return err;
+    }
+    static thread_local char buf[65536];
+    while (!err) {
+        if ((err = hookAt(SaveStep::Write))) break;
+        ssize_t r = ::read(in, buf, sizeof buf);
+        if (r < 0) {
+            if (errno != EINTR) err = errno;
+        } else if (r == 0) {
+            break;
+        } else if (!writeAll(out, buf, static_cast<std::size_t>(r))) {
+            err = errno ? errno : EIO;
+        }
+    }
+    ::close(in);
+    if (!err) err = hookAt(SaveStep::Flush);
+    if (!err && ::fsync(out) != 0 && errno != EINVAL) err = errno;
+    if (!err) ::fchmod(out, 0666 & ~creationMask());
+    if (!err) {
+        const struct timespec times[2] = {st.st_atim, st.st_mtim};
+        ::futimens(out, times);
+    }
+    if (!err) err = hookAt(SaveStep::Close);
+    if (::close(out) != 0 && !err) err = errno;
+    if (!err) err = hookAt(SaveStep::Rename);
+    if (!err) {
+        if (mode == CopyMode::Replace) {
+            if (::rename(tmp.c_str(), to.c_str()) != 0) err = errno;
+        } else if (::renameat2(AT_FDCWD, tmp.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) != 0) {
+            err = errno;
+            // A file system without the no-replace rename: a second name
+            // for the copy, which no more replaces a file than the rename.
+            if ((err == EINVAL || err == ENOSYS) && ::link(tmp.c_str(), to.c_str()) == 0) err = 0;
+        }
+    }
+    ::unlink(tmp.c_str());  // gone with the rename, or the failure's leftover
+    if (err) return err;
+    // A read-only source gives a read-only copy.
+    if ((st.st_mode & S_IWUSR) == 0) setReadOnly(to, true);
+    if (int hooked = hookAt(SaveStep::FlushFolder)) return hooked;
+    return flushFolder(to);
+}
+
 }  // namespace
+
+bool copyFile(const fs::path& from, const fs::path& to, CopyMode mode) {
+    if (copy(from, to, mode) == 0) return true;
+    return false;
+}
 
 bool writeFile(const fs::path& path, std::string_view bytes, Access access, std::error_code* failure) {
     int err = save(path, bytes, access);
@@ -362,17 +414,27 @@ fs::path temporaryFor(const fs::path& target) {
 }
 
 bool isTemporaryName(std::string_view name) {
+    // A copy's replacement as earlier versions made it beside the file.
+    constexpr std::string_view oldCopy = ".~cp";
+    if (name.size() > oldCopy.size() && name.substr(name.size() - oldCopy.size()) == oldCopy) return true;
     std::size_t at = name.rfind(kTemporaryMark);
     if (at == std::string_view::npos || at == 0) return false;
     std::string_view number = name.substr(at + kTemporaryMark.size());
     return std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-int removeLeftoverTemporaries(const fs::path& folder) {
+int removeLeftoverTemporaries(const fs::path& folder, bool subFolders) {
     int removed = 0;
-    for (const Entry& e : listFolder(folder, "*", Include{false, true})) {
-        if (!isTemporaryName(e.name)) continue;
-        std::string_view number = std::string_view(e.name).substr(e.name.rfind(kTemporaryMark) + kTemporaryMark.size());
+    for (const Entry& e : listFolder(folder, "*", Include{true, true, true})) {
+        if (e.link) continue;  // never followed, never a temporary of ours
+        if (e.folder) {
+            if (subFolders) removed += removeLeftoverTemporaries(e.path, true);
+            continue;
+        }
+        if (e.foreign || !isTemporaryName(e.name)) continue;
+        std::size_t mark = e.name.rfind(kTemporaryMark);
+        std::string_view number =
+            mark == std::string::npos ? std::string_view() : std::string_view(e.name).substr(mark + kTemporaryMark.size());
         long pid = number.empty() ? 0 : std::strtol(std::string(number).c_str(), nullptr, 10);
         // A save in another running process is left alone; an old name (no
         // number) or one of a process that is gone is a crash's leftover.

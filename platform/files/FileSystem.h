@@ -31,6 +31,10 @@ fs::path realPath(std::string_view name);
 // The real path as Windows-1250 text with backslashes, the inverse of
 // realPath (characters without a Windows-1250 byte are dropped).
 std::string platformName(const fs::path& path);
+// The real path as the system writes it, for a message that names a file
+// (a name that is no platform name too): Windows-1250 text with the system's
+// separators, "?" for each character Windows-1250 lacks.
+std::string shownName(const fs::path& path);
 
 // False for a name (one component) the platform refuses: empty, or holding
 // ":", "<", ">", "|", "?", "*", "\"", a slash, a backslash or a control character.
@@ -80,6 +84,8 @@ std::vector<Entry> search(std::string_view pattern, Include include = {});
 bool exists(const fs::path& path);
 bool isFolder(const fs::path& path);
 bool isFile(const fs::path& path);
+// True for a symbolic link (whatever it leads to, or when it leads nowhere).
+bool isLink(const fs::path& path);
 
 // True when the path exists, or its folder holds an entry whose name differs
 // from the path's last part only in case (Windows-1250 rules): "Index.html"
@@ -101,11 +107,16 @@ bool removeFolder(const fs::path& path);
 // is not allowed.
 bool makeFolder(const fs::path& path);
 
-// Copies a file; false when the destination exists, also in another case
-// (existsIgnoringCase; it is never touched), its
-// name is not allowed, or anything of the copy failed (a partial destination
-// is removed). A read-only source gives a read-only copy.
-bool copyFile(const fs::path& from, const fs::path& to);
+// Copies a regular file, all or nothing: the bytes go to a temporary file
+// beside the destination (see temporaryFor), which is flushed and renamed
+// into place, so a failure or a crash leaves the destination as it was.
+// NoReplace fails when the destination exists, also in another case
+// (existsIgnoringCase; it is never touched); Replace puts the copy in the
+// place of a file (not of a folder or a read-only file). False too when the
+// name is not allowed or anything of the copy failed. A read-only source
+// gives a read-only copy; the copy keeps the source's modification time.
+enum class CopyMode { NoReplace, Replace };
+bool copyFile(const fs::path& from, const fs::path& to, CopyMode mode = CopyMode::NoReplace);
 
 enum class Access { Normal, OwnerOnly };
 // Saves a whole file, all or nothing: the bytes go to a temporary file beside
@@ -126,18 +137,22 @@ std::string failureText(const std::error_code& failure);
 // "Nie można zapisać pliku <name>: <reason>." (Windows-1250).
 std::string saveFailedText(std::string_view name, const std::error_code& failure);
 
-// The temporary file a save by this process writes beside `target`.
+// The temporary file a save or a copy by this process writes beside `target`.
 fs::path temporaryFor(const fs::path& target);
-// True for the name of a save's temporary file (without folder): never a
-// user's file, never published or copied.
+// True for the name of a save's or a copy's temporary file (without folder),
+// those of earlier versions' copies ("name.~cp") included: never a user's
+// file, never published or copied.
 bool isTemporaryName(std::string_view name);
-// Removes the temporary files that saves interrupted by a crash left in
-// `folder` (those of a process that still runs are kept); gives how many.
-int removeLeftoverTemporaries(const fs::path& folder);
+// Removes the temporary files that saves and copies interrupted by a crash
+// left in `folder`, and with `subFolders` in every folder below it (links
+// are not followed); those of a process that still runs are kept. Gives how
+// many.
+int removeLeftoverTemporaries(const fs::path& folder, bool subFolders = false);
 
-// The steps of a save, for tests that make one fail or stop the process there.
+// The steps of a save or a copy, for tests that make one fail or stop the
+// process there.
 enum class SaveStep { Create, Write, Flush, Close, Rename, FlushFolder };
-// Called before each step of every save (Write once per block written); a
+// Called before each step of every save and copy (Write once per block); a
 // nonzero errno it returns makes that step fail with it. Null: no hook.
 using SaveStepHook = int (*)(SaveStep step);
 void setSaveStepHook(SaveStepHook hook);

@@ -36,6 +36,7 @@ bool keyLine(std::string_view line, std::string_view& key, std::string_view& val
 
 bool ProfileFile::load() {
     lines_.clear();
+    index_.clear();
     return text::readLines(path_, lines_);
 }
 
@@ -48,25 +49,34 @@ bool ProfileFile::save(Access access, std::error_code* failure) const {
     return writeFile(path_, bytes, access, failure);
 }
 
-long ProfileFile::findSection(std::string_view section) const {
-    std::string_view name;
-    for (std::size_t i = 0; i < lines_.size(); ++i)
-        if (sectionName(lines_[i], name) && text::equalsNoCase(name, trim(section))) return static_cast<long>(i);
-    return -1;
+void ProfileFile::catchUp() const {
+    std::string_view name, k, v;
+    for (std::size_t i = index_.upTo; i < lines_.size(); ++i) {
+        if (sectionName(lines_[i], name)) {
+            auto [it, first] = index_.sections.try_emplace(text::lower(name));
+            if (first) it->second.header = static_cast<long>(i);
+            index_.current = first ? &it->second : nullptr;
+        } else if (index_.current && keyLine(lines_[i], k, v)) {
+            index_.current->keys.try_emplace(text::lower(k), static_cast<long>(i));
+        }
+    }
+    index_.upTo = lines_.size();
 }
 
-long ProfileFile::findKey(long header, std::string_view key) const {
-    std::string_view name, k, v;
-    for (std::size_t i = static_cast<std::size_t>(header) + 1; i < lines_.size(); ++i) {
-        if (sectionName(lines_[i], name)) break;
-        if (keyLine(lines_[i], k, v) && text::equalsNoCase(k, trim(key))) return static_cast<long>(i);
-    }
-    return -1;
+const ProfileFile::Index::Section* ProfileFile::findSection(std::string_view section) const {
+    catchUp();
+    auto it = index_.sections.find(text::lower(trim(section)));
+    return it == index_.sections.end() ? nullptr : &it->second;
+}
+
+long ProfileFile::findKey(const Index::Section& section, std::string_view key) {
+    auto it = section.keys.find(text::lower(trim(key)));
+    return it == section.keys.end() ? -1 : it->second;
 }
 
 std::string ProfileFile::read(std::string_view section, std::string_view key, std::string_view fallback) const {
-    long h = findSection(section);
-    long i = h < 0 ? -1 : findKey(h, key);
+    const Index::Section* s = findSection(section);
+    long i = s ? findKey(*s, key) : -1;
     if (i < 0) return std::string(fallback);
     std::string_view k, v;
     keyLine(lines_[static_cast<std::size_t>(i)], k, v);
@@ -74,8 +84,8 @@ std::string ProfileFile::read(std::string_view section, std::string_view key, st
 }
 
 bool ProfileFile::has(std::string_view section, std::string_view key) const {
-    long h = findSection(section);
-    return h >= 0 && findKey(h, key) >= 0;
+    const Index::Section* s = findSection(section);
+    return s && findKey(*s, key) >= 0;
 }
 
 void ProfileFile::write(std::string_view section, std::string_view key, std::string_view rawValue) {
@@ -85,26 +95,47 @@ void ProfileFile::write(std::string_view section, std::string_view key, std::str
     for (char& c : cleaned)
         if (c == '\r' || c == '\n') c = ' ';
     std::string_view value = cleaned;
-    long h = findSection(section);
-    if (h < 0) {
+    const Index::Section* s = findSection(section);
+    if (!s) {
+        // Lines added at the end are indexed by the next lookup.
         lines_.push_back("[" + std::string(section) + "]");
         lines_.push_back(std::string(key) + "=" + std::string(value));
         return;
     }
-    long i = findKey(h, key);
+    long i = findKey(*s, key);
     if (i >= 0) {
         std::string& old = lines_[static_cast<std::size_t>(i)];
         std::size_t eq = old.find('=');
         old = old.substr(0, eq + 1) + std::string(value);
+        // The key stays; only a line that now reads as a section header
+        // ("[a=]") changes what the index holds.
+        std::string_view name;
+        if (sectionName(old, name)) index_.clear();
         return;
     }
     // After the last non-blank line of the section.
-    std::size_t end = static_cast<std::size_t>(h) + 1;
+    std::size_t h = static_cast<std::size_t>(s->header);
+    std::size_t end = h + 1;
     std::string_view name;
-    std::size_t last = static_cast<std::size_t>(h);
+    std::size_t last = h;
     for (; end < lines_.size() && !sectionName(lines_[end], name); ++end)
         if (!trim(lines_[end]).empty()) last = end;
-    lines_.insert(lines_.begin() + static_cast<long>(last) + 1, std::string(key) + "=" + std::string(value));
+    const std::size_t at = last + 1;
+    lines_.insert(lines_.begin() + static_cast<long>(at), std::string(key) + "=" + std::string(value));
+    // The lines after it move one down; the new line is the section's key.
+    std::string_view k, v;
+    if (sectionName(lines_[at], name) || !keyLine(lines_[at], k, v)) {
+        index_.clear();
+        return;
+    }
+    if (at + 1 < lines_.size())
+        for (auto& [sectionKey, entry] : index_.sections) {
+            if (entry.header >= static_cast<long>(at)) ++entry.header;
+            for (auto& [lineKey, line] : entry.keys)
+                if (line >= static_cast<long>(at)) ++line;
+        }
+    ++index_.upTo;
+    const_cast<Index::Section*>(s)->keys.try_emplace(text::lower(k), static_cast<long>(at));
 }
 
 std::vector<std::string> ProfileFile::sections() const {
@@ -117,10 +148,10 @@ std::vector<std::string> ProfileFile::sections() const {
 
 std::vector<std::string> ProfileFile::keys(std::string_view section) const {
     std::vector<std::string> out;
-    long h = findSection(section);
-    if (h < 0) return out;
+    const Index::Section* s = findSection(section);
+    if (!s) return out;
     std::string_view name, k, v;
-    for (std::size_t i = static_cast<std::size_t>(h) + 1; i < lines_.size(); ++i) {
+    for (std::size_t i = static_cast<std::size_t>(s->header) + 1; i < lines_.size(); ++i) {
         if (sectionName(lines_[i], name)) break;
         if (keyLine(lines_[i], k, v)) out.emplace_back(k);
     }

@@ -6,9 +6,14 @@
 // new key after the last line of its section and a new section at the end;
 // every other line (comments, blank lines, other keys, their order and
 // spelling) is kept byte for byte. Lines end with CR LF when written.
+//
+// Lookups go through an index of the sections and keys, made on the first
+// lookup and kept while the lines stay as they are, so reading every key of
+// a file costs one pass over it, not one pass per key.
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "files/FileSystem.h"
@@ -37,7 +42,10 @@ public:
     std::vector<std::string> keys(std::string_view section) const;
 
     const std::vector<std::string>& lines() const { return lines_; }
-    void setLines(std::vector<std::string> lines) { lines_ = std::move(lines); }
+    void setLines(std::vector<std::string> lines) {
+        lines_ = std::move(lines);
+        index_.clear();
+    }
     const std::filesystem::path& path() const { return path_; }
 
     // One-call forms, as the platform's routines work: each reads the file
@@ -48,13 +56,41 @@ public:
                             std::string_view value, Access access = Access::Normal);
 
 private:
-    // Index of the section's header line, or -1.
-    long findSection(std::string_view section) const;
-    // Index of the key's line within the section that starts at `header`, or -1.
-    long findKey(long header, std::string_view key) const;
+    // The first section of each name (lower case) with its header line and
+    // the first line of each of its keys (lower case). Lines before the first
+    // section, and the keys of a repeated section, are never looked up.
+    struct Index {
+        struct Section {
+            long header = -1;
+            std::unordered_map<std::string, long> keys;
+        };
+        Index() = default;
+        // A copy makes its own index of its own lines when first asked.
+        Index(const Index&) {}
+        Index& operator=(const Index&) {
+            clear();
+            return *this;
+        }
+        void clear() {
+            sections.clear();
+            upTo = 0;
+            current = nullptr;
+        }
+        std::unordered_map<std::string, Section> sections;
+        std::size_t upTo = 0;       // lines indexed so far
+        Section* current = nullptr;  // whose keys the next lines are, if anyone's
+    };
+
+    // The section's entry, or nullptr.
+    const Index::Section* findSection(std::string_view section) const;
+    // Index of the key's line within the section, or -1.
+    static long findKey(const Index::Section& section, std::string_view key);
+    // Takes the lines added at the end since the last lookup into the index.
+    void catchUp() const;
 
     std::filesystem::path path_;
     std::vector<std::string> lines_;
+    mutable Index index_;
 };
 
 }  // namespace files

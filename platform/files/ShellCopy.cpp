@@ -1,7 +1,5 @@
 #include "files/ShellCopy.h"
 
-#include <unistd.h>
-
 #include <system_error>
 
 #include "files/FileSystem.h"
@@ -37,24 +35,12 @@ struct Copier {
                 ++result.skipped;
                 return;
             }
-            // A fresh copy beside it replaces it in one step, so a failed
-            // copy leaves the old file in place.
-            fs::path tmp = to;
-            tmp += ".~cp";
-            ::unlink(tmp.c_str());
-            if (isReadOnly(to) || isFolder(to) || !copyFile(from, tmp)) {
-                ::unlink(tmp.c_str());
+            // The copy replaces it in one step, so a failed copy leaves the
+            // old file in place.
+            if (copyFile(from, to, CopyMode::Replace))
+                ++result.copied;
+            else
                 result.ok = false;
-                return;
-            }
-            std::error_code ec;
-            fs::rename(tmp, to, ec);
-            if (ec) {
-                ::unlink(tmp.c_str());
-                result.ok = false;
-                return;
-            }
-            ++result.copied;
             return;
         }
         if (copyFile(from, to))
@@ -75,8 +61,8 @@ struct Copier {
     }
 
     void entry(const Entry& e, const fs::path& to) {
+        if (e.link) return;  // a link, to a file or a folder, is never followed
         if (e.folder) {
-            if (e.link) return;  // a link is never followed into a folder
             folder(e.path, to);
         } else {
             file(e.path, to);

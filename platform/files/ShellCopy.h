@@ -30,8 +30,9 @@ using ReplaceQuestion = std::function<int(const std::string& destinationName)>;
 // `from` is a Windows-1250 name with backslashes: a file, a folder, or a
 // folder and a mask ("webpages\site\*.*"); `to` is the destination folder. A
 // folder named without a mask is copied as a sub-folder of `to` when `to`
-// exists, and becomes `to` when it does not. Links are not followed into
-// folders; a destination inside the source is refused (nothing copied).
+// exists, and becomes `to` when it does not. Links inside a folder (to files
+// or folders) are left out, never followed; a destination inside the source is
+// refused (nothing copied).
 ShellCopyResult shellCopy(std::string_view from, std::string_view to, int flags, const ReplaceQuestion& ask = {});
 
 }  // namespace files

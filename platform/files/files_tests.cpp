@@ -133,6 +133,15 @@ TEST_F(TempDir, CopyNeverOverwritesAndReportsEveryFailure) {
     setReadOnly(dir / "src.txt", true);
     EXPECT_TRUE(copyFile(dir / "src.txt", dir / "ro-copy.txt"));
     EXPECT_TRUE(isReadOnly(dir / "ro-copy.txt"));
+    // Replacing: the copy takes the place of a file, never of a folder or a
+    // read-only file; nothing of ours stays beside them.
+    EXPECT_TRUE(copyFile(dir / "src.txt", dir / "old.txt", CopyMode::Replace));
+    EXPECT_EQ(read("old.txt"), "source");
+    fs::create_directory(dir / "folder");
+    EXPECT_FALSE(copyFile(dir / "src.txt", dir / "folder", CopyMode::Replace));
+    EXPECT_FALSE(copyFile(dir / "old.txt", dir / "ro-copy.txt", CopyMode::Replace));
+    EXPECT_EQ(read("ro-copy.txt"), "source");
+    for (const auto& e : listFolder(dir, "*", Include{false, true})) EXPECT_FALSE(isTemporaryName(e.name)) << e.name;
 }
 
 TEST_F(TempDir, OwnerOnlyFilesAreReadableByTheOwnerAlone) {
@@ -162,6 +171,45 @@ TEST_F(TempDir, ProfileKeysUpdatedInPlaceOtherLinesKept) {
               "x=line  pass=evil\r\n[new]\r\nk=v\r\n");
     EXPECT_EQ(f.keys("other"), (std::vector<std::string>{"name", "x"}));
     EXPECT_EQ(f.sections(), (std::vector<std::string>{"Project", "other", "new"}));
+}
+
+// Lookups after each kind of change: a key added inside an earlier section
+// moves every later line, a new section goes to the end, a changed value may
+// turn its line into a header; a repeated section and the lines before the
+// first one are never read.
+TEST_F(TempDir, ProfileLookupsFollowEveryChange) {
+    put("p.ini", "top=0\r\n[a]\r\nk=1\r\nK=dup\r\n\r\n[b]\r\nk=2\r\n[A]\r\nk=3\r\nonly=3\r\n[c]\r\n[x=1\r\nk=9\r\n");
+    ProfileFile f(dir / "p.ini");
+    ASSERT_TRUE(f.load());
+    struct Look {
+        const char* section;
+        const char* key;
+        const char* value;
+    };
+    auto expect = [&f](std::initializer_list<Look> looks, const char* after) {
+        for (const Look& l : looks)
+            EXPECT_EQ(f.read(l.section, l.key, "-"), l.value) << after << ": [" << l.section << "] " << l.key;
+    };
+    expect({{"a", "k", "1"}, {" A ", "K", "1"}, {"a", "only", "-"}, {"b", "k", "2"}, {"", "top", "-"}, {"c", "[x", "1"}},
+           "as read");
+    f.write("a", "new", "n");  // inserted after k=dup, before the blank line
+    expect({{"a", "new", "n"}, {"b", "k", "2"}, {"a", "k", "1"}, {"c", "k", "9"}}, "a key inside [a]");
+    f.write("b", "x=y", "1");  // the key of the line "x=y=1" is x
+    expect({{"b", "x", "y=1"}, {"b", "x=y", "-"}, {"b", "k", "2"}, {"c", "k", "9"}}, "a key with its own =");
+    f.write("d", "k", "4");
+    expect({{"d", "k", "4"}, {"b", "k", "2"}}, "a new section");
+    f.write("d", "m", "5");  // [d] is last: added at the end
+    expect({{"d", "m", "5"}, {"d", "k", "4"}}, "a key at the end");
+    f.write("c", "[x", "]");  // the line "[x=]" is now the header of [x=]
+    expect({{"c", "[x", "-"}, {"c", "k", "-"}, {"x=", "k", "9"}, {"d", "m", "5"}}, "a line turned header");
+    f.write("b", "k", "22");
+    expect({{"b", "k", "22"}, {"d", "k", "4"}}, "a value changed");
+    ProfileFile copy = f;
+    copy.write("b", "k", "copy");
+    EXPECT_EQ(copy.read("b", "k"), "copy");
+    EXPECT_EQ(f.read("b", "k"), "22");
+    f.setLines({"[b]", "k=set"});
+    expect({{"b", "k", "set"}, {"d", "k", "-"}}, "new lines");
 }
 
 TEST_F(TempDir, ProfileWriteStringCreatesAndKeepsOrder) {
@@ -369,6 +417,87 @@ TEST_F(TempDir, KilledSaveLeavesTheOldFileOrTheNewOne) {
     std::cout << "killed at random: " << random.text() << "\n";
     EXPECT_EQ(random.other, 0);
     EXPECT_EQ(random.leftovers, 0);
+}
+
+// The children of the copy trials below: a picture copied into a site
+// folder where it is not yet, and an exported page copied over the one the
+// target folder has (the shell copy after its replace question).
+TEST(CopyChild, CopiesThePicture) {
+    if (!files::testing::inSaveChild()) GTEST_SKIP() << "run by the crash trials";
+    const fs::path dir = std::getenv("SAVE_TRIAL_DIR");
+    files::testing::runSaveChild([&] { copyFile(dir / "source.jpg", dir / "site" / "picture.jpg"); });
+}
+
+TEST(CopyChild, ReplacesThePage) {
+    if (!files::testing::inSaveChild()) GTEST_SKIP() << "run by the crash trials";
+    const fs::path dir = std::getenv("SAVE_TRIAL_DIR");
+    files::testing::runSaveChild([&] {
+        shellCopy(platformName(dir / "source.jpg"), platformName(dir / "site"), shellflags::NoConfirmMkDir,
+                  [](const std::string&) { return 6; });
+    });
+}
+
+// A copy killed at each of its steps and at random moments: the target holds
+// what it held (nothing, or the old file) or the whole copy, and the clearing
+// of leftovers at the next start leaves no temporary file.
+TEST_F(TempDir, KilledCopyLeavesTheOldFileOrTheWholeCopy) {
+    ::setenv("SAVE_TRIAL_DIR", dir.c_str(), 1);
+    const std::string copied(300000, 'n'), old(200000, 'o');
+    put("source.jpg", copied);
+    struct Case {
+        const char* child;
+        fs::path target;
+        bool hadOne;  // the target exists before the copy
+    } cases[] = {
+        {"CopyChild.CopiesThePicture", dir / "site" / "picture.jpg", false},
+        {"CopyChild.ReplacesThePage", dir / "site" / "source.jpg", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.child);
+        // Anything beside the target once the leftovers were cleared, of
+        // whatever name.
+        fs::remove_all(dir / "site");
+        auto countStrays = [&] {
+            if (!fs::exists(dir / "site")) return;
+            for (const auto& e : fs::directory_iterator(dir / "site"))
+                if (e.path() != c.target) ADD_FAILURE() << "beside the target: " << e.path();
+        };
+        auto prepare = [&] {
+            countStrays();
+            fs::remove_all(dir / "site");
+            fs::create_directories(dir / "site");
+            if (c.hadOne) put("site" / c.target.filename(), old);
+        };
+        auto look = [&] {
+            if (!fs::exists(c.target)) return c.hadOne ? files::testing::Seen::Other : files::testing::Seen::Old;
+            std::string now;
+            text::readFile(c.target, now);
+            if (now == copied) return files::testing::Seen::New;
+            return c.hadOne && now == old ? files::testing::Seen::Old : files::testing::Seen::Other;
+        };
+        files::testing::Figures steps = files::testing::killAtEachStep(c.child, prepare, look, {dir / "site"});
+        std::cout << c.child << " killed at each step: " << steps.text() << "\n";
+        EXPECT_GE(steps.trials, 9);  // create, five blocks, flush, close, rename, folder flush
+        EXPECT_EQ(steps.other, 0);
+        EXPECT_EQ(steps.leftovers, 0);
+        EXPECT_GT(steps.old, 0);
+        EXPECT_GT(steps.fresh, 0);
+        files::testing::Figures random = files::testing::killAtRandom(60, c.child, prepare, look, {dir / "site"});
+        std::cout << c.child << " killed at random: " << random.text() << "\n";
+        EXPECT_EQ(random.other, 0);
+        EXPECT_EQ(random.leftovers, 0);
+        countStrays();
+    }
+}
+
+TEST_F(TempDir, LeftoversOfCopiesGoAndSubFoldersOnRequest) {
+    for (const char* name : {"a.html.~cp", "data/img/b.jpg.~wr999999", "data/img/c.jpg", "data/d.jpg.~cp"}) put(name);
+    fs::create_symlink(dir / "data", dir / "link");  // never followed
+    EXPECT_EQ(removeLeftoverTemporaries(dir), 1);
+    EXPECT_EQ(removeLeftoverTemporaries(dir, true), 2);
+    EXPECT_TRUE(fs::exists(dir / "data/img/c.jpg"));
+    EXPECT_TRUE(temporaries(dir / "data").empty());
+    EXPECT_TRUE(temporaries(dir / "data/img").empty());
 }
 
 TEST_F(TempDir, FullDiskLeavesTheOldFile) {

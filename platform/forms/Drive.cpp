@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTimer>
+#include <QWidget>
 
 #include "forms/Application.h"
 #include "forms/QtAccess.h"
@@ -122,6 +124,27 @@ void closeByUser(Form& f) {
 }
 
 void processEvents() { Application::processEvents(); }
+
+struct PaintCounter::Impl : QObject {
+    int paints = 0;
+    QTimer timer;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+PaintCounter::PaintCounter(Form& f, int everyMs) : d(new Impl) {
+    if (QWidget* w = windowOf(f)) {
+        w->installEventFilter(d);
+        QObject::connect(&d->timer, &QTimer::timeout, d, [w] { w->update(); });
+        d->timer.start(everyMs);
+    }
+}
+
+PaintCounter::~PaintCounter() { delete d; }
+
+int PaintCounter::count() const { return d->paints; }
 
 bool saveScreenshot(Form& f, const std::string& path) {
     QWidget* w = windowOf(f);

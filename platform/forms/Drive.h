@@ -35,5 +35,22 @@ void processEvents();
 // form is not loaded or the file cannot be written.
 bool saveScreenshot(Form& f, const std::string& path);
 
+// Counts the paint events the form's window gets while the object lives.
+// Every `everyMs` the window is marked for repainting, as a window moved
+// over it would have the window system ask; the paints come only while the
+// program's event loop runs.
+class PaintCounter {
+public:
+    PaintCounter(Form& f, int everyMs);
+    ~PaintCounter();
+    PaintCounter(const PaintCounter&) = delete;
+    PaintCounter& operator=(const PaintCounter&) = delete;
+    int count() const;
+
+private:
+    struct Impl;
+    Impl* d;
+};
+
 }  // namespace drive
 }  // namespace forms

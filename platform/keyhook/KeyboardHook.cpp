@@ -29,6 +29,17 @@ std::map<long, HookProc>& hooks() {
     return h;
 }
 
+// The X key codes of the left and right Alt keys.
+constexpr quint32 kLeftAlt = 64, kRightAlt = 108;
+
+// An Alt key gives Meta instead of Alt when Shift is held first (so the
+// common keyboard layouts of the X window system have it); it is still Alt.
+int keyOf(const QKeyEvent* k) {
+    if (k->key() == Qt::Key_Meta && (k->nativeScanCode() == kLeftAlt || k->nativeScanCode() == kRightAlt))
+        return Qt::Key_Alt;
+    return k->key();
+}
+
 // The virtual-key code of a key of the toolkit; 0 for keys the hook has no
 // code for.
 unsigned virtualKeyOf(int key) {
@@ -70,8 +81,9 @@ public:
         if (focus ? watched != focus : !isWindow(watched)) return false;
         auto* k = static_cast<QKeyEvent*>(e);
         const bool down = e->type() == QEvent::KeyPress;
+        const int key = keyOf(k);
         KeyState& s = keys();
-        switch (k->key()) {
+        switch (key) {
         case Qt::Key_Shift: s.shift = down; break;
         case Qt::Key_Control: s.ctrl = down; break;
         case Qt::Key_Alt: s.alt = down; break;
@@ -81,12 +93,12 @@ public:
         default: break;
         }
         if (!down) {
-            if (k->key() == Qt::Key_AltGr) s.ctrl = s.alt = false;
+            if (key == Qt::Key_AltGr) s.ctrl = s.alt = false;
             return false;
         }
         EventMsg m;
         m.time = static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch());
-        if (k->key() == Qt::Key_AltGr) {
+        if (key == Qt::Key_AltGr) {
             // AltGr is Ctrl and Alt together.
             s.ctrl = s.alt = true;
             m.message = WM_KEYDOWN;
@@ -96,7 +108,7 @@ public:
             feed(m);
             return false;
         }
-        unsigned vk = virtualKeyOf(k->key());
+        unsigned vk = virtualKeyOf(key);
         if (vk == 0) return false;
         if (vk != 16 && vk != 17 && vk != 18 && vk != 20) {
             // A release the filter missed (the key went up in another

@@ -61,6 +61,36 @@ TEST(KeyboardHook, KeyPressesReachTheHookAsTheyReachTheWindow) {
         EXPECT_EQ(seen.back().shift, c.shiftAtL) << c.name;
         EXPECT_EQ(keyhook::GetKeyState(16) & 0x8000, 0) << "keys are up again after " << c.name;
     }
+    // AltGr+Shift+L with Shift held first: the right Alt key then comes as
+    // Meta (X key code 108), and is Alt all the same.
+    seen.clear();
+    auto send = [&](QEvent::Type type, int key, Qt::KeyboardModifiers mods, quint32 scanCode) {
+        QKeyEvent ev(type, key, mods, scanCode, 0, 0);
+        QApplication::sendEvent(&edit, &ev);
+    };
+    const Qt::KeyboardModifiers all = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
+    send(QEvent::KeyPress, Qt::Key_Shift, Qt::ShiftModifier, 50);
+    send(QEvent::KeyPress, Qt::Key_Control, Qt::ShiftModifier | Qt::ControlModifier, 37);
+    send(QEvent::KeyPress, Qt::Key_Meta, all, 108);
+    send(QEvent::KeyPress, Qt::Key_L, all, 46);
+    ASSERT_EQ(seen.size(), 4u);
+    const unsigned expected[] = {16, 17, 18, 'L'};
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(seen[i].key, expected[i]) << i;
+        EXPECT_EQ(seen[i].message, unsigned(keyhook::WM_KEYDOWN)) << i;
+    }
+    EXPECT_TRUE(seen.back().shift);
+    send(QEvent::KeyRelease, Qt::Key_L, all, 46);
+    send(QEvent::KeyRelease, Qt::Key_Meta, all, 108);
+    EXPECT_EQ(keyhook::GetKeyState(18) & 0x8000, 0);
+    send(QEvent::KeyRelease, Qt::Key_Control, Qt::ShiftModifier | Qt::ControlModifier, 37);
+    send(QEvent::KeyRelease, Qt::Key_Shift, Qt::ShiftModifier, 50);
+    // A Meta key of its own is no Alt.
+    seen.clear();
+    send(QEvent::KeyPress, Qt::Key_Meta, Qt::MetaModifier, 133);
+    EXPECT_TRUE(seen.empty());
+    send(QEvent::KeyRelease, Qt::Key_Meta, Qt::NoModifier, 133);
+
     EXPECT_EQ(keyhook::MapVirtualKey('L', 2), 'L');
     EXPECT_EQ(keyhook::MapVirtualKey(17, 2), 0u);
 

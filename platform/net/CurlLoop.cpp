@@ -86,6 +86,10 @@ struct CurlLoop::Impl {
     // passive data connection without asking to be called again.
     QTimer* kick = nullptr;
     QEventLoop* loop = nullptr;
+    // The caller's watch of one socket (whenReadable).
+    int readableSocket = -1;
+    std::function<void()> readable;
+    std::unique_ptr<QSocketNotifier> readableNotifier;
 
     ~Impl() {
         dropMulti();
@@ -236,7 +240,29 @@ struct CurlLoop::Impl {
             if (w.read) w.read->setEnabled(w.wantRead);
             if (w.write) w.write->setEnabled(w.wantWrite);
         }
+        if (readableNotifier) readableNotifier->setEnabled(true);
         if (timer) timer->start(0);
+    }
+
+    void onReadable() {
+        if (callbackDepth > 0) {
+            readableNotifier->setEnabled(false);
+            deferred = true;
+            return;
+        }
+        fireReadable();
+    }
+
+    void fireReadable() {
+        std::function<void()> ready = std::move(readable);
+        endReadable();
+        if (ready && running && !done) ready();
+    }
+
+    void endReadable() {
+        readable = nullptr;
+        readableSocket = -1;
+        dropLater(readableNotifier);
     }
 };
 
@@ -260,6 +286,20 @@ void CurlLoop::leaveCallback() {
     if (--d->callbackDepth > 0 || !d->qtMode) return;
     if (d->deferred) d->resume();
     if (d->abortFlag && !d->done) d->postAbort();
+}
+
+void CurlLoop::whenReadable(int socket, std::function<void()> ready) {
+    d->endReadable();
+    if (!d->running || d->done) return;
+    d->readableSocket = socket;
+    d->readable = std::move(ready);
+    if (d->qtMode) {
+        d->readableNotifier = std::make_unique<QSocketNotifier>(qintptr(socket), QSocketNotifier::Read);
+        QObject::connect(d->readableNotifier.get(), &QSocketNotifier::activated, d->ctx.get(),
+                         [this] { d->onReadable(); });
+        d->readableNotifier->setEnabled(d->callbackDepth == 0);
+        if (d->callbackDepth > 0) d->deferred = true;
+    }
 }
 
 void CurlLoop::closeConnections() {
@@ -309,9 +349,18 @@ int CurlLoop::perform(CURL* easy, Input input) {
                 d->finish();
                 break;
             }
-            curl_multi_poll(d->multi, nullptr, 0, 100, nullptr);
+            curl_waitfd extra{};
+            unsigned extras = 0;
+            if (d->readable) {
+                extra.fd = d->readableSocket;
+                extra.events = CURL_WAIT_POLLIN;
+                extras = 1;
+            }
+            curl_multi_poll(d->multi, extras ? &extra : nullptr, extras, 100, nullptr);
+            if (extras && (extra.revents & CURL_WAIT_POLLIN)) d->fireReadable();
         }
     }
+    d->endReadable();
     d->running = false;
     d->easy = nullptr;
     return d->result;

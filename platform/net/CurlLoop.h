@@ -9,6 +9,7 @@
 // The connections curl keeps open between transfers live in the multi handle,
 // so a persistent FTP control connection survives from one request to the
 // next for as long as this object lives.
+#include <functional>
 #include <memory>
 
 typedef void CURL;
@@ -46,6 +47,12 @@ public:
     // a callback that lets pending events be processed.
     void enterCallback();
     void leaveCallback();
+
+    // While the running transfer lasts, calls `ready` once `socket` has
+    // something to read: from the event loop (or the polling), never from
+    // inside curl, so `ready` may call curl_easy_pause on the transfer. One
+    // socket at a time; the watch ends with the transfer.
+    void whenReadable(int socket, std::function<void()> ready);
 
     // Closes every connection curl keeps open (a fresh multi handle).
     void closeConnections();

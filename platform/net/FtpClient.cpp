@@ -49,6 +49,41 @@ void checkName(const std::string& name) {
         throw NetError(Kind::Refused, text::ansi("Nieprawidłowa nazwa pliku lub folderu na serwerze FTP."));
 }
 
+// The error of a command the server refused with `code` (0: no code came).
+// 452 and 552 say the server has no room for a file, and so does 451 to a
+// store ("failure writing to local file").
+NetError refusal(const std::string& what, int code) {
+    using text::ansi;
+    const bool store = what == "STOR" || what == "APPE";
+    switch (code) {
+    case 552:
+    case 452:
+        return NetError(Kind::DiskFull,
+                        ansi("Na dysku serwera FTP zabrakło miejsca (kod ") + std::to_string(code) + ").", code);
+    case 451:
+        if (store)
+            return NetError(Kind::DiskFull, ansi("Serwer FTP nie mógł zapisać pliku na swoim dysku (kod 451)."), code);
+        break;
+    default: break;
+    }
+    return NetError(Kind::Refused,
+                    ansi("Serwer FTP odrzucił polecenie ") + what +
+                        (code ? " (kod " + std::to_string(code) + ")." : std::string(".")),
+                    code);
+}
+
+// The code of a final reply line ("ddd text"), else 0.
+int replyCode(std::string_view line) {
+    if (line.size() < 4 || line[3] != ' ') return 0;
+    for (int i = 0; i < 3; ++i)
+        if (!std::isdigit(static_cast<unsigned char>(line[i]))) return 0;
+    return (line[0] - '0') * 100 + (line[1] - '0') * 10 + (line[2] - '0');
+}
+
+// Codes with which a server ends a store it could not take: its disk or the
+// user's quota is full, it could not write, or it refuses the file.
+bool failsStore(int code) { return code == 450 || code == 451 || code == 452 || (code >= 550 && code <= 553); }
+
 std::string toAnsi(const std::string& utf8) {
     std::string out;
     if (text::fromUtf8(utf8, out)) return out;
@@ -80,10 +115,14 @@ struct FtpClient::Impl {
     std::vector<std::pair<std::string, int>> replies;
     std::string replyLine;
 
-    // A 552 reply that came as the server broke off an upload, before curl
-    // read it (see onCloseSocket).
-    bool unreadDiskFull = false;
+    // The reply with which the server broke off the running store (it could
+    // not take the file), also when curl never read it (see onCloseSocket).
+    int lateCode = 0;
     curl_socket_t controlSocket = CURL_SOCKET_BAD;
+    // The data connection of the running store, and whether its end is held
+    // back until the server has answered (see onRead).
+    curl_socket_t dataSocket = CURL_SOCKET_BAD;
+    bool endHeld = false, endReleased = false;
 
     // The body of the running listing and its bound.
     std::string* body = nullptr;
@@ -170,7 +209,11 @@ struct FtpClient::Impl {
         curl_easy_setopt(easy, CURLOPT_DEBUGDATA, this);
         curl_easy_setopt(easy, CURLOPT_CLOSESOCKETFUNCTION, &Impl::onCloseSocket);
         curl_easy_setopt(easy, CURLOPT_CLOSESOCKETDATA, this);
-        unreadDiskFull = false;
+        curl_easy_setopt(easy, CURLOPT_SOCKOPTFUNCTION, &Impl::onSocketMade);
+        curl_easy_setopt(easy, CURLOPT_SOCKOPTDATA, this);
+        lateCode = 0;
+        dataSocket = CURL_SOCKET_BAD;
+        endHeld = endReleased = false;
         curl_easy_setopt(easy, CURLOPT_FTP_FILEMETHOD, long(CURLFTPMETHOD_SINGLECWD));
         curl_easy_setopt(easy, CURLOPT_TRANSFERTEXT, 0L);
         curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
@@ -212,7 +255,10 @@ struct FtpClient::Impl {
         // curl closes the control connection after every failure but a
         // refused transfer command; the client then says it is gone rather
         // than let curl log in again behind the caller's back.
-        if (err.connectionGone() || !keepsConnection(rc)) dropConnection();
+        // A store the server answered with a refusal after its data ended
+        // leaves the connection as it was.
+        bool kept = keepsConnection(rc) || (rc == CURLE_PARTIAL_FILE && responseCode() >= 400);
+        if (err.connectionGone() || !kept) dropConnection();
         throw err;
     }
 
@@ -254,8 +300,10 @@ struct FtpClient::Impl {
     NetError translate(int rc, const std::string& what, bool connecting) {
         lastResult = rc;
         int code = int(responseCode());
-        if (code == 552 || rc == CURLE_REMOTE_DISK_FULL || unreadDiskFull)
-            return NetError(Kind::DiskFull, text::ansi("Na dysku serwera FTP zabrakło miejsca (kod 552)."), 552);
+        // The server's own word on a store it broke off goes before what
+        // curl made of the broken data connection.
+        if (lateCode) return refusal(what, lateCode);
+        if (rc == CURLE_REMOTE_DISK_FULL && code < 400) code = 552;
         if (bodyTooLong)
             return NetError(Kind::TooLong, text::ansi("Serwer FTP przysłał zbyt długą listę plików."), code);
         switch (rc) {
@@ -285,17 +333,16 @@ struct FtpClient::Impl {
         case CURLE_FTP_PORT_FAILED:
         case CURLE_FTP_WEIRD_PASV_REPLY:
         case CURLE_FTP_COULDNT_RETR_FILE:
-            if (code >= 400 || code == 0)
-                return NetError(Kind::Refused,
-                                text::ansi("Serwer FTP odrzucił polecenie ") + what +
-                                    (code ? " (kod " + std::to_string(code) + ")." : std::string(".")),
-                                code);
-            [[fallthrough]];
-        default:
-            if (connecting)
-                return NetError(Kind::Connect, text::ansi("Nie można połączyć się z serwerem FTP ") + host + ".");
-            return NetError(Kind::Lost, text::ansi("Połączenie z serwerem FTP zostało przerwane."), code);
+            if (code >= 400 || code == 0) return refusal(what, code);
+            break;
+        case CURLE_PARTIAL_FILE:
+            // A store the server answered with a refusal once its data ended.
+            if (code >= 400) return refusal(what, code);
+            break;
+        default: break;
         }
+        if (connecting) return NetError(Kind::Connect, text::ansi("Nie można połączyć się z serwerem FTP ") + host + ".");
+        return NetError(Kind::Lost, text::ansi("Połączenie z serwerem FTP zostało przerwane."), code);
     }
 
     // Sends the commands one after the other and raises Refused for the first
@@ -321,26 +368,25 @@ struct FtpClient::Impl {
             int code = 0;
             for (auto& [sent, reply] : replies)
                 if (sent == c) code = reply;
-            if (code == 0 || code >= 400)
-                throw NetError(code == 552 ? Kind::DiskFull : Kind::Refused,
-                               code == 552 ? text::ansi("Na dysku serwera FTP zabrakło miejsca (kod 552).")
-                                           : text::ansi("Serwer FTP odrzucił polecenie ") + what +
-                                                 (code ? " (kod " + std::to_string(code) + ")." : std::string(".")),
-                               code);
+            if (code == 0 || code >= 400) throw refusal(what, code);
         }
     }
 
-    // The first socket of connect() is the control connection's.
+    // The first socket of connect() is the control connection's; one made
+    // (or accepted) while a store runs is its data connection.
     static int onSocketMade(void* userp, curl_socket_t s, curlsocktype purpose) {
         auto* d = static_cast<Impl*>(userp);
-        if (purpose == CURLSOCKTYPE_IPCXN && d->controlSocket == CURL_SOCKET_BAD) d->controlSocket = s;
+        if (purpose == CURLSOCKTYPE_IPCXN && d->controlSocket == CURL_SOCKET_BAD)
+            d->controlSocket = s;
+        else if (d->file)
+            d->dataSocket = s;
         return CURL_SOCKOPT_OK;
     }
 
-    // A server whose disk fills during an upload answers 552 and closes the
-    // data connection; curl, failing to send, hangs up without reading that
-    // reply. Before a socket of a failed upload closes, what the server said
-    // last is read.
+    // A server whose disk or quota fills during an upload, or that refuses
+    // the file late, answers and closes the data connection; curl, failing
+    // to send, hangs up without reading that reply. Before the control
+    // socket of a failed upload closes, what the server said last is read.
     static int onCloseSocket(void* userp, curl_socket_t s) {
         auto* d = static_cast<Impl*>(userp);
         if (d->file && s == d->controlSocket) {
@@ -348,16 +394,25 @@ struct FtpClient::Impl {
             char reply[512];
             if (::poll(&p, 1, 200) > 0) {
                 ssize_t n = ::recv(s, reply, sizeof reply, MSG_DONTWAIT);
-                if (n >= 3 && std::string_view(reply, 3) == "552") d->unreadDiskFull = true;
+                std::string_view got(reply, n > 0 ? std::size_t(n) : 0);
+                for (std::size_t at = 0; at < got.size() && !d->lateCode;) {
+                    std::size_t end = got.find('\n', at);
+                    if (end == std::string_view::npos) end = got.size();
+                    if (int code = replyCode(got.substr(at, end - at)); failsStore(code)) d->lateCode = code;
+                    at = end + 1;
+                }
             }
         }
+        if (s == d->dataSocket) d->dataSocket = CURL_SOCKET_BAD;
+        if (s == d->controlSocket) d->controlSocket = CURL_SOCKET_BAD;
         return ::close(s);
     }
 
     // The commands sent and the final line of each reply.
     static int onDebug(CURL*, curl_infotype type, char* data, size_t size, void* userp) {
         auto* d = static_cast<Impl*>(userp);
-        if (type == CURLINFO_HEADER_IN && size >= 4 && std::string_view(data, 3) == "552") d->unreadDiskFull = true;
+        if (type == CURLINFO_HEADER_IN && d->file)
+            if (int code = replyCode(std::string_view(data, size)); failsStore(code)) d->lateCode = code;
         if (!d->recordReplies) return 0;
         if (type == CURLINFO_HEADER_OUT) {
             std::string line(data, size);
@@ -386,11 +441,33 @@ struct FtpClient::Impl {
         return size * count;
     }
 
+    // curl waits for the reply to a store with a blocking read of up to a
+    // minute once it has closed the data connection, and a server that
+    // stopped reading never sends it: the program would stand still. So
+    // once curl has sent the whole file, the data connection is half-closed
+    // here (the server still gets every byte, then the end) and curl is held
+    // until the reply is there; meanwhile the event loop runs, and an abort
+    // or the idle time-out ends the store.
     static size_t onRead(char* buffer, size_t size, size_t count, void* userp) {
         auto* d = static_cast<Impl*>(userp);
         size_t n = std::fread(buffer, 1, size * count, d->file);
         if (n == 0 && std::ferror(d->file)) return CURL_READFUNC_ABORT;
-        return n;
+        if (n > 0 || d->endReleased || d->dataSocket == CURL_SOCKET_BAD || d->controlSocket == CURL_SOCKET_BAD)
+            return n;
+        if (!d->endHeld) {
+            d->endHeld = true;
+            ::shutdown(d->dataSocket, SHUT_WR);
+        }
+        pollfd p{d->controlSocket, POLLIN, 0};
+        if (::poll(&p, 1, 0) > 0) {
+            d->endReleased = true;
+            return 0;
+        }
+        d->loop.whenReadable(d->controlSocket, [d] {
+            d->endReleased = true;
+            curl_easy_pause(d->easy, CURLPAUSE_CONT);
+        });
+        return CURL_READFUNC_PAUSE;
     }
 
     static int onProgress(void* userp, curl_off_t, curl_off_t, curl_off_t, curl_off_t ulnow) {
@@ -462,8 +539,6 @@ void FtpClient::connect() {
     d->prepare(d->base() + "/");
     curl_easy_setopt(d->easy, CURLOPT_NOBODY, 1L);
     d->controlSocket = CURL_SOCKET_BAD;
-    curl_easy_setopt(d->easy, CURLOPT_SOCKOPTFUNCTION, &Impl::onSocketMade);
-    curl_easy_setopt(d->easy, CURLOPT_SOCKOPTDATA, d.get());
     d->run("", true);
     char* entry = nullptr;
     curl_easy_getinfo(d->easy, CURLINFO_FTP_ENTRY_PATH, &entry);
@@ -565,7 +640,8 @@ void FtpClient::store(const std::filesystem::path& localFile, const std::string&
         d->prepare(d->fileUrl(d->resolve(wire)));
         curl_easy_setopt(d->easy, CURLOPT_UPLOAD, 1L);
         curl_easy_setopt(d->easy, CURLOPT_APPEND, append ? 1L : 0L);
-        curl_easy_setopt(d->easy, CURLOPT_INFILESIZE_LARGE, curl_off_t(size));
+        // No size for curl: with one it ends the upload at its last byte
+        // without asking onRead for the end, which must be held (see there).
         curl_easy_setopt(d->easy, CURLOPT_READFUNCTION, &Impl::onRead);
         curl_easy_setopt(d->easy, CURLOPT_READDATA, d.get());
         curl_easy_setopt(d->easy, CURLOPT_NOPROGRESS, 0L);

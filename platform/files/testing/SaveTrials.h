@@ -9,18 +9,20 @@
 // The child's test calls runSaveChild(save) and does nothing else; run as
 // an ordinary test (no trial under way) it returns at once.
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <functional>
 #include <random>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "files/FileSystem.h"
@@ -38,6 +40,22 @@ struct Figures {
                " new, " + std::to_string(other) + " other, " + std::to_string(leftovers) + " with leftovers";
     }
 };
+
+// Waits at most `limit` for `fd` to be readable; true when it is. For a
+// child: its end of a pipe it kept open (the child is gone), or its process
+// handle (the child has ended).
+inline bool readyWithin(int fd, std::chrono::microseconds limit) {
+    const auto until = std::chrono::steady_clock::now() + limit;
+    for (;;) {
+        const auto left = std::max(std::chrono::microseconds{0}, std::chrono::duration_cast<std::chrono::microseconds>(
+                                                                     until - std::chrono::steady_clock::now()));
+        timespec ts{static_cast<time_t>(left.count() / 1000000), static_cast<long>(left.count() % 1000000) * 1000};
+        pollfd p{fd, POLLIN, 0};
+        const int r = ::ppoll(&p, 1, &ts, nullptr);
+        if (r >= 0) return r > 0;
+        if (errno != EINTR) return false;
+    }
+}
 
 namespace detail {
 
@@ -143,7 +161,10 @@ inline Figures killAtEachStep(const std::string& childTest, const std::function<
 }
 
 // Kills the child at a random moment between the start of its save and a
-// little after the time one whole save takes.
+// little after the time one whole save takes, `trials` times. A child whose
+// save ends before its kill tells how long a save takes on the machine as it
+// is now, and the kills after it fall inside that time: only kills that
+// landed count towards `trials`.
 inline Figures killAtRandom(int trials, const std::string& childTest, const std::function<void()>& prepare,
                             const std::function<Seen()>& look, const std::vector<fs::path>& folders) {
     using Clock = std::chrono::steady_clock;
@@ -160,16 +181,22 @@ inline Figures killAtRandom(int trials, const std::string& childTest, const std:
     auto whole = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start).count();
     Figures f;
     std::mt19937 random(20260);
-    std::uniform_int_distribution<long> delay(0, whole + whole / 4);
-    for (int i = 0; i < trials; ++i) {
+    for (int landed = 0, endedFirst = 0; landed < trials && endedFirst <= 10 * trials;) {
         prepare();
         int ready = -1;
         pid_t pid = detail::spawnChild(childTest, 0, ready);
         if (pid < 0) break;
         detail::waitReady(ready);
+        start = Clock::now();
+        const long delay = std::uniform_int_distribution<long>(0, whole + whole / 4)(random);
+        if (readyWithin(ready, std::chrono::microseconds(delay))) {
+            whole = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start).count();
+            ++endedFirst;
+        } else {
+            ::kill(pid, SIGKILL);
+            ++landed;
+        }
         ::close(ready);
-        std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
-        ::kill(pid, SIGKILL);
         detail::reap(pid);
         detail::count(f, look(), folders);
     }

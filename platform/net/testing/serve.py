@@ -23,6 +23,16 @@ standard input is closed (so a crashed test leaves no server behind).
                    answer a store of a name matching the pattern with 553
   --full-after N   answer 552 (disk full) once N bytes of an upload have
                    arrived, closing the data connection (0: before any data)
+  --fail-after N   answer --fail-code once N bytes of an upload have arrived
+                   (0: at its first bytes), after the 150 that opened it, and
+                   close the data connection, as a server whose disk or quota
+                   fills, or that refuses the file late
+  --fail-code C    the code of --fail-after (552 unless given)
+  --fail-only PATTERN
+                   --fail-after only for stores of names matching the pattern
+  --throttle N     read uploads at N bytes a second at most
+  --reply-delay S  answer every command S seconds late (a slow server, so
+                   that a client's abort can land at any step)
   --huge-listing N a name listing of N bytes of made-up names
   --huge-reply N   a greeting of N bytes (a reply that never ends)
   --log FILE       append every command received to FILE (the password
@@ -68,17 +78,24 @@ def announce(port):
 
 def serve_ftp(args):
     from pyftpdlib.authorizers import DummyAuthorizer
-    from pyftpdlib.handlers import FTPHandler, DTPHandler
+    from pyftpdlib.handlers import FTPHandler, DTPHandler, ThrottledDTPHandler
     from pyftpdlib.servers import FTPServer
 
     logging.basicConfig(level=logging.ERROR)
     authorizer = DummyAuthorizer()
     authorizer.add_user(args.user, args.password, args.root, perm="elradfmwMT")
 
-    class TestDTP(DTPHandler):
+    Base = DTPHandler
+    if args.throttle:
+        Base = ThrottledDTPHandler
+        Base.read_limit = args.throttle
+
+    class TestDTP(Base):
         def handle_read(self):
-            DTPHandler.handle_read(self)
+            Base.handle_read(self)
             received = self.tot_bytes_received
+            failing = args.fail_after is not None and received >= max(args.fail_after, 1) and (
+                not args.fail_only or fnmatch.fnmatch(os.path.basename(self.file_obj.name), args.fail_only))
             if args.drop_after is not None and received >= args.drop_after:
                 self._resp = None
                 cmd = self.cmd_channel
@@ -88,6 +105,10 @@ def serve_ftp(args):
                 # The reply first, then the data connection closes: the
                 # client learns why its sending broke off.
                 self.cmd_channel.respond("552 Requested file action aborted: disk full.")
+                self._resp = None
+                self.close()
+            elif failing:
+                self.cmd_channel.respond("%d Requested file action aborted." % args.fail_code)
                 self._resp = None
                 self.close()
             elif args.stall_after is not None and received >= args.stall_after:
@@ -125,7 +146,14 @@ def serve_ftp(args):
             if args.log:
                 with open(args.log, "a") as f:
                     f.write((cmd if cmd == "PASS" else line) + "\n")
+            if args.reply_delay:
+                self.ioloop.call_later(args.reply_delay, self.delayed, line, cmd, arg)
+                return
             FTPHandler.pre_process_command(self, line, cmd, arg)
+
+        def delayed(self, line, cmd, arg):
+            if self.connected:
+                FTPHandler.pre_process_command(self, line, cmd, arg)
 
         def handle(self):
             if args.huge_reply:
@@ -281,6 +309,11 @@ def main():
     p.add_argument("--refuse-nlst", action="store_true")
     p.add_argument("--refuse-stor")
     p.add_argument("--full-after", type=int)
+    p.add_argument("--fail-after", type=int)
+    p.add_argument("--fail-code", type=int, default=552)
+    p.add_argument("--fail-only")
+    p.add_argument("--throttle", type=int)
+    p.add_argument("--reply-delay", type=float)
     p.add_argument("--huge-listing", type=int)
     p.add_argument("--huge-reply", type=int)
     p.add_argument("--log")
