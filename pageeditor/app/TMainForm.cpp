@@ -83,7 +83,6 @@ void TMainForm::setProgramFolder(const std::string& folder) { programFolderSlot(
 
 TMainForm::TMainForm() : forms::Form("TMainForm", Scale::Pixels) {
     mainSlot() = this;
-    setFrameHost(this);
     setDialogHost(this);
 }
 
@@ -93,7 +92,6 @@ TMainForm::~TMainForm() {
     documents_.clear();
     closed_.clear();
     if (mainSlot() == this) mainSlot() = nullptr;
-    if (frameHost() == this) setFrameHost(nullptr);
     if (dialogHost() == this) setDialogHost(nullptr);
 }
 

@@ -2,11 +2,6 @@
 
 namespace pageeditor {
 
-namespace {
-IFrameHost* theHost = nullptr;
-}
-
-void setFrameHost(IFrameHost* host) { theHost = host; }
-IFrameHost* frameHost() { return theHost; }
+IFrameHost* frameHost() { return dynamic_cast<IFrameHost*>(dialogHost()); }
 
 }  // namespace pageeditor

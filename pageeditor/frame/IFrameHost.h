@@ -3,7 +3,8 @@
 // (IDialogHost), and besides that the frame of the active document window,
 // where the Flash, scrolling-text and inline-frame dialogs put their tag, and
 // the client size of a document window, which the page-size choice sets. The
-// main window gives itself as the host for as long as it exists.
+// main window is both hosts at once: it gives itself as the dialogs' host for
+// as long as it exists, and the frame asks that host.
 #include "pageeditor/dialogs/IDialogHost.h"
 
 namespace forms {
@@ -23,7 +24,7 @@ public:
     virtual bool sizeDocumentWindow(forms::Form& window, int width, int height) = 0;
 };
 
-void setFrameHost(IFrameHost* host);
+// The dialogs' host, when it is a frame host too; null otherwise.
 IFrameHost* frameHost();
 
 }  // namespace pageeditor
