@@ -70,14 +70,23 @@ protected:
         ::unsetenv("SUITE_REGISTRY");
         fs::remove_all(dir);
     }
-    // Runs the registration tool as ./run.sh does.
-    int regsvr(std::vector<std::string> args) {
+    // Runs the registration tool as ./run.sh does: its exit code and what it
+    // says on its error output.
+    struct Told {
+        int exit = -1;
+        std::string said;
+    };
+    Told regsvrSays(const std::vector<std::string>& args) {
+        const fs::path told = dir / "told.txt";
         std::string cmd = (dist() / "regsvr").string();
         for (auto& a : args) cmd += " '" + a + "'";
-        cmd += " >/dev/null 2>&1";
-        int st = std::system(cmd.c_str());
-        return WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+        cmd += " >/dev/null 2>'" + told.string() + "'";
+        const int st = std::system(cmd.c_str());
+        std::ifstream in(told);
+        return {WIFEXITED(st) ? WEXITSTATUS(st) : -1,
+                std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>())};
     }
+    int regsvr(const std::vector<std::string>& args) { return regsvrSays(args).exit; }
     // A control placed on a form, as the dictionary's about window places
     // its links; the form shown or only loaded.
     OleControl* placeHost(bool shown = true) {
@@ -152,24 +161,16 @@ TEST_F(Library, TheToolSaysWhichRegistryFileCouldNotBeWrittenAndWhy) {
         SCOPED_TRACE(c.name);
         const fs::path at = c.registryAt();
         ::setenv("SUITE_REGISTRY", at.c_str(), 1);
-        const std::string told = dir / "told.txt";
-        std::string cmd = (dist() / "regsvr").string() + " '" + ocx().string() + "' >/dev/null 2>'" + told + "'";
-        const int st = std::system(cmd.c_str());
-        ASSERT_TRUE(WIFEXITED(st));
-        EXPECT_EQ(WEXITSTATUS(st), RegCallFailed);
-        std::ifstream in(told);
-        const std::string said((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        EXPECT_NE(said.find("0x80040201"), std::string::npos) << said;
-        EXPECT_NE(said.find(at.string()), std::string::npos) << said;
-        EXPECT_NE(said.find(c.reason), std::string::npos) << said;
+        const Told told = regsvrSays({ocx().string()});
+        EXPECT_EQ(told.exit, RegCallFailed);
+        EXPECT_NE(told.said.find("0x80040201"), std::string::npos) << told.said;
+        EXPECT_NE(told.said.find(at.string()), std::string::npos) << told.said;
+        EXPECT_NE(told.said.find(c.reason), std::string::npos) << told.said;
         // Asked for silence, it still says why it failed.
-        cmd = (dist() / "regsvr").string() + " /s '" + ocx().string() + "' >/dev/null 2>'" + told + "'";
-        const int silent = std::system(cmd.c_str());
-        EXPECT_EQ(WIFEXITED(silent) ? WEXITSTATUS(silent) : -1, RegCallFailed);
-        std::ifstream again(told);
-        const std::string saidSilently((std::istreambuf_iterator<char>(again)), std::istreambuf_iterator<char>());
-        EXPECT_NE(saidSilently.find(at.string()), std::string::npos) << saidSilently;
-        EXPECT_NE(saidSilently.find(c.reason), std::string::npos) << saidSilently;
+        const Told silently = regsvrSays({"/s", ocx().string()});
+        EXPECT_EQ(silently.exit, RegCallFailed);
+        EXPECT_NE(silently.said.find(at.string()), std::string::npos) << silently.said;
+        EXPECT_NE(silently.said.find(c.reason), std::string::npos) << silently.said;
     }
 }
 
@@ -218,16 +219,10 @@ TEST_F(Library, AFailureForAnotherReasonLeavesTheRegistryAsItWas) {
         const bool existed = fs::exists(config);
         const auto before = folder();
         ::setenv("SUITE_REGISTRY", (config / "registry").c_str(), 1);
-        const std::string told = dir / "told.txt";
-        const std::string cmd =
-            (dist() / "regsvr").string() + " '" + copy.string() + "' >/dev/null 2>'" + told + "'";
-        const int st = std::system(cmd.c_str());
-        ASSERT_TRUE(WIFEXITED(st));
-        EXPECT_EQ(WEXITSTATUS(st), RegCallFailed);
-        std::ifstream in(told);
-        const std::string said((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        EXPECT_NE(said.find("0x80040201"), std::string::npos) << said;
-        EXPECT_EQ(said.find("Nie można"), std::string::npos) << "the registry is not to blame: " << said;
+        const Told told = regsvrSays({copy.string()});
+        EXPECT_EQ(told.exit, RegCallFailed);
+        EXPECT_NE(told.said.find("0x80040201"), std::string::npos) << told.said;
+        EXPECT_EQ(told.said.find("Nie można"), std::string::npos) << "the registry is not to blame: " << told.said;
         EXPECT_EQ(fs::exists(config), existed) << "no folder made";
         EXPECT_EQ(folder(), before);
     }
