@@ -220,17 +220,21 @@ Publisher::Sent Publisher::sendFile(const Item& item) {
     const std::string temporary = name + kTemporarySuffix;
     const std::string remoteDir = ftp_.currentDir();
     abortSent_ = false;
+    lastSoFar_ = 0;
     try {
         ftp_.store(item.entry.path, temporary);
     } catch (const NetError& e) {
-        if (e.kind() == NetError::Kind::Local) {
+        // Whatever the server kept of the temporary file goes, also when the
+        // server, its full disk, the user's Cancel or a local file that could
+        // not be read whole cut the store off. A local file that could not
+        // even be opened sent nothing.
+        const bool local = e.kind() == NetError::Kind::Local;
+        if (!local || lastSoFar_ > 0 || !ftp_.connected()) removeCutOff(remoteDir, temporary);
+        if (e.kind() == NetError::Kind::Aborted || cancelled_) return Sent::Stop;
+        if (local) {
             notSent(current_, e.what());
             return Sent::Failed;
         }
-        // Whatever the server kept of the temporary file goes, also when the
-        // server, its full disk or the user's Cancel cut the store off.
-        removeCutOff(remoteDir, temporary);
-        if (e.kind() == NetError::Kind::Aborted || cancelled_) return Sent::Stop;
         if (e.connectionGone()) throw;
         if (lastSoFar_ > 0) {
             // Refused once bytes of it had gone: the server took the name

@@ -14,8 +14,9 @@
 //
 // The end message comes only when every file arrived; otherwise one message
 // says how many did not and names the first. One connection serves the whole
-// publish (it is opened again only when the server dropped it, to remove a
-// cut-off temporary file) and is closed at its end.
+// publish (it is opened again only when it broke off, to remove a cut-off
+// temporary file or to go on after a file that could not be read) and is
+// closed at its end.
 #include <cstdint>
 #include <functional>
 #include <string>

@@ -629,6 +629,28 @@ TEST_F(Publish, CancelAtAnyMomentLeavesNothingBehind) {
     EXPECT_GE(cancelledTrials, 15);
 }
 
+// A page that cannot be read whole while it is being sent (another program
+// cuts it short meanwhile) is named among the files not sent: its temporary
+// file goes, the server keeps its copy, and the files after it go.
+TEST_F(Publish, APageThatCannotBeReadWholeIsNamedAndTheOthersGo) {
+    startServer();
+    writeFile(remote.path() / "index.html", "server's page");
+    writeFile(site / "index.html", sized(2 * 1024 * 1024, 'n'));
+    progress.onBytes = [&](const std::string& file, std::int64_t soFar) {
+        if (file == "index.html" && soFar > 0 && fs::file_size(site / "index.html") > 1000)
+            fs::resize_file(site / "index.html", 1000);
+    };
+    answers.answerMessage(1);
+    answers.answerMessage(6);  // replace index.html
+    EXPECT_EQ(publish(), Publisher::Outcome::Incomplete);
+    EXPECT_EQ(messageTexts().back(), kNotSent + "1. Pierwszy z nich: index.html (Nie można odczytać pliku index.html)."_w);
+    auto onServer = tree(remote.path());
+    EXPECT_EQ(onServer.size(), 3u);
+    EXPECT_TRUE(onServer["index.html"] == "server's page") << onServer["index.html"].size() << " bytes";
+    EXPECT_EQ(onServer["o_mnie.html"], "<html>o mnie</html>");
+    EXPECT_EQ(onServer["data/pic.jpg"], "new pic");
+}
+
 TEST_F(Publish, SecondPublishConnectsAgain) {
     startServer();
     EXPECT_EQ(publish(), Publisher::Outcome::Done);

@@ -72,6 +72,11 @@ NetError refusal(const std::string& what, int code) {
                     code);
 }
 
+// The error of a local file that could not be read (`shown`: its name).
+NetError unreadable(const std::string& shown) {
+    return NetError(Kind::Local, text::ansi("Nie można odczytać pliku ") + shown + ".");
+}
+
 // The code of a final reply line ("ddd text"), else 0.
 int replyCode(std::string_view line) {
     if (line.size() < 4 || line[3] != ' ') return 0;
@@ -128,8 +133,13 @@ struct FtpClient::Impl {
     std::string* body = nullptr;
     bool bodyTooLong = false;
 
-    // State of the running store.
+    // State of the running store: the file, its size when the store began,
+    // the bytes handed to curl, and whether it could not be read whole (its
+    // name as a message shows it).
     std::FILE* file = nullptr;
+    std::int64_t fileSize = 0, fileRead = 0;
+    bool readFailed = false;
+    std::string fileShown;
     std::int64_t lastReported = -1;
     std::exception_ptr callbackError;
     int lastResult = CURLE_OK;
@@ -212,6 +222,7 @@ struct FtpClient::Impl {
         curl_easy_setopt(easy, CURLOPT_SOCKOPTFUNCTION, &Impl::onSocketMade);
         curl_easy_setopt(easy, CURLOPT_SOCKOPTDATA, this);
         lateCode = 0;
+        readFailed = false;
         dataSocket = CURL_SOCKET_BAD;
         endHeld = endReleased = false;
         curl_easy_setopt(easy, CURLOPT_FTP_FILEMETHOD, long(CURLFTPMETHOD_SINGLECWD));
@@ -300,6 +311,9 @@ struct FtpClient::Impl {
     NetError translate(int rc, const std::string& what, bool connecting) {
         lastResult = rc;
         int code = int(responseCode());
+        // A file that could not be read is ours, whatever the server said
+        // meanwhile.
+        if (readFailed) return unreadable(fileShown);
         // The server's own word on a store it broke off goes before what
         // curl made of the broken data connection.
         if (lateCode) return refusal(what, lateCode);
@@ -323,7 +337,7 @@ struct FtpClient::Impl {
         case CURLE_ABORTED_BY_CALLBACK:
             return NetError(Kind::Aborted, text::ansi("Przesyłanie pliku zostało przerwane."));
         case CURLE_READ_ERROR:
-            return NetError(Kind::Local, text::ansi("Nie można odczytać wysyłanego pliku."));
+            return unreadable(fileShown);
         case CURLE_QUOTE_ERROR:
         case CURLE_REMOTE_ACCESS_DENIED:
         case CURLE_UPLOAD_FAILED:
@@ -448,12 +462,20 @@ struct FtpClient::Impl {
     // here (the server still gets every byte, then the end) and curl is held
     // until the reply is there; meanwhile the event loop runs, and an abort
     // or the idle time-out ends the store.
+    //
+    // A file that does not give as many bytes as it had when the store began
+    // (it was cut short or grew meanwhile) or that fails to be read ends the
+    // store as one that could not be read.
     static size_t onRead(char* buffer, size_t size, size_t count, void* userp) {
         auto* d = static_cast<Impl*>(userp);
         size_t n = std::fread(buffer, 1, size * count, d->file);
-        if (n == 0 && std::ferror(d->file)) return CURL_READFUNC_ABORT;
-        if (n > 0 || d->endReleased || d->dataSocket == CURL_SOCKET_BAD || d->controlSocket == CURL_SOCKET_BAD)
-            return n;
+        d->fileRead += std::int64_t(n);
+        if (n > 0) return n;
+        if (std::ferror(d->file) || d->fileRead != d->fileSize) {
+            d->readFailed = true;
+            return CURL_READFUNC_ABORT;
+        }
+        if (d->endReleased || d->dataSocket == CURL_SOCKET_BAD || d->controlSocket == CURL_SOCKET_BAD) return 0;
         if (!d->endHeld) {
             d->endHeld = true;
             ::shutdown(d->dataSocket, SHUT_WR);
@@ -628,14 +650,15 @@ void FtpClient::store(const std::filesystem::path& localFile, const std::string&
     std::error_code ec;
     std::uintmax_t size = std::filesystem::file_size(localFile, ec);
     std::FILE* f = ec ? nullptr : std::fopen(localFile.c_str(), "rb");
-    if (!f) {
-        std::string shown;
-        if (!text::fromPath(localFile.filename(), shown)) shown = localFile.filename().string();
-        throw NetError(Kind::Local, text::ansi("Nie można odczytać pliku ") + shown + ".");
-    }
+    std::string shown;
+    if (!text::fromPath(localFile.filename(), shown)) shown = localFile.filename().string();
+    if (!f) throw unreadable(shown);
     d->file = f;
+    d->fileSize = std::int64_t(size);
+    d->fileShown = shown;
     auto setup = [&] {
         std::rewind(d->file);
+        d->fileRead = 0;
         d->lastReported = -1;
         d->prepare(d->fileUrl(d->resolve(wire)));
         curl_easy_setopt(d->easy, CURLOPT_UPLOAD, 1L);

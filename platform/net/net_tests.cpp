@@ -500,6 +500,31 @@ TEST_F(Ftp, DroppedConnectionMidTransferIsAnError) {
     EXPECT_EQ(failureOf([&] { client.listNames(); }), NetError::Kind::NotConnected);
 }
 
+// A file that cannot be read whole while it is sent (cut short or grown
+// meanwhile, as by another program) is a local failure that names it, never
+// an abort of the caller's and never a shorter file on the server.
+TEST_F(Ftp, AFileThatCannotBeReadWholeIsALocalFailure) {
+    start();
+    const std::size_t size = 4 * 1024 * 1024;
+    for (bool grows : {false, true}) {
+        SCOPED_TRACE(grows ? "grows" : "cut short");
+        writeFile(local.path() / "strona.html", pattern(size));
+        bool changed = false;
+        client.setEvents({nullptr,
+                          [&](std::int64_t n) {
+                              if (n == 0 || changed) return;
+                              changed = true;
+                              fs::resize_file(local.path() / "strona.html", grows ? 2 * size : 1000);
+                          },
+                          nullptr});
+        client.connect();
+        EXPECT_EQ(failureOf([&] { client.store(local.path() / "strona.html", "strona.html"); }),
+                  NetError::Kind::Local);
+        EXPECT_EQ(lastMessage, "Nie można odczytać pliku strona.html."_w);
+        client.setEvents({});
+    }
+}
+
 class Http : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { net::testing::ensureApp(); }
