@@ -311,9 +311,11 @@ struct FtpClient::Impl {
     NetError translate(int rc, const std::string& what, bool connecting) {
         lastResult = rc;
         int code = int(responseCode());
-        // A file that could not be read is ours, whatever the server said
-        // meanwhile.
+        // A file that could not be read, and the caller's abort, are ours,
+        // whatever the server said meanwhile.
         if (readFailed) return unreadable(fileShown);
+        if (rc == CURLE_ABORTED_BY_CALLBACK)
+            return NetError(Kind::Aborted, text::ansi("Przesyłanie pliku zostało przerwane."));
         // The server's own word on a store it broke off goes before what
         // curl made of the broken data connection.
         if (lateCode) return refusal(what, lateCode);
@@ -334,8 +336,6 @@ struct FtpClient::Impl {
                                 text::ansi("Upłynął czas oczekiwania na połączenie z serwerem FTP ") + host + ".");
             return NetError(Kind::Timeout,
                             text::ansi("Serwer FTP przestał odpowiadać. Połączenie zostało zamknięte."));
-        case CURLE_ABORTED_BY_CALLBACK:
-            return NetError(Kind::Aborted, text::ansi("Przesyłanie pliku zostało przerwane."));
         case CURLE_READ_ERROR:
             return unreadable(fileShown);
         case CURLE_QUOTE_ERROR:

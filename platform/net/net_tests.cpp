@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <thread>
 
 #include "TestServer.h"
 #include "net/FtpClient.h"
@@ -521,6 +522,31 @@ TEST_F(Ftp, AFileThatCannotBeReadWholeIsALocalFailure) {
         EXPECT_EQ(failureOf([&] { client.store(local.path() / "strona.html", "strona.html"); }),
                   NetError::Kind::Local);
         EXPECT_EQ(lastMessage, "Nie można odczytać pliku strona.html."_w);
+        client.setEvents({});
+    }
+}
+
+// An abort is the caller's whatever the server said meanwhile: a refusal
+// that waits on the control connection when the aborted store closes it
+// turns it neither into a full disk nor into a refused file.
+TEST_F(Ftp, AnAbortStaysAnAbortWhateverTheServerSaidLast) {
+    writeFile(local.path() / "big", pattern(8 * 1024 * 1024));
+    for (const char* code : {"451", "550"}) {
+        SCOPED_TRACE(code);
+        start({"--fail-after", "1", "--fail-code", code});
+        bool aborted = false;
+        client.setEvents({nullptr,
+                          [&](std::int64_t n) {
+                              if (n == 0 || aborted) return;
+                              aborted = true;
+                              // Time for the server's refusal to arrive.
+                              std::this_thread::sleep_for(std::chrono::milliseconds(300));
+                              client.abort();
+                          },
+                          nullptr});
+        client.connect();
+        EXPECT_EQ(failureOf([&] { client.store(local.path() / "big", "big"); }), NetError::Kind::Aborted);
+        EXPECT_EQ(lastMessage, "Przesyłanie pliku zostało przerwane."_w);
         client.setEvents({});
     }
 }
