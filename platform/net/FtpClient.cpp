@@ -461,7 +461,10 @@ struct FtpClient::Impl {
     // once curl has sent the whole file, the data connection is half-closed
     // here (the server still gets every byte, then the end) and curl is held
     // until the reply is there; meanwhile the event loop runs, and an abort
-    // or the idle time-out ends the store.
+    // or the idle time-out ends the store. curl may ask for more before it
+    // has handed all it got to the socket; the end is then not held (the
+    // half-close would cut off what it still has), and curl ends the store
+    // its own way.
     //
     // A file that does not give as many bytes as it had when the store began
     // (it was cut short or grew meanwhile) or that fails to be read ends the
@@ -477,6 +480,9 @@ struct FtpClient::Impl {
         }
         if (d->endReleased || d->dataSocket == CURL_SOCKET_BAD || d->controlSocket == CURL_SOCKET_BAD) return 0;
         if (!d->endHeld) {
+            curl_off_t sent = -1;
+            if (curl_easy_getinfo(d->easy, CURLINFO_SIZE_UPLOAD_T, &sent) != CURLE_OK || sent != d->fileSize)
+                return 0;
             d->endHeld = true;
             ::shutdown(d->dataSocket, SHUT_WR);
         }

@@ -501,6 +501,24 @@ TEST_F(Ftp, DroppedConnectionMidTransferIsAnError) {
     EXPECT_EQ(failureOf([&] { client.listNames(); }), NetError::Kind::NotConnected);
 }
 
+// Every byte of a file arrives whatever its size beside curl's upload
+// buffer (64 KB), also when the server reads slowly and the sending waits
+// for room: the data connection is shut only once all of it was sent.
+TEST_F(Ftp, EveryByteArrivesWhateverTheSize) {
+    for (bool slow : {false, true}) {
+        start(slow ? std::vector<std::string>{"--throttle", "4000000"} : std::vector<std::string>{});
+        client.connect();
+        for (std::size_t size : {std::size_t(0), std::size_t(1), std::size_t(65535), std::size_t(65536),
+                                 std::size_t(65537), std::size_t(3 * 65536), std::size_t(1024 * 1024 + 3)}) {
+            SCOPED_TRACE(std::to_string(size) + (slow ? " slow" : ""));
+            writeFile(local.path() / "f", pattern(size));
+            client.store(local.path() / "f", "f");
+            EXPECT_EQ(readFile(root.path() / "f"), pattern(size));
+        }
+        client.disconnect();
+    }
+}
+
 // A file that cannot be read whole while it is sent (cut short or grown
 // meanwhile, as by another program) is a local failure that names it, never
 // an abort of the caller's and never a shorter file on the server.
