@@ -417,6 +417,24 @@ TEST_F(Publish, ServersThatRefuseLoseNothingAndSayWhatDidNotArrive) {
     }
 }
 
+// A server whose disk fills during a store closes the data connection and
+// answers 426: the publish ends with the broken connection's message, the
+// server keeps its page and holds no temporary file.
+TEST_F(Publish, AServerWhoseDiskFillsKeepsItsPageAndNoTemporary) {
+    writeFile(remote.path() / "index.html", "server's page");
+    writeFile(site / "index.html", sized(2 * 1024 * 1024, 'n'));
+    startServer({"--disk-full-after", "1048576"});
+    answers.answerMessage(1);
+    answers.answerMessage(2);  // replace all
+    EXPECT_EQ(publish(), Publisher::Outcome::ConnectionLost);
+    const std::string lost = "Połączenie z serwerem FTP zostało przerwane."_w;
+    EXPECT_EQ(messageTexts().back(), lost + "\n\n" + kNotSent + "3. Pierwszy z nich: index.html (" +
+                                         lost.substr(0, lost.size() - 1) + ").");
+    wait(300);
+    EXPECT_EQ(readFile(remote.path() / "index.html"), "server's page");
+    EXPECT_TRUE(nothingNamedOnServer(Publisher::kTemporarySuffix));
+}
+
 // Files of the site that are not the author's pages stay home: the project
 // file, temporary files of saves and uploads, and names that are no platform
 // names (a backslash in a name would lead out of the site).

@@ -51,11 +51,13 @@ void checkName(const std::string& name) {
 
 // The error of a command the server refused with `code` (0: no code came).
 // 452 and 552 say the server has no room for a file, and so does 451 to a
-// store ("failure writing to local file").
+// store ("failure writing to local file"). 426 says the server closed the
+// data connection (some answer a full disk so): the transfer broke off.
 NetError refusal(const std::string& what, int code) {
     using text::ansi;
     const bool store = what == "STOR" || what == "APPE";
     switch (code) {
+    case 426: return NetError(Kind::Lost, ansi("Połączenie z serwerem FTP zostało przerwane."), code);
     case 552:
     case 452:
         return NetError(Kind::DiskFull,
@@ -121,8 +123,11 @@ struct FtpClient::Impl {
     std::string replyLine;
 
     // The reply with which the server broke off the running store (it could
-    // not take the file), also when curl never read it (see onCloseSocket).
+    // not take the file), also when curl never read it (see onCloseSocket);
+    // and another error reply read only then (a 426: the server closed the
+    // data connection).
     int lateCode = 0;
+    int closingReply = 0;
     curl_socket_t controlSocket = CURL_SOCKET_BAD;
     // The data connection of the running store, and whether its end is held
     // back until the server has answered (see onRead).
@@ -221,7 +226,7 @@ struct FtpClient::Impl {
         curl_easy_setopt(easy, CURLOPT_CLOSESOCKETDATA, this);
         curl_easy_setopt(easy, CURLOPT_SOCKOPTFUNCTION, &Impl::onSocketMade);
         curl_easy_setopt(easy, CURLOPT_SOCKOPTDATA, this);
-        lateCode = 0;
+        lateCode = closingReply = 0;
         readFailed = false;
         dataSocket = CURL_SOCKET_BAD;
         endHeld = endReleased = false;
@@ -356,7 +361,8 @@ struct FtpClient::Impl {
         default: break;
         }
         if (connecting) return NetError(Kind::Connect, text::ansi("Nie można połączyć się z serwerem FTP ") + host + ".");
-        return NetError(Kind::Lost, text::ansi("Połączenie z serwerem FTP zostało przerwane."), code);
+        return NetError(Kind::Lost, text::ansi("Połączenie z serwerem FTP zostało przerwane."),
+                        closingReply ? closingReply : code);
     }
 
     // Sends the commands one after the other and raises Refused for the first
@@ -412,7 +418,11 @@ struct FtpClient::Impl {
                 for (std::size_t at = 0; at < got.size() && !d->lateCode;) {
                     std::size_t end = got.find('\n', at);
                     if (end == std::string_view::npos) end = got.size();
-                    if (int code = replyCode(got.substr(at, end - at)); failsStore(code)) d->lateCode = code;
+                    int code = replyCode(got.substr(at, end - at));
+                    if (failsStore(code))
+                        d->lateCode = code;
+                    else if (code >= 400)
+                        d->closingReply = code;
                     at = end + 1;
                 }
             }

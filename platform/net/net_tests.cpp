@@ -569,6 +569,35 @@ TEST_F(Ftp, AnAbortStaysAnAbortWhateverTheServerSaidLast) {
     }
 }
 
+// A server whose disk fills during a store closes the data connection and
+// answers 426, read as the store's own answer (the client had sent the whole
+// file into the sockets' buffers) or only when the client's sending broke
+// off: the store ends at once in a broken connection that carries the
+// server's code.
+TEST_F(Ftp, AServerWhoseDiskFillsBreaksTheStoreWith426) {
+    for (std::size_t size : {std::size_t(1536 * 1024), std::size_t(32 * 1024 * 1024)}) {
+        SCOPED_TRACE(size);
+        start({"--disk-full-after", "1048576"});
+        writeFile(local.path() / "big", pattern(size));
+        client.connect();
+        auto t0 = std::chrono::steady_clock::now();
+        NetError::Kind kind = NetError::Kind::Busy;
+        int code = 0;
+        try {
+            client.store(local.path() / "big", "big");
+        } catch (const NetError& e) {
+            kind = e.kind();
+            code = e.code();
+            lastMessage = e.what();
+        }
+        EXPECT_LT(std::chrono::steady_clock::now() - t0, std::chrono::seconds(2));
+        EXPECT_EQ(kind, NetError::Kind::Lost);
+        EXPECT_EQ(lastMessage, "Połączenie z serwerem FTP zostało przerwane."_w);
+        EXPECT_EQ(code, 426);
+        EXPECT_FALSE(client.connected());
+    }
+}
+
 class Http : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { net::testing::ensureApp(); }
