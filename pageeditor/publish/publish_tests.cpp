@@ -1053,6 +1053,49 @@ TEST_F(Export, RefusedOrFailedDestinations) {
     EXPECT_EQ(ex.exportSite(appDir, "Moja"), SiteExport::Outcome::NoFolder);
 }
 
+// The child of the crash trials below: prepares the CD in a fresh folder.
+TEST(CdChild, PreparesTheCd) {
+    if (!files::testing::inSaveChild()) GTEST_SKIP() << "run by the crash trials";
+    forms::ScriptedAnswers answers;
+    forms::setModal(&answers);
+    answers.answerMessage(1);
+    answers.answerFolder(true, std::getenv("EXPORT_TRIAL_TARGET"));
+    MessageList messages;
+    files::testing::runSaveChild([&] { SiteExport(messages).prepareCd(std::getenv("EXPORT_TRIAL_APP"), "Moja"); });
+}
+
+// A CD preparation killed at each step of its copies: a starter in the
+// target can always be run (the copies that come later never replace it).
+TEST_F(Export, KilledCdPreparationLeavesNoStarterThatCannotRun) {
+    writeProject("h", "tajne");
+    for (const char* f : {"start.exe", "start.sh", "autorun.inf"}) {
+        fs::create_directories(app.path() / "data");
+        fs::copy_file(fs::path(PUBLISH_CD_DIR) / f, app.path() / "data" / f);
+    }
+    TempDir out;
+    ::setenv("EXPORT_TRIAL_TARGET", out.path().c_str(), 1);
+    ::setenv("EXPORT_TRIAL_APP", appDir.c_str(), 1);
+    auto prepare = [&] {
+        fs::remove_all(out.path());
+        fs::create_directories(out.path());
+    };
+    auto look = [&] {
+        bool present = false, other = false;
+        for (const char* f : {"start.exe", "start.sh"}) {
+            fs::path p = out.path() / f;
+            if (!fs::exists(p)) continue;
+            present = true;
+            const bool runs = (fs::status(p).permissions() & fs::perms::owner_exec) != fs::perms::none;
+            if (!runs || readFile(p) != readFile(app.path() / "data" / f)) other = true;
+        }
+        return other ? files::testing::Seen::Other : present ? files::testing::Seen::New : files::testing::Seen::Old;
+    };
+    files::testing::Figures steps = files::testing::killAtEachStep("CdChild.PreparesTheCd", prepare, look, {});
+    std::cout << "CD preparation killed at each step: " << steps.text() << "\n";
+    EXPECT_GT(steps.fresh, 0);
+    EXPECT_EQ(steps.other, 0);
+}
+
 TEST_F(Export, CdGetsTheStarterAndTheAutorunFile) {
     writeProject("h", "tajne");
     for (const char* f : {"start.exe", "start.sh", "autorun.inf"}) {

@@ -115,8 +115,12 @@ bool makeFolder(const fs::path& path);
 // place of a file (not of a folder or a read-only file). False too when the
 // name is not allowed or anything of the copy failed. A read-only source
 // gives a read-only copy; the copy keeps the source's modification time.
+// A Program copy can be run: it has its execute bits before it takes its
+// name, so it is never there without them.
 enum class CopyMode { NoReplace, Replace };
-bool copyFile(const fs::path& from, const fs::path& to, CopyMode mode = CopyMode::NoReplace);
+enum class CopyKind { Data, Program };
+bool copyFile(const fs::path& from, const fs::path& to, CopyMode mode = CopyMode::NoReplace,
+              CopyKind kind = CopyKind::Data);
 
 enum class Access { Normal, OwnerOnly };
 // Saves a whole file, all or nothing: the bytes go to a temporary file beside
