@@ -407,9 +407,21 @@ std::string saveFailedText(std::string_view name, const std::error_code& failure
 }
 
 fs::path temporaryFor(const fs::path& target) {
-    fs::path tmp = target;
-    tmp += std::string(kTemporaryMark) + std::to_string(::getpid());
-    return tmp;
+    const std::string mark = std::string(kTemporaryMark) + std::to_string(::getpid());
+    std::string name = target.filename().string();
+    // The longest name the file system takes there (255 bytes where it
+    // cannot say).
+    fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    long longest = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+    if (longest <= 0) longest = 255;
+    if (name.size() + mark.size() > std::size_t(longest)) {
+        std::size_t keep = std::size_t(longest) > mark.size() ? std::size_t(longest) - mark.size() : 1;
+        // Cut before a whole character (never inside a UTF-8 sequence), so
+        // the name stays one the listings show and the clearing finds.
+        while (keep > 1 && (static_cast<unsigned char>(name[keep]) & 0xC0) == 0x80) --keep;
+        name.resize(keep);
+    }
+    return target.parent_path() / (name + mark);
 }
 
 bool isTemporaryName(std::string_view name) {

@@ -141,7 +141,10 @@ std::string failureText(const std::error_code& failure);
 // "Nie można zapisać pliku <name>: <reason>." (Windows-1250).
 std::string saveFailedText(std::string_view name, const std::error_code& failure);
 
-// The temporary file a save or a copy by this process writes beside `target`.
+// The temporary file a save or a copy by this process writes beside `target`:
+// its name is the target's with a mark and the process number after it,
+// the target's name shortened (by whole characters) where the whole would
+// be longer than the file system takes.
 fs::path temporaryFor(const fs::path& target);
 // True for the name of a save's or a copy's temporary file (without folder),
 // those of earlier versions' copies ("name.~cp") included: never a user's
