@@ -878,7 +878,18 @@ TEST_F(Publish, ClosingTheProgressWindowAsksFirst) {
     EXPECT_EQ(answers.asked("message").size(), 2u);
 }
 
-class Export : public Publish {};
+class Export : public Publish {
+protected:
+    // The starters and the autorun file in the program's data folder, as
+    // the program ships them.
+    void shipCdFiles() {
+        writeProject("h", "tajne");
+        for (const char* f : {"start.exe", "start.sh", "autorun.inf"}) {
+            fs::create_directories(app.path() / "data");
+            fs::copy_file(fs::path(PUBLISH_CD_DIR) / f, app.path() / "data" / f);
+        }
+    }
+};
 
 TEST_F(Export, CopiesTheWholeSiteButTheProjectFile) {
     writeProject("h", "tajne");
@@ -1067,11 +1078,7 @@ TEST(CdChild, PreparesTheCd) {
 // A CD preparation killed at each step of its copies: a starter in the
 // target can always be run (the copies that come later never replace it).
 TEST_F(Export, KilledCdPreparationLeavesNoStarterThatCannotRun) {
-    writeProject("h", "tajne");
-    for (const char* f : {"start.exe", "start.sh", "autorun.inf"}) {
-        fs::create_directories(app.path() / "data");
-        fs::copy_file(fs::path(PUBLISH_CD_DIR) / f, app.path() / "data" / f);
-    }
+    shipCdFiles();
     TempDir out;
     ::setenv("EXPORT_TRIAL_TARGET", out.path().c_str(), 1);
     ::setenv("EXPORT_TRIAL_APP", appDir.c_str(), 1);
@@ -1097,11 +1104,7 @@ TEST_F(Export, KilledCdPreparationLeavesNoStarterThatCannotRun) {
 }
 
 TEST_F(Export, CdGetsTheStarterAndTheAutorunFile) {
-    writeProject("h", "tajne");
-    for (const char* f : {"start.exe", "start.sh", "autorun.inf"}) {
-        fs::create_directories(app.path() / "data");
-        fs::copy_file(fs::path(PUBLISH_CD_DIR) / f, app.path() / "data" / f);
-    }
+    shipCdFiles();
     TempDir out;
     writeFile(out.path() / "autorun.inf", "mine");
     answers.answerFolder(true, out.path().string());
