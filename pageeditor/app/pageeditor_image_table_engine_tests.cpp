@@ -9,6 +9,7 @@
 #include <chrono>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <thread>
 
 #include "files/FileSystem.h"
@@ -294,7 +295,9 @@ TEST_F(ElementsOnEngine, TheSizeTypedAfterAScaledCopyIsTheSizeWritten) {
     EXPECT_NE(b.find("HEIGHT=\"240\""), std::string::npos) << b;
 }
 
-TEST_F(ElementsOnEngine, ABrokenPictureIsRefusedWithAMessageAndNoCopyIsMade) {
+// A broken picture is refused with a message; neither it nor a name that finds
+// no file gets a scaled copy of the picture shown before.
+TEST_F(ElementsOnEngine, APictureBrokenOrNotFoundGetsNoScaledCopy) {
     const std::string bomb = image::testing::jpegClaimingSize(tmp / "scratch.jpg", image::Picture::filled(8, 8, 0x00808080), 14000, 14000);
     ASSERT_LT(bomb.size(), 1000u);
     ASSERT_TRUE(image::Picture::filled(1000, 800, 0x00336699).saveJpeg(tmp / "whole.jpg"));
@@ -302,15 +305,16 @@ TEST_F(ElementsOnEngine, ABrokenPictureIsRefusedWithAMessageAndNoCopyIsMade) {
     ASSERT_TRUE(text::readFile(tmp / "whole.jpg", whole));
     struct Case {
         const char* name;
-        std::string bytes;
+        std::optional<std::string> bytes;  // none: no such file
     } cases[] = {
         {"bomba.jpg", bomb},                                   // claims a size it cannot be
         {"polowa.jpg", whole.substr(0, whole.size() / 2)},     // the first half of a picture
+        {"inne/brak.jpg", std::nullopt},                        // typed, and found nowhere
     };
     ASSERT_TRUE(image::Picture::filled(50, 40, 0x00336699).saveJpeg(dir / "zdjecia" / "maly.jpg"));
     THTMLEdit& f = open("<P>Ala ma kota</P>");
     for (const auto& c : cases) {
-        ASSERT_TRUE(text::writeFile(dir / "zdjecia" / c.name, c.bytes));
+        if (c.bytes) ASSERT_TRUE(text::writeFile(dir / "zdjecia" / c.name, *c.bytes));
         caretIn(f, "kota");
         inDialog([this, &c](forms::Form&) {
             img().Edit971->setText(name("zdjecia/maly.jpg"));
@@ -319,15 +323,17 @@ TEST_F(ElementsOnEngine, ABrokenPictureIsRefusedWithAMessageAndNoCopyIsMade) {
             EXPECT_EQ(img().previewFile(), name("zdjecia/maly.jpg")) << c.name;
             EXPECT_EQ(img().SpinEdit2->value(), 50) << c.name;
             EXPECT_FALSE(img().resizePanelShown()) << c.name;
-            // A scaled copy asked for anyway is made of neither picture.
+            // A scaled copy asked for anyway is made of neither picture, and
+            // none goes under the typed name's folder.
             img().Label10Click();
             EXPECT_EQ(img().Edit971->text(), name(fs::path("zdjecia") / c.name)) << c.name;
             img().SpeedButton2Click();
         });
         f.btnImageClick();
         const auto messages = answers.asked("message");
-        ASSERT_EQ(messages.size(), 1u) << c.name;
-        EXPECT_EQ(messages[0].text, "Nie można wczytać tego obrazka: plik jest uszkodzony albo obrazek jest zbyt duży."_w);
+        ASSERT_EQ(messages.size(), c.bytes ? 1u : 0u) << c.name;
+        if (c.bytes)
+            EXPECT_EQ(messages[0].text, "Nie można wczytać tego obrazka: plik jest uszkodzony albo obrazek jest zbyt duży."_w);
         answers.clear();
         fs::remove(dir / "zdjecia" / c.name);
     }
