@@ -409,6 +409,43 @@ TEST_F(ElementsOnEngine, EditedTableKeepsItsCellsUnlessTheCountsChange) {
     EXPECT_EQ(count(b, "<TR>"), 3u) << b;
 }
 
+// Border, spacing and padding that a table gives in a way of its own are
+// shown as the engine draws them, not as the dialog's last use left them,
+// and OK without a change leaves the table as it is.
+TEST_F(ElementsOnEngine, TableValuesWrittenElsewhereAreShownAsTheEngineDrawsThem) {
+    struct Case {
+        const char* attributes;
+        long border, spacing, padding;
+    } cases[] = {
+        {"border", 1, 2, 1},
+        {"border=\"1px\" cellspacing=\"3px\" cellpadding=\"5%\"", 1, 3, 5},
+        {"border=\" 2 \" cellspacing=\"x\" cellpadding=\"7.5\"", 2, 2, 7},
+        {"border=\"abc\" cellspacing=\"\" cellpadding=\"\"", 1, 2, 1},
+        {"border=\"-1\"", 1, 2, 1},
+        {"", 0, 2, 1},
+    };
+    for (const auto& c : cases) {
+        THTMLEdit& f = open(std::string("<TABLE ") + c.attributes + "><TR><TD>tu</TD></TR></TABLE>");
+        const std::string before = body(f);
+        const std::string drawn = js(f, "(function(){const t=getComputedStyle(document.querySelector('table'));"
+                                        "return [t.borderLeftWidth,t.borderSpacing,"
+                                        "getComputedStyle(document.querySelector('td')).paddingLeft].join(' ')})()");
+        auto inPixels = [](long v) { return std::to_string(v) + "px"; };
+        ASSERT_EQ(drawn, inPixels(c.border) + " " + inPixels(c.spacing) + " " + inPixels(c.spacing) + " " + inPixels(c.padding))
+            << c.attributes;
+        caretIn(f, "tu");
+        for (SpinEdit* s : {tbl().SpinEdit3, tbl().SpinEdit4, tbl().SpinEdit5}) s->setValue(9);
+        inDialog([&](forms::Form&) {
+            EXPECT_EQ(tbl().SpinEdit3->value(), c.border) << c.attributes;
+            EXPECT_EQ(tbl().SpinEdit4->value(), c.spacing) << c.attributes;
+            EXPECT_EQ(tbl().SpinEdit5->value(), c.padding) << c.attributes;
+            tbl().SpeedButton1Click();
+        });
+        f.SpeedButton11Click();
+        EXPECT_EQ(body(f), before) << c.attributes;
+    }
+}
+
 TEST_F(ElementsOnEngine, PositionedTableKeepsItsGeometry) {
     THTMLEdit& f = open("<TABLE style=\"position: absolute; left: 10px; top: 20px\" rows=\"1\" cols=\"1\" border=\"1\" "
                         "cellspacing=\"0\" cellpadding=\"0\" bgcolor=\"#FF0000\"><TR><TD>tu</TD></TR></TABLE>");
