@@ -468,6 +468,15 @@ TEST_F(EditorFlow, ACopySavedBesideACaseTwinGoesToThatFile) {
     }
 }
 
+namespace {
+
+// What the user is told when a window would write a file another one holds.
+std::string heldElsewhere(const std::string& page) {
+    return "Dokument " + page + " jest otwarty w innym oknie. Zamknij tamto okno, zanim zapiszesz go tutaj."_w;
+}
+
+}  // namespace
+
 // A page deleted from the list keeps its window; a new page made under its
 // name is another file, with a window of its own, and the old window does
 // not write over it.
@@ -503,8 +512,7 @@ TEST_F(EditorFlow, ADeletedPagesWindowDoesNotStandInForTheNewPageOfItsName) {
     docs.activate(old);
     EXPECT_FALSE(old->save());
     EXPECT_EQ(read("webpages/s/oferta.html"), "<title>Oferta</title>\r\n");
-    EXPECT_EQ(messageTexts(), std::vector<std::string>{
-                              "Dokument oferta.html jest otwarty w innym oknie. Zamknij tamto okno, zanim zapiszesz go tutaj."_w});
+    EXPECT_EQ(messageTexts(), std::vector<std::string>{heldElsewhere("oferta.html")});
     EXPECT_EQ(docs.active(), made);
     EXPECT_TRUE(old->unsaved());
     // Its own window saves it, and again after that.
@@ -532,8 +540,7 @@ TEST_F(EditorFlow, ACopyIsNotSavedOverThePageOfAnotherWindow) {
     frames[1]->edit(" zmieniona");
     EXPECT_FALSE(page->saveCopy());
     EXPECT_EQ(read("webpages/s/Kopia a.html"), "stara kopia");
-    EXPECT_EQ(messageTexts(), std::vector<std::string>{
-                              "Dokument Kopia a.html jest otwarty w innym oknie. Zamknij tamto okno, zanim zapiszesz go tutaj."_w});
+    EXPECT_EQ(messageTexts(), std::vector<std::string>{heldElsewhere("Kopia a.html")});
     EXPECT_EQ(docs.active(), copy);
     EXPECT_TRUE(page->unsaved());
     // Once that window is closed, the copy is saved.
