@@ -2,7 +2,9 @@
 // For tests that drive the editor's real windows on the browser engine: the
 // main window and its dialogs made over a program folder, with scripted
 // answers, a registry of the test's own and a temporary folder that goes
-// with the test.
+// with the test. The program makes its application itself: headless with
+// htmledit/TestApplication.h, or on a display of its own with
+// forms/DesktopTesting.h.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -17,7 +19,6 @@
 #include "files/FileSystem.h"
 #include "forms/ScriptedAnswers.h"
 #include "forms/Drive.h"
-#include "htmledit/TestApplication.h"
 #include "pageeditor/app/EditorForms.h"
 #include "pageeditor/app/TMDIChild.h"
 #include "pageeditor/app/TMainForm.h"

@@ -133,6 +133,9 @@ void TMainForm::createControls() {
         if (TMDIChild* d = activeDocument(); d && d->document) documents.activate(d->document);
     };
     documents.setEnable2([this](int state) { enable2(state); });
+    documents.setShow([this](PageDocument* doc) {
+        if (TMDIChild* w = windowOf(doc)) MdiArea1->activateChild(*w);
+    });
     createMenus();
     MdiArea1->setWindowMenu(*Okna1);
     ListView1->setPopupMenu(*PopupMenu1);
@@ -448,32 +451,39 @@ void TMainForm::enable2(int state) {
 // Document windows.
 
 TMDIChild* TMainForm::doc_open(const std::string& path) {
-    // A page has one window: two windows of one file would each save over
-    // what was typed in the other.
-    if (PageDocument* open = documents.find(path))
-        for (TMDIChild* w : documentWindows())
-            if (w->document == open) {
-                MdiArea1->activateChild(*w);
-                return w;
-            }
-    closed_.clear();  // windows closed earlier are no longer inside their own events
-    documents_.push_back(std::make_unique<TMDIChild>(*this));
-    TMDIChild& d = *documents_.back();
-    MdiArea1->addChild(d);
-    // A new window opens at a working size that fits the document area (the
-    // frame may size it to its page later).
-    int step = static_cast<int>((documents_.size() - 1) % 8) * 24;  // one below another, as cascaded
-    MdiArea1->setChildClientSize(d, std::max(320, std::min(760, MdiArea1->width() - 20 - step)),
-                                 std::max(240, std::min(520, MdiArea1->height() - 60 - step)));
-    moveMdiChild(d, step, step);
-    auto cut = path.find_last_of('\\');
-    d.setCaption(cut == std::string::npos ? path : path.substr(cut + 1));
-    if (d.HTMLEdit1) d.document = documents.open(*d.HTMLEdit1, path);
-    if (!d.document) {
-        d.closeWithoutQuestion();
+    // A page has one window (DocumentList::openPage): two windows of one file
+    // would each save over what was typed in the other.
+    TMDIChild* made = nullptr;
+    PageDocument* doc = documents.openPage(path, [&]() -> PageFrame* {
+        closed_.clear();  // windows closed earlier are no longer inside their own events
+        documents_.push_back(std::make_unique<TMDIChild>(*this));
+        TMDIChild& d = *documents_.back();
+        made = &d;
+        MdiArea1->addChild(d);
+        // A new window opens at a working size that fits the document area
+        // (the frame may size it to its page later).
+        int step = static_cast<int>((documents_.size() - 1) % 8) * 24;  // one below another, as cascaded
+        MdiArea1->setChildClientSize(d, std::max(320, std::min(760, MdiArea1->width() - 20 - step)),
+                                     std::max(240, std::min(520, MdiArea1->height() - 60 - step)));
+        moveMdiChild(d, step, step);
+        auto cut = path.find_last_of('\\');
+        d.setCaption(cut == std::string::npos ? path : path.substr(cut + 1));
+        return d.HTMLEdit1;
+    });
+    if (!made) return windowOf(doc);
+    made->document = doc;
+    if (!doc) {
+        made->closeWithoutQuestion();
         return nullptr;
     }
-    return &d;
+    return made;
+}
+
+TMDIChild* TMainForm::windowOf(const PageDocument* doc) const {
+    if (doc)
+        for (const auto& w : documents_)
+            if (w->document == doc) return w.get();
+    return nullptr;
 }
 
 TMDIChild* TMainForm::activeDocument() const {

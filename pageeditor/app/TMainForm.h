@@ -87,6 +87,8 @@ public:
     // opened again: that window becomes the active one.
     TMDIChild* doc_open(const std::string& path);
     TMDIChild* activeDocument() const;
+    // The window of an open document; null for none.
+    TMDIChild* windowOf(const PageDocument* doc) const;
     IEditorFrame* activeFrame() const override;
     std::vector<TMDIChild*> documentWindows() const;
     void documentWindowClosed(TMDIChild& window);

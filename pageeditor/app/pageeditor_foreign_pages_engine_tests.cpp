@@ -2,7 +2,11 @@
 // not write (foreign_pages/: a generated manual page with navigation tables
 // and pictures under images/, a UTF-8 page with viewport, generator and
 // keywords META lines, the price-list clip filled in, a table with class,
-// summary and width, an XHTML page with self-closed anchors). Each dialog is opened on each page in a document
+// summary and width, an XHTML page with self-closed anchors, a UTF-8 page
+// with its description before its keywords and words in scripts the
+// program's text lacks, a UTF-8 page that only its byte order mark declares,
+// a page with scrolling text, a video and an inline frame whose sources lie
+// in folders of the site). Each dialog is opened on each page in a document
 // window on the browser engine and answered as a user would: OK without a
 // change saves the page byte for byte as it is saved without the dialog, and
 // one value changed changes only that value.
@@ -34,6 +38,8 @@
 #include "pageeditor/dialogs/Tinstbl.h"
 #include "pageeditor/dialogs/Tkeyform.h"
 #include "pageeditor/dialogs/Tlinkinsert.h"
+#include "pageeditor/dialogs/Tmarquee.h"
+#include "pageeditor/dialogs/Tmovie.h"
 #include "pageeditor/app/EditorWindowsTest.h"
 #include "pageeditor/frame/THTMLEdit.h"
 #include "text/CaseRules.h"
@@ -131,6 +137,8 @@ protected:
             if (&shown == all->keyform.get()) forms::drive::click(*all->keyform->SpeedButton1);
             if (&shown == all->dlgfrm.get()) forms::drive::click(*all->dlgfrm->Button1);
             if (&shown == all->iframe.get()) forms::drive::click(*all->iframe->SpeedButton1);
+            if (&shown == all->movie.get()) forms::drive::click(*all->movie->SpeedButton2);
+            if (&shown == all->marquee.get()) forms::drive::click(*all->marquee->SpeedButton1);
         });
     }
 };
@@ -167,6 +175,8 @@ void keywords(THTMLEdit& f) { f.SpeedButton2Click(); }
 void title(THTMLEdit& f) { f.btnUser1Click(); }
 void pageBody(THTMLEdit& f) { f.SpeedButton3Click(); }
 void inlineFrame(THTMLEdit& f) { f.SpeedButton12Click(); }
+void video(THTMLEdit& f) { f.SpeedButton10Click(); }
+void scrollingText(THTMLEdit& f) { f.SpeedButton9Click(); }
 
 TEST_F(ForeignPages, OkWithoutAChangeKeepsThePageAndOneChangeChangesOnlyItsValue) {
     const DialogCase cases[] = {
@@ -236,6 +246,51 @@ TEST_F(ForeignPages, OkWithoutAChangeKeepsThePageAndOneChangeChangesOnlyItsValue
          "S\xB3owniczek</TITLE>"},
         {"xhtml.html", "keywords", {"Przyk", ""}, keywords, nullptr, "", ""},
         {"xhtml.html", "body", {"Przyk", ""}, pageBody, nullptr, "", ""},
+
+        // UTF-8, the description before the keywords, words in scripts the
+        // program's text lacks (which its text carries as references).
+        {"kawiarnia.html", "keywords with letters the program lacks", {"Czynne", ""}, keywords,
+         [](EditorForms& d) { d.keyform->Memo1->setText(d.keyform->Memo1->text() + ", herbata"); },
+         "<META name=\"keywords\" content=\"kawa, caf\xC3\xA9, \xC3\xA0 la carte, \xD0\xBA\xD0\xBE\xD1\x84\xD0\xB5\">",
+         "<META NAME =\"Keywords\" CONTENT=\"kawa, caf\xC3\xA9, \xC3\xA0 la carte, \xD0\xBA\xD0\xBE\xD1\x84\xD0\xB5, herbata\">"},
+        {"kawiarnia.html", "description and keywords both changed", {"Czynne", ""}, keywords,
+         [](EditorForms& d) {
+             d.keyform->Memo1->setText("kawa");
+             d.keyform->Memo2->setText("Kawiarnia");
+         },
+         "<META name=\"description\" content=\"Kawiarnia \xE2\x80\x9EPod Lip\xC4\x85\xE2\x80\x9D przy rynku \xE2\x80\x93 kawa, "
+         "herbata i ciasta domowe.\">\r\n<META name=\"keywords\" content=\"kawa, caf\xC3\xA9, \xC3\xA0 la carte, "
+         "\xD0\xBA\xD0\xBE\xD1\x84\xD0\xB5\">",
+         "<META NAME=\"Description\" content=\"Kawiarnia\">\r\n<META NAME =\"Keywords\" CONTENT=\"kawa\">"},
+        {"kawiarnia.html", "title", {"Czynne", ""}, title, nullptr, "", ""},
+
+        // UTF-8 declared by the byte order mark alone.
+        {"bom.html", "keywords", {"Wyp", ""}, keywords,
+         [](EditorForms& d) { d.keyform->Memo1->setText("żeglarstwo, Mazury"_w); },
+         "<META name=\"keywords\" content=\"\xC5\xBC" "eglarstwo, Mazury, rejsy\">",
+         "<META NAME =\"Keywords\" CONTENT=\"\xC5\xBC" "eglarstwo, Mazury\">"},
+        {"bom.html", "title", {"Wyp", ""}, title, [](EditorForms& d) { d.dlgfrm->Edit1->setText("Rejsy – „Żagle”"_w); },
+         "<TITLE>Rejsy po Mazurach \xE2\x80\x93 \xE2\x80\x9E\xC5\xBB\x61gle\xE2\x80\x9D</TITLE>",
+         "<TITLE>Rejsy \xE2\x80\x93 \xE2\x80\x9E\xC5\xBB\x61gle\xE2\x80\x9D</TITLE>"},
+        {"bom.html", "body", {"Wyp", ""}, pageBody, nullptr, "", ""},
+
+        // Scrolling text, a video and an inline frame whose sources lie in
+        // folders of the site: left as they are, they stay where they are.
+        {"media.html", "scrolling text", {"", "marquee"}, scrollingText, nullptr, "", ""},
+        // A change builds the element anew from the dialog's values, those of
+        // its last use where the element gave none.
+        {"media.html", "scrolling text, its direction changed", {"", "marquee"}, scrollingText,
+         [](EditorForms& d) { d.marquee->ComboBox2->setText("RIGHT"); },
+         "<MARQUEE direction=\"left\" behavior=\"scroll\" scrollamount=\"3\">",
+         "<MARQUEE DIRECTION=\"RIGHT\" BGCOLOR=\"\" SCROLLAMOUNT=\"3\" SCROLLDELAY=\"1\" LOOP=\"1\">"},
+        {"media.html", "video in a folder", {"", "embed"}, video, nullptr, "", ""},
+        {"media.html", "video in a folder, placed apart from the text", {"", "embed"}, video,
+         [](EditorForms& d) { d.movie->CheckBox3->setValue(0); }, "<EMBED src=\"filmy/rejs.avi\" autostart=\"true\">",
+         "<EMBED style=\"position: absolute;\" SRC=\"filmy/rejs.avi\" AUTOSTART=\"TRUE\">"},
+        {"media.html", "inline frame from a folder", {"", "iframe"}, inlineFrame, nullptr, "", ""},
+        {"media.html", "inline frame from a folder, renamed", {"", "iframe"}, inlineFrame,
+         [](EditorForms& d) { d.iframe->Edit1->setText("plan"); }, "<IFRAME name=\"mapa\" src=\"strony/mapa.html\" align=\"left\" frameborder=\"1\">",
+         "<IFRAME NAME=\"plan\" SRC='strony/mapa.html' FRAMEBORDER=\"1\" ALIGN=\"left\">"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.page) + ": " + c.what);

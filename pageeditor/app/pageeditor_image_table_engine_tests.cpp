@@ -9,6 +9,7 @@
 #include <chrono>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <thread>
 
 #include "files/FileSystem.h"
@@ -294,7 +295,9 @@ TEST_F(ElementsOnEngine, TheSizeTypedAfterAScaledCopyIsTheSizeWritten) {
     EXPECT_NE(b.find("HEIGHT=\"240\""), std::string::npos) << b;
 }
 
-TEST_F(ElementsOnEngine, ABrokenPictureIsRefusedWithAMessageAndNoCopyIsMade) {
+// A broken picture is refused with a message; neither it nor a name that finds
+// no file gets a scaled copy of the picture shown before.
+TEST_F(ElementsOnEngine, APictureBrokenOrNotFoundGetsNoScaledCopy) {
     const std::string bomb = image::testing::jpegClaimingSize(tmp / "scratch.jpg", image::Picture::filled(8, 8, 0x00808080), 14000, 14000);
     ASSERT_LT(bomb.size(), 1000u);
     ASSERT_TRUE(image::Picture::filled(1000, 800, 0x00336699).saveJpeg(tmp / "whole.jpg"));
@@ -302,15 +305,16 @@ TEST_F(ElementsOnEngine, ABrokenPictureIsRefusedWithAMessageAndNoCopyIsMade) {
     ASSERT_TRUE(text::readFile(tmp / "whole.jpg", whole));
     struct Case {
         const char* name;
-        std::string bytes;
+        std::optional<std::string> bytes;  // none: no such file
     } cases[] = {
         {"bomba.jpg", bomb},                                   // claims a size it cannot be
         {"polowa.jpg", whole.substr(0, whole.size() / 2)},     // the first half of a picture
+        {"inne/brak.jpg", std::nullopt},                        // typed, and found nowhere
     };
     ASSERT_TRUE(image::Picture::filled(50, 40, 0x00336699).saveJpeg(dir / "zdjecia" / "maly.jpg"));
     THTMLEdit& f = open("<P>Ala ma kota</P>");
     for (const auto& c : cases) {
-        ASSERT_TRUE(text::writeFile(dir / "zdjecia" / c.name, c.bytes));
+        if (c.bytes) ASSERT_TRUE(text::writeFile(dir / "zdjecia" / c.name, *c.bytes));
         caretIn(f, "kota");
         inDialog([this, &c](forms::Form&) {
             img().Edit971->setText(name("zdjecia/maly.jpg"));
@@ -319,15 +323,17 @@ TEST_F(ElementsOnEngine, ABrokenPictureIsRefusedWithAMessageAndNoCopyIsMade) {
             EXPECT_EQ(img().previewFile(), name("zdjecia/maly.jpg")) << c.name;
             EXPECT_EQ(img().SpinEdit2->value(), 50) << c.name;
             EXPECT_FALSE(img().resizePanelShown()) << c.name;
-            // A scaled copy asked for anyway is made of neither picture.
+            // A scaled copy asked for anyway is made of neither picture, and
+            // none goes under the typed name's folder.
             img().Label10Click();
             EXPECT_EQ(img().Edit971->text(), name(fs::path("zdjecia") / c.name)) << c.name;
             img().SpeedButton2Click();
         });
         f.btnImageClick();
         const auto messages = answers.asked("message");
-        ASSERT_EQ(messages.size(), 1u) << c.name;
-        EXPECT_EQ(messages[0].text, "Nie można wczytać tego obrazka: plik jest uszkodzony albo obrazek jest zbyt duży."_w);
+        ASSERT_EQ(messages.size(), c.bytes ? 1u : 0u) << c.name;
+        if (c.bytes)
+            EXPECT_EQ(messages[0].text, "Nie można wczytać tego obrazka: plik jest uszkodzony albo obrazek jest zbyt duży."_w);
         answers.clear();
         fs::remove(dir / "zdjecia" / c.name);
     }
@@ -401,6 +407,43 @@ TEST_F(ElementsOnEngine, EditedTableKeepsItsCellsUnlessTheCountsChange) {
     EXPECT_EQ(answers.asked("message").size(), 1u);
     EXPECT_EQ(b.find("jeden"), std::string::npos) << b;
     EXPECT_EQ(count(b, "<TR>"), 3u) << b;
+}
+
+// Border, spacing and padding that a table gives in a way of its own are
+// shown as the engine draws them, not as the dialog's last use left them,
+// and OK without a change leaves the table as it is.
+TEST_F(ElementsOnEngine, TableValuesWrittenElsewhereAreShownAsTheEngineDrawsThem) {
+    struct Case {
+        const char* attributes;
+        long border, spacing, padding;
+    } cases[] = {
+        {"border", 1, 2, 1},
+        {"border=\"1px\" cellspacing=\"3px\" cellpadding=\"5%\"", 1, 3, 5},
+        {"border=\" 2 \" cellspacing=\"x\" cellpadding=\"7.5\"", 2, 2, 7},
+        {"border=\"abc\" cellspacing=\"\" cellpadding=\"\"", 1, 2, 1},
+        {"border=\"-1\"", 1, 2, 1},
+        {"", 0, 2, 1},
+    };
+    for (const auto& c : cases) {
+        THTMLEdit& f = open(std::string("<TABLE ") + c.attributes + "><TR><TD>tu</TD></TR></TABLE>");
+        const std::string before = body(f);
+        const std::string drawn = js(f, "(function(){const t=getComputedStyle(document.querySelector('table'));"
+                                        "return [t.borderLeftWidth,t.borderSpacing,"
+                                        "getComputedStyle(document.querySelector('td')).paddingLeft].join(' ')})()");
+        auto inPixels = [](long v) { return std::to_string(v) + "px"; };
+        ASSERT_EQ(drawn, inPixels(c.border) + " " + inPixels(c.spacing) + " " + inPixels(c.spacing) + " " + inPixels(c.padding))
+            << c.attributes;
+        caretIn(f, "tu");
+        for (SpinEdit* s : {tbl().SpinEdit3, tbl().SpinEdit4, tbl().SpinEdit5}) s->setValue(9);
+        inDialog([&](forms::Form&) {
+            EXPECT_EQ(tbl().SpinEdit3->value(), c.border) << c.attributes;
+            EXPECT_EQ(tbl().SpinEdit4->value(), c.spacing) << c.attributes;
+            EXPECT_EQ(tbl().SpinEdit5->value(), c.padding) << c.attributes;
+            tbl().SpeedButton1Click();
+        });
+        f.SpeedButton11Click();
+        EXPECT_EQ(body(f), before) << c.attributes;
+    }
 }
 
 TEST_F(ElementsOnEngine, PositionedTableKeepsItsGeometry) {

@@ -462,6 +462,29 @@ TEST_F(MainWindow, APageHasOneWindowAndOpeningItAgainActivatesIt) {
               std::vector<std::string>{"LoadDocument:" + indexPath});
 }
 
+// A copy saved onto a page that another window holds is not written: that
+// window comes to the front, and the user is told why.
+TEST_F(MainWindow, ACopyOntoAPageOpenInAnotherWindowBringsThatWindowBack) {
+    TMainForm& m = start(programFolder({{"data/lang/pl/trans.msg", ""},
+                                        {"webpages/moja/index.html", "<p>O nas</p>"},
+                                        {"webpages/moja/Kopia index.html", "<p>Kopia</p>"}}));
+    TMDIChild* copy = m.doc_open(m.app_dir + "webpages\\moja\\Kopia index.html");
+    TMDIChild* page = m.doc_open(m.app_dir + "webpages\\moja\\index.html");
+    ASSERT_NE(copy, nullptr);
+    ASSERT_NE(page, nullptr);
+    forms::drive::processEvents();
+    ASSERT_EQ(m.activeDocument(), page);
+    auto* frame = dynamic_cast<FakeFrame*>(page->HTMLEdit1);
+    frame->calls.clear();
+    m.Zapiszkopi1Click();
+    forms::drive::processEvents();
+    EXPECT_TRUE(frame->calls.empty()) << frame->calls.front();
+    EXPECT_EQ(m.activeDocument(), copy);
+    ASSERT_EQ(answers.asked("message").size(), 1u);
+    EXPECT_EQ(answers.asked("message")[0].text,
+              "Dokument Kopia index.html jest otwarty w innym oknie. Zamknij tamto okno, zanim zapiszesz go tutaj."_w);
+}
+
 TEST_F(MainWindow, ExitAsksEveryUnsavedPageFirstThenTheExitQuestion) {
     TMainForm& m = start(programFolder({{"data/lang/pl/trans.msg", ""}}));
     FakeFrame& a = openDocument(m, "C:\\a.html");

@@ -17,9 +17,18 @@ public:
     explicit DocumentList(const MessageList& messages) : messages_(messages) {}
     // enable2 of the main window: document commands on (1) or off (0).
     void setEnable2(std::function<void(int)> enable2) { enable2_ = std::move(enable2); }
+    // Brings the window of a document to the front as the active one.
+    void setShow(std::function<void(PageDocument*)> show) { show_ = std::move(show); }
 
-    // doc_open: a new document for the frame of a new window, loaded and
-    // made the active one; enable2(1). Nullptr when the page did not load.
+    // doc_open: a page has one window. The page's open document (find) is
+    // made the active one and shown; a page without one gets a document for
+    // the frame of a new window that `newWindow` makes (null: none is made),
+    // opened as `open` does. Nullptr when there is neither.
+    PageDocument* openPage(const std::string& path, const std::function<PageFrame*()>& newWindow);
+    // A new document for the frame of a new window, loaded and made the
+    // active one; enable2(1). Nullptr when the page did not load. A document
+    // writes no file that another window holds: the user is told and shown
+    // that window.
     PageDocument* open(PageFrame& frame, const std::string& path);
     // FormClose: forgets the document; enable2(0) after the last one.
     void closed(PageDocument* doc);
@@ -30,8 +39,10 @@ public:
     // ones that may close are closed. True when none is left open there.
     bool closeIn(const std::string& folder, const std::function<void(PageDocument*)>& closeWindow);
 
-    // The open document of the page file at `path` (the same file, however
-    // its name is written), or null.
+    // The open document that holds the page file at `path` (the same file,
+    // however its name is written), or null. A window holds the file it
+    // loaded or last saved: not another one made since under its name (a
+    // page deleted and made anew); while no file is there, its page.
     PageDocument* find(const std::string& path) const;
 
     PageDocument* active() const { return active_; }
@@ -40,10 +51,16 @@ public:
     std::vector<PageDocument*> documents() const;
 
 private:
+    // find, passing over `except`.
+    PageDocument* holder(const std::string& path, const PageDocument* except) const;
+    // The write check of `writer`'s saves.
+    bool mayWrite(const PageDocument* writer, const std::string& file);
+
     const MessageList& messages_;
     std::vector<std::unique_ptr<PageDocument>> docs_;
     PageDocument* active_ = nullptr;
     std::function<void(int)> enable2_;
+    std::function<void(PageDocument*)> show_;
 };
 
 }  // namespace pageeditor

@@ -10,7 +10,11 @@ namespace pageeditor {
 PageDocument::PageDocument(const MessageList& messages, PageFrame& frame, std::string path)
     : messages_(messages), frame_(frame), path_(std::move(path)) {}
 
-bool PageDocument::open() { return frame_.LoadDocument(path_); }
+bool PageDocument::open() {
+    if (!frame_.LoadDocument(path_)) return false;
+    file_ = files::FileIdentity::of(files::realPath(path_));
+    return true;
+}
 
 std::string PageDocument::caption() const {
     std::size_t cut = path_.find_last_of("\\/");
@@ -24,10 +28,12 @@ void PageDocument::tellFailure(const std::string& file) const {
 }
 
 bool PageDocument::save() {
+    if (mayWrite_ && !mayWrite_(path_)) return false;
     if (!frame_.SaveDocument(path_)) {
         tellFailure(path_);
         return false;
     }
+    file_ = files::FileIdentity::of(files::realPath(path_));
     frame_.clearModified();
     copyOnly_ = false;
     status_ = messages_.tr("Zapisano.");
@@ -48,6 +54,7 @@ bool PageDocument::saveCopy() {
     // The control counts the page as saved after writing the copy; the
     // page's own file has not been, so its unsaved state is remembered.
     bool wasUnsaved = unsaved();
+    if (mayWrite_ && !mayWrite_(copyPath())) return false;
     if (!frame_.SaveDocument(copyPath())) {
         tellFailure(copyPath());
         return false;

@@ -2,8 +2,10 @@
 // One open page: the logic of a document window. It keeps the page's name
 // (never changed, also not by saving a copy), saves, saves a copy beside it,
 // previews in the default browser and asks about unsaved changes on closing.
+#include <functional>
 #include <string>
 
+#include "files/FileIdentity.h"
 #include "pageeditor/core/MessageList.h"
 #include "pageeditor/core/PageFrame.h"
 
@@ -16,6 +18,12 @@ public:
     // Loads the page into the frame.
     bool open();
     const std::string& file_path() const { return path_; }
+    // The file the window holds: the one it loaded, then the one it last
+    // saved (a save puts a new file in the old one's place).
+    const files::FileIdentity& file() const { return file_; }
+    // Asked before each save, with the file to be written: false when it may
+    // not be written (another window holds it; the user has been told).
+    void setWriteCheck(std::function<bool(const std::string& file)> check) { mayWrite_ = std::move(check); }
     // The file name part of the path.
     std::string caption() const;
     PageFrame& frame() { return frame_; }
@@ -51,6 +59,8 @@ private:
     std::string path_;
     std::string status_;
     bool copyOnly_ = false;
+    files::FileIdentity file_;
+    std::function<bool(const std::string&)> mayWrite_;
 };
 
 }  // namespace pageeditor

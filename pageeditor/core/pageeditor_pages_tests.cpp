@@ -378,10 +378,12 @@ protected:
         put("data/templates/prosty/data/logo.gif", "logo");
         SiteHooks h = hooks();
         h.newPage = [this] { newPage(); };
+        // The main window's doc_open: the program's rule of one window a page.
         h.openDocument = [this](const std::string& p) {
-            if (PageDocument* open = docs.find(p)) return docs.activate(open);
-            frames.push_back(std::make_unique<FileFrame>());
-            docs.open(*frames.back(), p);
+            docs.openPage(p, [this] {
+                frames.push_back(std::make_unique<FileFrame>());
+                return frames.back().get();
+            });
         };
         h.closeSiteDocuments = [this](const std::string& folder) { return docs.closeIn(folder, {}); };
         sites.setHooks(h);
@@ -464,6 +466,87 @@ TEST_F(EditorFlow, ACopySavedBesideACaseTwinGoesToThatFile) {
         EXPECT_EQ(read("webpages/s/" + copy), "strona zmieniona") << c.page;
         if (!c.twin.empty()) EXPECT_FALSE(fs::exists(dir / "webpages/s" / ("Kopia " + c.page))) << c.page;
     }
+}
+
+namespace {
+
+// What the user is told when a window would write a file another one holds.
+std::string heldElsewhere(const std::string& page) {
+    return "Dokument " + page + " jest otwarty w innym oknie. Zamknij tamto okno, zanim zapiszesz go tutaj."_w;
+}
+
+}  // namespace
+
+// A page deleted from the list keeps its window; a new page made under its
+// name is another file, with a window of its own, and the old window does
+// not write over it.
+TEST_F(EditorFlow, ADeletedPagesWindowDoesNotStandInForTheNewPageOfItsName) {
+    put("webpages/s/project.prj", "[project]\r\nname=s\r\n");
+    put("webpages/s/index.html", "<p>O nas</p>");
+    put("webpages/s/oferta.html", "<p>Stara oferta</p>");
+    ASSERT_TRUE(sites.page_open("s"));
+    sites.editPage("oferta.html");
+    ASSERT_EQ(docs.count(), 1u);
+    PageDocument* old = docs.active();
+    frames[0]->edit("<p>dopisane</p>");
+    answers.answerMessage(6);
+    ASSERT_TRUE(sites.deletePage("oferta.html"));
+    EXPECT_EQ(docs.count(), 1u) << "the window of a deleted page stays open";
+
+    fields.title = "Oferta";
+    nextFileName = "oferta";
+    newPage();
+    ASSERT_EQ(docs.count(), 2u) << "the new page has a window of its own";
+    PageDocument* made = docs.active();
+    ASSERT_NE(made, old);
+    EXPECT_EQ(frames[1]->html, "<title>Oferta</title>\r\n");
+    // Opened from the list, the new page's window comes back.
+    docs.activate(old);
+    sites.editPage("oferta.html");
+    EXPECT_EQ(docs.count(), 2u);
+    EXPECT_EQ(docs.active(), made);
+
+    // Saved from the old window, the new page would be gone: that window is
+    // shown instead and the user told.
+    answers.clear();
+    docs.activate(old);
+    EXPECT_FALSE(old->save());
+    EXPECT_EQ(read("webpages/s/oferta.html"), "<title>Oferta</title>\r\n");
+    EXPECT_EQ(messageTexts(), std::vector<std::string>{heldElsewhere("oferta.html")});
+    EXPECT_EQ(docs.active(), made);
+    EXPECT_TRUE(old->unsaved());
+    // Its own window saves it, and again after that.
+    frames[1]->edit("<p>Nowa oferta</p>");
+    ASSERT_TRUE(made->save());
+    ASSERT_TRUE(made->save());
+    EXPECT_EQ(read("webpages/s/oferta.html"), "<title>Oferta</title>\r\n<p>Nowa oferta</p>");
+    // The old window, its question answered Yes on closing, stays open.
+    answers.answerMessage(6);
+    EXPECT_FALSE(old->closeQuery());
+}
+
+// A copy saved onto a page that is open in another window would be written
+// over by that window's next save (and write over what was typed there).
+TEST_F(EditorFlow, ACopyIsNotSavedOverThePageOfAnotherWindow) {
+    put("webpages/s/project.prj", "[project]\r\nname=s\r\n");
+    put("webpages/s/a.html", "strona");
+    put("webpages/s/Kopia a.html", "stara kopia");
+    ASSERT_TRUE(sites.page_open("s"));
+    sites.editPage("Kopia a.html");
+    PageDocument* copy = docs.active();
+    sites.editPage("a.html");
+    PageDocument* page = docs.active();
+    ASSERT_EQ(docs.count(), 2u);
+    frames[1]->edit(" zmieniona");
+    EXPECT_FALSE(page->saveCopy());
+    EXPECT_EQ(read("webpages/s/Kopia a.html"), "stara kopia");
+    EXPECT_EQ(messageTexts(), std::vector<std::string>{heldElsewhere("Kopia a.html")});
+    EXPECT_EQ(docs.active(), copy);
+    EXPECT_TRUE(page->unsaved());
+    // Once that window is closed, the copy is saved.
+    docs.closed(copy);
+    ASSERT_TRUE(page->saveCopy());
+    EXPECT_EQ(read("webpages/s/Kopia a.html"), "strona zmieniona");
 }
 
 TEST_F(DocumentTest, APageIsFoundByItsFileHoweverItsNameIsWritten) {

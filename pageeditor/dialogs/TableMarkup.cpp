@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "pageeditor/dialogs/TagText.h"
+#include "pageeditor/dialogs/WholeNumber.h"
 #include "text/CaseRules.h"
 
 namespace pageeditor {
@@ -75,6 +76,16 @@ TableGrid countTableGrid(const std::string& html) {
     }
     endRow();
     return grid;
+}
+
+long tableNumber(const std::optional<std::string>& written, long missing, long unreadable) {
+    if (!written) return missing;
+    const std::string& v = *written;
+    std::size_t i = v.find_first_not_of(" \t\r\n\f");
+    if (i == std::string::npos || v[i] < '0' || v[i] > '9') return unreadable;
+    long n = 0;
+    for (; i < v.size() && v[i] >= '0' && v[i] <= '9'; ++i) n = std::min<long>(kMaxFieldValue, n * 10 + (v[i] - '0'));
+    return n;
 }
 
 std::string withTableBody(const std::string& outerHTML, const std::string& innerHTML, const std::string& body) {

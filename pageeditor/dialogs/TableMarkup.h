@@ -1,5 +1,6 @@
 #pragma once
 // The markup of the table dialog and of the floating layer.
+#include <optional>
 #include <string>
 
 namespace pageeditor {
@@ -23,6 +24,14 @@ struct TableGrid {
     long rows = 0, cols = 0;
 };
 TableGrid countTableGrid(const std::string& innerHTML);
+
+// A border, cell spacing or cell padding of a table as the dialog's field
+// shows it, from the attribute as the page writes it: the value's leading
+// digits, as the engine reads them ("1px" is 1, and "5%" is 5: the fields
+// hold whole pixels); a value that starts with none ("", "abc", "-1") is
+// drawn as `unreadable`, and a table without the attribute (nullopt) as
+// `missing`.
+long tableNumber(const std::optional<std::string>& written, long missing, long unreadable);
 
 // The table's markup with its start tag (attributes and all) kept and `body`
 // in place of its contents; empty when the outer markup does not end with the

@@ -8,7 +8,7 @@ namespace {
 constexpr std::string_view kBlanks = " \t\r\n";
 }  // namespace
 
-std::string tagAttribute(std::string_view tag, std::string_view name) {
+std::optional<std::string> findTagAttribute(std::string_view tag, std::string_view name) {
     const std::string wanted = text::lower(name);
     std::size_t i = tag.find_first_not_of("<");
     i = i == std::string_view::npos ? i : tag.find_first_of(" \t\r\n/>", i);  // past the tag's own name
@@ -37,8 +37,10 @@ std::string tagAttribute(std::string_view tag, std::string_view name) {
         }
         if (key == wanted) return std::string(value);
     }
-    return {};
+    return std::nullopt;
 }
+
+std::string tagAttribute(std::string_view tag, std::string_view name) { return findTagAttribute(tag, name).value_or(""); }
 
 std::size_t tagEnd(std::string_view html, std::size_t at) {
     char quote = 0;

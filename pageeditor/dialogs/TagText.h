@@ -2,6 +2,7 @@
 // Reading the text of one HTML tag as a page written anywhere may hold it:
 // attribute names in any case, values in double quotes, single quotes or
 // none.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,9 @@ namespace pageeditor {
 // ">" may be there or not); "" when the tag has no such attribute or it has
 // no value. Character references in the value are left as they are.
 std::string tagAttribute(std::string_view tag, std::string_view name);
+// The same, telling a tag without the attribute (nullopt) from one where it
+// stands without a value ("<TABLE border>": "").
+std::optional<std::string> findTagAttribute(std::string_view tag, std::string_view name);
 
 // Where the tag that starts at `at` (its "<") ends: the position after its
 // ">", past quoted values that may hold one; the end of the text when the tag

@@ -224,6 +224,9 @@ bool Tinsertimg::resizePanelShown() const { return Panel1 && Panel1->visible(); 
 void Tinsertimg::Edit971Change() {
     const std::string name = Edit971->text();
     std::string file = findFile(name);
+    // A name that finds no file leaves the preview as it was, but the
+    // preview no longer shows the named picture: no scaled copy is made of it.
+    if (file.empty()) previewCurrent_ = false;
     if (file.empty() || !loadPreview(file)) return;
     Panel1->setVisible(resizeAdvised(SpinEdit2->value(), name));
 }

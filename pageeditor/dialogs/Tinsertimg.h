@@ -110,7 +110,7 @@ private:
     image::Picture preview_;
     std::string previewFile_;
     std::string refusedFile_;  // the picture last refused, told once
-    bool previewCurrent_ = true;  // false while the preview is of a picture before one that failed to load
+    bool previewCurrent_ = true;  // false while the preview is of a picture before one named that failed to load or was not found
 };
 
 }  // namespace pageeditor

@@ -8,6 +8,7 @@
 #include "pageeditor/dialogs/SpinEdit.h"
 #include "pageeditor/dialogs/WholeNumber.h"
 #include "pageeditor/dialogs/TableMarkup.h"
+#include "pageeditor/dialogs/TagText.h"
 #include "pageeditor/core/SiteFixture.h"
 
 using namespace pageeditor;
@@ -116,6 +117,28 @@ TEST(TableMarkupText, RowsAndColumnsCountedFromTheCells) {
         const TableGrid g = countTableGrid(c.inner);
         EXPECT_EQ(g.rows, c.rows) << c.name;
         EXPECT_EQ(g.cols, c.cols) << c.name;
+    }
+}
+
+// Border, spacing and padding as a page writes them anywhere: a bare border
+// is drawn 1 wide, a value with a unit or a percent by its leading digits.
+TEST(TableMarkupText, SizesReadAsTheEngineDrawsThem) {
+    struct Case {
+        const char* tag;
+        long border, spacing, padding;
+    } cases[] = {
+        {"<TABLE border>", 1, 2, 1},
+        {"<TABLE border=\"\" cellspacing='' cellpadding=>", 1, 2, 1},
+        {"<TABLE border=1px cellspacing=\"3px\" cellpadding=\"5%\">", 1, 3, 5},
+        {"<TABLE BORDER=\" 12 \" CellSpacing=\"7.5\" CELLPADDING=\"0\">", 12, 7, 0},
+        {"<TABLE border=abc cellspacing=\"+4\" cellpadding=\"-2\">", 1, 2, 1},
+        {"<TABLE border=\"99999999999\">", 999999999, 2, 1},
+        {"<TABLE width=\"100%\" summary=\"border 5\">", 0, 2, 1},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(tableNumber(findTagAttribute(c.tag, "border"), 0, 1), c.border) << c.tag;
+        EXPECT_EQ(tableNumber(findTagAttribute(c.tag, "cellspacing"), 2, 2), c.spacing) << c.tag;
+        EXPECT_EQ(tableNumber(findTagAttribute(c.tag, "cellpadding"), 1, 1), c.padding) << c.tag;
     }
 }
 

@@ -6,6 +6,7 @@
 #include "pageeditor/dialogs/TagText.h"
 #include "text/CaseRules.h"
 #include "text/CodePage.h"
+#include "text/PageCharset.h"
 
 namespace pageeditor {
 
@@ -34,23 +35,74 @@ std::vector<MetaTag> headMetaTags(std::string_view html) {
     return tags;
 }
 
-// An attribute value of the markup as the text it stands for: the character
-// references of the characters a typed value may hold.
-std::string markupText(std::string_view value) {
-    static constexpr std::pair<std::string_view, char> kNamed[] = {
-        {"&amp;", '&'}, {"&lt;", '<'}, {"&gt;", '>'}, {"&quot;", '"'}, {"&apos;", '\''}, {"&#39;", '\''}, {"&#34;", '"'}};
+// A character reference at `at` ("&#228;", "&#xE4;", "&amp;"): its length
+// and the character it stands for; a length of 0 where none starts. Only the
+// names the engine writes count; other names are text.
+struct Reference {
+    std::size_t length = 0;
+    char32_t c = 0;
+};
+Reference referenceAt(std::string_view s, std::size_t at) {
+    static constexpr std::pair<std::string_view, char32_t> kNamed[] = {
+        {"amp;", '&'}, {"lt;", '<'}, {"gt;", '>'}, {"quot;", '"'}, {"apos;", '\''}, {"nbsp;", 0xA0}};
+    if (at >= s.size() || s[at] != '&') return {};
+    const std::string_view rest = s.substr(at + 1);
+    for (const auto& [name, c] : kNamed)
+        if (rest.substr(0, name.size()) == name) return {name.size() + 1, c};
+    if (rest.empty() || rest[0] != '#') return {};
+    const bool hex = rest.size() > 1 && (rest[1] == 'x' || rest[1] == 'X');
+    std::size_t i = hex ? 2 : 1;
+    char32_t c = 0;
+    for (; i < rest.size() && i < 10; ++i) {
+        const char d = rest[i];
+        const int v = d >= '0' && d <= '9' ? d - '0'
+                      : hex && (d | 0x20) >= 'a' && (d | 0x20) <= 'f' ? (d | 0x20) - 'a' + 10
+                                                                       : -1;
+        if (v < 0) break;
+        c = c * (hex ? 16 : 10) + static_cast<char32_t>(v);
+    }
+    const bool digits = i > (hex ? 2u : 1u);
+    if (!digits || i >= rest.size() || rest[i] != ';' || c == 0 || c > 0x10FFFF || (c >= 0xD800 && c < 0xE000))
+        return {};
+    return {i + 2, c};
+}
+
+// The character as the program's text holds it: one byte, or none where
+// Windows-1250 lacks it, for a control character, and for the six signs
+// whose bytes the program's text reads as letters (see PageCharset).
+std::optional<char> programCharacter(char32_t c) {
+    if (c < 0x20 || c == 0x7F || c > 0xFFFF) return std::nullopt;
+    const std::u16string wide(1, static_cast<char16_t>(c));
+    const std::string held = text::PageCharset::toProgramMarkup(wide);
+    if (held.size() != 1) return std::nullopt;
+    return held[0];
+}
+
+// Escapes a value for the document's text; with `referencesKept`, an "&"
+// that starts a character reference stays as it is.
+std::string escaped(std::string_view typed, bool referencesKept) {
     std::string out;
-    for (std::size_t i = 0; i < value.size();) {
-        bool done = false;
-        if (value[i] == '&')
-            for (const auto& [ref, c] : kNamed)
-                if (value.substr(i, ref.size()) == ref) {
-                    out += c;
-                    i += ref.size();
-                    done = true;
-                    break;
-                }
-        if (!done) out += value[i++];
+    for (std::size_t i = 0; i < typed.size(); ++i) {
+        char c = typed[i];
+        switch (c) {
+        case '&':
+            if (const Reference r = referencesKept ? referenceAt(typed, i) : Reference{}; r.length) {
+                out += typed.substr(i, r.length);
+                i += r.length - 1;
+            } else {
+                out += "&amp;";
+            }
+            break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '"': out += "&quot;"; break;
+        case '\r':
+            if (i + 1 < typed.size() && typed[i + 1] == '\n') ++i;
+            out += ' ';
+            break;
+        case '\n': out += ' '; break;
+        default: out += c;
+        }
     }
     return out;
 }
@@ -103,10 +155,10 @@ HeadMeta ReadHeadMeta(std::string_view html) {
         const std::string tag(html.substr(m.start, m.end - m.start));
         const std::string name = text::lower(tagAttribute(tag, "name"));
         if (name == "keywords" && !keywords) {
-            meta.keywords = markupText(tagAttribute(tag, "content"));
+            meta.keywords = MarkupText(tagAttribute(tag, "content"));
             keywords = true;
         } else if (name == "description" && !description) {
-            meta.description = markupText(tagAttribute(tag, "content"));
+            meta.description = MarkupText(tagAttribute(tag, "content"));
             description = true;
         }
         if (text::lower(tag).find("charset") != std::string::npos) meta.charsetDeclared = true;
@@ -115,7 +167,7 @@ HeadMeta ReadHeadMeta(std::string_view html) {
 }
 
 std::string ReplaceHeadMeta(std::string_view html, const std::optional<std::string>& keywords,
-                            const std::optional<std::string>& description) {
+                            const std::optional<std::string>& description, bool charsetDeclared) {
     struct Edit {
         std::size_t start, end;
         std::string text;
@@ -151,11 +203,14 @@ std::string ReplaceHeadMeta(std::string_view html, const std::optional<std::stri
     replace("keywords", keywords, "<META NAME =\"Keywords\" CONTENT=\"" + keywords.value_or("") + "\">");
     replace("description", description, "<META NAME=\"Description\" content=\"" + description.value_or("") + "\">");
     if (edits.empty() && inserted.empty()) return std::string(html);
-    if (!ReadHeadMeta(html).charsetDeclared)
+    if (!charsetDeclared && !ReadHeadMeta(html).charsetDeclared)
         inserted += "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-2\">\r\n";
 
+    // From the end of the text back, so that each edit leaves the places of
+    // the ones before it as they were, whichever line comes first in the page.
+    std::sort(edits.begin(), edits.end(), [](const Edit& a, const Edit& b) { return a.start > b.start; });
     std::string out(html);
-    for (auto e = edits.rbegin(); e != edits.rend(); ++e) out.replace(e->start, e->end - e->start, e->text);
+    for (const Edit& e : edits) out.replace(e.start, e.end - e.start, e.text);
     if (!inserted.empty()) {
         // Directly below the line of the head's start tag.
         const std::string upper = text::upper(out);
@@ -184,24 +239,23 @@ std::string PlaceBackgroundSound(std::string_view html, std::string_view tag) {
     return replaceBeforeBody(html, "<BGSOUND", tag);
 }
 
-std::string PageValue(std::string_view typed) {
-    std::string escaped;
-    for (std::size_t i = 0; i < typed.size(); ++i) {
-        char c = typed[i];
-        switch (c) {
-        case '&': escaped += "&amp;"; break;
-        case '<': escaped += "&lt;"; break;
-        case '>': escaped += "&gt;"; break;
-        case '"': escaped += "&quot;"; break;
-        case '\r':
-            if (i + 1 < typed.size() && typed[i + 1] == '\n') ++i;
-            escaped += ' ';
-            break;
-        case '\n': escaped += ' '; break;
-        default: escaped += c;
+std::string PageValue(std::string_view typed) { return escaped(typed, false); }
+
+std::string MarkupText(std::string_view value) {
+    std::string out;
+    for (std::size_t i = 0; i < value.size();) {
+        const Reference r = referenceAt(value, i);
+        const std::optional<char> c = r.length ? programCharacter(r.c) : std::nullopt;
+        if (c) {
+            out += *c;
+            i += r.length;
+        } else {
+            out += value[i++];
         }
     }
-    return escaped;
+    return out;
 }
+
+std::string MarkupValue(std::string_view shown) { return escaped(shown, true); }
 
 }  // namespace pageeditor

@@ -23,9 +23,8 @@ const PageSize* pageSizeAt(int index);
 bool SetTitleText(std::string& html, std::string_view title);
 
 // What the head of a document says of the page: the content of its
-// keywords and description META tags (names in any case; character
-// references of the markup read as the characters they stand for), and
-// whether it declares a charset.
+// keywords and description META tags (names in any case; read as
+// MarkupText gives them), and whether it declares a charset.
 struct HeadMeta {
     std::string keywords, description;
     bool charsetDeclared = false;
@@ -38,10 +37,12 @@ HeadMeta ReadHeadMeta(std::string_view html);
 // `description` is given; an empty value removes the line. A new line takes
 // the place of the page's own; without one it goes directly below the
 // "<HEAD>" line, the keywords above the description, and a head that
-// declares no charset gets the ISO-8859-2 content type below them. Every
-// other character of the document stays as it is. The values go in as given.
+// declares no charset gets the ISO-8859-2 content type below them, unless
+// the page's charset is declared outside its text (`charsetDeclared`: by the
+// byte order mark of its file). Every other character of the document stays
+// as it is. The values go in as given.
 std::string ReplaceHeadMeta(std::string_view html, const std::optional<std::string>& keywords,
-                            const std::optional<std::string>& description);
+                            const std::optional<std::string>& description, bool charsetDeclared = false);
 
 // Removes the first "<!--SIZE:" marker (through the next ">", or the end of
 // the text) and puts `marker` directly before the first "</BODY>", or at the
@@ -55,5 +56,15 @@ std::string PlaceBackgroundSound(std::string_view html, std::string_view tag);
 // The document's text is the program's (Windows-1250, whatever the page
 // declares), so the letters stay as they are.
 std::string PageValue(std::string_view typed);
+
+// An attribute value of the document's text as the user is shown it: a
+// character reference to a character the program's text holds reads as that
+// character; one to a character it lacks (the text carries those as
+// references, "&#1082;") stays as it is written, and so does every other "&".
+std::string MarkupText(std::string_view value);
+// A value shown as MarkupText shows it, as it goes back into the document's
+// text: as PageValue, but an "&" that starts a character reference stays as
+// it is, so what the user left of the shown value means what it meant.
+std::string MarkupValue(std::string_view shown);
 
 }  // namespace pageeditor

@@ -72,14 +72,14 @@ void THTMLEdit::SpeedButton2Click() {
     k.Memo2->setText(page.description);
     if (k.showModal() != 1) return;
     auto changed = [](const std::string& typed, const std::string& shown) {
-        return typed == shown ? std::nullopt : std::optional<std::string>(PageValue(typed));
+        return typed == shown ? std::nullopt : std::optional<std::string>(MarkupValue(typed));
     };
     const std::optional<std::string> keywords = changed(k.Memo1->text(), page.keywords);
     const std::optional<std::string> description = changed(k.Memo2->text(), page.description);
     if (!keywords && !description) return;
     std::string html = control_->DocumentHTML();
     std::string base = e.baseURL();
-    rewriteDocument(ReplaceHeadMeta(html, keywords, description), base);
+    rewriteDocument(ReplaceHeadMeta(html, keywords, description, e.byteOrderMark()), base);
 }
 
 void THTMLEdit::ComboBox1Change() {

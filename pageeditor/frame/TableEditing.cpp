@@ -11,6 +11,7 @@
 #include "pageeditor/dialogs/SpinEdit.h"
 #include "pageeditor/dialogs/WholeNumber.h"
 #include "pageeditor/dialogs/TableMarkup.h"
+#include "pageeditor/dialogs/TagText.h"
 #include "pageeditor/dialogs/Tinstbl.h"
 #include "pageeditor/core/TextRoutines.h"
 #include "pageeditor/frame/PositionStyle.h"
@@ -28,8 +29,11 @@ void silently(F f) {
     }
 }
 
-// Border, cell spacing and cell padding of a table that does not give them.
-constexpr long kUnwrittenTableValues[] = {0, 2, 1};
+// Border, cell spacing and cell padding as the engine draws a table that
+// does not give them, and one whose value it cannot read ("<TABLE border>"
+// has a border of 1).
+constexpr long kMissingTableValues[] = {0, 2, 1};
+constexpr long kUnreadableTableValues[] = {1, 2, 1};
 
 TableValues valuesOf(const Tinstbl& d) {
     TableValues v;
@@ -81,21 +85,25 @@ void editTable(const htmledit::Document& document, Tinstbl& d,
         // as the engine draws it: rows and columns counted from its rows and
         // cells, no border, the default spacing and padding, no colour.
         silently([&] {
-            SpinEdit* spins[] = {d.SpinEdit1, d.SpinEdit2, d.SpinEdit3, d.SpinEdit4, d.SpinEdit5};
-            const char* names[] = {"rows", "cols", "border", "cellspacing", "cellpadding"};
+            SpinEdit* counts[] = {d.SpinEdit1, d.SpinEdit2};
+            const char* countNames[] = {"rows", "cols"};
             std::optional<TableGrid> grid;
-            for (int i = 0; i < 5; ++i) {
-                const std::string given = table.getAttribute(names[i]);
+            for (int i = 0; i < 2; ++i) {
                 long v = 0;
-                if (parseWholeNumber(given, v)) {
-                    spins[i]->setValue(v);
-                } else if (i < 2) {
+                if (parseWholeNumber(table.getAttribute(countNames[i]), v)) {
+                    counts[i]->setValue(v);
+                } else {
                     if (!grid) grid = countTableGrid(table.innerHTML());
-                    spins[i]->setValue(i == 0 ? grid->rows : grid->cols);
-                } else if (given.empty()) {
-                    spins[i]->setValue(kUnwrittenTableValues[i - 2]);
+                    counts[i]->setValue(i == 0 ? grid->rows : grid->cols);
                 }
             }
+            const std::string outer = table.outerHTML();
+            const std::string start = outer.substr(0, tagEnd(outer, 0));
+            SpinEdit* sizes[] = {d.SpinEdit3, d.SpinEdit4, d.SpinEdit5};
+            const char* sizeNames[] = {"border", "cellspacing", "cellpadding"};
+            for (int i = 0; i < 3; ++i)
+                sizes[i]->setValue(tableNumber(findTagAttribute(start, sizeNames[i]), kMissingTableValues[i],
+                                               kUnreadableTableValues[i]));
         });
         silently([&] {
             const std::string bg = table.getAttribute("bgcolor");

@@ -106,11 +106,18 @@ TEST(HeadMetaRewrite, OnlyTheKeywordsAndDescriptionLinesChange) {
         "<HTML><HEAD>\r\n<META charset=utf-8>\r\n<META name=viewport content=\"width=device-width, initial-scale=1\">\r\n"
         "<META name=generator content=\"mkpage 0.9\">\r\n";
     const std::optional<std::string> none;
+    const std::string desc0 = "<META name=\"description\" content=\"Kawiarnia przy rynku, otwarta codziennie\">\r\n";
+    const std::string kw0 = "<META name=\"keywords\" content=\"kawa\">\r\n";
+    auto descFirst = [](const std::string& description, const std::string& keywords) {
+        return "<HTML><HEAD>\r\n<META charset=\"utf-8\">\r\n" + description + keywords +
+               "<TITLE>Kawiarnia</TITLE>\r\n</HEAD>\r\n<BODY>x</BODY>";
+    };
     struct Case {
         const char* name;
         std::string before;
         std::optional<std::string> keywords, description;
         std::string after;
+        bool charsetByMark = false;  // the file's byte order mark declares the charset
     } cases[] = {
         {"the page's line is replaced where it stands, the other lines stay",
          utf8Head + "<META name=keywords content=stare>\r\n<TITLE>T</TITLE>\r\n</HEAD>\r\n<BODY>x</BODY>\r\n</HTML>",
@@ -135,10 +142,24 @@ TEST(HeadMetaRewrite, OnlyTheKeywordsAndDescriptionLinesChange) {
         {"a META in the body is not the page's",
          "<HEAD>\r\n<META charset=utf-8>\r\n</HEAD><BODY><META name=keywords content=b></BODY>", "a, b", none,
          "<HEAD>\r\n" + kw + "\r\n<META charset=utf-8>\r\n</HEAD><BODY><META name=keywords content=b></BODY>"},
+        // The description before the keywords, as other programs write them:
+        // each line is changed where it stands, whatever the lengths.
+        {"description first, both changed", descFirst(desc0, kw0), "kawa, herbata", "Nowy opis kawiarni",
+         descFirst("<META NAME=\"Description\" content=\"Nowy opis kawiarni\">\r\n",
+                   "<META NAME =\"Keywords\" CONTENT=\"kawa, herbata\">\r\n")},
+        {"description first and removed", descFirst(desc0, kw0), "kawa, herbata", "",
+         descFirst("", "<META NAME =\"Keywords\" CONTENT=\"kawa, herbata\">\r\n")},
+        {"description first and shortened", descFirst(desc0, kw0), "k", "O",
+         descFirst("<META NAME=\"Description\" content=\"O\">\r\n", "<META NAME =\"Keywords\" CONTENT=\"k\">\r\n")},
+        {"description first, the keywords removed", descFirst(desc0, kw0), "", "Nowy opis kawiarni",
+         descFirst("<META NAME=\"Description\" content=\"Nowy opis kawiarni\">\r\n", "")},
+        {"a byte order mark declares the charset", "<HTML><HEAD>\r\n<TITLE>T</TITLE>\r\n</HEAD>", "a, b", none,
+         "<HTML><HEAD>\r\n" + kw + "\r\n<TITLE>T</TITLE>\r\n</HEAD>", true},
         {"nothing given, nothing changes", utf8Head + "</HEAD>", none, none, utf8Head + "</HEAD>"},
         {"no head, nothing is inserted", "<BODY>x</BODY>", "k", "d", "<BODY>x</BODY>"},
     };
-    for (const auto& c : cases) EXPECT_EQ(ReplaceHeadMeta(c.before, c.keywords, c.description), c.after) << c.name;
+    for (const auto& c : cases)
+        EXPECT_EQ(ReplaceHeadMeta(c.before, c.keywords, c.description, c.charsetByMark), c.after) << c.name;
 }
 
 TEST(HeadMetaRewrite, ThePageSaysItsKeywordsDescriptionAndCharset) {
@@ -163,6 +184,36 @@ TEST(HeadMetaRewrite, ThePageSaysItsKeywordsDescriptionAndCharset) {
         EXPECT_EQ(m.description, c.meta.description) << c.name;
         EXPECT_EQ(m.charsetDeclared, c.meta.charsetDeclared) << c.name;
     }
+}
+
+// The document's text carries what the program's text lacks as references:
+// the memos show them as they are written, and what the user left of them
+// goes back into the page as it was.
+TEST(HeadMetaRewrite, ReferencesShowAsLettersWhereTheProgramHoldsThem) {
+    struct Case {
+        const char* name;
+        std::string page, shown;
+    } cases[] = {
+        {"letters the program holds", "caf&#233;, &#xF3;w, &amp; &quot;x&quot; &lt;y&gt; &apos;&nbsp;",
+         "café, ów, & \"x\" <y> '\xC2\xA0"_w},
+        {"characters it lacks", "&#224; la carte, &#1082;&#1086;&#1092;&#1077;, &#x1F600;",
+         "&#224; la carte, &#1082;&#1086;&#1092;&#1077;, &#x1F600;"},
+        // Their bytes would read as the letters ś, ą and ź.
+        {"signs whose bytes are letters", "&#182; &#177; &#172;", "&#182; &#177; &#172;"},
+        {"control characters", "a&#13;b&#9;c", "a&#13;b&#9;c"},
+        {"what only looks like a reference", "AT&T, R&D; &#; &#x; &#12 &eacute; &#0; &#xD800; &#99999999999;",
+         "AT&T, R&D; &#; &#x; &#12 &eacute; &#0; &#xD800; &#99999999999;"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(MarkupText(c.page), c.shown) << c.name;
+        // Written back with a word added, it reads as what was shown and the word.
+        EXPECT_EQ(MarkupText(MarkupValue(c.shown + ", herbata & ciastka")), c.shown + ", herbata & ciastka") << c.name;
+    }
+    EXPECT_EQ(MarkupValue("kawa, &#224; la carte, &#1082;, herbata & <ciastka> \"x\"\r\ny"),
+              "kawa, &#224; la carte, &#1082;, herbata &amp; &lt;ciastka&gt; &quot;x&quot; y");
+    // The memos read the page so.
+    EXPECT_EQ(ReadHeadMeta("<HEAD><META name=keywords content=\"kawa, caf\xE9, &#224; la carte, &#1082;\"></HEAD>").keywords,
+              "kawa, caf\xE9, &#224; la carte, &#1082;");
 }
 
 TEST(PageMarkers, SizeMarkerAndSoundBeforeTheBodyEnd) {

@@ -30,4 +30,14 @@ void doubleClickItem(ListView& list, int index) {
     if (view) send(view, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
 }
 
+bool itemOnScreen(ListView& list, int index, int& x, int& y) {
+    auto* l = qobject_cast<QListWidget*>(widgetOf(list));
+    if (!l || index < 0 || index >= l->count()) return false;
+    l->doItemsLayout();
+    const QPoint at = l->viewport()->mapToGlobal(l->visualItemRect(l->item(index)).center());
+    x = at.x();
+    y = at.y();
+    return true;
+}
+
 }  // namespace forms::drive

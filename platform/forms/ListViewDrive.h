@@ -10,6 +10,9 @@ namespace drive {
 // Press, release, double click and release over the item; nothing for an
 // index outside the list.
 void doubleClickItem(ListView& list, int index);
+// Where the middle of the item is drawn on the screen, for a click through
+// the window system; false for an index outside the list.
+bool itemOnScreen(ListView& list, int index, int& x, int& y);
 
 }  // namespace drive
 }  // namespace forms

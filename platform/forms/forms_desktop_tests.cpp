@@ -2,8 +2,8 @@
 // headless platform shows nothing of it: the titles the window system
 // shows, which window lies above which, where a window's frame lands, and
 // what the screen shows of the document windows inside a main window.
-// The program starts its own X server and window manager; without them
-// installed the tests are skipped.
+// The program starts its own X server and window manager (DesktopTesting.h);
+// without them installed the tests are skipped.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -15,14 +15,7 @@
 #include <QWindow>
 #include <QWidget>
 
-#include <fcntl.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <chrono>
-#include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <optional>
 #include <regex>
@@ -30,6 +23,7 @@
 #include <vector>
 
 #include "forms/Application.h"
+#include "forms/DesktopTesting.h"
 #include "forms/Drive.h"
 #include "forms/Form.h"
 #include "forms/MdiArea.h"
@@ -45,118 +39,15 @@ using namespace text::literals;
 
 namespace {
 
-bool onPath(const char* program) {
-    std::string cmd = std::string("command -v ") + program + " >/dev/null 2>&1";
-    return std::system(cmd.c_str()) == 0;
-}
+using desktop::activeOnScreen;
+using desktop::framedByManager;
+using desktop::output;
+using desktop::seenOnScreen;
+using desktop::waitFor;
+using desktop::xid;
+using DesktopTest = desktop::Test;
 
-pid_t start(const std::vector<std::string>& args, int keepFd = -1) {
-    pid_t pid = fork();
-    if (pid != 0) return pid;
-    int null = open("/dev/null", O_RDWR);
-    dup2(null, 1);
-    dup2(null, 2);
-    for (int fd = 3; fd < 256; ++fd)
-        if (fd != keepFd) close(fd);
-    std::vector<char*> argv;
-    for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    execvp(argv[0], argv.data());
-    _exit(127);
-}
-
-std::string output(const std::string& cmd) {
-    std::string out;
-    if (FILE* p = popen((cmd + " 2>/dev/null").c_str(), "r")) {
-        char buf[512];
-        while (std::fgets(buf, sizeof buf, p)) out += buf;
-        pclose(p);
-    }
-    return out;
-}
-
-// A display of its own (Xvfb) with openbox on it, and the program's
-// application on that display.
-class Desktop : public ::testing::Environment {
-public:
-    static bool ready() { return ready_; }
-    static const char* why() { return why_; }
-
-    void SetUp() override {
-        if (!onPath("Xvfb") || !onPath("openbox") || !onPath("xprop")) {
-            why_ = "no Xvfb, openbox and xprop to show windows on";
-            return;
-        }
-        int fds[2];
-        if (pipe(fds) != 0) return;
-        server_ = start({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1280x1024x24", "-nolisten",
-                         "tcp"},
-                        fds[1]);
-        close(fds[1]);
-        std::string number;
-        char c;
-        while (read(fds[0], &c, 1) == 1 && c != '\n') number += c;
-        close(fds[0]);
-        if (number.empty()) {
-            why_ = "Xvfb did not start";
-            return;
-        }
-        setenv("DISPLAY", (":" + number).c_str(), 1);
-        setenv("QT_QPA_PLATFORM", "xcb", 1);
-        // The window manager is there once it has named itself on the root;
-        // one that could not reach the new server yet is started again.
-        for (int attempt = 0; attempt < 3 && !wmUp(); ++attempt) {
-            if (wm_ > 0) {
-                kill(wm_, SIGTERM);
-                waitpid(wm_, nullptr, 0);
-            }
-            wm_ = start({"openbox"});
-            for (int i = 0; i < 500 && !wmUp() && waitpid(wm_, nullptr, WNOHANG) == 0; ++i) usleep(20000);
-        }
-        static int argc = 1;
-        static char name[] = "tests";
-        static char* argv[] = {name, nullptr};
-        app_ = std::make_unique<Application>(argc, argv);
-        if (!wmUp()) why_ = "openbox did not start";
-        else if (QGuiApplication::platformName() != QLatin1String("xcb")) why_ = "no X display for the toolkit";
-        else if (!managesWindows()) why_ = "openbox frames no window";
-        else ready_ = true;
-    }
-    void TearDown() override {
-        app_.reset();
-        for (pid_t p : {wm_, server_})
-            if (p > 0) {
-                kill(p, SIGTERM);
-                waitpid(p, nullptr, 0);
-            }
-    }
-
-private:
-    static bool wmUp() { return output("xprop -root _NET_SUPPORTING_WM_CHECK").find("window id") != std::string::npos; }
-    // A first window, framed by the window manager once it is at work.
-    static bool managesWindows();
-    static inline bool ready_ = false;
-    static inline const char* why_ = "";
-    pid_t server_ = -1, wm_ = -1;
-    std::unique_ptr<Application> app_;
-};
-
-::testing::Environment* const desktop = ::testing::AddGlobalTestEnvironment(new Desktop);
-
-// Runs the event loop until `done` holds, at most ten seconds (a busy machine is slow to show a window).
-template <class Done>
-bool waitFor(Done done) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (std::chrono::steady_clock::now() < end) {
-        Application::processEvents();
-        if (done()) return true;
-        QThread::msleep(10);
-    }
-    return done();
-}
-
-// The X window of a top-level widget.
-unsigned long xid(QWidget& w) { return w.windowHandle() ? w.windowHandle()->winId() : w.winId(); }
+::testing::Environment* const display = ::testing::AddGlobalTestEnvironment(new desktop::Environment);
 
 // The title the window system shows for a window.
 std::string shownTitle(QWidget& w) {
@@ -182,29 +73,6 @@ int stackPlace(QWidget& w) {
         if (ids[i] == xid(w)) return static_cast<int>(i);
     return -1;
 }
-
-// Whether the window manager has put the window into a frame of its own.
-bool framedByManager(QWidget& w) {
-    const std::string out = output("xwininfo -children -id " + std::to_string(xid(w)));
-    const auto parent = out.find("Parent window id:");
-    return parent != std::string::npos && out.find("(the root window)", parent) > out.find('\n', parent);
-}
-
-bool Desktop::managesWindows() {
-    QWidget first;
-    first.resize(100, 100);
-    first.show();
-    const bool framed = waitFor([&] { return framedByManager(first); });
-    first.hide();
-    return framed;
-}
-
-class DesktopTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        if (!Desktop::ready()) GTEST_SKIP() << Desktop::why();
-    }
-};
 
 // A window placed by its own show handler, as a main window restores its
 // stored placement there.
@@ -346,30 +214,6 @@ protected:
 };
 
 QMdiSubWindow* subOf(Form& f) { return qobject_cast<QMdiSubWindow*>(windowOf(f)->parentWidget()); }
-
-// What the X server shows at the points of a document's client area (its
-// corners and centre): the document's own colour at every one, or not.
-bool seenOnScreen(Form& f, std::uint32_t colour) {
-    QWidget* client = clientOf(f);
-    if (!client || client->width() < 16 || client->height() < 16) return false;
-    const QPoint at = client->mapToGlobal(QPoint(0, 0));
-    const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
-    const QRgb want = qRgb(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-    const int w = client->width(), h = client->height();
-    for (QPoint p : {QPoint(6, 6), QPoint(w - 7, 6), QPoint(6, h - 7), QPoint(w - 7, h - 7), QPoint(w / 2, h / 2)}) {
-        const QPoint s = at + p;
-        if (!screen.rect().contains(s) || (screen.pixel(s) & 0xFFFFFF) != (want & 0xFFFFFF)) return false;
-    }
-    return true;
-}
-
-// The window the window manager holds active.
-unsigned long activeOnScreen() {
-    std::smatch m;
-    const std::string out = output("xprop -root _NET_ACTIVE_WINDOW");
-    static const std::regex id("0x[0-9a-f]+");
-    return std::regex_search(out, m, id) ? std::stoul(m.str(), nullptr, 16) : 0;
-}
 
 TEST_F(DesktopTest, ANewDocumentWindowIsSeenAndActiveAtOnceWhateverTheOthersAreAndAnOpenOneComesBack) {
     AreaWindow main;

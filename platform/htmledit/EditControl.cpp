@@ -94,6 +94,7 @@ int EditControl::queryStatus(int id) {
 }
 
 void EditControl::newDocument() {
+    byteOrderMark_ = false;
     core_->setBaseUrl({});
     core_->load(QString::fromLatin1(kBlank), true);
 }
@@ -118,6 +119,7 @@ bool EditControl::loadDocument(const std::string& path, bool prompt) {
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad()) throw Error("Nie można odczytać pliku " + chosen);
     text::PageCharset cs = text::PageCharset::declaredIn(std::string_view(bytes));
+    byteOrderMark_ = text::PageCharset::startsWithByteOrderMark(bytes);
     std::error_code ec;
     auto abs = std::filesystem::absolute(file, ec);
     core_->setBaseUrl(QUrl::fromLocalFile(QString::fromStdU16String(ec ? file.u16string() : abs.u16string())).toString());
@@ -142,9 +144,13 @@ bool EditControl::saveDocument(const std::string& path, bool prompt) {
     QString html = core_->documentText();
     // The last line of the file ends as every other line does.
     if (!html.isEmpty() && !html.endsWith(QLatin1Char('\n'))) html += QStringLiteral("\r\n");
-    // The charset the document declares now (its META may have changed).
-    text::PageCharset cs = text::PageCharset::fromName(core_->call("charset").toString().toStdString());
+    // The charset the document declares now (its META may have changed). A
+    // page read as UTF-8 by its byte order mark (which goes before any META,
+    // as it did when the page was read) is written back as it was, with it.
+    text::PageCharset cs = byteOrderMark_ ? text::PageCharset(text::PageCharset::Utf8)
+                                          : text::PageCharset::fromName(core_->call("charset").toString().toStdString());
     std::string bytes = cs.encodeFile(html.toStdU16String());
+    if (byteOrderMark_) bytes.insert(0, text::PageCharset::kByteOrderMark);
     // All or nothing: a failed save leaves the file as it was and the page unsaved.
     std::error_code failure;
     if (!files::writeFile(file, bytes, files::Access::Normal, &failure)) {

@@ -57,6 +57,10 @@ public:
     // prompt asks for the file; cancelling writes nothing and returns false.
     // A file that cannot be written fails with Error.
     bool saveDocument(const std::string& path, bool prompt);
+    // The loaded page file began with the UTF-8 byte order mark: that
+    // declares the page UTF-8, before any charset META, and the page is
+    // written back in UTF-8 with the mark.
+    bool byteOrderMark() const { return byteOrderMark_; }
 
     Document dom() const;
 
@@ -94,6 +98,7 @@ public:
 
 private:
     std::shared_ptr<ControlCore> core_;
+    bool byteOrderMark_ = false;
 };
 
 // Prepares the process for the engine; call before the application object

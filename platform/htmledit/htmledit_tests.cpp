@@ -972,6 +972,41 @@ TEST_F(Editor, AnIsoPageLoadedAndSavedTwiceComesOutTheSameWithEveryPolishLetter)
     EXPECT_NE(ed().baseURL().find("iso1.html"), std::string::npos);
 }
 
+// A UTF-8 page that declares itself by its byte order mark alone, as some
+// editors write them: read as UTF-8, with the mark kept out of the text (where
+// it would open the body before the title), and written back as it was read,
+// mark and all, also after a rewrite of the whole text.
+TEST_F(Editor, AByteOrderMarkDeclaresUtf8AndIsWrittenBack) {
+    const std::string bom = "\xEF\xBB\xBF";
+    const std::string page = bom + "<html><head><title>Zażółć gęślą</title></head>\r\n<body><p>Ćma ŚŹ – „x” €</p></body></html>\r\n";
+    auto src = scratch("bom.html"), first = scratch("bom1.html"), second = scratch("bom2.html");
+    writeFile(src, page);
+    int before = ed().completedDocuments();
+    ASSERT_TRUE(ed().loadDocument(src.string(), false));
+    ASSERT_TRUE(ed().waitForDocuments(before + 1));
+    EXPECT_TRUE(ed().byteOrderMark());
+    EXPECT_EQ(ed().dom().title(), "Zażółć gęślą"_w);
+    EXPECT_EQ(js("document.body.textContent"), "Ćma ŚŹ – „x” €"_w);
+    const std::string html = ed().documentHTML();
+    EXPECT_EQ(html.find("<HTML><HEAD>\r\n<TITLE>"), 0u) << html;
+    ASSERT_TRUE(ed().saveDocument(first.string(), false));
+    const std::string saved = readFile(first);
+    EXPECT_EQ(saved.find(bom + "<HTML><HEAD>\r\n<TITLE>Zażółć gęślą</TITLE>"), 0u) << saved;
+    EXPECT_NE(saved.find("<P>Ćma ŚŹ – „x” €</P>"), std::string::npos) << saved;
+    ed().setDocumentHTML(html);
+    ASSERT_TRUE(ed().waitForDocuments(before + 2));
+    ASSERT_TRUE(ed().saveDocument(second.string(), false));
+    EXPECT_EQ(readFile(second), saved) << "after a rewrite";
+    ASSERT_TRUE(ed().loadDocument(first.string(), false));
+    ASSERT_TRUE(ed().waitForDocuments(before + 3));
+    ASSERT_TRUE(ed().saveDocument(second.string(), false));
+    EXPECT_EQ(readFile(second), saved);
+    // The next page without one is the page's own charset again.
+    load("<html><head><title>t</title></head><body>\xB9</body></html>");
+    EXPECT_FALSE(ed().byteOrderMark());
+    EXPECT_EQ(js("document.body.textContent"), "ą"_w);
+}
+
 // Pages written in the XHTML way close their empty anchors themselves
 // ("<a id=\"x\"/>"); an HTML parser leaves them open and re-opens them in
 // every block that follows, so each save would add anchors. Such a page

@@ -68,6 +68,7 @@ PageCharset PageCharset::fromName(std::string_view name) {
 }
 
 PageCharset PageCharset::declaredIn(std::string_view markup, Kind otherwise) {
+    if (startsWithByteOrderMark(markup)) return PageCharset(Utf8);
     std::string name = charsetName(lowerAscii(markup.substr(0, 65536)));
     return name.empty() ? PageCharset(otherwise) : fromName(name);
 }
@@ -80,9 +81,11 @@ PageCharset PageCharset::declaredIn(std::u16string_view markup) {
     return declaredIn(std::string_view(ascii));
 }
 
+bool PageCharset::startsWithByteOrderMark(std::string_view bytes) { return bytes.substr(0, 3) == kByteOrderMark; }
+
 std::u16string PageCharset::decodeFile(std::string_view bytes) const {
     if (kind_ != Utf8) return toUtf16(bytes, codePage());
-    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+    if (startsWithByteOrderMark(bytes)) bytes.remove_prefix(3);
     return utf8ToUtf16(bytes);
 }
 

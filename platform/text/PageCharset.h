@@ -23,12 +23,19 @@ public:
 
     // From a charset name ("iso-8859-2", "latin2", "windows-1250", "utf-8", ...).
     static PageCharset fromName(std::string_view name);
-    // The charset a META tag of the markup declares (in its first 64 KB),
-    // or `otherwise` when none is found. Works on 8-bit and UTF-8 markup alike.
+    // The charset a page file's bytes declare: UTF-8 when they begin with its
+    // byte order mark, else the one a META tag of the markup declares (in its
+    // first 64 KB), or `otherwise` when none is found. Works on 8-bit and
+    // UTF-8 markup alike.
     static PageCharset declaredIn(std::string_view markup, Kind otherwise = Windows1250);
     static PageCharset declaredIn(std::u16string_view markup);
 
     Kind kind() const { return kind_; }
+
+    // The UTF-8 byte order mark, which a page file may begin with; decodeFile
+    // leaves it out of the text.
+    static constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    static bool startsWithByteOrderMark(std::string_view bytes);
 
     // The page file's bytes and back; characters the charset lacks are
     // written as character references.
