@@ -1,0 +1,94 @@
+// What an FTP server answers to the commands of one request, as the client
+// reads it: the input's lines are the commands sent (those beginning with
+// ">") and the reply lines received, the way the transfer library hands them
+// over; the first line names the command whose refusal is told.
+//
+// A reply code is three digits and a blank; each command gets the code of
+// the first final line after it; a store failure among received lines is
+// the first that ends a store; a refusal says its code, and a full disk
+// (452, 552, and 451 to a store) is told as such.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "FuzzInput.h"
+#include "net/FtpReplies.h"
+#include "text/CodePage.h"
+
+using net::FtpReplies;
+
+namespace {
+
+std::vector<std::string_view> linesOf(std::string_view s) {
+    std::vector<std::string_view> out;
+    for (std::size_t at = 0; at < s.size();) {
+        std::size_t end = s.find('\n', at);
+        end = end == std::string_view::npos ? s.size() : end + 1;
+        out.push_back(s.substr(at, end - at));
+        at = end;
+    }
+    return out;
+}
+
+bool digits3(std::string_view l) {
+    return l.size() >= 3 && l[0] >= '0' && l[0] <= '9' && l[1] >= '0' && l[1] <= '9' && l[2] >= '0' && l[2] <= '9';
+}
+
+void checkRefusal(const std::string& what, int code) {
+    const net::NetError e = FtpReplies::refusal(what, code);
+    const std::string said = e.what();
+    fuzzing::expect(e.code() == code, "a refusal keeps its code");
+    fuzzing::expect(!said.empty(), "a refusal is told");
+    if (code != 0) fuzzing::expect(said.find("(kod " + std::to_string(code) + ")") != std::string::npos, "a refusal says its code");
+    const bool store = what == "STOR" || what == "APPE";
+    const bool full = code == 452 || code == 552 || (code == 451 && store);
+    fuzzing::expect((e.kind() == net::NetError::Kind::DiskFull) == full, "a full disk is told as such");
+    fuzzing::expect(full || e.kind() == net::NetError::Kind::Refused, "any other refusal is a refusal");
+    if (!full) fuzzing::expect(said.find(what) != std::string::npos, "a refusal names the command");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view in = fuzzing::asText(data, size);
+    std::vector<std::string_view> lines = linesOf(in);
+    std::string what = "STOR";
+    if (!lines.empty()) {
+        what = std::string(lines.front());
+        while (!what.empty() && (what.back() == '\n' || what.back() == '\r')) what.pop_back();
+        lines.erase(lines.begin());
+    }
+
+    FtpReplies replies;
+    std::string received;
+    std::vector<std::pair<std::string, int>> expected;  // each command and its first final code
+    int firstStoreFailure = 0;
+    for (std::string_view l : lines) {
+        if (!l.empty() && l[0] == '>') {
+            std::string c(l.substr(1));
+            replies.sent(c);
+            while (!c.empty() && (c.back() == '\n' || c.back() == '\r')) c.pop_back();
+            if (c.rfind("PASS ", 0) == 0) c = "PASS";
+            expected.push_back({c, 0});
+            continue;
+        }
+        replies.received(l);
+        received += l;
+        const int code = FtpReplies::code(l);
+        fuzzing::expect(code == 0 || (code >= 0 && code <= 999 && digits3(l) && l[3] == ' '),
+                        "a reply code is three digits and a blank");
+        if (digits3(l) && l.size() > 3 && l[3] == ' ')
+            fuzzing::expect(code == (l[0] - '0') * 100 + (l[1] - '0') * 10 + (l[2] - '0'), "a final line's code is read");
+        if (!expected.empty() && expected.back().second == 0) expected.back().second = code;
+        if (!firstStoreFailure && FtpReplies::failsStore(code)) firstStoreFailure = code;
+        checkRefusal(what, code);
+    }
+    for (const auto& [command, code] : expected) {
+        int last = 0;
+        for (const auto& [c, k] : expected)
+            if (c == command) last = k;
+        fuzzing::expect(replies.codeOf(command) == last, "a command gets the code of its reply");
+    }
+    fuzzing::expect(FtpReplies::storeFailure(received) == firstStoreFailure, "a store fails with the first code that ends it");
+    return 0;
+}
