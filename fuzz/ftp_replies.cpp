@@ -1,7 +1,7 @@
 // What an FTP server answers to the commands of one request, as the client
 // reads it: the input's lines are the commands sent (those beginning with
 // ">") and the reply lines received, the way the transfer library hands them
-// over; the first line names the command whose refusal is told.
+// over; the first line names the operation whose refusal is told.
 //
 // A reply code is three digits and a blank; each command gets the code of
 // the first final line after it; a store failure among received lines is
@@ -52,10 +52,15 @@ void checkRefusal(const std::string& what, int code) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view in = fuzzing::asText(data, size);
     std::vector<std::string_view> lines = linesOf(in);
+    // The operations of the client that a refusal names.
+    static const char* const kOperations[] = {"STOR", "APPE", "MKD", "DELE", "CWD", "NLST", "RNFR/RNTO", ""};
     std::string what = "STOR";
     if (!lines.empty()) {
-        what = std::string(lines.front());
-        while (!what.empty() && (what.back() == '\n' || what.back() == '\r')) what.pop_back();
+        std::string first(lines.front());
+        while (!first.empty() && (first.back() == '\n' || first.back() == '\r')) first.pop_back();
+        what = kOperations[first.empty() ? 0 : static_cast<unsigned char>(first[0]) % std::size(kOperations)];
+        for (const char* op : kOperations)
+            if (first == op) what = op;
         lines.erase(lines.begin());
     }
 

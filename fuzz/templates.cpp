@@ -7,6 +7,8 @@
 // made once: a second page of the same name is refused and leaves the first
 // as it was.
 #include <filesystem>
+#include <string_view>
+#include <vector>
 
 #include "FuzzInput.h"
 #include "files/FileSystem.h"
@@ -42,6 +44,19 @@ std::u16string replaced(std::u16string in, std::u16string_view what, std::u16str
     return in;
 }
 
+// Lines ended by CR LF, a lone CR or LF; a last line end makes no line.
+std::vector<std::u16string_view> linesOf(std::u16string_view s) {
+    std::vector<std::u16string_view> out;
+    std::size_t at = 0;
+    while (at < s.size()) {
+        std::size_t end = s.find_first_of(u"\r\n", at);
+        if (end == std::u16string_view::npos) end = s.size();
+        out.push_back(s.substr(at, end - at));
+        at = end + (s.compare(end, 2, u"\r\n") == 0 ? 2 : 1);
+    }
+    return out;
+}
+
 // The same letters, where the page may write a letter its charset lacks as
 // a character reference ("&#8222;").
 bool sameLetters(std::u16string_view shown, std::u16string_view letters) {
@@ -70,6 +85,15 @@ bool sameLetters(std::u16string_view shown, std::u16string_view letters) {
         j += used;
     }
     return i == shown.size() && j == letters.size();
+}
+
+// The same lines of the same letters (the page's lines end with CR LF).
+bool sameLines(std::u16string_view shown, std::u16string_view letters) {
+    const auto a = linesOf(shown), b = linesOf(letters);
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (!sameLetters(a[i], b[i])) return false;
+    return true;
 }
 
 }  // namespace
@@ -107,7 +131,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzzing::expect(count(shown, u"${TITLE}") == 0, "no ${TITLE} is left");
     const std::u16string letters = charset.kind() == text::PageCharset::Utf8 ? charset.decodeFile(tpl)
                                                                               : text::PageCharset::fromProgram(tpl);
-    fuzzing::expect(sameLetters(shown, replaced(letters, u"${TITLE}",
+    fuzzing::expect(sameLines(shown, replaced(letters, u"${TITLE}",
                                                 text::PageCharset::fromProgram(NewPage::htmlText(title)))),
                     "the page shows the template's letters, and the title as text wherever it has ${TITLE}");
 
