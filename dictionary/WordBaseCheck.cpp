@@ -24,7 +24,8 @@ WordBaseCheck::Answer WordBaseCheck::of(const std::string& info, const std::stri
     const double count = ourCount;
     if (*v > count) {
         a.kind = Kind::Offer;
-        a.text = "Liczba słów w bazie danych na serwerze: "_w + c + ". Czy chcesz aktualizować bazę wyrazów teraz? "_w + k;
+        a.text =
+            "Liczba słów w bazie danych na serwerze: "_w + c + ". Czy chcesz aktualizować bazę wyrazów teraz? "_w + k;
         a.incrementsAhead = static_cast<int>(std::clamp(*v - count, 1.0, 32767.0));
     } else if (*v == count) {
         a.kind = Kind::Current;

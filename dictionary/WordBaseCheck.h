@@ -10,11 +10,11 @@ namespace dictionary {
 class WordBaseCheck {
 public:
     enum class Kind {
-        NoCount,    // info.dat was empty: the server could not be asked
-        NotANumber, // info.dat holds no number: nothing is offered on it
-        Offer,      // the server has more headwords: the update is offered
-        Current,    // as many: no update
-        Behind,     // fewer: nothing is shown
+        NoCount,     // info.dat was empty: the server could not be asked
+        NotANumber,  // info.dat holds no number: nothing is offered on it
+        Offer,       // the server has more headwords: the update is offered
+        Current,     // as many: no update
+        Behind,      // fewer: nothing is shown
     };
     struct Answer {
         Kind kind = Kind::NoCount;

@@ -126,17 +126,20 @@ TEST(UpdateNumbers, TheServersCountIsReadWholeAndShownCut) {
         std::string text;
         int ahead;
     };
+    auto question = [](const std::string& count) {
+        return "Liczba słów w bazie danych na serwerze: "_w + count + ". Czy chcesz aktualizować bazę wyrazów teraz? "_w +
+               kKom;
+    };
     const Case cases[] = {
-        {"9", Kind::Offer, "Liczba słów w bazie danych na serwerze: 9. Czy chcesz aktualizować bazę wyrazów teraz? "_w + kKom, 4},
+        {"9", Kind::Offer, question("9"), 4},
         {"5\r\n", Kind::Current, "Brak aktualizacji. "_w + kKom, 0},
         {"3,5", Kind::Behind, "", 0},
         {"", Kind::NoCount, "", 0},
         {"<html>", Kind::NotANumber, "", 0},
-        {"99999999", Kind::Offer, "Liczba słów w bazie danych na serwerze: 99999999. Czy chcesz aktualizować bazę wyrazów teraz? "_w + kKom, 32767},
+        {"99999999", Kind::Offer, question("99999999"), 32767},
         // A count with a long tail of blanks is still the count; the
         // question shows it cut.
-        {padded, Kind::Offer,
-         "Liczba słów w bazie danych na serwerze: "_w + padded.substr(0, 300) + ".... Czy chcesz aktualizować bazę wyrazów teraz? "_w + kKom, 4},
+        {padded, Kind::Offer, question(padded.substr(0, 300) + "..."), 4},
     };
     for (const auto& c : cases) {
         const WordBaseCheck::Answer a = WordBaseCheck::of(c.info, kKom, 5);

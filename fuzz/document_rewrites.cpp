@@ -64,12 +64,13 @@ void titleKeepsThePage(const std::string& html, const std::string& typed) {
     const std::string before = text::lower(html);
     const std::size_t oldOpen = before.find("<title>"), oldClose = before.find("</title>", oldOpen);
     if (oldOpen != std::string::npos && oldClose != std::string::npos) {
-        fuzzing::expect(rest == html.substr(0, oldOpen + 7) + html.substr(oldClose), "the title keeps the rest of the page");
+        fuzzing::expect(rest == html.substr(0, oldOpen + 7) + html.substr(oldClose),
+                        "the title keeps the rest of the page");
     } else {
         const std::string added = "\r\n<TITLE></TITLE>";
-        fuzzing::expect(open >= 2 && rest.compare(open - 2, added.size(), added) == 0 &&
-                            rest.erase(open - 2, added.size()) == html,
-                        "a title element added keeps the rest of the page");
+        fuzzing::expect(
+            open >= 2 && rest.compare(open - 2, added.size(), added) == 0 && rest.erase(open - 2, added.size()) == html,
+            "a title element added keeps the rest of the page");
     }
 }
 

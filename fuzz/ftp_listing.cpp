@@ -28,7 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             sent += p.size();
             if (listing.add(p)) sentWhole = sent;
         }
-    fuzzing::expect(listing.tooLong() == (sent > net::FtpListing::MaxBytes), "a listing is too long exactly past its bound");
+    fuzzing::expect(listing.tooLong() == (sent > net::FtpListing::MaxBytes),
+                    "a listing is too long exactly past its bound");
     fuzzing::expect(listing.body().size() == sentWhole && sentWhole <= net::FtpListing::MaxBytes,
                     "the body holds what came up to the bound");
     // The names of a listing of some hundred thousand take long to look up

@@ -39,7 +39,9 @@ void checkRefusal(const std::string& what, int code) {
     const std::string said = e.what();
     fuzzing::expect(e.code() == code, "a refusal keeps its code");
     fuzzing::expect(!said.empty(), "a refusal is told");
-    if (code != 0) fuzzing::expect(said.find("(kod " + std::to_string(code) + ")") != std::string::npos, "a refusal says its code");
+    if (code != 0)
+        fuzzing::expect(said.find("(kod " + std::to_string(code) + ")") != std::string::npos,
+                        "a refusal says its code");
     const bool store = what == "STOR" || what == "APPE";
     const bool full = code == 452 || code == 552 || (code == 451 && store);
     fuzzing::expect((e.kind() == net::NetError::Kind::DiskFull) == full, "a full disk is told as such");
@@ -83,7 +85,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzzing::expect(code == 0 || (code >= 0 && code <= 999 && digits3(l) && l[3] == ' '),
                         "a reply code is three digits and a blank");
         if (digits3(l) && l.size() > 3 && l[3] == ' ')
-            fuzzing::expect(code == (l[0] - '0') * 100 + (l[1] - '0') * 10 + (l[2] - '0'), "a final line's code is read");
+            fuzzing::expect(code == (l[0] - '0') * 100 + (l[1] - '0') * 10 + (l[2] - '0'),
+                            "a final line's code is read");
         if (!expected.empty() && expected.back().second == 0) expected.back().second = code;
         if (!firstStoreFailure && FtpReplies::failsStore(code)) firstStoreFailure = code;
         checkRefusal(what, code);
@@ -94,6 +97,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (c == command) last = k;
         fuzzing::expect(replies.codeOf(command) == last, "a command gets the code of its reply");
     }
-    fuzzing::expect(FtpReplies::storeFailure(received) == firstStoreFailure, "a store fails with the first code that ends it");
+    fuzzing::expect(FtpReplies::storeFailure(received) == firstStoreFailure,
+                    "a store fails with the first code that ends it");
     return 0;
 }

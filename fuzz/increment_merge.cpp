@@ -87,7 +87,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (file == "numer.dat") return in[2];
         // "7a.dat" and "7b.dat": the increment's place among the input's.
         const long number = std::strtol(file.c_str(), nullptr, 10);
-        const std::size_t at = 5 + 2 * static_cast<std::size_t>(number - first) + (file.find("b.dat") != std::string::npos);
+        const std::size_t at =
+            5 + 2 * static_cast<std::size_t>(number - first) + (file.find("b.dat") != std::string::npos);
         if (number < first || at >= in.size()) throw std::runtime_error("the server has no " + file);
         if (file.find("a.dat") != std::string::npos) served += WordBaseMerge::incrementLines(in[at]).size();
         return in[at];
@@ -110,11 +111,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const char* f : kFiles) fuzzing::expect(after.count(f) == 1, "a completed update leaves the four files");
     const std::vector<std::string> entries = linesOf("a.dat"), headwords = linesOf("b.dat");
     fuzzing::expect(entries == merge.entries() && headwords == merge.headwords(), "the files hold the merged base");
-    fuzzing::expect(entries.size() == oldEntries.size() + served, "every line of the base and of the increments is kept");
+    fuzzing::expect(entries.size() == oldEntries.size() + served,
+                    "every line of the base and of the increments is kept");
     std::vector<std::string> kept = entries, old = oldEntries;
     std::sort(kept.begin(), kept.end());
     std::sort(old.begin(), old.end());
-    fuzzing::expect(std::includes(kept.begin(), kept.end(), old.begin(), old.end()), "every entry line of the base is kept");
+    fuzzing::expect(std::includes(kept.begin(), kept.end(), old.begin(), old.end()),
+                    "every entry line of the base is kept");
     if (paired(oldEntries, oldHeadwords)) fuzzing::expect(paired(entries, headwords), "the base stays paired");
     fuzzing::expect(std::is_sorted(headwords.begin(), headwords.end(),
                                    [](const std::string& x, const std::string& y) { return text::collate(x, y) < 0; }),

@@ -70,7 +70,8 @@ bool sameLetters(std::u16string_view shown, std::u16string_view letters) {
         if (shown.compare(i, 2, u"&#") != 0) return false;
         std::size_t k = i + 2;
         unsigned long code = 0;
-        while (k < shown.size() && shown[k] >= u'0' && shown[k] <= u'9' && k < i + 10) code = code * 10 + (shown[k++] - u'0');
+        while (k < shown.size() && shown[k] >= u'0' && shown[k] <= u'9' && k < i + 10)
+            code = code * 10 + (shown[k++] - u'0');
         if (k == i + 2 || k >= shown.size() || shown[k] != u';') return false;
         // A letter outside the first plane is written as one reference.
         unsigned long letter = letters[j];
@@ -129,11 +130,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     "the page declares the template's charset");
     const std::u16string shown = charset.decodeFile(made);
     fuzzing::expect(count(shown, u"${TITLE}") == 0, "no ${TITLE} is left");
-    const std::u16string letters = charset.kind() == text::PageCharset::Utf8 ? charset.decodeFile(tpl)
-                                                                              : text::PageCharset::fromProgram(tpl);
-    fuzzing::expect(sameLines(shown, replaced(letters, u"${TITLE}",
-                                                text::PageCharset::fromProgram(NewPage::htmlText(title)))),
-                    "the page shows the template's letters, and the title as text wherever it has ${TITLE}");
+    const std::u16string letters =
+        charset.kind() == text::PageCharset::Utf8 ? charset.decodeFile(tpl) : text::PageCharset::fromProgram(tpl);
+    fuzzing::expect(
+        sameLines(shown, replaced(letters, u"${TITLE}", text::PageCharset::fromProgram(NewPage::htmlText(title)))),
+        "the page shows the template's letters, and the title as text wherever it has ${TITLE}");
 
     fuzzing::expect(!pages.doc_new("Wzor", "nowa", "inny"), "a page is made once");
     fuzzing::expect(bytesOf(page) == made, "a refused page leaves the first as it was");

@@ -64,17 +64,20 @@ void checkAnswers(const std::string& info, const std::string& comment, std::int1
     fuzzing::expect(shownComment.size() <= 303, "the comment is shown cut to a sensible length");
     fuzzing::expect((a.kind == Kind::NoCount) == info.empty(), "an empty count is no answer");
     if (a.kind == Kind::Offer) {
-        fuzzing::expect(a.text.rfind("Liczba słów w bazie danych na serwerze: "_w + WordBaseMerge::shown(info), 0) == 0 &&
-                            endsWith(a.text, shownComment),
-                        "the question names the server's count and ends with its comment");
+        fuzzing::expect(
+            a.text.rfind("Liczba słów w bazie danych na serwerze: "_w + WordBaseMerge::shown(info), 0) == 0 &&
+                endsWith(a.text, shownComment),
+            "the question names the server's count and ends with its comment");
         fuzzing::expect(a.incrementsAhead >= 1 && a.incrementsAhead <= 32767, "an offer allows some increments");
     }
-    if (a.kind == Kind::Current) fuzzing::expect(a.text == "Brak aktualizacji. "_w + shownComment, "no update, and the comment");
+    if (a.kind == Kind::Current)
+        fuzzing::expect(a.text == "Brak aktualizacji. "_w + shownComment, "no update, and the comment");
     if (const auto n = wholeNumber(info)) {
         const Kind expected = *n > ours ? Kind::Offer : *n == ours ? Kind::Current : Kind::Behind;
         fuzzing::expect(a.kind == expected, "a whole count is compared as the number it says");
         if (a.kind == Kind::Offer)
-            fuzzing::expect(a.incrementsAhead == std::min<long long>(*n - ours, 32767), "as many increments as headwords more");
+            fuzzing::expect(a.incrementsAhead == std::min<long long>(*n - ours, 32767),
+                            "as many increments as headwords more");
     }
 }
 
@@ -85,7 +88,8 @@ void checkNewestIncrement(const std::string& answer, std::int16_t first, int mos
     } catch (const WordBaseMerge::Failure&) {
     }
     if (newest)
-        fuzzing::expect(*newest >= first && *newest - first < most, "the newest increment follows ours, and not too far");
+        fuzzing::expect(*newest >= first && *newest - first < most,
+                        "the newest increment follows ours, and not too far");
     if (const auto n = wholeNumber(answer); n && *n <= 32767 && *n >= first && *n - first < most)
         fuzzing::expect(newest && *newest == *n, "a whole number is the increment it says");
 }

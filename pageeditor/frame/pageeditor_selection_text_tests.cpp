@@ -139,7 +139,8 @@ TEST(HeadMetaRewrite, OnlyTheKeywordsAndDescriptionLinesChange) {
         {"no head, nothing is inserted", "<BODY>x</BODY>", "k", "d", "<BODY>x</BODY>"},
         {"a tag over two lines of the head line stays whole",
          "<HEAD><META name=viewport\r\n content=x>\r\n</HEAD>", "k", none,
-         "<HEAD>\r\n<META NAME =\"Keywords\" CONTENT=\"k\">\r\n" + charset + "<META name=viewport\r\n content=x>\r\n</HEAD>"},
+         "<HEAD>\r\n<META NAME =\"Keywords\" CONTENT=\"k\">\r\n" + charset +
+             "<META name=viewport\r\n content=x>\r\n</HEAD>"},
         {"a head tag left open up to the head's end is no head line", "<HEAD \r\n</HEAD><BODY>x</BODY>", none, "d",
          "<HEAD \r\n</HEAD><BODY>x</BODY>"},
     };

@@ -355,7 +355,8 @@ struct FtpClient::Impl {
             char reply[512];
             if (::poll(&p, 1, 200) > 0) {
                 ssize_t n = ::recv(s, reply, sizeof reply, MSG_DONTWAIT);
-                if (!d->lateCode) d->lateCode = FtpReplies::storeFailure(std::string_view(reply, n > 0 ? std::size_t(n) : 0));
+                if (!d->lateCode)
+                    d->lateCode = FtpReplies::storeFailure(std::string_view(reply, n > 0 ? std::size_t(n) : 0));
             }
         }
         if (s == d->dataSocket) d->dataSocket = CURL_SOCKET_BAD;

@@ -11,7 +11,9 @@ int FtpReplies::code(std::string_view line) {
     return (line[0] - '0') * 100 + (line[1] - '0') * 10 + (line[2] - '0');
 }
 
-bool FtpReplies::failsStore(int code) { return code == 450 || code == 451 || code == 452 || (code >= 550 && code <= 553); }
+bool FtpReplies::failsStore(int code) {
+    return code == 450 || code == 451 || code == 452 || (code >= 550 && code <= 553);
+}
 
 int FtpReplies::storeFailure(std::string_view received) {
     for (std::size_t at = 0; at < received.size();) {
