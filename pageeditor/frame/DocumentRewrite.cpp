@@ -77,12 +77,6 @@ const PageSize* pageSizeAt(int index) {
     return &kPageSizes[index];
 }
 
-int SizeMarkerIndex(std::string_view html) {
-    for (int n = 2; n >= 0; --n)
-        if (html.find(kPageSizes[n].marker) != std::string_view::npos) return n;
-    return -1;
-}
-
 bool SetTitleText(std::string& html, std::string_view title) {
     std::string lower = text::lower(html);
     std::size_t open = lower.find("<title>");

@@ -16,9 +16,6 @@ struct PageSize {
 };
 // Index 0, 1 or 2; null for any other.
 const PageSize* pageSizeAt(int index);
-// The page size a document's text is marked for: of the three markers it
-// holds, the last in the table decides; -1 when it holds none.
-int SizeMarkerIndex(std::string_view html);
 
 // Puts `title` between the document's first "<title>" and the "</title>"
 // after it (tags in any case). A document without a title element gets one

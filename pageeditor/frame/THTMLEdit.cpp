@@ -19,7 +19,6 @@
 #include "pageeditor/app/Tinsertimg.h"
 #include "pageeditor/app/Tinstbl.h"
 #include "pageeditor/frame/ColorDialog.h"
-#include "pageeditor/frame/DocumentRewrite.h"
 #include "pageeditor/frame/EngineDhtml.h"
 #include "pageeditor/frame/HtmlColor.h"
 #include "pageeditor/frame/ImageEditing.h"
@@ -38,6 +37,17 @@ namespace cmd = htmledit::cmd;
 namespace ctl = htmledit::ctl;
 
 namespace {
+
+// The page-size markers and the client sizes of their windows.
+struct SizeMarker {
+    const char* marker;
+    int width, height;
+};
+constexpr SizeMarker kSizeMarkers[] = {
+    {"<!--SIZE:0-->", 800, 660},
+    {"<!--SIZE:1-->", 1024, 828},
+    {"<!--SIZE:2-->", 1280, 1084},
+};
 
 // The toolbar's geometry.
 constexpr int kButton = 23;
@@ -556,12 +566,14 @@ void THTMLEdit::FindText() { ExecOleCommand(cmd::Find, CommandGroup::Mshtml, tru
 // The toolbar refresh.
 
 void THTMLEdit::readSizeMarker() {
-    // One copy of the document's text serves the whole look-up (each copy of
-    // a large page costs several milliseconds).
-    const int n = SizeMarkerIndex(control_->DocumentHTML());
-    if (const PageSize* size = pageSizeAt(n)) {
+    // The markers are looked for in turn; the last one found decides. The
+    // document does not change meanwhile, so one copy of its text serves all
+    // three (each copy of a large page costs several milliseconds).
+    std::string html = control_->DocumentHTML();
+    for (int n = 0; n < 3; ++n) {
+        if (html.find(kSizeMarkers[n].marker) == std::string::npos) continue;
         ComboBox1->setListIndex(n);
-        if (sizeWindow) sizeWindow(size->width, size->height);
+        if (sizeWindow) sizeWindow(kSizeMarkers[n].width, kSizeMarkers[n].height);
     }
     SizeMarkerRead = true;
 }
