@@ -8,11 +8,15 @@ file(CHMOD ${SUITE_RUNTIME_DIR} DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWN
 set(SUITE_TEST_ENV "QT_QPA_PLATFORM=offscreen;SUITE_SOURCE_DIR=${CMAKE_SOURCE_DIR};SUITE_BINARY_DIR=${CMAKE_BINARY_DIR};XDG_RUNTIME_DIR=${SUITE_RUNTIME_DIR}")
 
 # suite_program_environment(target)
-# The build's folders, so that the program also runs by hand, outside CTest.
+# The build's folders, so that the program also runs by hand, outside CTest:
+# the one object of SuiteEnvironment.cpp, compiled once for every test and
+# benchmark program.
+add_library(suite_environment OBJECT ${CMAKE_CURRENT_LIST_DIR}/SuiteEnvironment.cpp)
+set_target_properties(suite_environment PROPERTIES AUTOMOC OFF)
+target_compile_definitions(suite_environment PRIVATE
+  "SUITE_BUILT_BINARY_DIR=\"${CMAKE_BINARY_DIR}\"" "SUITE_BUILT_SOURCE_DIR=\"${CMAKE_SOURCE_DIR}\"")
 function(suite_program_environment target)
-  target_sources(${target} PRIVATE ${CMAKE_SOURCE_DIR}/cmake/SuiteEnvironment.cpp)
-  set_source_files_properties(${CMAKE_SOURCE_DIR}/cmake/SuiteEnvironment.cpp TARGET_DIRECTORY ${target} PROPERTIES
-    COMPILE_DEFINITIONS "SUITE_BUILT_BINARY_DIR=\"${CMAKE_BINARY_DIR}\";SUITE_BUILT_SOURCE_DIR=\"${CMAKE_SOURCE_DIR}\"")
+  target_link_libraries(${target} PRIVATE suite_environment)
 endfunction()
 
 # suite_test(NAME name SOURCES ... LIBS ... [ENV ...] [TIMEOUT s])

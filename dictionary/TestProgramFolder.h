@@ -1,13 +1,15 @@
 #pragma once
 // For the dictionary's window tests: a program folder of its own for each
-// test with a small parallel base, the scripted answers installed, and the
-// Program made on demand. Header only; included by *_tests.cpp.
+// test with a small parallel base, a registry of its own beside it, the
+// scripted answers installed, and the Program made on demand. Header only;
+// included by *_tests.cpp.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -19,6 +21,7 @@
 #include "forms/Drive.h"
 #include "forms/ScriptedAnswers.h"
 #include "forms/TestApplication.h"
+#include "registry/testing/OwnRegistry.h"
 #include "text/CodePage.h"
 #include "text/LineFile.h"
 
@@ -50,6 +53,7 @@ protected:
                  "Słownik";
         std::filesystem::remove_all(folder.parent_path());
         std::filesystem::create_directories(folder / "wyrazy");
+        ownRegistry.emplace(folder.parent_path() / "registry");
         writeBase(smallBase());
         text::writeLines(folder / "y.dat", {"Apfel", "Haus"});
         text::writeLines(folder / "x.dat", {"Apfel <i>der</i> <b>jab\xB3ko</b>", "Haus <i>das</i> <b>m\xF3j dom</b>"});
@@ -61,6 +65,7 @@ protected:
         program.reset();
         forms::drive::processEvents();
         forms::setModal(nullptr);
+        ownRegistry.reset();
         std::filesystem::current_path(std::filesystem::temp_directory_path());
         std::filesystem::remove_all(folder.parent_path());
     }
@@ -100,6 +105,7 @@ protected:
     forms::ScriptedAnswers answers;
     std::filesystem::path folder;
     std::unique_ptr<Program> program;
+    std::optional<registry::testing::OwnRegistry> ownRegistry;
 };
 
 }  // namespace dictionary::testing

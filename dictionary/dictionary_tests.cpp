@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
 #include "dictionary/EntryPages.h"
 #include "dictionary/Form1.h"
@@ -17,7 +18,7 @@
 #include "forms/TestApplication.h"
 #include "forms/Drive.h"
 #include "forms/ScriptedAnswers.h"
-#include "registry/Registry.h"
+#include "registry/testing/OwnRegistry.h"
 #include "text/CaseRules.h"
 #include "text/CodePage.h"
 #include "text/LineFile.h"
@@ -54,6 +55,7 @@ protected:
                                               ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(folder);
         fs::create_directories(folder / "wyrazy");
+        ownRegistry.emplace(folder / "config" / "registry");
         writeBase(kBase);
         text::writeLines(folder / "y.dat", {"Apfel", "Haus"});
         text::writeLines(folder / "x.dat", {"Apfel <i>der</i> <b>jab\xB3ko</b>", "Haus <i>das</i> <b>m\xF3j dom</b>"});
@@ -64,6 +66,7 @@ protected:
         program.reset();
         drive::processEvents();
         forms::setModal(nullptr);
+        ownRegistry.reset();
         fs::current_path(fs::temp_directory_path());
         fs::remove_all(folder);
     }
@@ -104,6 +107,7 @@ protected:
     forms::ScriptedAnswers answers;
     fs::path folder;
     std::unique_ptr<Program> program;
+    std::optional<registry::testing::OwnRegistry> ownRegistry;
 };
 
 TEST_F(Fixture, StartUpLoadsTheBaseAndShowsTheStartPage) {
@@ -622,11 +626,9 @@ TEST_F(Fixture, SplashShowsTheVersionThenTheLookupWindow) {
     text::writeFile(folder / "wyrazy" / "Haus.html.~wr999999", "half");
     // The registry's too, though nothing of the start reads it.
     fs::create_directories(folder / "config");
-    registry::setPath(folder / "config" / "registry");
     text::writeFile(folder / "config" / "registry.~wr999999", "half");
     program = std::make_unique<Program>(folder);
     program->start();
-    registry::setPath({});
     EXPECT_FALSE(fs::exists(folder / "usun.dat.~wr999999"));
     EXPECT_FALSE(fs::exists(folder / "wyrazy" / "Haus.html.~wr999999"));
     EXPECT_FALSE(fs::exists(folder / "config" / "registry.~wr999999"));

@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <set>
 
 #include "dictionary/EntryPages.h"
@@ -17,6 +18,7 @@
 #include "forms/Application.h"
 #include "forms/TestApplication.h"
 #include "forms/ScriptedAnswers.h"
+#include "registry/testing/OwnRegistry.h"
 #include "text/CaseRules.h"
 #include "text/CodePage.h"
 #include "text/LineFile.h"
@@ -44,12 +46,14 @@ protected:
         folder = fs::temp_directory_path() / ("wortel_imported_" + std::to_string(::getpid()));
         fs::remove_all(folder);
         fs::create_directories(folder / "wyrazy");
+        ownRegistry.emplace(folder / "config" / "registry");
         for (const char* f : {"a.dat", "b.dat", "3.dat", "data.dat", "niem.jpg", "min.gif", "ikona.ico"})
             fs::copy_file(dist() / f, folder / f);
     }
     void TearDown() override {
         program.reset();
         forms::setModal(nullptr);
+        ownRegistry.reset();
         fs::current_path(fs::temp_directory_path());
         fs::remove_all(folder);
     }
@@ -57,6 +61,7 @@ protected:
     std::vector<std::string> heads, lines;
     fs::path folder;
     std::unique_ptr<Program> program;
+    std::optional<registry::testing::OwnRegistry> ownRegistry;
 };
 
 TEST_F(ImportedBase, FilesKeepTheFormatsTheLookupReliesOn) {

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <optional>
 
 #include "dictionary/Form1.h"
 #include "dictionary/Form2.h"
@@ -23,6 +24,7 @@
 #include "forms/OptionButton.h"
 #include "forms/ScriptedAnswers.h"
 #include "forms/TestApplication.h"
+#include "registry/testing/OwnRegistry.h"
 #include "text/CodePage.h"
 #include "text/LineFile.h"
 
@@ -309,6 +311,7 @@ protected:
         forms::setModal(&answers);
         forms::Application::clearEndRequest();
         fs::create_directories(folder / "wyrazy");
+        ownRegistry.emplace(folder / "config" / "registry");
         std::vector<std::string> heads, ls;
         for (const auto& [h, e] : kBase) {
             heads.push_back(h);
@@ -326,6 +329,7 @@ protected:
         program.reset();
         drive::processEvents();
         forms::setModal(nullptr);
+        ownRegistry.reset();
         FolderTest::TearDown();
     }
     Form1& open() {
@@ -343,6 +347,7 @@ protected:
 
     forms::ScriptedAnswers answers;
     std::unique_ptr<Program> program;
+    std::optional<registry::testing::OwnRegistry> ownRegistry;
 };
 
 // ---- Reverse search window.

@@ -17,10 +17,10 @@
 
 #include "FuzzInput.h"
 #include "htmledit/MarkupNotes.h"
-#include "pageeditor/app/SiteCopy.h"
-#include "pageeditor/app/TagText.h"
-#include "pageeditor/app/Tbody.h"
 #include "pageeditor/core/TextRoutines.h"
+#include "pageeditor/dialogs/SiteCopy.h"
+#include "pageeditor/dialogs/TagText.h"
+#include "pageeditor/dialogs/Tbody.h"
 #include "pageeditor/frame/DocumentRewrite.h"
 #include "text/CaseRules.h"
 #include "text/PageCharset.h"

@@ -4,9 +4,10 @@
 // over; the first line names the operation whose refusal is told.
 //
 // A reply code is three digits and a blank; each command gets the code of
-// the first final line after it; a store failure among received lines is
-// the first that ends a store; a refusal says its code, and a full disk
-// (452, 552, and 451 to a store) is told as such.
+// the first final line after it; a store broken off fails with the first
+// received code that ends a store, beside the last other error code before
+// it; a refusal says its code, a full disk (452, 552, and 451 to a store) is
+// told as such, and a closed data connection (426) as a broken transfer.
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,14 +40,16 @@ void checkRefusal(const std::string& what, int code) {
     const std::string said = e.what();
     fuzzing::expect(e.code() == code, "a refusal keeps its code");
     fuzzing::expect(!said.empty(), "a refusal is told");
-    if (code != 0)
-        fuzzing::expect(said.find("(kod " + std::to_string(code) + ")") != std::string::npos,
-                        "a refusal says its code");
     const bool store = what == "STOR" || what == "APPE";
     const bool full = code == 452 || code == 552 || (code == 451 && store);
+    const bool lost = code == 426;
+    if (code != 0 && !lost)
+        fuzzing::expect(said.find("(kod " + std::to_string(code) + ")") != std::string::npos,
+                        "a refusal says its code");
     fuzzing::expect((e.kind() == net::NetError::Kind::DiskFull) == full, "a full disk is told as such");
-    fuzzing::expect(full || e.kind() == net::NetError::Kind::Refused, "any other refusal is a refusal");
-    if (!full) fuzzing::expect(said.find(what) != std::string::npos, "a refusal names the command");
+    fuzzing::expect((e.kind() == net::NetError::Kind::Lost) == lost, "a closed data connection is a broken transfer");
+    fuzzing::expect(full || lost || e.kind() == net::NetError::Kind::Refused, "any other refusal is a refusal");
+    if (!full && !lost) fuzzing::expect(said.find(what) != std::string::npos, "a refusal names the command");
 }
 
 }  // namespace
@@ -69,7 +72,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FtpReplies replies;
     std::string received;
     std::vector<std::pair<std::string, int>> expected;  // each command and its first final code
-    int firstStoreFailure = 0;
+    // What a store broken off after these lines fails with.
+    FtpReplies::Closing closing;
     for (std::string_view l : lines) {
         if (!l.empty() && l[0] == '>') {
             std::string c(l.substr(1));
@@ -88,7 +92,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             fuzzing::expect(code == (l[0] - '0') * 100 + (l[1] - '0') * 10 + (l[2] - '0'),
                             "a final line's code is read");
         if (!expected.empty() && expected.back().second == 0) expected.back().second = code;
-        if (!firstStoreFailure && FtpReplies::failsStore(code)) firstStoreFailure = code;
+        if (!closing.storeFailure) {
+            if (FtpReplies::failsStore(code))
+                closing.storeFailure = code;
+            else if (code >= 400)
+                closing.otherError = code;
+        }
         checkRefusal(what, code);
     }
     for (const auto& [command, code] : expected) {
@@ -97,7 +106,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (c == command) last = k;
         fuzzing::expect(replies.codeOf(command) == last, "a command gets the code of its reply");
     }
-    fuzzing::expect(FtpReplies::storeFailure(received) == firstStoreFailure,
-                    "a store fails with the first code that ends it");
+    const FtpReplies::Closing read = FtpReplies::closing(received);
+    fuzzing::expect(read.storeFailure == closing.storeFailure && read.otherError == closing.otherError,
+                    "a store fails with the first code that ends it, beside the last other error before it");
     return 0;
 }

@@ -24,9 +24,9 @@
 #include "forms/TextBox.h"
 #include "forms/ToolBar.h"
 #include "forms/ToolButton.h"
-#include "pageeditor/app/FileChooser.h"
-#include "pageeditor/app/LanguagePack.h"
-#include "pageeditor/app/SpinEdit.h"
+#include "pageeditor/dialogs/FileChooser.h"
+#include "pageeditor/dialogs/LanguagePack.h"
+#include "pageeditor/dialogs/SpinEdit.h"
 #include "text/LineFile.h"
 
 namespace {

@@ -1,5 +1,6 @@
 #include "linkcontrols/Server.h"
 
+#include "com/ErrorInfo.h"
 #include "com/Object.h"
 #include "linkcontrols/ZorbLinkFactory.h"
 #include "linkcontrols/ZorbLinkTypeLib.h"
@@ -61,7 +62,10 @@ HRESULT registerServer(const std::string& path) {
     if (failed(hr)) return hr;
     hr = registerTypeLib(typeLibRegistration(ansi));
     if (failed(hr)) {
+        // The caller learns why the type library failed, not the clean-up.
+        const std::string why = takeErrorInfo();
         unregisterControl(controlRegistration(ansi));
+        setErrorInfo(why);
         return hr;
     }
     return S_OK;

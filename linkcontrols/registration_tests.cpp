@@ -2,9 +2,11 @@
 // class name through the registry, loaded into the process and hosted.
 #include <dlfcn.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -68,14 +70,23 @@ protected:
         ::unsetenv("SUITE_REGISTRY");
         fs::remove_all(dir);
     }
-    // Runs the registration tool as ./run.sh does.
-    int regsvr(std::vector<std::string> args) {
+    // Runs the registration tool as ./run.sh does: its exit code and what it
+    // says on its error output.
+    struct Told {
+        int exit = -1;
+        std::string said;
+    };
+    Told regsvrSays(const std::vector<std::string>& args) {
+        const fs::path told = dir / "told.txt";
         std::string cmd = (dist() / "regsvr").string();
         for (auto& a : args) cmd += " '" + a + "'";
-        cmd += " >/dev/null 2>&1";
-        int st = std::system(cmd.c_str());
-        return WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+        cmd += " >/dev/null 2>'" + told.string() + "'";
+        const int st = std::system(cmd.c_str());
+        std::ifstream in(told);
+        return {WIFEXITED(st) ? WEXITSTATUS(st) : -1,
+                std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>())};
     }
+    int regsvr(const std::vector<std::string>& args) { return regsvrSays(args).exit; }
     // A control placed on a form, as the dictionary's about window places
     // its links; the form shown or only loaded.
     OleControl* placeHost(bool shown = true) {
@@ -150,24 +161,70 @@ TEST_F(Library, TheToolSaysWhichRegistryFileCouldNotBeWrittenAndWhy) {
         SCOPED_TRACE(c.name);
         const fs::path at = c.registryAt();
         ::setenv("SUITE_REGISTRY", at.c_str(), 1);
-        const std::string told = dir / "told.txt";
-        std::string cmd = (dist() / "regsvr").string() + " '" + ocx().string() + "' >/dev/null 2>'" + told + "'";
-        const int st = std::system(cmd.c_str());
-        ASSERT_TRUE(WIFEXITED(st));
-        EXPECT_EQ(WEXITSTATUS(st), RegCallFailed);
-        std::ifstream in(told);
-        const std::string said((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        EXPECT_NE(said.find("0x80040201"), std::string::npos) << said;
-        EXPECT_NE(said.find(at.string()), std::string::npos) << said;
-        EXPECT_NE(said.find(c.reason), std::string::npos) << said;
+        const Told told = regsvrSays({ocx().string()});
+        EXPECT_EQ(told.exit, RegCallFailed);
+        EXPECT_NE(told.said.find("0x80040201"), std::string::npos) << told.said;
+        EXPECT_NE(told.said.find(at.string()), std::string::npos) << told.said;
+        EXPECT_NE(told.said.find(c.reason), std::string::npos) << told.said;
         // Asked for silence, it still says why it failed.
-        cmd = (dist() / "regsvr").string() + " /s '" + ocx().string() + "' >/dev/null 2>'" + told + "'";
-        const int silent = std::system(cmd.c_str());
-        EXPECT_EQ(WIFEXITED(silent) ? WEXITSTATUS(silent) : -1, RegCallFailed);
-        std::ifstream again(told);
-        const std::string saidSilently((std::istreambuf_iterator<char>(again)), std::istreambuf_iterator<char>());
-        EXPECT_NE(saidSilently.find(at.string()), std::string::npos) << saidSilently;
-        EXPECT_NE(saidSilently.find(c.reason), std::string::npos) << saidSilently;
+        const Told silently = regsvrSays({"/s", ocx().string()});
+        EXPECT_EQ(silently.exit, RegCallFailed);
+        EXPECT_NE(silently.said.find(at.string()), std::string::npos) << silently.said;
+        EXPECT_NE(silently.said.find(c.reason), std::string::npos) << silently.said;
+    }
+}
+
+// A library that fails for a reason of its own: the tool says so, and
+// finding out whether the registry was to blame changes nothing in it.
+TEST_F(Library, AFailureForAnotherReasonLeavesTheRegistryAsItWas) {
+    // A file name the registry cannot hold (no Windows-1250 letters for it):
+    // the library refuses before it writes anything.
+    const fs::path copy = dir / "łącze-ссылка.ocx";
+    fs::copy_file(ocx(), copy);
+    const fs::path config = dir / "config";
+    struct Case {
+        const char* name;
+        std::function<void()> make;
+    };
+    const Case cases[] = {
+        {"no registry yet", [] {}},
+        {"a damaged registry", [&] {
+             fs::create_directories(config);
+             std::ofstream(config / "registry", std::ios::binary)
+                 << "REGISTRY 1\r\n[HKEY_CLASSES_ROOT\\Other.Thing]\r\nnot a line of ours\r\n";
+         }},
+        {"one written by the registry", [&] {
+             registry::Registry(config / "registry").setString(registry::Hive::ClassesRoot, "Other.Thing\\CLSID", "",
+                                                              "{00000000-1111-2222-3333-444444444444}");
+         }},
+    };
+    auto folder = [&] {
+        std::vector<std::string> out;
+        if (!fs::exists(config)) return out;
+        // Each file's name, inode and bytes: one written over shows too.
+        for (auto& e : fs::directory_iterator(config)) {
+            struct stat info {};
+            ::stat(e.path().c_str(), &info);
+            std::ifstream in(e.path(), std::ios::binary);
+            out.push_back(e.path().filename().string() + " " + std::to_string(info.st_ino) + " " +
+                          std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()));
+        }
+        std::sort(out.begin(), out.end());
+        return out;
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove_all(config);
+        c.make();
+        const bool existed = fs::exists(config);
+        const auto before = folder();
+        ::setenv("SUITE_REGISTRY", (config / "registry").c_str(), 1);
+        const Told told = regsvrSays({copy.string()});
+        EXPECT_EQ(told.exit, RegCallFailed);
+        EXPECT_NE(told.said.find("0x80040201"), std::string::npos) << told.said;
+        EXPECT_EQ(told.said.find("Nie można"), std::string::npos) << "the registry is not to blame: " << told.said;
+        EXPECT_EQ(fs::exists(config), existed) << "no folder made";
+        EXPECT_EQ(folder(), before);
     }
 }
 

@@ -6,6 +6,8 @@
 #include <memory>
 #include <vector>
 
+#include "pageeditor/dialogs/DialogForms.h"
+
 namespace forms {
 class Form;
 }
@@ -17,23 +19,14 @@ class TAboutBox;
 class Tpageedit;
 class Tpageopen;
 class Tdocnew;
-class Tinsertimg;
-class Tlinkinsert;
-class Tdlgfrm;
-class Tinstbl;
 class Tmacros_vals;
 class Tpubf;
 class Tprog;
-class Tkeyform;
 class Tbgset;
-class Tbody;
-class Tflashins;
-class Tinsert_snd;
-class Tmarquee;
-class Tmovie;
-class Tiframe;
 
-struct EditorForms {
+// The element dialogs among them are held by DialogForms, where the editor
+// frame finds them.
+struct EditorForms : DialogForms {
     EditorForms();
     ~EditorForms();
     EditorForms(const EditorForms&) = delete;
@@ -51,21 +44,10 @@ struct EditorForms {
     std::unique_ptr<Tpageedit> pageedit;
     std::unique_ptr<Tpageopen> pageopen;
     std::unique_ptr<Tdocnew> docnew;
-    std::unique_ptr<Tinsertimg> insertimg;
-    std::unique_ptr<Tlinkinsert> linkinsert;
-    std::unique_ptr<Tdlgfrm> dlgfrm;
-    std::unique_ptr<Tinstbl> instbl;
     std::unique_ptr<Tmacros_vals> macros_vals;
     std::unique_ptr<Tpubf> pubf;
     std::unique_ptr<Tprog> prog;
-    std::unique_ptr<Tkeyform> keyform;
     std::unique_ptr<Tbgset> bgset;
-    std::unique_ptr<Tbody> body;
-    std::unique_ptr<Tflashins> flashins;
-    std::unique_ptr<Tinsert_snd> insert_snd;
-    std::unique_ptr<Tmarquee> marquee;
-    std::unique_ptr<Tmovie> movie;
-    std::unique_ptr<Tiframe> iframe;
 
 private:
     std::vector<forms::Form*> created_;

@@ -5,7 +5,7 @@
 #include "forms/Label.h"
 #include "forms/ModalAnswers.h"
 #include "forms/Panel.h"
-#include "pageeditor/app/HandlerGuard.h"
+#include "pageeditor/dialogs/HandlerGuard.h"
 #include "text/CodePage.h"
 
 namespace pageeditor {

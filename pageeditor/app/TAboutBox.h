@@ -2,7 +2,7 @@
 // The about box: a panel with the program's pictures and name, and an OK
 // button. A click on either picture opens the maker's web site in the
 // default browser.
-#include "pageeditor/app/EditorDialog.h"
+#include "pageeditor/dialogs/EditorDialog.h"
 
 namespace forms {
 class CommandButton;

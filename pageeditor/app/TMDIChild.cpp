@@ -5,7 +5,7 @@
 #include "forms/PopupMenu.h"
 #include "forms/Types.h"
 #include "pageeditor/IEditorFrame.h"
-#include "pageeditor/app/HandlerGuard.h"
+#include "pageeditor/dialogs/HandlerGuard.h"
 #include "pageeditor/core/PageDocument.h"
 #include "pageeditor/app/TMainForm.h"
 

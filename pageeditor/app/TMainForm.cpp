@@ -32,18 +32,18 @@
 #include "pageeditor/app/BrowserVersionCheck.h"
 #include "pageeditor/app/ClipLibrary.h"
 #include "pageeditor/app/ClipMacros.h"
-#include "pageeditor/app/EditorDialog.h"
+#include "pageeditor/dialogs/EditorDialog.h"
 #include "pageeditor/app/EditorForms.h"
 #include "pageeditor/app/ExitQuestion.h"
 #include "pageeditor/app/FormPlacement.h"
-#include "pageeditor/app/HandlerGuard.h"
+#include "pageeditor/dialogs/HandlerGuard.h"
 #include "pageeditor/app/InsertDateText.h"
-#include "pageeditor/app/LanguagePack.h"
+#include "pageeditor/dialogs/LanguagePack.h"
 #include "pageeditor/app/PublishCommands.h"
 #include "pageeditor/app/TAboutBox.h"
 #include "pageeditor/app/TMDIChild.h"
 #include "pageeditor/app/Tdocnew.h"
-#include "pageeditor/app/Tinsert_snd.h"
+#include "pageeditor/dialogs/Tinsert_snd.h"
 #include "pageeditor/app/Tmacros_vals.h"
 #include "pageeditor/app/Tpageedit.h"
 #include "pageeditor/app/Tpageopen.h"
@@ -81,7 +81,10 @@ TMainForm* MainForm() { return mainSlot(); }
 
 void TMainForm::setProgramFolder(const std::string& folder) { programFolderSlot() = folder; }
 
-TMainForm::TMainForm() : forms::Form("TMainForm", Scale::Pixels) { mainSlot() = this; }
+TMainForm::TMainForm() : forms::Form("TMainForm", Scale::Pixels) {
+    mainSlot() = this;
+    setDialogHost(this);
+}
 
 TMainForm::~TMainForm() {
     // Closing a window takes it out of documents_: close a copy of the list.
@@ -89,6 +92,7 @@ TMainForm::~TMainForm() {
     documents_.clear();
     closed_.clear();
     if (mainSlot() == this) mainSlot() = nullptr;
+    if (dialogHost() == this) setDialogHost(nullptr);
 }
 
 // ---------------------------------------------------------------------------
@@ -482,6 +486,23 @@ TMDIChild* TMainForm::activeDocument() const {
 IEditorFrame* TMainForm::activeFrame() const {
     TMDIChild* d = activeDocument();
     return d ? d->HTMLEdit1 : nullptr;
+}
+
+bool TMainForm::sizeDocumentWindow(forms::Form& window, int width, int height) {
+    if (!MdiArea1) return false;
+    for (Form* child : MdiArea1->children())
+        if (child == &window) {
+            MdiArea1->setChildClientSize(window, width, height);
+            return true;
+        }
+    return false;
+}
+
+std::vector<std::string> TMainForm::pageNames() const {
+    std::vector<std::string> names;
+    if (ListView1)
+        for (int i = 0; i < ListView1->count(); ++i) names.push_back(ListView1->caption(i));
+    return names;
 }
 
 std::vector<TMDIChild*> TMainForm::documentWindows() const {

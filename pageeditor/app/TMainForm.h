@@ -13,6 +13,7 @@
 #include "pageeditor/core/NewPage.h"
 #include "pageeditor/core/SiteLists.h"
 #include "pageeditor/core/Sites.h"
+#include "pageeditor/frame/IFrameHost.h"
 
 namespace forms {
 class Action;
@@ -39,7 +40,8 @@ namespace pageeditor {
 class IEditorFrame;
 class TMDIChild;
 
-class TMainForm : public forms::Form {
+// The main window is the host of the editor frames and their dialogs.
+class TMainForm : public forms::Form, public IFrameHost {
 public:
     TMainForm();
     ~TMainForm() override;
@@ -63,11 +65,17 @@ public:
     static void setProgramFolder(const std::string& folder);
 
     // Message translation (the message list) and the editor's message box.
-    std::string tr(const std::string& text) const { return messages.tr(text); }
+    std::string tr(const std::string& text) const override { return messages.tr(text); }
     std::string retr(const std::string& text) const { return messages.retr(text); }
-    int MyBox(const std::string& message, const std::string& caption, int flags) const {
+    int MyBox(const std::string& message, const std::string& caption, int flags) const override {
         return messages.MyBox(message, caption, flags);
     }
+
+    // app_dir, site_name and the captions of the page list (ListView1), as
+    // the frame and its dialogs ask for them.
+    std::string appDir() const override { return app_dir; }
+    std::string siteName() const override { return site_name; }
+    std::vector<std::string> pageNames() const override;
 
     // Site commands (0 off, 1 on) and document commands.
     void enable(int state);
@@ -79,10 +87,12 @@ public:
     // opened again: that window becomes the active one.
     TMDIChild* doc_open(const std::string& path);
     TMDIChild* activeDocument() const;
-    IEditorFrame* activeFrame() const;
+    IEditorFrame* activeFrame() const override;
     std::vector<TMDIChild*> documentWindows() const;
     void documentWindowClosed(TMDIChild& window);
     void showStatus(const std::string& text);
+    // A document window given a client size inside the document area.
+    bool sizeDocumentWindow(forms::Form& window, int width, int height) override;
     // Shows the items of a list filler in a list view.
     static void showItems(forms::ListView& view, const ItemList& items);
 

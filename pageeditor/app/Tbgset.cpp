@@ -4,9 +4,9 @@
 #include "forms/Panel.h"
 #include "forms/SpeedButton.h"
 #include "forms/TextBox.h"
-#include "pageeditor/app/ColourChooser.h"
-#include "pageeditor/app/FileChooser.h"
-#include "pageeditor/app/HandlerGuard.h"
+#include "pageeditor/dialogs/ColourChooser.h"
+#include "pageeditor/dialogs/FileChooser.h"
+#include "pageeditor/dialogs/HandlerGuard.h"
 #include "text/CodePage.h"
 
 namespace pageeditor {

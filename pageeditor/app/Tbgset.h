@@ -2,7 +2,7 @@
 // The background settings (Tbgset): a colour box and a picture with a browse
 // button, OK and Cancel. One form for the whole run, created at start-up in
 // its place in the order of the editor's forms; no command shows it.
-#include "pageeditor/app/EditorDialog.h"
+#include "pageeditor/dialogs/EditorDialog.h"
 
 namespace forms {
 class Label;

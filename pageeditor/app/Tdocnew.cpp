@@ -7,8 +7,8 @@
 #include "forms/Panel.h"
 #include "forms/SpeedButton.h"
 #include "forms/TextBox.h"
-#include "pageeditor/app/HandlerGuard.h"
 #include "pageeditor/app/TMainForm.h"
+#include "pageeditor/dialogs/HandlerGuard.h"
 #include "text/CodePage.h"
 
 namespace pageeditor {

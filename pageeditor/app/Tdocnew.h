@@ -4,8 +4,8 @@
 // held last; the caller prepares them before each showing.
 #include <string>
 
-#include "pageeditor/app/EditorDialog.h"
 #include "pageeditor/core/NewPage.h"
+#include "pageeditor/dialogs/EditorDialog.h"
 
 namespace forms {
 class ImageView;

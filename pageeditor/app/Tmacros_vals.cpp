@@ -10,10 +10,10 @@
 #include "forms/SpeedButton.h"
 #include "forms/TextBox.h"
 #include "pageeditor/app/EditorForms.h"
-#include "pageeditor/app/HandlerGuard.h"
 #include "pageeditor/app/TMainForm.h"
-#include "pageeditor/app/Tlinkinsert.h"
 #include "pageeditor/core/TextRoutines.h"
+#include "pageeditor/dialogs/HandlerGuard.h"
+#include "pageeditor/dialogs/Tlinkinsert.h"
 #include "text/CaseRules.h"
 #include "text/CodePage.h"
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "pageeditor/app/EditorDialog.h"
+#include "pageeditor/dialogs/EditorDialog.h"
 
 namespace forms {
 class Label;

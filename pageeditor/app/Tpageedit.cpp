@@ -4,8 +4,8 @@
 #include "forms/SpeedButton.h"
 #include "forms/TextBox.h"
 #include "forms/Types.h"
-#include "pageeditor/app/HandlerGuard.h"
 #include "pageeditor/app/TMainForm.h"
+#include "pageeditor/dialogs/HandlerGuard.h"
 #include "text/CodePage.h"
 
 namespace pageeditor {

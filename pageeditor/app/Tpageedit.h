@@ -2,8 +2,8 @@
 // The settings of a site (Tpageedit): a new site, and the settings of the
 // open one with the name field read-only. The fields are the keys of the
 // site's project file; the dialog keeps what it showed last.
-#include "pageeditor/app/EditorDialog.h"
 #include "pageeditor/core/Sites.h"
+#include "pageeditor/dialogs/EditorDialog.h"
 
 namespace forms {
 class Label;

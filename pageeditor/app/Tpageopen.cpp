@@ -3,8 +3,8 @@
 #include "forms/ListView.h"
 #include "forms/SpeedButton.h"
 #include "forms/Types.h"
-#include "pageeditor/app/HandlerGuard.h"
 #include "pageeditor/app/TMainForm.h"
+#include "pageeditor/dialogs/HandlerGuard.h"
 #include "text/CodePage.h"
 
 namespace pageeditor {

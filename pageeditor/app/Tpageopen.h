@@ -3,7 +3,7 @@
 // the chosen one, "&Usuń stronę" deletes the selected site after a question.
 #include <string>
 
-#include "pageeditor/app/EditorDialog.h"
+#include "pageeditor/dialogs/EditorDialog.h"
 
 namespace forms {
 class ListView;

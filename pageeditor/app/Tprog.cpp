@@ -6,7 +6,7 @@
 #include "forms/Label.h"
 #include "forms/ProgressBar.h"
 #include "forms/WindowOrder.h"
-#include "pageeditor/app/HandlerGuard.h"
+#include "pageeditor/dialogs/HandlerGuard.h"
 #include "pageeditor/app/TMainForm.h"
 #include "pageeditor/publish/Publisher.h"
 #include "text/CodePage.h"

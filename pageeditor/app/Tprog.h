@@ -8,7 +8,7 @@
 #include <functional>
 #include <memory>
 
-#include "pageeditor/app/EditorDialog.h"
+#include "pageeditor/dialogs/EditorDialog.h"
 #include "pageeditor/publish/PublishProgress.h"
 
 namespace forms {

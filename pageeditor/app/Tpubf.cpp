@@ -6,7 +6,7 @@
 #include "forms/SpeedButton.h"
 #include "forms/TextBox.h"
 #include "forms/Types.h"
-#include "pageeditor/app/HandlerGuard.h"
+#include "pageeditor/dialogs/HandlerGuard.h"
 #include "pageeditor/publish/PublishSettings.h"
 #include "text/CodePage.h"
 

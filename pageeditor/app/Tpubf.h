@@ -4,7 +4,7 @@
 // automatic folder detection box (it keeps its state between showings) and
 // the remote folder. OK (also Enter) needs a server and a user; "&Anuluj" and
 // Esc cancel.
-#include "pageeditor/app/EditorDialog.h"
+#include "pageeditor/dialogs/EditorDialog.h"
 
 namespace forms {
 class CheckBox;

@@ -6,9 +6,9 @@
 #include "forms/ScriptedAnswers.h"
 #include "pageeditor/app/BrowserVersionCheck.h"
 #include "pageeditor/app/ExitQuestion.h"
-#include "pageeditor/app/InputBoxResult.h"
 #include "pageeditor/app/InsertDateText.h"
 #include "pageeditor/core/MessageList.h"
+#include "pageeditor/dialogs/InputBoxResult.h"
 #include "text/CodePage.h"
 
 using namespace pageeditor;

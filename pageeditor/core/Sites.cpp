@@ -152,7 +152,12 @@ void Sites::refillPages() {
 
 void Sites::refillMedia() {
     if (siteName_.empty()) return;
-    folder_list(media_, siteFolder() + "data\\*.*", MediaMode);
+    // A data folder that is a link leads out of the site: nothing of it is
+    // the site's media (publishing and export name it).
+    if (files::isLink(files::realPath(siteFolder() + "data")))
+        media_.clear();
+    else
+        folder_list(media_, siteFolder() + "data\\*.*", MediaMode);
     if (hooks_.listsChanged) hooks_.listsChanged();
 }
 

@@ -180,6 +180,24 @@ TEST_F(SitesTest, OpeningFillsPagesAndMedia) {
     EXPECT_EQ(captions(sites.siteList()), std::vector<std::string>{"s"});
 }
 
+// A data folder that is a link leads out of the site: the media list shows
+// none of what it leads to (to a folder outside or inside the site), and
+// says nothing of it.
+TEST_F(SitesTest, ADataFolderThatIsALinkGivesAnEmptyMediaList) {
+    put("outside/secret.jpg");
+    put("webpages/s/index.html");
+    put("webpages/s/obrazy/pic.jpg");
+    for (const char* target : {"outside", "webpages/s/obrazy"}) {
+        SCOPED_TRACE(target);
+        fs::remove(dir / "webpages/s/data");
+        fs::create_directory_symlink(dir / target, dir / "webpages/s/data");
+        ASSERT_TRUE(sites.page_open("s"));
+        EXPECT_EQ(captions(sites.pages()), std::vector<std::string>{"index.html"});
+        EXPECT_TRUE(sites.media().empty());
+        EXPECT_TRUE(answers.asked("message").empty());
+    }
+}
+
 TEST_F(SitesTest, PageAndMediaCommands) {
     put("webpages/s/index.html");
     put("webpages/s/notes.txt");

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "pageeditor/app/TagText.h"
+#include "pageeditor/dialogs/TagText.h"
 #include "text/CaseRules.h"
 #include "text/CodePage.h"
 

@@ -1,8 +1,8 @@
 #include "pageeditor/frame/EditorFrameInstall.h"
 
 #include "pageeditor/IEditorFrame.h"
-#include "pageeditor/app/TMainForm.h"
 #include "pageeditor/frame/FrameLanguagePack.h"
+#include "pageeditor/frame/IFrameHost.h"
 #include "pageeditor/frame/THTMLEdit.h"
 
 namespace pageeditor {
@@ -11,7 +11,7 @@ void installEditorFrame() {
     setEditorFrameFactory([](forms::Form& window) -> IEditorFrame* {
         THTMLEdit* frame = THTMLEdit::create(window);
         try {
-            if (TMainForm* main = MainForm()) LoadDHTML(main->app_dir + "data\\lang\\pl\\transui2.lng", window);
+            if (IFrameHost* host = frameHost()) LoadDHTML(host->appDir() + "data\\lang\\pl\\transui2.lng", window);
         } catch (...) {
             // A pack that cannot be applied leaves the captions it has not reached.
         }

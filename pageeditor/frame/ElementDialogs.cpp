@@ -16,20 +16,20 @@
 #include "htmledit/Range.h"
 #include "htmledit/Selection.h"
 #include "htmledit/Style.h"
-#include "pageeditor/app/EditorForms.h"
-#include "pageeditor/app/MediaMarkup.h"
-#include "pageeditor/app/LinkMarkup.h"
-#include "pageeditor/app/SiteCopy.h"
-#include "pageeditor/app/SpinEdit.h"
-#include "pageeditor/app/TMainForm.h"
-#include "pageeditor/app/Tbody.h"
-#include "pageeditor/app/Tflashins.h"
-#include "pageeditor/app/Tiframe.h"
-#include "pageeditor/app/Tlinkinsert.h"
-#include "pageeditor/app/Tmarquee.h"
-#include "pageeditor/app/Tmovie.h"
 #include "pageeditor/core/TextRoutines.h"
+#include "pageeditor/dialogs/DialogForms.h"
+#include "pageeditor/dialogs/LinkMarkup.h"
+#include "pageeditor/dialogs/MediaMarkup.h"
+#include "pageeditor/dialogs/SiteCopy.h"
+#include "pageeditor/dialogs/SpinEdit.h"
+#include "pageeditor/dialogs/Tbody.h"
+#include "pageeditor/dialogs/Tflashins.h"
+#include "pageeditor/dialogs/Tiframe.h"
+#include "pageeditor/dialogs/Tlinkinsert.h"
+#include "pageeditor/dialogs/Tmarquee.h"
+#include "pageeditor/dialogs/Tmovie.h"
 #include "pageeditor/frame/HtmlColor.h"
+#include "pageeditor/frame/IFrameHost.h"
 #include "pageeditor/frame/PositionStyle.h"
 #include "pageeditor/frame/THTMLEdit.h"
 #include "text/CaseRules.h"
@@ -40,8 +40,8 @@ namespace {
 
 using htmledit::Element;
 
-EditorForms& dialogs() {
-    EditorForms* f = editorForms();
+DialogForms& dialogs() {
+    DialogForms* f = dialogForms();
     if (!f) throw htmledit::Error("the editor's dialogs are not made");
     return *f;
 }
@@ -93,8 +93,8 @@ std::string paramValue(const std::string& inner, const std::string& name) {
 // The frame of the active document window, where the Flash, scrolling-text
 // and inline-frame dialogs put their tag; this frame when there is none.
 IEditorFrame& insertionFrame(THTMLEdit& self) {
-    if (TMainForm* m = MainForm())
-        if (IEditorFrame* f = m->activeFrame()) return *f;
+    if (IFrameHost* host = frameHost())
+        if (IEditorFrame* f = host->activeFrame()) return *f;
     return self;
 }
 

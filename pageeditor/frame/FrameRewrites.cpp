@@ -6,12 +6,12 @@
 #include "forms/TextBox.h"
 #include "htmledit/EditControl.h"
 #include "htmledit/Error.h"
-#include "pageeditor/app/EditorForms.h"
-#include "pageeditor/app/TMainForm.h"
-#include "pageeditor/app/Tdlgfrm.h"
-#include "pageeditor/app/Tinsert_snd.h"
-#include "pageeditor/app/Tkeyform.h"
+#include "pageeditor/dialogs/DialogForms.h"
+#include "pageeditor/dialogs/Tdlgfrm.h"
+#include "pageeditor/dialogs/Tinsert_snd.h"
+#include "pageeditor/dialogs/Tkeyform.h"
 #include "pageeditor/frame/DocumentRewrite.h"
+#include "pageeditor/frame/IFrameHost.h"
 #include "pageeditor/frame/THTMLEdit.h"
 #include "text/CodePage.h"
 
@@ -28,8 +28,8 @@ htmledit::EditControl& engineOf(DhtmlControl& control) {
 }
 
 std::string translated(const std::string& s) {
-    TMainForm* main = MainForm();
-    return main ? main->tr(s) : s;
+    IFrameHost* host = frameHost();
+    return host ? host->tr(s) : s;
 }
 
 }  // namespace
@@ -44,7 +44,7 @@ void THTMLEdit::btnUser1Click() {
     htmledit::EditControl& e = engineOf(*control_);
     std::string current = GetDocument().title();
     std::string result;
-    EditorForms* all = editorForms();
+    DialogForms* all = dialogForms();
     if (!all || !all->dlgfrm) return;
     all->dlgfrm->input_box(translated("Podaj nowy tytuł:"_w), translated("Tytuł dokumentu:"_w), result,
                            translated("&Anuluj"), translated("&OK"), current);
@@ -61,7 +61,7 @@ void THTMLEdit::SetTitle(const std::string& title) {
 }
 
 void THTMLEdit::SpeedButton2Click() {
-    EditorForms* all = editorForms();
+    DialogForms* all = dialogForms();
     if (!all || !all->keyform) return;
     Tkeyform& k = *all->keyform;
     htmledit::EditControl& e = engineOf(*control_);
@@ -98,7 +98,7 @@ void THTMLEdit::SetSizeMarker(const std::string& marker) {
 }
 
 void THTMLEdit::SpeedButton8Click() {
-    EditorForms* all = editorForms();
+    DialogForms* all = dialogForms();
     if (!all || !all->insert_snd) return;
     htmledit::EditControl& e = engineOf(*control_);
     std::string base = e.baseURL();

@@ -6,7 +6,6 @@
 #include "forms/Application.h"
 #include "forms/ComboBox.h"
 #include "forms/ImageList.h"
-#include "forms/MdiArea.h"
 #include "forms/MenuItem.h"
 #include "forms/PopupMenu.h"
 #include "forms/Shape.h"
@@ -14,13 +13,13 @@
 #include "htmledit/EditControl.h"
 #include "htmledit/EditHost.h"
 #include "htmledit/Error.h"
-#include "pageeditor/app/EditorForms.h"
-#include "pageeditor/app/TMainForm.h"
-#include "pageeditor/app/Tinsertimg.h"
-#include "pageeditor/app/Tinstbl.h"
+#include "pageeditor/dialogs/DialogForms.h"
+#include "pageeditor/dialogs/Tinsertimg.h"
+#include "pageeditor/dialogs/Tinstbl.h"
 #include "pageeditor/frame/ColorDialog.h"
 #include "pageeditor/frame/EngineDhtml.h"
 #include "pageeditor/frame/HtmlColor.h"
+#include "pageeditor/frame/IFrameHost.h"
 #include "pageeditor/frame/ImageEditing.h"
 #include "pageeditor/frame/OpenDialog.h"
 #include "pageeditor/frame/TableEditing.h"
@@ -73,14 +72,7 @@ THTMLEdit::THTMLEdit(forms::Form& window, std::string name) : forms::Panel(windo
     onClick = [this] { guarded([this] { btnCopyClick(); }); };
     sizeWindow = [this](int w, int h) {
         forms::Form& window = form();
-        TMainForm* main = MainForm();
-        if (main && main->MdiArea1) {
-            for (forms::Form* child : main->MdiArea1->children())
-                if (child == &window) {
-                    main->MdiArea1->setChildClientSize(window, w, h);
-                    return;
-                }
-        }
+        if (IFrameHost* host = frameHost(); host && host->sizeDocumentWindow(window, w, h)) return;
         window.setClientSize(w, h);
     };
     readPointer = [](int& x, int& y) { htmledit::pointerPosition(x, y); };
@@ -269,8 +261,8 @@ void THTMLEdit::createComponents(const ControlMaker& maker) {
 }
 
 void THTMLEdit::loadGlyphs() {
-    TMainForm* main = MainForm();
-    std::string folder = main ? files::realPath(main->app_dir + "data\\glyphs").string()
+    IFrameHost* host = frameHost();
+    std::string folder = host ? files::realPath(host->appDir() + "data\\glyphs").string()
                               : forms::Application::programFolder() + "/data/glyphs";
     glyphs_ = std::make_unique<forms::ImageList>(form(), "FrameGlyphs");
     const std::pair<forms::SpeedButton*, const char*> pictures[] = {
@@ -743,7 +735,7 @@ void THTMLEdit::DHTMLDisplayChanged() {}
 void THTMLEdit::btnImageClick() { EditImage(""); }
 
 void THTMLEdit::EditImage(const std::string& path) {
-    EditorForms* all = editorForms();
+    DialogForms* all = dialogForms();
     htmledit::EditControl* e = control_->engine();
     if (!all || !all->insertimg || !e) return;
     editImage(e->dom(), *all->insertimg, path.empty() ? std::nullopt : std::optional<std::string>(path),
@@ -753,7 +745,7 @@ void THTMLEdit::EditImage(const std::string& path) {
 void THTMLEdit::SpeedButton11Click() { EditTable(); }
 
 void THTMLEdit::EditTable() {
-    EditorForms* all = editorForms();
+    DialogForms* all = dialogForms();
     htmledit::EditControl* e = control_->engine();
     if (!all || !all->instbl || !e) return;
     editTable(e->dom(), *all->instbl, [](const std::string& color) { return HTMLColorToColor(color); });

@@ -16,7 +16,7 @@
 #include "forms/ScriptedAnswers.h"
 #include "forms/SpeedButton.h"
 #include "htmledit/Error.h"
-#include "pageeditor/app/LanguagePack.h"
+#include "pageeditor/dialogs/LanguagePack.h"
 #include "pageeditor/frame/ColorDialog.h"
 #include "pageeditor/frame/FrameLanguagePack.h"
 #include "pageeditor/frame/OpenDialog.h"

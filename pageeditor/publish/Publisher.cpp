@@ -1,6 +1,7 @@
 #include "pageeditor/publish/Publisher.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "files/FileSystem.h"
 #include "pageeditor/core/FileRoutines.h"
@@ -29,6 +30,17 @@ void tolerated(F&& step) {
         if (endsPublish(e)) throw;
     }
 }
+
+// Holds the progress window's Cancel back from aborting the steps it spans,
+// which must run to their end; Cancel aborts as before once they are over.
+struct HeldAbort {
+    bool& sent;
+    bool was;
+    explicit HeldAbort(bool& abortSent) : sent(abortSent), was(abortSent) { sent = true; }
+    ~HeldAbort() { sent = was; }
+    HeldAbort(const HeldAbort&) = delete;
+    HeldAbort& operator=(const HeldAbort&) = delete;
+};
 
 }  // namespace
 
@@ -117,7 +129,7 @@ Publisher::Outcome Publisher::publish(const std::string& appDir, const std::stri
 
         jobBytes_ = 0;
         if (progress) progress->open(size);
-        if (!uploadFolder(pages, true)) return finish(Outcome::Cancelled);
+        if (!uploadFolder(pages, true) || cancelled_) return finish(Outcome::Cancelled);
 
         tolerated([&] { ftp_.makeDir("data"); });
         bool inData = true;
@@ -220,17 +232,21 @@ Publisher::Sent Publisher::sendFile(const Item& item) {
     const std::string temporary = name + kTemporarySuffix;
     const std::string remoteDir = ftp_.currentDir();
     abortSent_ = false;
+    lastSoFar_ = 0;
     try {
         ftp_.store(item.entry.path, temporary);
     } catch (const NetError& e) {
-        if (e.kind() == NetError::Kind::Local) {
+        // Whatever the server kept of the temporary file goes, also when the
+        // server, its full disk, the user's Cancel or a local file that could
+        // not be read whole cut the store off. A local file that could not
+        // even be opened sent nothing.
+        const bool local = e.kind() == NetError::Kind::Local;
+        if (!local || lastSoFar_ > 0 || !ftp_.connected()) removeCutOff(remoteDir, temporary);
+        if (e.kind() == NetError::Kind::Aborted || cancelled_) return Sent::Stop;
+        if (local) {
             notSent(current_, e.what());
             return Sent::Failed;
         }
-        // Whatever the server kept of the temporary file goes, also when the
-        // server, its full disk or the user's Cancel cut the store off.
-        removeCutOff(remoteDir, temporary);
-        if (e.kind() == NetError::Kind::Aborted || cancelled_) return Sent::Stop;
         if (e.connectionGone()) throw;
         if (lastSoFar_ > 0) {
             // Refused once bytes of it had gone: the server took the name
@@ -240,7 +256,7 @@ Publisher::Sent Publisher::sendFile(const Item& item) {
         }
         // A server that takes no file under the temporary name may still
         // take it under its own.
-        return storePlain(item);
+        return storePlain(item, remoteDir, nullptr);
     }
     if (cancelled_) {
         removeCutOff(remoteDir, temporary);
@@ -261,29 +277,45 @@ Publisher::Sent Publisher::sendFile(const Item& item) {
     // A server that renames nothing over an existing file: the file is stored
     // straight under its name from the local copy; the server's copy is
     // replaced only by a store it accepted.
-    Sent sent = storePlain(item);
-    if (sent != Sent::Stop) removeCutOff(remoteDir, temporary);
-    return sent;
+    if (cancelled_) {
+        removeCutOff(remoteDir, temporary);
+        return Sent::Stop;
+    }
+    return storePlain(item, remoteDir, &temporary);
 }
 
-Publisher::Sent Publisher::storePlain(const Item& item) {
+Publisher::Sent Publisher::storePlain(const Item& item, const std::string& remoteDir, const std::string* temporary) {
     abortSent_ = false;
+    lastSoFar_ = 0;
+    // Without a whole copy on the server a store cut short would leave it
+    // a broken file and nothing to put in its place: Cancel lets it end.
+    std::optional<HeldAbort> held;
+    if (!temporary) held.emplace(abortSent_);
     try {
         ftp_.store(item.entry.path, item.entry.name);
-        return Sent::Ok;
     } catch (const NetError& e) {
-        if (e.kind() == NetError::Kind::Aborted || cancelled_) {
-            // The user stopped it; the server may hold part of the new copy.
-            notSent(current_, e.what());
-            return Sent::Stop;
+        held.reset();
+        if (temporary) {
+            // A store the server accepted and that did not end may have cut
+            // the server's copy: the whole temporary file takes its place.
+            const bool cutOff =
+                cancelled_ || e.kind() == NetError::Kind::Aborted || lastSoFar_ > 0 || !ftp_.connected();
+            if (cutOff)
+                putBack(remoteDir, item.entry.name, *temporary);
+            else
+                removeCutOff(remoteDir, *temporary);
         }
+        if (e.kind() == NetError::Kind::Aborted || cancelled_) return Sent::Stop;
         if (e.connectionGone()) throw;
         notSent(current_, e.what());
         // A refusal the server gave while the file was being sent may have
         // closed the connection; the next file goes over a new one.
-        if (!ftp_.connected() && !reconnect(ftp_.currentDir())) throw NetError(NetError::Kind::NotConnected, e.what());
+        if (!ftp_.connected() && !reconnect(remoteDir)) throw NetError(NetError::Kind::NotConnected, e.what());
         return Sent::Failed;
     }
+    held.reset();
+    if (temporary) removeCutOff(remoteDir, *temporary);
+    return Sent::Ok;
 }
 
 bool Publisher::reconnect(const std::string& remoteDir) {
@@ -310,8 +342,23 @@ bool Publisher::reconnect(const std::string& remoteDir) {
 
 void Publisher::removeCutOff(const std::string& remoteDir, const std::string& temporaryName) {
     // Cancel does not cut the removal short: it is what Cancel wants too.
-    abortSent_ = true;
+    HeldAbort held(abortSent_);
     if (!ftp_.connected() && !reconnect(remoteDir)) return;
+    tidyUp(temporaryName);
+}
+
+void Publisher::putBack(const std::string& remoteDir, const std::string& name, const std::string& temporaryName) {
+    HeldAbort held(abortSent_);
+    if (!ftp_.connected() && !reconnect(remoteDir)) return;
+    try {
+        ftp_.deleteFile(name);
+    } catch (const NetError&) {
+    }
+    try {
+        ftp_.rename(temporaryName, name);
+        return;
+    } catch (const NetError&) {
+    }
     tidyUp(temporaryName);
 }
 

@@ -8,14 +8,19 @@
 // then renamed over it, so a store that fails, is cancelled or is cut off by
 // the server never leaves the server without the page it had. A server that
 // renames nothing over an existing file gets the file stored straight under
-// its name instead. The site's project.prj (it holds the FTP password) and
-// temporary files are never sent, nor files whose names are no platform names
-// (the user is told of those).
+// its name instead; when that store is cut off, the whole temporary file
+// takes the name. A server that takes no file under the temporary name gets
+// it straight under its own at once, and Cancel lets such a store end, as
+// there is no whole copy to put in place of a cut one. The site's
+// project.prj (it holds the FTP password) and temporary files are never
+// sent, nor files whose names are no platform names (the user is told of
+// those).
 //
 // The end message comes only when every file arrived; otherwise one message
 // says how many did not and names the first. One connection serves the whole
-// publish (it is opened again only when the server dropped it, to remove a
-// cut-off temporary file) and is closed at its end.
+// publish (it is opened again only when it broke off, to remove a cut-off
+// temporary file or to go on after a file that could not be read) and is
+// closed at its end.
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -86,11 +91,17 @@ private:
     // stops.
     bool uploadFolder(const std::vector<Item>& items, bool topLevel);
     Sent sendFile(const Item& item);
-    // Stores the file straight under its name; Failed when refused.
-    Sent storePlain(const Item& item);
+    // Stores the file straight under its name in `remoteDir`; Failed when
+    // refused. `temporary`: the name the whole file is on the server under
+    // already, which goes afterwards; null when there is none.
+    Sent storePlain(const Item& item, const std::string& remoteDir, const std::string* temporary);
     // After a store the server or the user cut off: the partial temporary
     // file goes, over a new connection where the old one is gone.
     void removeCutOff(const std::string& remoteDir, const std::string& temporaryName);
+    // After a store straight under the file's name was cut off: the server's
+    // cut copy goes and the whole temporary file takes its name (or, when
+    // it cannot, goes too).
+    void putBack(const std::string& remoteDir, const std::string& name, const std::string& temporaryName);
     void tidyUp(const std::string& temporaryName);
     // Connects again and enters the folder; false when that fails.
     bool reconnect(const std::string& remoteDir);

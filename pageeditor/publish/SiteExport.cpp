@@ -172,13 +172,12 @@ SiteExport::Outcome SiteExport::prepareCd(const std::string& appDir, const std::
     std::string destination;
     Outcome o = copyInto(appDir, site, destination);
     if (o == Outcome::NoFolder || o == Outcome::IntoItself) return o;
+    // The starters are programs; none replaces a file the folder has.
     for (const char* name : {"start.exe", "start.sh", "autorun.inf"}) {
-        fs::path to = files::realPath(WithTrailingBackslash(destination) + name);
-        if (files::copyFile(files::realPath(appDir + "data\\" + name), to) && std::string(name) != "autorun.inf") {
-            std::error_code ec;  // the starters are programs
-            fs::permissions(to, fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec,
-                            fs::perm_options::add, ec);
-        }
+        const bool program = std::string(name) != "autorun.inf";
+        files::copyFile(files::realPath(appDir + "data\\" + name),
+                        files::realPath(WithTrailingBackslash(destination) + name), files::CopyMode::NoReplace,
+                        program ? files::CopyKind::Program : files::CopyKind::Data);
     }
     return o;
 }

@@ -56,6 +56,7 @@ struct Progress : PublishProgress {
     std::vector<std::string> shown;
     std::int64_t total = -1, jobSoFar = 0;
     int opened = 0, closed = 0, begins = 0, ends = 0;
+    int fileBegins = 0;  // stores begun since the file was shown
     std::function<void(const std::string& file, std::int64_t soFar)> onBytes;
     bool pump = false;  // lets pending events be processed, as the window does
     std::function<void()> onOpen;
@@ -66,9 +67,13 @@ struct Progress : PublishProgress {
     }
     void showFile(const std::string& n) override {
         shown.push_back(n);
+        fileBegins = 0;
         if (pump) QCoreApplication::processEvents();
     }
-    void fileBegin(std::int64_t) override { ++begins; }
+    void fileBegin(std::int64_t) override {
+        ++begins;
+        ++fileBegins;
+    }
     void fileBytes(std::int64_t soFar, std::int64_t job) override {
         jobSoFar = job;
         if (pump) QCoreApplication::processEvents();
@@ -417,6 +422,24 @@ TEST_F(Publish, ServersThatRefuseLoseNothingAndSayWhatDidNotArrive) {
     }
 }
 
+// A server whose disk fills during a store closes the data connection and
+// answers 426: the publish ends with the broken connection's message, the
+// server keeps its page and holds no temporary file.
+TEST_F(Publish, AServerWhoseDiskFillsKeepsItsPageAndNoTemporary) {
+    writeFile(remote.path() / "index.html", "server's page");
+    writeFile(site / "index.html", sized(2 * 1024 * 1024, 'n'));
+    startServer({"--disk-full-after", "1048576"});
+    answers.answerMessage(1);
+    answers.answerMessage(2);  // replace all
+    EXPECT_EQ(publish(), Publisher::Outcome::ConnectionLost);
+    const std::string lost = "Połączenie z serwerem FTP zostało przerwane."_w;
+    EXPECT_EQ(messageTexts().back(), lost + "\n\n" + kNotSent + "3. Pierwszy z nich: index.html (" +
+                                         lost.substr(0, lost.size() - 1) + ").");
+    wait(300);
+    EXPECT_EQ(readFile(remote.path() / "index.html"), "server's page");
+    EXPECT_TRUE(nothingNamedOnServer(Publisher::kTemporarySuffix));
+}
+
 // Files of the site that are not the author's pages stay home: the project
 // file, temporary files of saves and uploads, and names that are no platform
 // names (a backslash in a name would lead out of the site).
@@ -567,10 +590,12 @@ TEST_F(Publish, CancelDuringAStalledStoreStopsAtOnce) {
 // Cancel at random moments of a publish to a slow server (it reads 300 KB a
 // second and answers every command 20 ms late), so that it lands in every
 // step: a store, the rename of a stored file, a removal, a listing, between
-// files. The publish ends quietly, no temporary file stays on the server,
-// and every page there is the one it had or the whole new one.
+// files; also on servers where a page is stored straight under its name
+// after its temporary file (no rename over a page) or instead of one (no
+// file under the temporary name). The publish ends quietly, no temporary
+// file stays on the server, and every page there is the one it had or the
+// whole new one.
 TEST_F(Publish, CancelAtAnyMomentLeavesNothingBehind) {
-    startServer({"--throttle", "300000", "--reply-delay", "0.02"});
     progress.pump = true;
     std::map<std::string, std::string> before, after;
     for (int i = 0; i < 6; ++i) {
@@ -589,44 +614,157 @@ TEST_F(Publish, CancelAtAnyMomentLeavesNothingBehind) {
         fs::create_directories(remote.path());
         for (auto& [name, body] : before) writeFile(remote.path() / name, body);
     };
-    // One whole publish gives the span the moments are drawn from: from the
-    // progress window's showing (its Cancel is there from then on) to the end.
-    serverBefore();
-    answers.answerMessage(1);
-    answers.answerMessage(2);  // replace all
-    std::chrono::steady_clock::time_point t0;
-    progress.onOpen = [&] { t0 = std::chrono::steady_clock::now(); };
-    ASSERT_EQ(publish(), Publisher::Outcome::Done);
-    const auto whole = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - t0);
-    std::mt19937 random(2109);
-    std::uniform_int_distribution<int> moment(0, int(whole.count()));
-    int cancelledTrials = 0;
-    for (int trial = 0; trial < 20; ++trial) {
-        const int at = moment(random);
-        SCOPED_TRACE("Cancel after " + std::to_string(at) + " ms");
+    const std::string temporaries = std::string("*") + Publisher::kTemporarySuffix;
+    struct Server {
+        const char* what;
+        std::vector<std::string> options;
+    } servers[] = {
+        {"renames over a page", {}},
+        {"renames nothing over a page", {"--no-rename-over"}},
+        {"takes no file under the temporary name", {"--refuse-stor", temporaries}},
+    };
+    for (const Server& server : servers) {
+        SCOPED_TRACE(server.what);
+        std::vector<std::string> options = {"--throttle", "300000", "--reply-delay", "0.02"};
+        options.insert(options.end(), server.options.begin(), server.options.end());
+        startServer(options);
+        // One whole publish gives the span the moments are drawn from: from
+        // the progress window's showing (its Cancel is there from then on)
+        // to the end.
         serverBefore();
         answers.clear();
         answers.answerMessage(1);
-        answers.answerMessage(2);
-        QTimer cancel;  // one that comes after the end goes with the trial
-        cancel.setSingleShot(true);
-        QObject::connect(&cancel, &QTimer::timeout, [&] { publisher.cancel(); });
-        progress.onOpen = [&] { cancel.start(at); };
-        Publisher::Outcome o = publish();
-        if (o == Publisher::Outcome::Cancelled) ++cancelledTrials;
-        EXPECT_TRUE(o == Publisher::Outcome::Cancelled || o == Publisher::Outcome::Done);
-        for (auto& a : answers.asked("message")) EXPECT_NE(a.title, "Błąd"_w) << a.text;
-        // The server's side of a cut-off connection may still be at work.
-        wait(300);
-        for (auto& [name, body] : tree(remote.path())) {
-            SCOPED_TRACE(name);
-            EXPECT_EQ(name.find(Publisher::kTemporarySuffix), std::string::npos);
-            ASSERT_TRUE(after.count(name));
-            EXPECT_TRUE(body == after[name] || (before.count(name) && body == before[name]));
+        answers.answerMessage(2);  // replace all
+        std::chrono::steady_clock::time_point t0;
+        progress.onOpen = [&] { t0 = std::chrono::steady_clock::now(); };
+        ASSERT_EQ(publish(), Publisher::Outcome::Done);
+        const auto whole =
+            std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - t0);
+        std::mt19937 random(2109);
+        std::uniform_int_distribution<int> moment(0, int(whole.count()));
+        int cancelledTrials = 0;
+        for (int trial = 0; trial < 20; ++trial) {
+            const int at = moment(random);
+            SCOPED_TRACE("Cancel after " + std::to_string(at) + " ms");
+            serverBefore();
+            answers.clear();
+            answers.answerMessage(1);
+            answers.answerMessage(2);
+            QTimer cancel;  // one that comes after the end goes with the trial
+            cancel.setSingleShot(true);
+            QObject::connect(&cancel, &QTimer::timeout, [&] { publisher.cancel(); });
+            progress.onOpen = [&] { cancel.start(at); };
+            Publisher::Outcome o = publish();
+            if (o == Publisher::Outcome::Cancelled) ++cancelledTrials;
+            EXPECT_TRUE(o == Publisher::Outcome::Cancelled || o == Publisher::Outcome::Done);
+            for (auto& a : answers.asked("message")) EXPECT_NE(a.title, "Błąd"_w) << a.text;
+            // The server's side of a cut-off connection may still be at work.
+            wait(300);
+            for (auto& [name, body] : tree(remote.path())) {
+                SCOPED_TRACE(name);
+                EXPECT_EQ(name.find(Publisher::kTemporarySuffix), std::string::npos);
+                ASSERT_TRUE(after.count(name));
+                EXPECT_TRUE(body == after[name] || (before.count(name) && body == before[name]))
+                    << body.size() << " bytes";
+            }
         }
+        std::cout << server.what << ": cancelled " << cancelledTrials << " of 20 publishes of " << whole.count()
+                  << " ms\n";
+        EXPECT_GE(cancelledTrials, 15);
     }
-    std::cout << "cancelled " << cancelledTrials << " of 20 publishes of " << whole.count() << " ms\n";
-    EXPECT_GE(cancelledTrials, 15);
+}
+
+// A server that renames nothing over a page gets it stored straight under
+// its name after its temporary file; one that takes no file under the
+// temporary name gets it so at once. Cancel during that store leaves the
+// page whole (put back from the whole temporary file, or stored to its end:
+// there is nothing to put back) and no temporary file.
+TEST_F(Publish, CancelDuringAStoreUnderThePagesOwnNameKeepsThePageWhole) {
+    const std::string big = sized(400 * 1024, 'n');
+    writeFile(site / "index.html", big);
+    const std::string temporaries = std::string("*") + Publisher::kTemporarySuffix;
+    const std::vector<std::string> servers[] = {
+        {"--no-rename-over", "--throttle", "200000"},
+        {"--refuse-stor", temporaries, "--throttle", "200000"},
+    };
+    for (const auto& options : servers) {
+        SCOPED_TRACE(options[0]);
+        fs::remove_all(remote.path());
+        writeFile(remote.path() / "index.html", "server's page");
+        startServer(options);
+        answers.clear();
+        answers.answerMessage(1);
+        answers.answerMessage(2);  // replace all
+        bool cancelled = false;
+        progress.onBytes = [&](const std::string& file, std::int64_t soFar) {
+            // The second store of the page is the one under its own name.
+            if (file == "index.html" && progress.fileBegins == 2 && soFar > 0 && !cancelled) {
+                cancelled = true;
+                publisher.cancel();
+            }
+        };
+        EXPECT_EQ(publish(), Publisher::Outcome::Cancelled);
+        EXPECT_TRUE(cancelled);
+        wait(300);
+        const std::string page = readFile(remote.path() / "index.html");
+        EXPECT_TRUE(page == big) << page.size() << " bytes";
+        EXPECT_TRUE(nothingNamedOnServer(Publisher::kTemporarySuffix));
+        EXPECT_FALSE(fs::exists(remote.path() / "o_mnie.html"));
+        for (auto& a : answers.asked("message")) EXPECT_NE(a.title, "Błąd"_w) << a.text;
+    }
+}
+
+// After a page that ended with its temporary file removed (a server that
+// renames nothing over a page), Cancel still aborts the steps that follow:
+// on a server that answers every command 0.7 s late, the publish ends
+// within a second of it.
+TEST_F(Publish, CancelAfterAPageStoredUnderItsOwnNameEndsAtOnce) {
+    fs::remove(site / "o_mnie.html");
+    writeFile(remote.path() / "index.html", "server's page");
+    startServer({"--no-rename-over", "--reply-delay", "0.7"});
+    publisher.client().setIdleTimeout(10000);
+    answers.answerMessage(1);
+    answers.answerMessage(6);  // replace index.html
+    // The moment the server receives the command that makes the data
+    // folder: its answer is 0.7 s away.
+    std::chrono::steady_clock::time_point cancelled;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        std::string log = readFile(logDir.path() / "server.log");
+        if (log.find("\nMKD ") != std::string::npos) {
+            watch.stop();
+            cancelled = std::chrono::steady_clock::now();
+            publisher.cancel();
+        }
+    });
+    watch.start(10);
+    EXPECT_EQ(publish(), Publisher::Outcome::Cancelled);
+    ASSERT_NE(cancelled, std::chrono::steady_clock::time_point());
+    EXPECT_LT(std::chrono::steady_clock::now() - cancelled, std::chrono::seconds(1));
+    EXPECT_EQ(readFile(remote.path() / "index.html"), "<html>index</html>");
+    EXPECT_TRUE(nothingNamedOnServer(Publisher::kTemporarySuffix));
+}
+
+// A page that cannot be read whole while it is being sent (another program
+// cuts it short meanwhile) is named among the files not sent: its temporary
+// file goes, the server keeps its copy, and the files after it go.
+TEST_F(Publish, APageThatCannotBeReadWholeIsNamedAndTheOthersGo) {
+    startServer();
+    writeFile(remote.path() / "index.html", "server's page");
+    writeFile(site / "index.html", sized(2 * 1024 * 1024, 'n'));
+    progress.onBytes = [&](const std::string& file, std::int64_t soFar) {
+        if (file == "index.html" && soFar > 0 && fs::file_size(site / "index.html") > 1000)
+            fs::resize_file(site / "index.html", 1000);
+    };
+    answers.answerMessage(1);
+    answers.answerMessage(6);  // replace index.html
+    EXPECT_EQ(publish(), Publisher::Outcome::Incomplete);
+    EXPECT_EQ(messageTexts().back(), kNotSent + "1. Pierwszy z nich: index.html (Nie można odczytać pliku index.html)."_w);
+    auto onServer = tree(remote.path());
+    EXPECT_EQ(onServer.size(), 3u);
+    EXPECT_TRUE(onServer["index.html"] == "server's page") << onServer["index.html"].size() << " bytes";
+    EXPECT_EQ(onServer["o_mnie.html"], "<html>o mnie</html>");
+    EXPECT_EQ(onServer["data/pic.jpg"], "new pic");
 }
 
 TEST_F(Publish, SecondPublishConnectsAgain) {
@@ -740,7 +878,18 @@ TEST_F(Publish, ClosingTheProgressWindowAsksFirst) {
     EXPECT_EQ(answers.asked("message").size(), 2u);
 }
 
-class Export : public Publish {};
+class Export : public Publish {
+protected:
+    // The starters and the autorun file in the program's data folder, as
+    // the program ships them.
+    void shipCdFiles() {
+        writeProject("h", "tajne");
+        for (const char* f : {"start.exe", "start.sh", "autorun.inf"}) {
+            fs::create_directories(app.path() / "data");
+            fs::copy_file(fs::path(PUBLISH_CD_DIR) / f, app.path() / "data" / f);
+        }
+    }
+};
 
 TEST_F(Export, CopiesTheWholeSiteButTheProjectFile) {
     writeProject("h", "tajne");
@@ -915,12 +1064,47 @@ TEST_F(Export, RefusedOrFailedDestinations) {
     EXPECT_EQ(ex.exportSite(appDir, "Moja"), SiteExport::Outcome::NoFolder);
 }
 
+// The child of the crash trials below: prepares the CD in a fresh folder.
+TEST(CdChild, PreparesTheCd) {
+    if (!files::testing::inSaveChild()) GTEST_SKIP() << "run by the crash trials";
+    forms::ScriptedAnswers answers;
+    forms::setModal(&answers);
+    answers.answerMessage(1);
+    answers.answerFolder(true, std::getenv("EXPORT_TRIAL_TARGET"));
+    MessageList messages;
+    files::testing::runSaveChild([&] { SiteExport(messages).prepareCd(std::getenv("EXPORT_TRIAL_APP"), "Moja"); });
+}
+
+// A CD preparation killed at each step of its copies: a starter in the
+// target can always be run (the copies that come later never replace it).
+TEST_F(Export, KilledCdPreparationLeavesNoStarterThatCannotRun) {
+    shipCdFiles();
+    TempDir out;
+    ::setenv("EXPORT_TRIAL_TARGET", out.path().c_str(), 1);
+    ::setenv("EXPORT_TRIAL_APP", appDir.c_str(), 1);
+    auto prepare = [&] {
+        fs::remove_all(out.path());
+        fs::create_directories(out.path());
+    };
+    auto look = [&] {
+        bool present = false, other = false;
+        for (const char* f : {"start.exe", "start.sh"}) {
+            fs::path p = out.path() / f;
+            if (!fs::exists(p)) continue;
+            present = true;
+            const bool runs = (fs::status(p).permissions() & fs::perms::owner_exec) != fs::perms::none;
+            if (!runs || readFile(p) != readFile(app.path() / "data" / f)) other = true;
+        }
+        return other ? files::testing::Seen::Other : present ? files::testing::Seen::New : files::testing::Seen::Old;
+    };
+    files::testing::Figures steps = files::testing::killAtEachStep("CdChild.PreparesTheCd", prepare, look, {});
+    std::cout << "CD preparation killed at each step: " << steps.text() << "\n";
+    EXPECT_GT(steps.fresh, 0);
+    EXPECT_EQ(steps.other, 0);
+}
+
 TEST_F(Export, CdGetsTheStarterAndTheAutorunFile) {
-    writeProject("h", "tajne");
-    for (const char* f : {"start.exe", "start.sh", "autorun.inf"}) {
-        fs::create_directories(app.path() / "data");
-        fs::copy_file(fs::path(PUBLISH_CD_DIR) / f, app.path() / "data" / f);
-    }
+    shipCdFiles();
     TempDir out;
     writeFile(out.path() / "autorun.inf", "mine");
     answers.answerFolder(true, out.path().string());

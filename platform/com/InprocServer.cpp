@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "com/ErrorInfo.h"
 #include "registry/Registry.h"
 
 namespace com {
@@ -23,21 +24,29 @@ namespace {
 using registry::Hive;
 using registry::Status;
 
+// A failure keeps the reason of the first change that was not made, which
+// the caller is told through the error info.
 struct Writer {
     registry::Registry& r = registry::store();
     bool ok = true;
+    std::string why;
     void set(const std::string& key, const std::string& name, const std::string& value) {
-        if (r.setString(Hive::ClassesRoot, key, name, value) != Status::Ok) ok = false;
+        check(r.setString(Hive::ClassesRoot, key, name, value));
     }
-    void key(const std::string& k) {
-        if (r.createKey(Hive::ClassesRoot, k) != Status::Ok) ok = false;
+    void key(const std::string& k) { check(r.createKey(Hive::ClassesRoot, k)); }
+    void check(Status s) {
+        if (s == Status::Ok) return;
+        if (ok) why = r.lastFailure();
+        ok = false;
     }
 };
 
 // Deletes a key; a key that is not there is no failure.
-bool removeKey(const std::string& key) {
+bool removeKey(const std::string& key, std::string& why) {
     Status s = registry::store().deleteKey(Hive::ClassesRoot, key);
-    return s == Status::Ok || s == Status::NotFound;
+    if (s == Status::Ok || s == Status::NotFound) return true;
+    if (why.empty()) why = registry::store().lastFailure();
+    return false;
 }
 
 void pruneContainer(const std::string& key) {
@@ -71,15 +80,19 @@ HRESULT registerControl(const ControlRegistration& c) {
     w.set(k + "\\MiscStatus\\1", "", std::to_string(c.miscStatus));
     if (!w.ok) {
         unregisterControl(c);
+        setErrorInfo(w.why);
         return SELFREG_E_CLASS;
     }
     return S_OK;
 }
 
 HRESULT unregisterControl(const ControlRegistration& c) {
-    bool ok = removeKey(c.progId) & removeKey("CLSID\\" + c.clsid.toString());
+    std::string why;
+    bool ok = removeKey(c.progId, why) & removeKey("CLSID\\" + c.clsid.toString(), why);
     pruneContainer("CLSID");
-    return ok ? S_OK : SELFREG_E_CLASS;
+    if (ok) return S_OK;
+    setErrorInfo(why);
+    return SELFREG_E_CLASS;
 }
 
 HRESULT registerTypeLib(const TypeLibRegistration& t) {
@@ -100,17 +113,21 @@ HRESULT registerTypeLib(const TypeLibRegistration& t) {
     }
     if (!w.ok) {
         unregisterTypeLib(t);
+        setErrorInfo(w.why);
         return SELFREG_E_TYPELIB;
     }
     return S_OK;
 }
 
 HRESULT unregisterTypeLib(const TypeLibRegistration& t) {
-    bool ok = removeKey("TypeLib\\" + t.libid.toString());
-    for (auto& i : t.interfaces) ok &= removeKey("Interface\\" + i.iid.toString());
+    std::string why;
+    bool ok = removeKey("TypeLib\\" + t.libid.toString(), why);
+    for (auto& i : t.interfaces) ok &= removeKey("Interface\\" + i.iid.toString(), why);
     pruneContainer("TypeLib");
     pruneContainer("Interface");
-    return ok ? S_OK : SELFREG_E_TYPELIB;
+    if (ok) return S_OK;
+    setErrorInfo(why);
+    return SELFREG_E_TYPELIB;
 }
 
 }  // namespace com

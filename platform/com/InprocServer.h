@@ -56,7 +56,8 @@ struct TypeLibRegistration {
 //   Interface\{iid} = name, with ProxyStubClsid, ProxyStubClsid32 and TypeLib
 //     (= {libid}, Version)
 // Removal leaves the containers CLSID, TypeLib and Interface only when other
-// entries remain in them.
+// entries remain in them. A failure leaves the reason of the first change
+// that was not made as the thread's error info (ErrorInfo.h).
 HRESULT registerControl(const ControlRegistration& r);
 HRESULT unregisterControl(const ControlRegistration& r);
 HRESULT registerTypeLib(const TypeLibRegistration& t);

@@ -38,11 +38,14 @@ QCursor qtCursorOf(const CursorImage& c) {
             mask.setPixel(x, y, opaque ? 1 : 0);
         }
     }
-    if (w == c.width && h == c.height) return QCursor(QBitmap::fromImage(bitmap), QBitmap::fromImage(mask), c.hotX, c.hotY);
-    // The hot spot of a scaled picture moves with it.
-    const int hotX = std::clamp(static_cast<int>(std::int64_t(c.hotX) * w / c.width), 0, w - 1);
-    const int hotY = std::clamp(static_cast<int>(std::int64_t(c.hotY) * h / c.height), 0, h - 1);
-    return QCursor(QBitmap::fromImage(bitmap), QBitmap::fromImage(mask), hotX, hotY);
+    // The hot spot of a scaled picture moves with it, and lies on the picture
+    // whatever the image says: the window system refuses a cursor whose hot
+    // spot is outside it.
+    auto onPicture = [](int hot, int shown, int size) {
+        return static_cast<int>(std::clamp<std::int64_t>(std::int64_t(hot) * shown / size, 0, shown - 1));
+    };
+    return QCursor(QBitmap::fromImage(bitmap), QBitmap::fromImage(mask), onPicture(c.hotX, w, c.width),
+                   onPicture(c.hotY, h, c.height));
 }
 
 Qt::CursorShape qtPointerShape(int p) {

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "com/ErrorInfo.h"
 #include "com/InprocServer.h"
 #include "registry/Registry.h"
 #include "text/CaseRules.h"
@@ -55,14 +56,20 @@ int runRegisterTool(const std::vector<std::string>& args, std::ostream& out, std
         ::dlclose(h);
         return RegNoEntryPoint;
     }
+    takeErrorInfo();  // nothing left from before counts as the call's reason
     HRESULT hr = fn();
+    std::string why = takeErrorInfo();
     ::dlclose(h);
     if (failed(hr)) {
         err << entry << " w „" << file << "” nie powiodło się, kod błędu " << hex(hr) << ".\n";
-        // The library's registry is its own; the same file, tried from here,
-        // tells why it could not be written.
-        registry::Registry& r = registry::store();
-        if (r.checkWritable() != registry::Status::Ok && !r.lastFailure().empty()) err << r.lastFailure() << "\n";
+        // The library says why in its own words. One that does not: its
+        // registry is the same file as ours, and a look at it, which changes
+        // nothing, tells whether it could be written.
+        if (why.empty()) {
+            registry::Registry& r = registry::store();
+            if (r.checkWritable() != registry::Status::Ok) why = r.lastFailure();
+        }
+        if (!why.empty()) err << why << "\n";
         return RegCallFailed;
     }
     if (!silent) out << entry << " w „" << file << "” powiodło się.\n";

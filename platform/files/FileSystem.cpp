@@ -308,7 +308,7 @@ int save(const fs::path& path, std::string_view bytes, Access access) {
 
 // Copies into a temporary file beside `to` and renames it into place, so
 // the target holds what it held or the whole copy, never part of it.
-int copy(const fs::path& from, const fs::path& to, CopyMode mode) {
+int copy(const fs::path& from, const fs::path& to, CopyMode mode, CopyKind kind) {
     if (!allowedPathName(to)) return EINVAL;
     if (mode == CopyMode::NoReplace ? existsIgnoringCase(to) : (isFolder(to) || isReadOnly(to))) return EEXIST;
     struct stat st {};
@@ -346,7 +346,7 @@ int copy(const fs::path& from, const fs::path& to, CopyMode mode) {
     ::close(in);
     if (!err) err = hookAt(SaveStep::Flush);
     if (!err && ::fsync(out) != 0 && errno != EINVAL) err = errno;
-    if (!err) ::fchmod(out, 0666 & ~creationMask());
+    if (!err) ::fchmod(out, (kind == CopyKind::Program ? 0777 : 0666) & ~creationMask());
     if (!err) {
         const struct timespec times[2] = {st.st_atim, st.st_mtim};
         ::futimens(out, times);
@@ -374,9 +374,8 @@ int copy(const fs::path& from, const fs::path& to, CopyMode mode) {
 
 }  // namespace
 
-bool copyFile(const fs::path& from, const fs::path& to, CopyMode mode) {
-    if (copy(from, to, mode) == 0) return true;
-    return false;
+bool copyFile(const fs::path& from, const fs::path& to, CopyMode mode, CopyKind kind) {
+    return copy(from, to, mode, kind) == 0;
 }
 
 bool writeFile(const fs::path& path, std::string_view bytes, Access access, std::error_code* failure) {
@@ -408,9 +407,21 @@ std::string saveFailedText(std::string_view name, const std::error_code& failure
 }
 
 fs::path temporaryFor(const fs::path& target) {
-    fs::path tmp = target;
-    tmp += std::string(kTemporaryMark) + std::to_string(::getpid());
-    return tmp;
+    const std::string mark = std::string(kTemporaryMark) + std::to_string(::getpid());
+    std::string name = target.filename().string();
+    // The longest name the file system takes there (255 bytes where it
+    // cannot say).
+    fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    long longest = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+    if (longest <= 0) longest = 255;
+    if (name.size() + mark.size() > std::size_t(longest)) {
+        std::size_t keep = std::size_t(longest) > mark.size() ? std::size_t(longest) - mark.size() : 1;
+        // Cut before a whole character (never inside a UTF-8 sequence), so
+        // the name stays one the listings show and the clearing finds.
+        while (keep > 1 && (static_cast<unsigned char>(name[keep]) & 0xC0) == 0x80) --keep;
+        name.resize(keep);
+    }
+    return target.parent_path() / (name + mark);
 }
 
 bool isTemporaryName(std::string_view name) {

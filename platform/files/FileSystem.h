@@ -115,8 +115,12 @@ bool makeFolder(const fs::path& path);
 // place of a file (not of a folder or a read-only file). False too when the
 // name is not allowed or anything of the copy failed. A read-only source
 // gives a read-only copy; the copy keeps the source's modification time.
+// A Program copy can be run: it has its execute bits before it takes its
+// name, so it is never there without them.
 enum class CopyMode { NoReplace, Replace };
-bool copyFile(const fs::path& from, const fs::path& to, CopyMode mode = CopyMode::NoReplace);
+enum class CopyKind { Data, Program };
+bool copyFile(const fs::path& from, const fs::path& to, CopyMode mode = CopyMode::NoReplace,
+              CopyKind kind = CopyKind::Data);
 
 enum class Access { Normal, OwnerOnly };
 // Saves a whole file, all or nothing: the bytes go to a temporary file beside
@@ -137,7 +141,10 @@ std::string failureText(const std::error_code& failure);
 // "Nie można zapisać pliku <name>: <reason>." (Windows-1250).
 std::string saveFailedText(std::string_view name, const std::error_code& failure);
 
-// The temporary file a save or a copy by this process writes beside `target`.
+// The temporary file a save or a copy by this process writes beside `target`:
+// its name is the target's with a mark and the process number after it,
+// the target's name shortened (by whole characters) where the whole would
+// be longer than the file system takes.
 fs::path temporaryFor(const fs::path& target);
 // True for the name of a save's or a copy's temporary file (without folder),
 // those of earlier versions' copies ("name.~cp") included: never a user's

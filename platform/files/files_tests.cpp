@@ -490,6 +490,32 @@ TEST_F(TempDir, KilledCopyLeavesTheOldFileOrTheWholeCopy) {
     }
 }
 
+// Names as long as the file system takes (255 bytes), of plain letters and
+// of Polish ones (two bytes each): they are copied and saved, and the
+// temporary file beside them is a name of ours that the clearing of
+// leftovers finds.
+TEST_F(TempDir, NamesAsLongAsTheFileSystemTakesAreCopiedAndSaved) {
+    put("source.jpg", "picture");
+    const std::string ogonki = "ąęśćżźółń"_w;
+    std::string polish;
+    for (int i = 0; polish.size() < 125; ++i) polish += ogonki[i % ogonki.size()];
+    for (const std::string& name : {std::string(251, 'a') + ".jpg", "a" + polish + ".jpg"}) {
+        fs::path target = realPath(name);
+        SCOPED_TRACE(target.string());
+        ASSERT_EQ(target.string().size(), 255u);
+        EXPECT_TRUE(copyFile(dir / "source.jpg", dir / target));
+        EXPECT_EQ(read(target), "picture");
+        EXPECT_TRUE(writeFile(dir / target, "saved"));
+        EXPECT_EQ(read(target), "saved");
+        fs::path temporary = temporaryFor(dir / target);
+        EXPECT_LE(temporary.filename().string().size(), 255u);
+        put(temporary.filename(), "left by a crash");
+        EXPECT_EQ(removeLeftoverTemporaries(dir), 1);
+        EXPECT_FALSE(fs::exists(temporary));
+        fs::remove(dir / target);
+    }
+}
+
 TEST_F(TempDir, LeftoversOfCopiesGoAndSubFoldersOnRequest) {
     for (const char* name : {"a.html.~cp", "data/img/b.jpg.~wr999999", "data/img/c.jpg", "data/d.jpg.~cp"}) put(name);
     fs::create_symlink(dir / "data", dir / "link");  // never followed

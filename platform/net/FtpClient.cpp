@@ -51,6 +51,11 @@ void checkName(const std::string& name) {
         throw NetError(Kind::Refused, text::ansi("Nieprawidłowa nazwa pliku lub folderu na serwerze FTP."));
 }
 
+// The error of a local file that could not be read (`shown`: its name).
+NetError unreadable(const std::string& shown) {
+    return NetError(Kind::Local, text::ansi("Nie można odczytać pliku ") + shown + ".");
+}
+
 std::string toAnsi(const std::string& utf8) {
     std::string out;
     if (text::fromUtf8(utf8, out)) return out;
@@ -82,8 +87,11 @@ struct FtpClient::Impl {
     FtpReplies replies;
 
     // The reply with which the server broke off the running store (it could
-    // not take the file), also when curl never read it (see onCloseSocket).
+    // not take the file), also when curl never read it (see onCloseSocket);
+    // and another error reply read only then (a 426: the server closed the
+    // data connection).
     int lateCode = 0;
+    int closingReply = 0;
     curl_socket_t controlSocket = CURL_SOCKET_BAD;
     // The data connection of the running store, and whether its end is held
     // back until the server has answered (see onRead).
@@ -93,8 +101,13 @@ struct FtpClient::Impl {
     // The body of the running listing.
     FtpListing* listing = nullptr;
 
-    // State of the running store.
+    // State of the running store: the file, its size when the store began,
+    // the bytes handed to curl, and whether it could not be read whole (its
+    // name as a message shows it).
     std::FILE* file = nullptr;
+    std::int64_t fileSize = 0, fileRead = 0;
+    bool readFailed = false;
+    std::string fileShown;
     std::int64_t lastReported = -1;
     std::exception_ptr callbackError;
     int lastResult = CURLE_OK;
@@ -175,7 +188,8 @@ struct FtpClient::Impl {
         curl_easy_setopt(easy, CURLOPT_CLOSESOCKETDATA, this);
         curl_easy_setopt(easy, CURLOPT_SOCKOPTFUNCTION, &Impl::onSocketMade);
         curl_easy_setopt(easy, CURLOPT_SOCKOPTDATA, this);
-        lateCode = 0;
+        lateCode = closingReply = 0;
+        readFailed = false;
         dataSocket = CURL_SOCKET_BAD;
         endHeld = endReleased = false;
         curl_easy_setopt(easy, CURLOPT_FTP_FILEMETHOD, long(CURLFTPMETHOD_SINGLECWD));
@@ -264,6 +278,11 @@ struct FtpClient::Impl {
     NetError translate(int rc, const std::string& what, bool connecting) {
         lastResult = rc;
         int code = int(responseCode());
+        // A file that could not be read, and the caller's abort, are ours,
+        // whatever the server said meanwhile.
+        if (readFailed) return unreadable(fileShown);
+        if (rc == CURLE_ABORTED_BY_CALLBACK)
+            return NetError(Kind::Aborted, text::ansi("Przesyłanie pliku zostało przerwane."));
         // The server's own word on a store it broke off goes before what
         // curl made of the broken data connection.
         if (lateCode) return FtpReplies::refusal(what, lateCode);
@@ -284,10 +303,8 @@ struct FtpClient::Impl {
                                 text::ansi("Upłynął czas oczekiwania na połączenie z serwerem FTP ") + host + ".");
             return NetError(Kind::Timeout,
                             text::ansi("Serwer FTP przestał odpowiadać. Połączenie zostało zamknięte."));
-        case CURLE_ABORTED_BY_CALLBACK:
-            return NetError(Kind::Aborted, text::ansi("Przesyłanie pliku zostało przerwane."));
         case CURLE_READ_ERROR:
-            return NetError(Kind::Local, text::ansi("Nie można odczytać wysyłanego pliku."));
+            return unreadable(fileShown);
         case CURLE_QUOTE_ERROR:
         case CURLE_REMOTE_ACCESS_DENIED:
         case CURLE_UPLOAD_FAILED:
@@ -306,7 +323,8 @@ struct FtpClient::Impl {
         default: break;
         }
         if (connecting) return NetError(Kind::Connect, text::ansi("Nie można połączyć się z serwerem FTP ") + host + ".");
-        return NetError(Kind::Lost, text::ansi("Połączenie z serwerem FTP zostało przerwane."), code);
+        return NetError(Kind::Lost, text::ansi("Połączenie z serwerem FTP zostało przerwane."),
+                        closingReply ? closingReply : code);
     }
 
     // Sends the commands one after the other and raises Refused for the first
@@ -355,8 +373,12 @@ struct FtpClient::Impl {
             char reply[512];
             if (::poll(&p, 1, 200) > 0) {
                 ssize_t n = ::recv(s, reply, sizeof reply, MSG_DONTWAIT);
-                if (!d->lateCode)
-                    d->lateCode = FtpReplies::storeFailure(std::string_view(reply, n > 0 ? std::size_t(n) : 0));
+                if (!d->lateCode) {
+                    const FtpReplies::Closing c =
+                        FtpReplies::closing(std::string_view(reply, n > 0 ? std::size_t(n) : 0));
+                    d->lateCode = c.storeFailure;
+                    if (c.otherError) d->closingReply = c.otherError;
+                }
             }
         }
         if (s == d->dataSocket) d->dataSocket = CURL_SOCKET_BAD;
@@ -388,14 +410,28 @@ struct FtpClient::Impl {
     // once curl has sent the whole file, the data connection is half-closed
     // here (the server still gets every byte, then the end) and curl is held
     // until the reply is there; meanwhile the event loop runs, and an abort
-    // or the idle time-out ends the store.
+    // or the idle time-out ends the store. curl may ask for more before it
+    // has handed all it got to the socket; the end is then not held (the
+    // half-close would cut off what it still has), and curl ends the store
+    // its own way.
+    //
+    // A file that does not give as many bytes as it had when the store began
+    // (it was cut short or grew meanwhile) or that fails to be read ends the
+    // store as one that could not be read.
     static size_t onRead(char* buffer, size_t size, size_t count, void* userp) {
         auto* d = static_cast<Impl*>(userp);
         size_t n = std::fread(buffer, 1, size * count, d->file);
-        if (n == 0 && std::ferror(d->file)) return CURL_READFUNC_ABORT;
-        if (n > 0 || d->endReleased || d->dataSocket == CURL_SOCKET_BAD || d->controlSocket == CURL_SOCKET_BAD)
-            return n;
+        d->fileRead += std::int64_t(n);
+        if (n > 0) return n;
+        if (std::ferror(d->file) || d->fileRead != d->fileSize) {
+            d->readFailed = true;
+            return CURL_READFUNC_ABORT;
+        }
+        if (d->endReleased || d->dataSocket == CURL_SOCKET_BAD || d->controlSocket == CURL_SOCKET_BAD) return 0;
         if (!d->endHeld) {
+            curl_off_t sent = -1;
+            if (curl_easy_getinfo(d->easy, CURLINFO_SIZE_UPLOAD_T, &sent) != CURLE_OK || sent != d->fileSize)
+                return 0;
             d->endHeld = true;
             ::shutdown(d->dataSocket, SHUT_WR);
         }
@@ -551,14 +587,15 @@ void FtpClient::store(const std::filesystem::path& localFile, const std::string&
     std::error_code ec;
     std::uintmax_t size = std::filesystem::file_size(localFile, ec);
     std::FILE* f = ec ? nullptr : std::fopen(localFile.c_str(), "rb");
-    if (!f) {
-        std::string shown;
-        if (!text::fromPath(localFile.filename(), shown)) shown = localFile.filename().string();
-        throw NetError(Kind::Local, text::ansi("Nie można odczytać pliku ") + shown + ".");
-    }
+    std::string shown;
+    if (!text::fromPath(localFile.filename(), shown)) shown = localFile.filename().string();
+    if (!f) throw unreadable(shown);
     d->file = f;
+    d->fileSize = std::int64_t(size);
+    d->fileShown = shown;
     auto setup = [&] {
         std::rewind(d->file);
+        d->fileRead = 0;
         d->lastReported = -1;
         d->prepare(d->fileUrl(d->resolve(wire)));
         curl_easy_setopt(d->easy, CURLOPT_UPLOAD, 1L);

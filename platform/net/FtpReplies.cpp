@@ -15,14 +15,19 @@ bool FtpReplies::failsStore(int code) {
     return code == 450 || code == 451 || code == 452 || (code >= 550 && code <= 553);
 }
 
-int FtpReplies::storeFailure(std::string_view received) {
-    for (std::size_t at = 0; at < received.size();) {
+FtpReplies::Closing FtpReplies::closing(std::string_view received) {
+    Closing c;
+    for (std::size_t at = 0; at < received.size() && !c.storeFailure;) {
         std::size_t end = received.find('\n', at);
         if (end == std::string_view::npos) end = received.size();
-        if (const int c = code(received.substr(at, end - at)); failsStore(c)) return c;
+        const int reply = code(received.substr(at, end - at));
+        if (failsStore(reply))
+            c.storeFailure = reply;
+        else if (reply >= 400)
+            c.otherError = reply;
         at = end + 1;
     }
-    return 0;
+    return c;
 }
 
 NetError FtpReplies::refusal(const std::string& what, int code) {
@@ -30,6 +35,7 @@ NetError FtpReplies::refusal(const std::string& what, int code) {
     using Kind = NetError::Kind;
     const bool store = what == "STOR" || what == "APPE";
     switch (code) {
+    case 426: return NetError(Kind::Lost, ansi("Połączenie z serwerem FTP zostało przerwane."), code);
     case 552:
     case 452:
         return NetError(Kind::DiskFull,

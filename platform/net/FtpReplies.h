@@ -20,12 +20,19 @@ public:
     // Codes with which a server ends a store it could not take: its disk or
     // the user's quota is full, it could not write, or it refuses the file.
     static bool failsStore(int code);
-    // The first code among reply lines (bytes as received, lines ended by
-    // LF) that ends a store, else 0.
-    static int storeFailure(std::string_view received);
+    // What reply lines (bytes as received, lines ended by LF) say of a store
+    // the server broke off: the first code that ends a store (0: none), and
+    // the last other error code before it (0: none; a 426 says the server
+    // closed the data connection).
+    struct Closing {
+        int storeFailure = 0, otherError = 0;
+    };
+    static Closing closing(std::string_view received);
     // The error of the command `what` ("STOR", "MKD", ...) that the server
     // refused with `code` (0: no code came). 452 and 552 say the server has
-    // no room for a file, and so does 451 to a store.
+    // no room for a file, and so does 451 to a store; 426 says the server
+    // closed the data connection (some answer a full disk so): the transfer
+    // broke off.
     static NetError refusal(const std::string& what, int code);
 
     // A command line sent (its line end, and the password of PASS, are not

@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <thread>
 
 #include "TestServer.h"
 #include "net/FtpClient.h"
@@ -498,6 +499,104 @@ TEST_F(Ftp, DroppedConnectionMidTransferIsAnError) {
     EXPECT_EQ(lastMessage, "Połączenie z serwerem FTP zostało przerwane."_w);
     EXPECT_FALSE(client.connected());
     EXPECT_EQ(failureOf([&] { client.listNames(); }), NetError::Kind::NotConnected);
+}
+
+// Every byte of a file arrives whatever its size beside curl's upload
+// buffer (64 KB), also when the server reads slowly and the sending waits
+// for room: the data connection is shut only once all of it was sent.
+TEST_F(Ftp, EveryByteArrivesWhateverTheSize) {
+    for (bool slow : {false, true}) {
+        start(slow ? std::vector<std::string>{"--throttle", "4000000"} : std::vector<std::string>{});
+        client.connect();
+        for (std::size_t size : {std::size_t(0), std::size_t(1), std::size_t(65535), std::size_t(65536),
+                                 std::size_t(65537), std::size_t(3 * 65536), std::size_t(1024 * 1024 + 3)}) {
+            SCOPED_TRACE(std::to_string(size) + (slow ? " slow" : ""));
+            writeFile(local.path() / "f", pattern(size));
+            client.store(local.path() / "f", "f");
+            const std::string arrived = readFile(root.path() / "f");
+            EXPECT_TRUE(arrived == pattern(size)) << arrived.size() << " bytes arrived";
+        }
+        client.disconnect();
+    }
+}
+
+// A file that cannot be read whole while it is sent (cut short or grown
+// meanwhile, as by another program) is a local failure that names it, never
+// an abort of the caller's and never a shorter file on the server.
+TEST_F(Ftp, AFileThatCannotBeReadWholeIsALocalFailure) {
+    start();
+    const std::size_t size = 4 * 1024 * 1024;
+    for (bool grows : {false, true}) {
+        SCOPED_TRACE(grows ? "grows" : "cut short");
+        writeFile(local.path() / "strona.html", pattern(size));
+        bool changed = false;
+        client.setEvents({nullptr,
+                          [&](std::int64_t n) {
+                              if (n == 0 || changed) return;
+                              changed = true;
+                              fs::resize_file(local.path() / "strona.html", grows ? 2 * size : 1000);
+                          },
+                          nullptr});
+        client.connect();
+        EXPECT_EQ(failureOf([&] { client.store(local.path() / "strona.html", "strona.html"); }),
+                  NetError::Kind::Local);
+        EXPECT_EQ(lastMessage, "Nie można odczytać pliku strona.html."_w);
+        client.setEvents({});
+    }
+}
+
+// An abort is the caller's whatever the server said meanwhile: a refusal
+// that waits on the control connection when the aborted store closes it
+// turns it neither into a full disk nor into a refused file.
+TEST_F(Ftp, AnAbortStaysAnAbortWhateverTheServerSaidLast) {
+    writeFile(local.path() / "big", pattern(8 * 1024 * 1024));
+    for (const char* code : {"451", "550"}) {
+        SCOPED_TRACE(code);
+        start({"--fail-after", "1", "--fail-code", code});
+        bool aborted = false;
+        client.setEvents({nullptr,
+                          [&](std::int64_t n) {
+                              if (n == 0 || aborted) return;
+                              aborted = true;
+                              // Time for the server's refusal to arrive.
+                              std::this_thread::sleep_for(std::chrono::milliseconds(300));
+                              client.abort();
+                          },
+                          nullptr});
+        client.connect();
+        EXPECT_EQ(failureOf([&] { client.store(local.path() / "big", "big"); }), NetError::Kind::Aborted);
+        EXPECT_EQ(lastMessage, "Przesyłanie pliku zostało przerwane."_w);
+        client.setEvents({});
+    }
+}
+
+// A server whose disk fills during a store closes the data connection and
+// answers 426, read as the store's own answer (the client had sent the whole
+// file into the sockets' buffers) or only when the client's sending broke
+// off: the store ends at once in a broken connection that carries the
+// server's code.
+TEST_F(Ftp, AServerWhoseDiskFillsBreaksTheStoreWith426) {
+    for (std::size_t size : {std::size_t(1536 * 1024), std::size_t(32 * 1024 * 1024)}) {
+        SCOPED_TRACE(size);
+        start({"--disk-full-after", "1048576"});
+        writeFile(local.path() / "big", pattern(size));
+        client.connect();
+        auto t0 = std::chrono::steady_clock::now();
+        NetError::Kind kind = NetError::Kind::Busy;
+        int code = 0;
+        try {
+            client.store(local.path() / "big", "big");
+        } catch (const NetError& e) {
+            kind = e.kind();
+            code = e.code();
+            lastMessage = e.what();
+        }
+        EXPECT_LT(std::chrono::steady_clock::now() - t0, std::chrono::seconds(2));
+        EXPECT_EQ(kind, NetError::Kind::Lost);
+        EXPECT_EQ(lastMessage, "Połączenie z serwerem FTP zostało przerwane."_w);
+        EXPECT_EQ(code, 426);
+        EXPECT_FALSE(client.connected());
+    }
 }
 
 class Http : public ::testing::Test {

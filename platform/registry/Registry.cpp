@@ -243,28 +243,28 @@ struct Registry::Impl {
         clean = true;
         damagedSaved = false;
         if (!id.exists) return true;
-        std::FILE* f = std::fopen(file.c_str(), "rb");
-        if (!f) {
-            failure = failureOf(Doing::Read, file, errno);
-            clean = false;
-            valid = false;
-            return false;
-        }
         std::string all;
-        char buf[65536];
-        std::size_t n;
-        while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) all.append(buf, n);
-        bool readError = std::ferror(f) != 0;
-        const int readErrno = errno;
-        std::fclose(f);
-        if (readError) {
-            failure = failureOf(Doing::Read, file, readErrno);
+        if (int err = readWhole(all)) {
+            failure = failureOf(Doing::Read, file, err);
             clean = false;
             valid = false;
             return false;
         }
         parse(all);
         return clean;
+    }
+
+    // The file's bytes; the reason it could not be read, or 0.
+    int readWhole(std::string& all) const {
+        std::FILE* f = std::fopen(file.c_str(), "rb");
+        if (!f) return errno;
+        char buf[65536];
+        std::size_t n;
+        while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) all.append(buf, n);
+        const bool readError = std::ferror(f) != 0;
+        const int readErrno = errno;
+        std::fclose(f);
+        return readError ? (readErrno ? readErrno : EIO) : 0;
     }
 
     // Names already met while a file is read, by their lower-case form, so
@@ -450,6 +450,82 @@ struct Registry::Impl {
         return true;
     }
 
+    // What a change would meet now, found without changing anything: no
+    // folder is made, no lock file created, no leftover removed, nothing
+    // copied aside or written.
+    Status probe() {
+        failure.clear();
+        const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : ".";
+        const std::string lockName = file.string() + ".lock";
+        struct stat st {};
+        if (::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
+            // A change makes the missing folders first: whatever is in the
+            // way, or the folder above them not taking new entries, stops it.
+            std::filesystem::path up = folder;
+            int err = 0;
+            while (::stat(up.c_str(), &st) != 0) {
+                err = errno;
+                const std::filesystem::path above = up.has_parent_path() ? up.parent_path() : ".";
+                if (err != ENOENT || above == up) break;
+                up = above;
+                err = 0;
+            }
+            if (!err && !S_ISDIR(st.st_mode)) err = ENOTDIR;
+            if (err) {
+                failure = failureOf(Doing::Lock, lockName, err);
+                return Status::IoError;
+            }
+            if (::access(up.c_str(), W_OK | X_OK) != 0) {
+                failure = failureOf(Doing::Write, file, errno);
+                return Status::IoError;
+            }
+            return Status::Ok;
+        }
+        // The lock, when there is a lock file; none means no one holds it.
+        const int fd = ::open(lockName.c_str(), O_RDWR | O_CLOEXEC);
+        if (fd < 0 && errno != ENOENT) {
+            failure = failureOf(Doing::Lock, lockName, errno);
+            return Status::IoError;
+        }
+        struct Unlock {
+            int fd;
+            ~Unlock() {
+                if (fd >= 0) ::close(fd);
+            }
+        } unlock{fd};
+        if (fd >= 0 && ::flock(fd, LOCK_EX) != 0) {
+            failure = failureOf(Doing::Lock, lockName, errno);
+            return Status::IoError;
+        }
+        if (identify(file).exists) {
+            std::string all;
+            if (int err = readWhole(all)) {
+                failure = failureOf(Doing::Read, file, err);
+                return Status::IoError;
+            }
+            if (files::isReadOnly(file)) {
+                failure = failureOf(Doing::Write, file, EACCES);
+                return Status::IoError;
+            }
+        }
+        // A save's temporary, made and removed at once. One of that name
+        // there already is a crash's leftover, which a save replaces.
+        const std::filesystem::path tmp = files::temporaryFor(file);
+        const int t = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (t >= 0) {
+            ::close(t);
+            ::unlink(tmp.c_str());
+            return Status::Ok;
+        }
+        int err = errno;
+        if (err == EEXIST) {
+            if (::access(folder.c_str(), W_OK | X_OK) == 0) return Status::Ok;
+            err = errno;
+        }
+        failure = failureOf(Doing::Write, file, err);
+        return Status::IoError;
+    }
+
     // Runs a change under the lock on the file as it stands on disk, and
     // writes the result. On failure the tree is read afresh next time, so a
     // change that was not written is not seen either.
@@ -502,12 +578,7 @@ void Registry::open() { d_->refresh(); }
 
 const std::string& Registry::lastFailure() const { return d_->failure; }
 
-Status Registry::checkWritable() {
-    return d_->change([&](bool& modified) {
-        modified = true;
-        return Status::Ok;
-    });
-}
+Status Registry::checkWritable() { return d_->probe(); }
 
 bool Registry::lastReadClean() const { return d_->clean; }
 

@@ -100,9 +100,13 @@ public:
     // read or written, and why ("Nie można zapisać pliku ...: ..."), in
     // UTF-8 for a tool's message; empty after a change that was made.
     const std::string& lastFailure() const;
-    // Writes the file back as it stands, under the lock: for a tool that was
-    // told a change failed (in a library with its own registry object), to
-    // learn why through lastFailure().
+    // Whether a change could be written now, and why not through
+    // lastFailure(), found without changing anything: the lock is taken
+    // (when a lock file is there), the file read, and a temporary made and
+    // removed beside it; when its folder is still to be made, the folder
+    // above must take new entries.
+    // For a tool that was told a change failed in a library with its own
+    // registry object.
     Status checkWritable();
 
 private:

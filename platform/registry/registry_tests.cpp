@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -200,6 +201,77 @@ TEST_F(RegistryTest, AFileThatCannotBeWrittenIsReportedAndTheChangeNotKept) {
     Registry fine(file);
     EXPECT_EQ(fine.checkWritable(), Status::Ok);
     EXPECT_EQ(fine.lastFailure(), "");
+}
+
+// Asking whether a change could be written leaves every file as it was and
+// makes none, and names the failure a change then meets.
+TEST_F(RegistryTest, CheckingWhetherAChangeCouldBeWrittenChangesNothing) {
+    const std::string damaged = "REGISTRY 1\r\n[HKEY_CURRENT_USER\\A]\r\nx what is this\r\ns v=1\r\n";
+    struct Case {
+        const char* name;
+        std::function<fs::path()> make;  // the registry file, with what lies around it
+        const char* failure;             // what it says, after the file's name; "" when it could be written
+    };
+    const Case cases[] = {
+        {"nothing there yet", [&] { fs::create_directories(dir); return dir / "sub" / "registry"; }, ""},
+        {"a damaged file and a crash's temporary beside it", [&] {
+             fs::create_directories(dir);
+             std::ofstream(dir / "registry", std::ios::binary) << damaged;
+             std::ofstream(dir / "registry.~wr999999") << "cut short";
+             return dir / "registry";
+         }, ""},
+        {"a folder of that name", [&] { fs::create_directories(dir / "registry"); return dir / "registry"; },
+         ": pod tą nazwą jest folder."},
+        {"a file where its folder should be", [&] {
+             fs::create_directories(dir);
+             std::ofstream(dir / "plain") << "x";
+             return dir / "plain" / "registry";
+         }, ".lock: folder nie istnieje."},
+        {"a read-only file", [&] {
+             fs::create_directories(dir);
+             std::ofstream(dir / "registry", std::ios::binary) << damaged;
+             files::setReadOnly(dir / "registry", true);
+             return dir / "registry";
+         }, ": plik lub folder jest tylko do odczytu."},
+    };
+    // Every entry below the test's folder with its bytes and its inode, so a
+    // file written over with the same bytes shows too.
+    auto snapshot = [&] {
+        std::vector<std::string> out;
+        for (auto& e : fs::recursive_directory_iterator(dir)) {
+            std::string line = e.path().string() + " " + std::to_string(e.is_directory());
+            struct stat st {};
+            ::stat(e.path().c_str(), &st);
+            line += " " + std::to_string(st.st_ino);
+            if (e.is_regular_file()) {
+                std::string bytes;
+                text::readFile(e.path(), bytes);
+                line += " " + bytes;
+            }
+            out.push_back(line);
+        }
+        std::sort(out.begin(), out.end());
+        return out;
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove_all(dir);
+        const fs::path at = c.make();
+        const auto before = snapshot();
+        Registry r(at);
+        const Status seen = r.checkWritable();
+        const std::string why = r.lastFailure();
+        EXPECT_EQ(snapshot(), before);
+        EXPECT_EQ(seen, *c.failure ? Status::IoError : Status::Ok);
+        if (*c.failure) {
+            EXPECT_NE(why.find(at.string()), std::string::npos) << why;
+            EXPECT_NE(why.find(c.failure), std::string::npos) << why;
+        }
+        // A change then meets what the check found.
+        Registry w(at);
+        EXPECT_EQ(w.setString(Hive::CurrentUser, "A", "v", "2"), seen);
+        EXPECT_EQ(w.lastFailure(), why);
+    }
 }
 
 TEST_F(RegistryTest, DefaultPathAndOverride) {

@@ -23,6 +23,11 @@ standard input is closed (so a crashed test leaves no server behind).
                    answer a store of a name matching the pattern with 553
   --full-after N   answer 552 (disk full) once N bytes of an upload have
                    arrived, closing the data connection (0: before any data)
+  --disk-full-after N
+                   a disk with room for N bytes more: once the stores have
+                   written that many, the server's writes fail as on a full
+                   disk and the server answers as it does then (it closes
+                   the data connection and replies 426)
   --fail-after N   answer --fail-code once N bytes of an upload have arrived
                    (0: at its first bytes), after the 150 that opened it, and
                    close the data connection, as a server whose disk or quota
@@ -54,6 +59,7 @@ standard input is closed (so a crashed test leaves no server behind).
   mute             accept connections and never answer
 """
 import argparse
+import errno
 import fnmatch
 import logging
 import os
@@ -78,6 +84,7 @@ def announce(port):
 
 def serve_ftp(args):
     from pyftpdlib.authorizers import DummyAuthorizer
+    from pyftpdlib.filesystems import AbstractedFS
     from pyftpdlib.handlers import FTPHandler, DTPHandler, ThrottledDTPHandler
     from pyftpdlib.servers import FTPServer
 
@@ -117,6 +124,30 @@ def serve_ftp(args):
                 self.ioloop.unregister(self._fileno)
 
         handle_read_event = handle_read
+
+    room = {"left": args.disk_full_after}
+
+    class FillingFile:
+        """A file on a disk that fills: a write beyond the room left fails
+        as the system's write does then."""
+        def __init__(self, f):
+            self._f = f
+
+        def write(self, data):
+            if len(data) > room["left"]:
+                self._f.write(data[:room["left"]])
+                room["left"] = 0
+                raise OSError(errno.ENOSPC, os.strerror(errno.ENOSPC))
+            room["left"] -= len(data)
+            return self._f.write(data)
+
+        def __getattr__(self, name):
+            return getattr(self._f, name)
+
+    class FillingFS(AbstractedFS):
+        def open(self, filename, mode):
+            f = AbstractedFS.open(self, filename, mode)
+            return FillingFile(f) if "w" in mode or "a" in mode else f
 
     class Names:
         """A made-up listing, produced as it is sent."""
@@ -202,6 +233,8 @@ def serve_ftp(args):
             return FTPHandler.ftp_STOR(self, file, mode)
 
     Handler.authorizer = authorizer
+    if args.disk_full_after is not None:
+        Handler.abstracted_fs = FillingFS
     Handler.dtp_handler = TestDTP
     Handler.banner = "test server ready"
     server = FTPServer(("127.0.0.1", 0), Handler)
@@ -309,6 +342,7 @@ def main():
     p.add_argument("--refuse-nlst", action="store_true")
     p.add_argument("--refuse-stor")
     p.add_argument("--full-after", type=int)
+    p.add_argument("--disk-full-after", type=int)
     p.add_argument("--fail-after", type=int)
     p.add_argument("--fail-code", type=int, default=552)
     p.add_argument("--fail-only")

@@ -1,0 +1,272 @@
+// The element, keywords, title and body dialogs on pages the program did
+// not write (foreign_pages/: a generated manual page with navigation tables
+// and pictures under images/, a UTF-8 page with viewport, generator and
+// keywords META lines, the price-list clip filled in, a table with class,
+// summary and width, an XHTML page with self-closed anchors). Each dialog is opened on each page in a document
+// window on the browser engine and answered as a user would: OK without a
+// change saves the page byte for byte as it is saved without the dialog, and
+// one value changed changes only that value.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "files/FileSystem.h"
+#include "forms/CheckBox.h"
+#include "forms/CommandButton.h"
+#include "forms/ComboBox.h"
+#include "forms/Drive.h"
+#include "forms/SpeedButton.h"
+#include "forms/TextBox.h"
+#include "htmledit/EditControl.h"
+#include "htmledit/TestApplication.h"
+#include "pageeditor/app/EditorForms.h"
+#include "pageeditor/dialogs/SpinEdit.h"
+#include "pageeditor/app/TMDIChild.h"
+#include "pageeditor/app/TMainForm.h"
+#include "pageeditor/dialogs/Tbody.h"
+#include "pageeditor/dialogs/Tdlgfrm.h"
+#include "pageeditor/dialogs/Tiframe.h"
+#include "pageeditor/dialogs/Tinsertimg.h"
+#include "pageeditor/dialogs/Tinstbl.h"
+#include "pageeditor/dialogs/Tkeyform.h"
+#include "pageeditor/dialogs/Tlinkinsert.h"
+#include "pageeditor/app/EditorWindowsTest.h"
+#include "pageeditor/frame/THTMLEdit.h"
+#include "text/CaseRules.h"
+#include "text/CodePage.h"
+#include "text/LineFile.h"
+
+using namespace pageeditor;
+using namespace text::literals;
+namespace fs = std::filesystem;
+using enginetest::EditorWindowsTest;
+using enginetest::shippedFolder;
+using enginetest::waitFor;
+
+namespace {
+
+fs::path foreignPages() { return fs::path(std::getenv("SUITE_SOURCE_DIR")) / "pageeditor" / "app" / "foreign_pages"; }
+
+// What the user does on the page before the command: puts the caret in a
+// text, or selects an element as a whole.
+struct Selection {
+    std::string text;  // the caret goes into the first occurrence of this text
+    std::string css;   // or this element is selected
+};
+
+// One dialog on one page: where it is opened, which command opens it, and
+// the one value a user changes in it with the change that makes in the saved
+// page (the first occurrence of `was` becomes `becomes`).
+struct DialogCase {
+    const char* page;
+    const char* what;
+    Selection at;
+    std::function<void(THTMLEdit&)> command;
+    std::function<void(EditorForms&)> change;
+    std::string was, becomes;
+};
+
+class ForeignPages : public EditorWindowsTest {
+protected:
+    void SetUp() override {
+        makeTemp("pw_foreign");
+        fs::create_directories(site() / "data");
+        fs::copy(foreignPages(), site(), fs::copy_options::recursive);
+        startEditor(shippedFolder());
+        all->MainForm->app_dir = files::platformName(tmp / "prog") + "\\";
+        all->MainForm->site_name = "s";
+    }
+    fs::path site() const { return tmp / "prog" / "webpages" / "s"; }
+
+    THTMLEdit& open(const std::string& name) {
+        TMDIChild* d = all->MainForm->doc_open(files::platformName(site() / name));
+        EXPECT_NE(d, nullptr);
+        auto* f = dynamic_cast<THTMLEdit*>(d->HTMLEdit1);
+        EXPECT_NE(f, nullptr);
+        EXPECT_TRUE(waitFor([f] { return f->DocumentReady; }));
+        return *f;
+    }
+    void closeAll() {
+        while (TMDIChild* d = all->MainForm->activeDocument()) d->closeWithoutQuestion();
+        forms::drive::processEvents();
+    }
+    static std::string js(THTMLEdit& f, const std::string& s) { return f.control().engine()->evaluate(s); }
+    static void select(THTMLEdit& f, const Selection& at) {
+        if (!at.css.empty()) {
+            js(f, "(function(){const r=document.createRange();r.selectNode(document.querySelector('" + at.css +
+                      "'));getSelection().removeAllRanges();getSelection().addRange(r)})()");
+            ASSERT_EQ(f.control().selectionType(), "Control") << at.css;
+            return;
+        }
+        ASSERT_EQ(js(f, "String(pw.x('selectText',['" + at.text + "',0]).v)"), "true") << at.text;
+        js(f, "getSelection().collapseToStart()");
+    }
+    // The page as saved under `name` beside it.
+    std::string saved(THTMLEdit& f, const std::string& name) {
+        EXPECT_TRUE(f.SaveDocument(files::platformName(site() / name)));
+        std::string bytes;
+        EXPECT_TRUE(text::readFile(site() / name, bytes));
+        return bytes;
+    }
+    // The next dialog is changed by `change` (when given) and closed with
+    // its own OK button; `shownName` gets the dialog's name.
+    void okOnNextDialog(std::function<void(EditorForms&)> change, std::string& shownName) {
+        forms::drive::setModalHook([this, change, &shownName](forms::Form& shown) {
+            // Clearing the hook destroys this lambda: what it holds is taken first.
+            auto keep = change;
+            EditorForms* all = this->all.get();
+            std::string* name = &shownName;
+            forms::drive::setModalHook({});
+            forms::drive::processEvents();
+            *name = shown.name();
+            if (keep) keep(*all);
+            if (&shown == all->instbl.get()) all->instbl->SpeedButton1Click();
+            if (&shown == all->insertimg.get()) all->insertimg->SpeedButton1Click();
+            if (&shown == all->linkinsert.get()) forms::drive::click(*all->linkinsert->SpeedButton1);
+            if (&shown == all->body.get()) forms::drive::click(*all->body->SpeedButton1);
+            if (&shown == all->keyform.get()) forms::drive::click(*all->keyform->SpeedButton1);
+            if (&shown == all->dlgfrm.get()) forms::drive::click(*all->dlgfrm->Button1);
+            if (&shown == all->iframe.get()) forms::drive::click(*all->iframe->SpeedButton1);
+        });
+    }
+};
+
+std::string replacedOnce(std::string s, const std::string& was, const std::string& becomes) {
+    std::size_t at = s.find(was);
+    if (at == std::string::npos) return "(\"" + was + "\" is not in the page)";
+    return s.replace(at, was.size(), becomes);
+}
+
+// Where two pages differ: the first differing stretch of each, with a
+// little of what stands before it.
+std::string difference(const std::string& a, const std::string& b) {
+    std::size_t p = 0;
+    while (p < a.size() && p < b.size() && a[p] == b[p]) ++p;
+    std::size_t e = 0;
+    while (e < a.size() - p && e < b.size() - p && a[a.size() - 1 - e] == b[b.size() - 1 - e]) ++e;
+    const std::size_t from = p < 40 ? 0 : p - 40;
+    return "\n  was:      ..." + a.substr(from, a.size() - e - from) + "\n  becomes:  ..." + b.substr(from, b.size() - e - from);
+}
+
+// How many A elements a page's markup opens.
+std::size_t anchors(const std::string& html) {
+    const std::string upper = text::upper(html);
+    std::size_t n = 0;
+    for (std::size_t at = upper.find("<A "); at != std::string::npos; at = upper.find("<A ", at + 1)) ++n;
+    return n;
+}
+
+void image(THTMLEdit& f) { f.btnImageClick(); }
+void table(THTMLEdit& f) { f.SpeedButton11Click(); }
+void link(THTMLEdit& f) { f.SpeedButton1Click(); }
+void keywords(THTMLEdit& f) { f.SpeedButton2Click(); }
+void title(THTMLEdit& f) { f.btnUser1Click(); }
+void pageBody(THTMLEdit& f) { f.SpeedButton3Click(); }
+void inlineFrame(THTMLEdit& f) { f.SpeedButton12Click(); }
+
+TEST_F(ForeignPages, OkWithoutAChangeKeepsThePageAndOneChangeChangesOnlyItsValue) {
+    const DialogCase cases[] = {
+        // A generated manual page: UTF-8, navigation tables, pictures under images/.
+        {"manual.html", "navigation table", {"Kapitel 3", ""}, table,
+         [](EditorForms& d) { d.instbl->SpinEdit3->setValue(2); },
+         "<TABLE width=\"100%\" summary=\"Navigation header\">",
+         "<TABLE width=\"100%\" summary=\"Navigation header\" border=\"2\">"},
+        {"manual.html", "note table", {"Hinweis", ""}, table,
+         [](EditorForms& d) { d.instbl->SpinEdit5->setValue(4); }, "summary=\"Note: Hinweis\">",
+         "summary=\"Note: Hinweis\" cellpadding=\"4\">"},
+        {"manual.html", "picture under images/", {"", "img[src=\"images/prev.png\"]"}, image,
+         [](EditorForms& d) { d.insertimg->Edit972->setText("Poprzedni"); }, "alt=\"Zur\xC3\xBC\x63k\"",
+         "alt=\"Poprzedni\""},
+        {"manual.html", "picture that is missing", {"", "img[src=\"images/home.png\"]"}, image, nullptr, "", ""},
+        {"manual.html", "link with a title", {"Wortlisten", ""}, link,
+         [](EditorForms& d) { d.linkinsert->edit971->setText("ch05.html"); }, "href=\"ch04.html\" title=\"Kapitel 4. Wortlisten\">Wortlisten",
+         "href=\"ch05.html\" title=\"Kapitel 4. Wortlisten\">Wortlisten"},
+        {"manual.html", "keywords where there are none", {"Das", ""}, keywords,
+         [](EditorForms& d) { d.keyform->Memo1->setText("Wörterbuch"_w); }, "<HTML><HEAD>\r\n",
+         "<HTML><HEAD>\r\n<META NAME =\"Keywords\" CONTENT=\"W\xC3\xB6rterbuch\">\r\n"},
+        {"manual.html", "title", {"Das", ""}, title,
+         [](EditorForms& d) { d.dlgfrm->Edit1->setText("Kapitel 3"); }, "Kapitel 3. W\xC3\xB6rterbuch einrichten</TITLE>",
+         "Kapitel 3</TITLE>"},
+        {"manual.html", "body colours by name", {"Das", ""}, pageBody,
+         [](EditorForms& d) { d.body->setBox(d.body->CheckBox6, false); }, " vlink=\"#840084\"", " vlink=\"\""},
+
+        // A UTF-8 page with viewport, generator, keywords and description.
+        {"telefon.html", "keywords read from the page", {"Wymieniamy", ""}, keywords,
+         [](EditorForms& d) { d.keyform->Memo1->setText("serwis, Łódź"_w); },
+         "<META name=\"keywords\" content=\"naprawa telefon\xC3\xB3w, serwis, \xC5\x81\xC3\xB3\x64\xC5\xBA\">",
+         "<META NAME =\"Keywords\" CONTENT=\"serwis, \xC5\x81\xC3\xB3\x64\xC5\xBA\">"},
+        {"telefon.html", "title with quotes", {"Wymieniamy", ""}, title, nullptr, "", ""},
+        {"telefon.html", "background picture under images/", {"Wymieniamy", ""}, pageBody,
+         [](EditorForms& d) { d.body->setBox(d.body->CheckBox3, false); }, " text=\"#333333\"", " text=\"\""},
+        {"telefon.html", "link to a phone number", {"42 123", ""}, link,
+         [](EditorForms& d) { d.linkinsert->Edit972->setText("Serwis"); }, "title=\"Zadzwo\xC5\x84 do nas\"",
+         "title=\"Serwis\""},
+        {"telefon.html", "picture with its size", {"", "img"}, image,
+         [](EditorForms& d) { d.insertimg->SpinEdit1->setValue(1); },
+         "style=\"vertical-align: middle\">", "style=\"vertical-align: middle\" border=\"1\">"},
+        {"telefon.html", "inline frame", {"", "iframe"}, inlineFrame, nullptr, "", ""},
+
+        // The price-list clip, filled in.
+        {"cennik.html", "price-list table", {"Strona wizyt", ""}, table,
+         [](EditorForms& d) { d.instbl->SpinEdit4->setValue(3); }, "cellSpacing=0", "cellSpacing=3"},
+        {"cennik.html", "keywords beside the author line", {"Ceny", ""}, keywords, nullptr, "", ""},
+        {"cennik.html", "body", {"Ceny", ""}, pageBody, nullptr, "", ""},
+
+        // A table with class, summary and width.
+        {"tabela.html", "table with class, summary and width", {"6:15", ""}, table,
+         [](EditorForms& d) { d.instbl->SpeedButton3Click(); d.instbl->setColor(0x00E0E0E0); },
+         "style=\"margin: 0 auto\">", "style=\"margin: 0 auto\" bgcolor=\"#E0E0E0\">"},
+        {"tabela.html", "keywords", {"Uwaga", ""}, keywords, nullptr, "", ""},
+        {"tabela.html", "title", {"Uwaga", ""}, title, nullptr, "", ""},
+        {"tabela.html", "body", {"Uwaga", ""}, pageBody, nullptr, "", ""},
+
+        // XHTML written by a generator: self-closed anchors, <br />, an XML head line.
+        {"xhtml.html", "link with a title", {"odmian", ""}, link,
+         [](EditorForms& d) { d.linkinsert->Edit972->setText("Odmiana"); }, "title=\"Odmiana rzeczownik\xF3w\"",
+         "title=\"Odmiana\""},
+        {"xhtml.html", "navigation table", {"", "img[src=\"images/prev.png\"]"}, table, nullptr, "", ""},
+        {"xhtml.html", "picture", {"", "img[src=\"images/next.png\"]"}, image,
+         [](EditorForms& d) { d.insertimg->Edit972->setText("Następny"_w); }, "alt=\"Dalej\"", "alt=\"Nast\xEApny\""},
+        {"xhtml.html", "title", {"Przyk", ""}, title,
+         [](EditorForms& d) { d.dlgfrm->Edit1->setText("Słowniczek"_w); }, "Rozdzia\xB3 2. S\xB3owniczek</TITLE>",
+         "S\xB3owniczek</TITLE>"},
+        {"xhtml.html", "keywords", {"Przyk", ""}, keywords, nullptr, "", ""},
+        {"xhtml.html", "body", {"Przyk", ""}, pageBody, nullptr, "", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.page) + ": " + c.what);
+        THTMLEdit& f = open(c.page);
+        const std::string before = saved(f, "before.html");
+        std::string source;
+        ASSERT_TRUE(text::readFile(site() / c.page, source));
+        EXPECT_EQ(anchors(before), anchors(source)) << "the page's links and anchors, each saved once";
+        select(f, c.at);
+        std::string shown;
+        okOnNextDialog(nullptr, shown);
+        c.command(f);
+        EXPECT_FALSE(shown.empty()) << "no dialog was shown";
+        const std::string after = saved(f, "after.html");
+        EXPECT_EQ(after, before) << difference(before, after);
+        closeAll();
+        // The saved page opened again and saved once more is the same page.
+        const std::string again = saved(open("after.html"), "again.html");
+        EXPECT_EQ(again, after) << "the second save" << difference(after, again);
+        closeAll();
+        if (!c.change) continue;
+
+        THTMLEdit& g = open(c.page);
+        select(g, c.at);
+        okOnNextDialog(c.change, shown);
+        c.command(g);
+        const std::string changed = saved(g, "changed.html");
+        const std::string expected = replacedOnce(before, c.was, c.becomes);
+        EXPECT_EQ(changed, expected) << difference(expected, changed);
+        closeAll();
+    }
+}
+
+}  // namespace
