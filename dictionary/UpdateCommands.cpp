@@ -1,12 +1,11 @@
 #include "dictionary/UpdateCommands.h"
 
-#include <algorithm>
 #include <exception>
 
 #include "dictionary/Form1.h"
-#include "dictionary/LocaleNumber.h"
 #include "dictionary/Program.h"
 #include "dictionary/UpdateEndpoint.h"
+#include "dictionary/WordBaseCheck.h"
 #include "dictionary/WordBaseMerge.h"
 #include "forms/Application.h"
 #include "forms/Label.h"
@@ -122,39 +121,32 @@ void UpdateCommands::Label6_Click() {
         message(text::ansi(kUpdateError));
     }
     if (exchange.closing()) return;
-    // What the server says is shown cut to a sensible length.
-    c = WordBaseMerge::shown(c);
-    k = WordBaseMerge::shown(k);
-    if (c.empty()) {
-        busy.end();
+    const WordBaseCheck::Answer answer = WordBaseCheck::of(c, k, Program::current().intIloscWyrazow);
+    busy.end();
+    switch (answer.kind) {
+    case WordBaseCheck::Kind::NoCount:
         message("Błąd w czasie sprawdzania bazy wyrazów. Zalecam ponowną próbę - dopiero po wcześniejszym "
                 "nawiązaniu połączenia z Internetem."_w);
         return;
-    }
-    auto v = LocaleNumber::floorOf(c);
-    if (!v) {
+    case WordBaseCheck::Kind::NotANumber:
         // A count that is no number says nothing of the server's base: no
         // update is offered on it.
-        busy.end();
         message(text::ansi(kUpdateError));
         return;
-    }
-    const double count = Program::current().intIloscWyrazow;
-    busy.end();
-    if (*v > count) {
-        const int answer = message("Liczba słów w bazie danych na serwerze: "_w + c +
-                                       ". Czy chcesz aktualizować bazę wyrazów teraz? "_w + k,
-                                   forms::mb::YesNo, "Aktualizacja");
-        if (answer != forms::mb::Yes) return;
+    case WordBaseCheck::Kind::Offer:
+        if (message(answer.text, forms::mb::YesNo, "Aktualizacja") != forms::mb::Yes) return;
         // An update window still open from an earlier update runs nothing.
         if (update_.isLoaded()) return;
-        // Each increment adds at least one headword.
-        update_.setIncrementsAhead(static_cast<int>(std::clamp(*v - count, 1.0, 32767.0)));
+        update_.setIncrementsAhead(answer.incrementsAhead);
         update_.load();
         if (update_.failed() && !update_.cancelled() && !exchange.closing()) message(text::ansi(kUpdateError));
         return;
+    case WordBaseCheck::Kind::Current:
+        message(answer.text, forms::mb::OkOnly, "Aktualizacja");
+        return;
+    case WordBaseCheck::Kind::Behind:
+        return;
     }
-    if (*v == count) message("Brak aktualizacji. "_w + k, forms::mb::OkOnly, "Aktualizacja");
 }
 
 }  // namespace dictionary

@@ -64,6 +64,19 @@ std::string WordBaseMerge::shown(const std::string& serverText) {
     return serverText.substr(0, kShownLength) + "...";
 }
 
+std::int16_t WordBaseMerge::newestIncrement(const std::string& answer, std::int16_t first, int maxIncrements) {
+    // A number the counter cannot reach from ours, or more increments than
+    // the server can have, is a lie.
+    const std::string newest = withoutLineEnd(answer);
+    auto serverNumber = LocaleNumber::floor16(newest);
+    if (!serverNumber)
+        throw Failure("Serwer podał niepoprawny numer aktualizacji: "_w + shown(newest));
+    if (*serverNumber < first || *serverNumber - first >= maxIncrements)
+        throw Failure("Serwer podał numer aktualizacji "_w + std::to_string(*serverNumber) +
+                      ", który nie może następować po numerze "_w + std::to_string(first - 1) + ".");
+    return *serverNumber;
+}
+
 std::vector<std::string> WordBaseMerge::readBase(const char* name) const {
     std::vector<std::string> lines;
     if (!text::readLines(path(name), lines))
@@ -108,16 +121,8 @@ void WordBaseMerge::run(const Hooks& hooks) {
     checkCancel();
 
     // The newest increment the server has. Every one from the first up to it
-    // is taken, so that none is skipped; a number the counter cannot reach
-    // from ours, or more increments than the server can have, is a lie.
-    const std::string newest = withoutLineEnd(hooks.fetch("numer.dat"));
-    auto serverNumber = LocaleNumber::floor16(newest);
-    if (!serverNumber)
-        throw Failure("Serwer podał niepoprawny numer aktualizacji: "_w + shown(newest));
-    if (*serverNumber < first_ || *serverNumber - first_ >= hooks.maxIncrements)
-        throw Failure("Serwer podał numer aktualizacji "_w + std::to_string(*serverNumber) +
-                      ", który nie może następować po numerze "_w + std::to_string(first_ - 1) + ".");
-    last_ = *serverNumber;
+    // is taken, so that none is skipped.
+    last_ = newestIncrement(hooks.fetch("numer.dat"), first_, hooks.maxIncrements);
 
     // Every increment adds at least one headword: one that is empty, or
     // whose entry lines are all in the base already (from the base or from

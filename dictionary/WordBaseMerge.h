@@ -71,6 +71,10 @@ public:
     // whose every "<" is closed by ">" and whose elements are all closed (a
     // line cut off in transfer is not).
     static bool wholeEntryLine(const std::string& line, const std::string& headword);
+    // The newest increment the server's numer.dat names, when the update
+    // starts at `first` and the server can have at most `maxIncrements`
+    // beyond ours; throws Failure for an answer that is no such number.
+    static std::int16_t newestIncrement(const std::string& answer, std::int16_t first, int maxIncrements);
     // Text of the server as a message shows it: cut to a few hundred
     // characters, marked with "..." where it was cut.
     static std::string shown(const std::string& serverText);

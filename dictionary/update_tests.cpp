@@ -16,6 +16,7 @@
 #include "dictionary/TestProgramFolder.h"
 #include "dictionary/UpdateCommands.h"
 #include "dictionary/UpdateEndpoint.h"
+#include "dictionary/WordBaseCheck.h"
 #include "dictionary/WordBaseMerge.h"
 #include "forms/Label.h"
 #include "forms/ListBox.h"
@@ -138,6 +139,38 @@ TEST(UpdateNumbers, ReadAsTheLocaleWritesThem) {
     EXPECT_EQ(LocaleNumber::floor16("32767"), std::optional<std::int16_t>(32767));
     EXPECT_FALSE(LocaleNumber::floor16("32768"));
     EXPECT_FALSE(LocaleNumber::floor16("-32769"));
+}
+
+TEST(UpdateNumbers, TheServersCountIsReadWholeAndShownCut) {
+    using Kind = WordBaseCheck::Kind;
+    const std::string padded = "9" + std::string(400, ' ');
+    struct Case {
+        std::string info;
+        Kind kind;
+        std::string text;
+        int ahead;
+    };
+    auto question = [](const std::string& count) {
+        return "Liczba słów w bazie danych na serwerze: "_w + count + ". Czy chcesz aktualizować bazę wyrazów teraz? "_w +
+               kKom;
+    };
+    const Case cases[] = {
+        {"9", Kind::Offer, question("9"), 4},
+        {"5\r\n", Kind::Current, "Brak aktualizacji. "_w + kKom, 0},
+        {"3,5", Kind::Behind, "", 0},
+        {"", Kind::NoCount, "", 0},
+        {"<html>", Kind::NotANumber, "", 0},
+        {"99999999", Kind::Offer, question("99999999"), 32767},
+        // A count with a long tail of blanks is still the count; the
+        // question shows it cut.
+        {padded, Kind::Offer, question(padded.substr(0, 300) + "..."), 4},
+    };
+    for (const auto& c : cases) {
+        const WordBaseCheck::Answer a = WordBaseCheck::of(c.info, kKom, 5);
+        EXPECT_EQ(a.kind, c.kind) << c.info;
+        EXPECT_EQ(a.text, c.text) << c.info;
+        EXPECT_EQ(a.incrementsAhead, c.ahead) << c.info;
+    }
 }
 
 TEST_F(Update, EndpointAddressComesFromTheEnvironmentOrTheDefault) {

@@ -218,8 +218,19 @@ std::string ReplaceHeadMeta(std::string_view html, const std::optional<std::stri
         if (head == std::string::npos) head = upper.find("<HEAD ");
         const std::size_t headEnd = upper.find("</HEAD>");
         if (head == std::string::npos || headEnd == std::string::npos || head > headEnd) return out;
+        // A head tag that does not end before the head does is no head line:
+        // lines put after it would land in the body, again at every rewrite.
         const std::size_t tagClose = tagEnd(out, head);
+        if (tagClose > headEnd) return out;
         std::size_t lineEnd = out.find_first_of("\r\n", tagClose);
+        // A line that ends inside a tag (one written over two lines) is not
+        // cut there: the lines then go directly after the head tag.
+        for (std::size_t p = out.find('<', tagClose); lineEnd != std::string::npos && p < lineEnd;
+             p = out.find('<', p + 1)) {
+            const std::size_t end = tagEnd(out, p);
+            if (end > lineEnd) lineEnd = std::string::npos;
+            else p = end - 1;
+        }
         if (lineEnd == std::string::npos || lineEnd > headEnd) {
             out.insert(tagClose, "\r\n" + inserted.substr(0, inserted.size() - 2));
         } else {

@@ -157,6 +157,12 @@ TEST(HeadMetaRewrite, OnlyTheKeywordsAndDescriptionLinesChange) {
          "<HTML><HEAD>\r\n" + kw + "\r\n<TITLE>T</TITLE>\r\n</HEAD>", true},
         {"nothing given, nothing changes", utf8Head + "</HEAD>", none, none, utf8Head + "</HEAD>"},
         {"no head, nothing is inserted", "<BODY>x</BODY>", "k", "d", "<BODY>x</BODY>"},
+        {"a tag over two lines of the head line stays whole",
+         "<HEAD><META name=viewport\r\n content=x>\r\n</HEAD>", "k", none,
+         "<HEAD>\r\n<META NAME =\"Keywords\" CONTENT=\"k\">\r\n" + charset +
+             "<META name=viewport\r\n content=x>\r\n</HEAD>"},
+        {"a head tag left open up to the head's end is no head line", "<HEAD \r\n</HEAD><BODY>x</BODY>", none, "d",
+         "<HEAD \r\n</HEAD><BODY>x</BODY>"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ReplaceHeadMeta(c.before, c.keywords, c.description, c.charsetByMark), c.after) << c.name;

@@ -11,6 +11,8 @@
 #include <exception>
 
 #include "net/CurlLoop.h"
+#include "net/FtpListing.h"
+#include "net/FtpReplies.h"
 #include "text/CaseRules.h"
 #include "text/CodePage.h"
 #include "text/Paths.h"
@@ -49,47 +51,10 @@ void checkName(const std::string& name) {
         throw NetError(Kind::Refused, text::ansi("Nieprawidłowa nazwa pliku lub folderu na serwerze FTP."));
 }
 
-// The error of a command the server refused with `code` (0: no code came).
-// 452 and 552 say the server has no room for a file, and so does 451 to a
-// store ("failure writing to local file"). 426 says the server closed the
-// data connection (some answer a full disk so): the transfer broke off.
-NetError refusal(const std::string& what, int code) {
-    using text::ansi;
-    const bool store = what == "STOR" || what == "APPE";
-    switch (code) {
-    case 426: return NetError(Kind::Lost, ansi("Połączenie z serwerem FTP zostało przerwane."), code);
-    case 552:
-    case 452:
-        return NetError(Kind::DiskFull,
-                        ansi("Na dysku serwera FTP zabrakło miejsca (kod ") + std::to_string(code) + ").", code);
-    case 451:
-        if (store)
-            return NetError(Kind::DiskFull, ansi("Serwer FTP nie mógł zapisać pliku na swoim dysku (kod 451)."), code);
-        break;
-    default: break;
-    }
-    return NetError(Kind::Refused,
-                    ansi("Serwer FTP odrzucił polecenie ") + what +
-                        (code ? " (kod " + std::to_string(code) + ")." : std::string(".")),
-                    code);
-}
-
 // The error of a local file that could not be read (`shown`: its name).
 NetError unreadable(const std::string& shown) {
     return NetError(Kind::Local, text::ansi("Nie można odczytać pliku ") + shown + ".");
 }
-
-// The code of a final reply line ("ddd text"), else 0.
-int replyCode(std::string_view line) {
-    if (line.size() < 4 || line[3] != ' ') return 0;
-    for (int i = 0; i < 3; ++i)
-        if (!std::isdigit(static_cast<unsigned char>(line[i]))) return 0;
-    return (line[0] - '0') * 100 + (line[1] - '0') * 10 + (line[2] - '0');
-}
-
-// Codes with which a server ends a store it could not take: its disk or the
-// user's quota is full, it could not write, or it refuses the file.
-bool failsStore(int code) { return code == 450 || code == 451 || code == 452 || (code >= 550 && code <= 553); }
 
 std::string toAnsi(const std::string& utf8) {
     std::string out;
@@ -119,8 +84,7 @@ struct FtpClient::Impl {
     // Replies to the commands of the running request, in the order sent
     // (filled while `recordReplies` is set).
     bool recordReplies = false;
-    std::vector<std::pair<std::string, int>> replies;
-    std::string replyLine;
+    FtpReplies replies;
 
     // The reply with which the server broke off the running store (it could
     // not take the file), also when curl never read it (see onCloseSocket);
@@ -134,9 +98,8 @@ struct FtpClient::Impl {
     curl_socket_t dataSocket = CURL_SOCKET_BAD;
     bool endHeld = false, endReleased = false;
 
-    // The body of the running listing and its bound.
-    std::string* body = nullptr;
-    bool bodyTooLong = false;
+    // The body of the running listing.
+    FtpListing* listing = nullptr;
 
     // State of the running store: the file, its size when the store began,
     // the bytes handed to curl, and whether it could not be read whole (its
@@ -204,7 +167,6 @@ struct FtpClient::Impl {
     void prepare(const std::string& url) {
         curl_easy_reset(easy);
         errorBuffer[0] = 0;
-        bodyTooLong = false;
         curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, errorBuffer);
         curl_easy_setopt(easy, CURLOPT_URL, url.c_str());
         curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "ftp");
@@ -323,9 +285,9 @@ struct FtpClient::Impl {
             return NetError(Kind::Aborted, text::ansi("Przesyłanie pliku zostało przerwane."));
         // The server's own word on a store it broke off goes before what
         // curl made of the broken data connection.
-        if (lateCode) return refusal(what, lateCode);
+        if (lateCode) return FtpReplies::refusal(what, lateCode);
         if (rc == CURLE_REMOTE_DISK_FULL && code < 400) code = 552;
-        if (bodyTooLong)
+        if (listing && listing->tooLong())
             return NetError(Kind::TooLong, text::ansi("Serwer FTP przysłał zbyt długą listę plików."), code);
         switch (rc) {
         case CURLE_COULDNT_RESOLVE_HOST:
@@ -352,11 +314,11 @@ struct FtpClient::Impl {
         case CURLE_FTP_PORT_FAILED:
         case CURLE_FTP_WEIRD_PASV_REPLY:
         case CURLE_FTP_COULDNT_RETR_FILE:
-            if (code >= 400 || code == 0) return refusal(what, code);
+            if (code >= 400 || code == 0) return FtpReplies::refusal(what, code);
             break;
         case CURLE_PARTIAL_FILE:
             // A store the server answered with a refusal once its data ended.
-            if (code >= 400) return refusal(what, code);
+            if (code >= 400) return FtpReplies::refusal(what, code);
             break;
         default: break;
         }
@@ -377,7 +339,6 @@ struct FtpClient::Impl {
         curl_easy_setopt(easy, CURLOPT_QUOTE, list.list);
         curl_easy_setopt(easy, CURLOPT_NOBODY, 1L);
         replies.clear();
-        replyLine.clear();
         recordReplies = true;
         struct Stop {
             bool& flag;
@@ -385,10 +346,8 @@ struct FtpClient::Impl {
         } stop{recordReplies};
         run(what);
         for (const std::string& c : commands) {
-            int code = 0;
-            for (auto& [sent, reply] : replies)
-                if (sent == c) code = reply;
-            if (code == 0 || code >= 400) throw refusal(what, code);
+            const int code = replies.codeOf(c);
+            if (code == 0 || code >= 400) throw FtpReplies::refusal(what, code);
         }
     }
 
@@ -414,16 +373,11 @@ struct FtpClient::Impl {
             char reply[512];
             if (::poll(&p, 1, 200) > 0) {
                 ssize_t n = ::recv(s, reply, sizeof reply, MSG_DONTWAIT);
-                std::string_view got(reply, n > 0 ? std::size_t(n) : 0);
-                for (std::size_t at = 0; at < got.size() && !d->lateCode;) {
-                    std::size_t end = got.find('\n', at);
-                    if (end == std::string_view::npos) end = got.size();
-                    int code = replyCode(got.substr(at, end - at));
-                    if (failsStore(code))
-                        d->lateCode = code;
-                    else if (code >= 400)
-                        d->closingReply = code;
-                    at = end + 1;
+                if (!d->lateCode) {
+                    const FtpReplies::Closing c =
+                        FtpReplies::closing(std::string_view(reply, n > 0 ? std::size_t(n) : 0));
+                    d->lateCode = c.storeFailure;
+                    if (c.otherError) d->closingReply = c.otherError;
                 }
             }
         }
@@ -435,34 +389,19 @@ struct FtpClient::Impl {
     // The commands sent and the final line of each reply.
     static int onDebug(CURL*, curl_infotype type, char* data, size_t size, void* userp) {
         auto* d = static_cast<Impl*>(userp);
+        const std::string_view line(data, size);
         if (type == CURLINFO_HEADER_IN && d->file)
-            if (int code = replyCode(std::string_view(data, size)); failsStore(code)) d->lateCode = code;
+            if (int code = FtpReplies::code(line); FtpReplies::failsStore(code)) d->lateCode = code;
         if (!d->recordReplies) return 0;
-        if (type == CURLINFO_HEADER_OUT) {
-            std::string line(data, size);
-            while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
-            if (line.compare(0, 5, "PASS ") == 0) line = "PASS";
-            d->replies.push_back({line, 0});
-        } else if (type == CURLINFO_HEADER_IN && !d->replies.empty()) {
-            // "ddd text" ends a reply; "ddd-text" and other lines go on.
-            if (size >= 4 && std::isdigit((unsigned char)data[0]) && std::isdigit((unsigned char)data[1]) &&
-                std::isdigit((unsigned char)data[2]) && data[3] == ' ' && d->replies.back().second == 0)
-                d->replies.back().second = (data[0] - '0') * 100 + (data[1] - '0') * 10 + (data[2] - '0');
-        }
+        if (type == CURLINFO_HEADER_OUT) d->replies.sent(line);
+        else if (type == CURLINFO_HEADER_IN) d->replies.received(line);
         return 0;
     }
 
-    // The largest name listing taken: some hundred thousand names.
-    static constexpr size_t kMaxListing = 16 * 1024 * 1024;
-
     static size_t onWrite(char* data, size_t size, size_t count, void* userp) {
         auto* d = static_cast<Impl*>(userp);
-        if (d->body->size() + size * count > kMaxListing) {
-            d->bodyTooLong = true;
-            return 0;  // ends the transfer with an error
-        }
-        d->body->append(data, size * count);
-        return size * count;
+        // Beyond the largest listing the transfer ends with an error.
+        return d->listing->add(std::string_view(data, size * count)) ? size * count : 0;
     }
 
     // curl waits for the reply to a store with a blocking read of up to a
@@ -595,38 +534,20 @@ std::string FtpClient::currentDir() const { return toAnsi(d->cwd); }
 
 std::vector<std::string> FtpClient::listNames() {
     d->requireConnected();
-    std::string body;
-    d->body = &body;
+    FtpListing listing;
+    d->listing = &listing;
+    struct Done {
+        Impl* d;
+        ~Done() { d->listing = nullptr; }
+    } done{d.get()};
     d->runData("NLST", [&] {
-        body.clear();
+        listing.clear();
         d->prepare(d->dirUrl(d->cwd));
         curl_easy_setopt(d->easy, CURLOPT_DIRLISTONLY, 1L);
         curl_easy_setopt(d->easy, CURLOPT_WRITEFUNCTION, &Impl::onWrite);
         curl_easy_setopt(d->easy, CURLOPT_WRITEDATA, d.get());
     });
-    d->body = nullptr;
-    body.shrink_to_fit();
-    return namesOfListing(body);
-}
-
-std::vector<std::string> FtpClient::namesOfListing(std::string_view body) {
-    std::vector<std::string> names;
-    size_t start = 0;
-    while (start < body.size()) {
-        size_t end = body.find('\n', start);
-        if (end == std::string_view::npos) end = body.size();
-        std::string line(body.substr(start, end - start));
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        // Some servers answer with paths; the name is the last element.
-        size_t slash = line.rfind('/');
-        if (slash != std::string::npos) line = line.substr(slash + 1);
-        if (!line.empty() && line != "." && line != "..") {
-            std::string name;
-            if (text::fromUtf8(line, name)) names.push_back(name);
-        }
-        start = end + 1;
-    }
-    return names;
+    return FtpListing::namesOf(listing.body());
 }
 
 void FtpClient::changeDir(const std::string& dir) {

@@ -60,12 +60,9 @@ public:
 
     // The current folder as an absolute path on the server.
     std::string currentDir() const;
-    // Names of the current folder, without details. A listing beyond some
-    // hundred thousand names raises TooLong.
+    // Names of the current folder, without details (see FtpListing). A
+    // listing beyond some hundred thousand names raises TooLong.
     std::vector<std::string> listNames();
-    // The names of a name listing as a server sends it (one a line, maybe
-    // with a path before it; "." and ".." and names that are not UTF-8 left out).
-    static std::vector<std::string> namesOfListing(std::string_view body);
     // A folder name relative to the current folder ("www", "a/b", "..") or an
     // absolute path ("/www"). A folder that does not exist raises Refused and
     // leaves the current folder as it was.
