@@ -33,6 +33,7 @@
 #include "pageeditor/app/TMainForm.h"
 #include "pageeditor/dialogs/Tbody.h"
 #include "pageeditor/dialogs/Tdlgfrm.h"
+#include "pageeditor/dialogs/Tflashins.h"
 #include "pageeditor/dialogs/Tiframe.h"
 #include "pageeditor/dialogs/Tinsertimg.h"
 #include "pageeditor/dialogs/Tinstbl.h"
@@ -139,6 +140,7 @@ protected:
             if (&shown == all->iframe.get()) forms::drive::click(*all->iframe->SpeedButton1);
             if (&shown == all->movie.get()) forms::drive::click(*all->movie->SpeedButton2);
             if (&shown == all->marquee.get()) forms::drive::click(*all->marquee->SpeedButton1);
+            if (&shown == all->flashins.get()) forms::drive::click(*all->flashins->SpeedButton2);
         });
     }
 };
@@ -177,6 +179,7 @@ void pageBody(THTMLEdit& f) { f.SpeedButton3Click(); }
 void inlineFrame(THTMLEdit& f) { f.SpeedButton12Click(); }
 void video(THTMLEdit& f) { f.SpeedButton10Click(); }
 void scrollingText(THTMLEdit& f) { f.SpeedButton9Click(); }
+void flash(THTMLEdit& f) { f.EditFlash({}); }
 
 TEST_F(ForeignPages, OkWithoutAChangeKeepsThePageAndOneChangeChangesOnlyItsValue) {
     const DialogCase cases[] = {
@@ -320,6 +323,99 @@ TEST_F(ForeignPages, OkWithoutAChangeKeepsThePageAndOneChangeChangesOnlyItsValue
         const std::string changed = saved(g, "changed.html");
         const std::string expected = replacedOnce(before, c.was, c.becomes);
         EXPECT_EQ(changed, expected) << difference(expected, changed);
+        closeAll();
+    }
+}
+
+// A new element put on a page written elsewhere is written as the dialog
+// writes it on any page: the page differs from its save without the dialog
+// by the element's tag alone, where the caret stood.
+TEST_F(ForeignPages, NewElementsAreWrittenWhole) {
+    struct NewElement {
+        const char* what;
+        std::function<void(THTMLEdit&)> command;
+        std::function<void(EditorForms&)> fill;
+        std::string tag;  // as the saved page holds it
+    };
+    const NewElement cases[] = {
+        {"scrolling text", scrollingText,
+         [](EditorForms& d) {
+             Tmarquee& m = *d.marquee;
+             m.Edit1->setText("Rejsy <b>codziennie</b>");
+             m.ComboBox1->setText("MIDDLE");
+             m.ComboBox2->setText("RIGHT");
+             m.ComboBox3->setText("slide");  // not one of the three words: no BEHAVIOR
+             m.setColour(0x00FFCC99);
+             m.SpinEdit5->setValue(4);
+             m.SpinEdit4->setValue(100);
+             m.SpinEdit7->setValue(3);
+             m.setEndless(false);
+             m.CheckBox3->setValue(0);
+             m.Geometry = "left: 10px; ";
+         },
+         "<MARQUEE style=\"position: absolute; left: 10px; \" ALIGN=\"MIDDLE\" DIRECTION=\"RIGHT\" BGCOLOR=\"#99CCFF\" "
+         "SCROLLAMOUNT=\"4\" SCROLLDELAY=\"100\" LOOP=\"3\">Rejsy <B>codziennie</B></MARQUEE>"},
+        {"scrolling text for ever, in the text", scrollingText,
+         [](EditorForms& d) {
+             Tmarquee& m = *d.marquee;
+             m.Edit1->setText("Hej");
+             m.ComboBox1->setText("");
+             m.ComboBox2->setText("");
+             m.ComboBox3->setText("ALTERNATE");
+             m.SpeedButton3Click();
+             m.SpinEdit5->setValue(6);
+             m.SpinEdit4->setValue(85);
+             m.setEndless(true);
+             m.CheckBox3->setValue(1);
+             m.Geometry.clear();
+         },
+         "<MARQUEE BEHAVIOR=\"ALTERNATE\" BGCOLOR=\"\" SCROLLAMOUNT=\"6\" SCROLLDELAY=\"85\" LOOP=\"INFINITE\">Hej</MARQUEE>"},
+        {"video", video,
+         [](EditorForms& d) {
+             d.movie->Edit1->setText("http://www.example.com/rejs.avi");
+             d.movie->CheckBox3->setValue(0);
+             d.movie->Geometry = "width: 320px; height: 240px; ";
+         },
+         "<EMBED style=\"position: absolute; width: 320px; height: 240px; \" SRC=\"http://www.example.com/rejs.avi\" "
+         "AUTOSTART=\"TRUE\">"},
+        {"inline frame", inlineFrame,
+         [](EditorForms& d) {
+             Tiframe& i = *d.iframe;
+             i.Edit1->setText("plan");
+             i.FilenameEdit1->setText("http://www.example.com/plan.html");
+             i.ComboBox1->setText("RIGHT");
+             i.CheckBox1->setValue(1);
+             i.CheckBox3->setValue(1);
+             i.Geometry.clear();
+         },
+         "<IFRAME NAME=\"plan\" SRC='http://www.example.com/plan.html' FRAMEBORDER=\"1\" ALIGN=\"RIGHT\"></IFRAME>"},
+        {"Flash movie", flash,
+         [](EditorForms& d) {
+             Tflashins& f = *d.flashins;
+             f.Edit1->setText("http://www.example.com/intro.swf");
+             f.ComboBox1->setListIndex(3);
+             f.CheckBox3->setValue(0);
+             f.Geometry = "top: 5px; ";
+         },
+         " <OBJECT style=\"position: absolute; top: 5px; \" classid=\"clsid:D27CDB6E-AE6D-11cf-96B8-444553540000\" "
+         "codebase=\"http://download.macromedia.com/pub/shockwave/cabs/flash/swflash.cab#version=6,0,0,0\" ALIGN=\"\"> "
+         "<PARAM NAME=movie VALUE=\"http://www.example.com/intro.swf\"> <PARAM NAME=quality VALUE=\"auto high\"> "
+         "<PARAM NAME=bgcolor VALUE=#FFFFFF> <EMBED style=\"position: absolute; top: 5px; \" "
+         "src=\"http://www.example.com/intro.swf\" quality=\"auto high\" bgcolor=#FFFFFF NAME=\"\" ALIGN=\"\" "
+         "TYPE=\"application/x-shockwave-flash\" PLUGINSPAGE=\"http://www.macromedia.com/go/getflashplayer\"></OBJECT>"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        THTMLEdit& f = open("media.html");
+        const std::string before = saved(f, "before.html");
+        select(f, {"Film z rejsu", ""});
+        std::string shown;
+        okOnNextDialog(c.fill, shown);
+        c.command(f);
+        EXPECT_FALSE(shown.empty()) << "no dialog was shown";
+        const std::string written = saved(f, "written.html");
+        const std::string expected = replacedOnce(before, "<H2>Film z rejsu", "<H2>" + c.tag + "Film z rejsu");
+        EXPECT_EQ(written, expected) << difference(expected, written);
         closeAll();
     }
 }
