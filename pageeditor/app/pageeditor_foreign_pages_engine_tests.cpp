@@ -5,11 +5,12 @@
 // summary and width, an XHTML page with self-closed anchors, a UTF-8 page
 // with its description before its keywords and words in scripts the
 // program's text lacks, a UTF-8 page that only its byte order mark declares,
-// a page with scrolling text, a video and an inline frame whose sources lie
-// in folders of the site). Each dialog is opened on each page in a document
-// window on the browser engine and answered as a user would: OK without a
-// change saves the page byte for byte as it is saved without the dialog, and
-// one value changed changes only that value.
+// a page with scrolling text, a video, a Flash movie and an inline frame
+// with attributes of their own, whose sources lie in folders of the site).
+// Each dialog is opened on each page in a document window on the browser
+// engine and answered as a user would: OK without a change saves the page
+// byte for byte as it is saved without the dialog, and one value changed
+// changes only that value.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -277,23 +278,64 @@ TEST_F(ForeignPages, OkWithoutAChangeKeepsThePageAndOneChangeChangesOnlyItsValue
          "<TITLE>Rejsy \xE2\x80\x93 \xE2\x80\x9E\xC5\xBB\x61gle\xE2\x80\x9D</TITLE>"},
         {"bom.html", "body", {"Wyp", ""}, pageBody, nullptr, "", ""},
 
-        // Scrolling text, a video and an inline frame whose sources lie in
-        // folders of the site: left as they are, they stay where they are.
+        // Scrolling text, a video, a Flash movie and an inline frame with
+        // attributes of their own, their sources in folders of the site:
+        // left as they are, they stay where they are; one value changed
+        // changes that value alone.
         {"media.html", "scrolling text", {"", "marquee"}, scrollingText, nullptr, "", ""},
-        // A change builds the element anew from the dialog's values, those of
-        // its last use where the element gave none.
         {"media.html", "scrolling text, its direction changed", {"", "marquee"}, scrollingText,
-         [](EditorForms& d) { d.marquee->ComboBox2->setText("RIGHT"); },
-         "<MARQUEE direction=\"left\" behavior=\"scroll\" scrollamount=\"3\">",
-         "<MARQUEE DIRECTION=\"RIGHT\" BGCOLOR=\"\" SCROLLAMOUNT=\"3\" SCROLLDELAY=\"1\" LOOP=\"1\">"},
-        {"media.html", "video in a folder", {"", "embed"}, video, nullptr, "", ""},
-        {"media.html", "video in a folder, placed apart from the text", {"", "embed"}, video,
-         [](EditorForms& d) { d.movie->CheckBox3->setValue(0); }, "<EMBED src=\"filmy/rejs.avi\" autostart=\"true\">",
-         "<EMBED style=\"position: absolute;\" SRC=\"filmy/rejs.avi\" AUTOSTART=\"TRUE\">"},
+         [](EditorForms& d) { d.marquee->ComboBox2->setText("RIGHT"); }, "direction=\"left\"", "direction=\"RIGHT\""},
+        {"media.html", "scrolling text that slides, to and fro", {"", "marquee"}, scrollingText,
+         [](EditorForms& d) {
+             EXPECT_EQ(d.marquee->ComboBox3->text(), "SLIDE");
+             d.marquee->ComboBox3->setText("ALTERNATE");
+         },
+         "behavior=\"slide\"", "behavior=\"ALTERNATE\""},
+        {"media.html", "scrolling text without a loop, three times", {"", "marquee"}, scrollingText,
+         [](EditorForms& d) {
+             EXPECT_TRUE(d.marquee->CheckBox1->checked()) << "no loop scrolls for ever";
+             d.marquee->setEndless(false);
+             d.marquee->SpinEdit7->setValue(3);
+         },
+         "style=\"color: navy\">", "style=\"color: navy\" LOOP=\"3\">"},
+        {"media.html", "scrolling text, its text changed", {"", "marquee"}, scrollingText,
+         [](EditorForms& d) { d.marquee->Edit1->setText("Rejsy <b>codziennie</b>"); },
+         ">Nowo\xB6\xE6: rejsy o zachodzie s\xB3o\xF1" "ca!</MARQUEE>", ">Rejsy <B>codziennie</B></MARQUEE>"},
+        {"media.html", "scrolling text placed apart from the text", {"", "marquee"}, scrollingText,
+         [](EditorForms& d) { d.marquee->CheckBox3->setValue(0); }, "style=\"color: navy\"",
+         "style=\"color: navy; position: absolute;\""},
+        {"media.html", "video in a folder", {"", "embed.film"}, video, nullptr, "", ""},
+        {"media.html", "video in a folder, placed apart from the text", {"", "embed.film"}, video,
+         [](EditorForms& d) { d.movie->CheckBox3->setValue(0); }, "autostart=\"true\">",
+         "autostart=\"true\" style=\"position: absolute;\">"},
+        {"media.html", "video from an address", {"", "embed.film"}, video,
+         [](EditorForms& d) { d.movie->Edit1->setText("http://www.example.com/rejs.avi"); }, "src=\"filmy/rejs.avi\"",
+         "src=\"http://www.example.com/rejs.avi\""},
+        {"media.html", "Flash movie in a folder", {"", "object"}, flash, nullptr, "", ""},
+        {"media.html", "Flash movie at low quality", {"", "object"}, flash,
+         [](EditorForms& d) {
+             EXPECT_EQ(d.flashins->ComboBox1->text(), "auto high");
+             EXPECT_EQ(d.flashins->Geometry, "width: 400px; height: 300px; ");
+             d.flashins->ComboBox1->setListIndex(1);
+         },
+         "value=\"autohigh\"><EMBED src=\"media/intro.swf\" quality=\"autohigh\"",
+         "value=\"low\"><EMBED src=\"media/intro.swf\" quality=\"low\""},
+        {"media.html", "Flash movie of another name", {"", "object"}, flash,
+         [](EditorForms& d) { d.flashins->Edit1->setText("nowy.swf"); },
+         "value=\"media/intro.swf\"><PARAM name=\"quality\" value=\"autohigh\"><EMBED src=\"media/intro.swf\"",
+         "value=\"data\\nowy.swf\"><PARAM name=\"quality\" value=\"autohigh\"><EMBED src=\"data\\nowy.swf\""},
+        {"media.html", "Flash movie placed apart from the text", {"", "object"}, flash,
+         [](EditorForms& d) { d.flashins->CheckBox3->setValue(0); }, "height=\"300\"><PARAM",
+         "height=\"300\" style=\"position: absolute;\"><PARAM"},
         {"media.html", "inline frame from a folder", {"", "iframe"}, inlineFrame, nullptr, "", ""},
         {"media.html", "inline frame from a folder, renamed", {"", "iframe"}, inlineFrame,
-         [](EditorForms& d) { d.iframe->Edit1->setText("plan"); }, "<IFRAME name=\"mapa\" src=\"strony/mapa.html\" align=\"left\" frameborder=\"1\">",
-         "<IFRAME NAME=\"plan\" SRC='strony/mapa.html' FRAMEBORDER=\"1\" ALIGN=\"left\">"},
+         [](EditorForms& d) {
+             EXPECT_EQ(d.iframe->Geometry, "width: 400px; height: 300px; ");
+             d.iframe->Edit1->setText("plan");
+         },
+         "name=\"mapa\"", "name=\"plan\""},
+        {"media.html", "inline frame without its border", {"", "iframe"}, inlineFrame,
+         [](EditorForms& d) { d.iframe->CheckBox1->setValue(0); }, "frameborder=\"1\"", "frameborder=\"0\""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.page) + ": " + c.what);
