@@ -1,10 +1,11 @@
 // The readers of page text behind the element dialogs, on pages written
-// anywhere: the attributes and the end of a tag, a table's rows and cells,
-// its border and spacing, its cells replaced under its own start tag, the
-// body's style background, and the values of the head's META lines as the
-// memos show them. Nothing throws; what is written reads back as it was
-// written; a second identical rewrite changes nothing; and what a rewrite
-// does not own stays byte for byte.
+// anywhere: the attributes and the end of a tag, an attribute set in a start
+// tag, a table's rows and cells, its border and spacing, its cells replaced
+// under its own start tag, a Flash movie's name and quality set in its
+// markup, the body's style background, and the values of the head's META
+// lines as the memos show them. Nothing throws; what is written reads back
+// as it was written; a second identical rewrite changes nothing; and what a
+// rewrite does not own stays byte for byte.
 // Input: name NUL value NUL markup; an input without NUL is markup alone (a
 // page of the seeds), the name and value then taken from it.
 #include <algorithm>
@@ -13,6 +14,7 @@
 
 #include "FuzzInput.h"
 #include "pageeditor/core/TextRoutines.h"
+#include "pageeditor/dialogs/MediaMarkup.h"
 #include "pageeditor/dialogs/SiteCopy.h"
 #include "pageeditor/dialogs/TableMarkup.h"
 #include "pageeditor/dialogs/TagText.h"
@@ -70,6 +72,34 @@ void tags(const std::string& name, const std::string& value, const std::string& 
             expect(tagEnd(start + ">" + markup, 0) == start.size() + 1, "a tag ends at its > past its quoted values");
     }
     expect(!findTagAttribute("<TABLE summary=\"" + inDouble + "\">", name + "x-"), "an attribute not written is not read");
+}
+
+void mediaElements(const std::string& name, const std::string& value, const std::string& markup) {
+    // An attribute set in a start tag reads back as set, the same again
+    // changes nothing, and the tag still ends at its own ">".
+    const std::string tag = "<EMBED " + without(markup.substr(0, 200), "<>\"'") + ">";
+    const std::string plain = without(value, "\"'<>&");
+    const std::string set = withTagAttribute(tag, name, plain, name);
+    expect(findTagAttribute(set, name) == plain, "an attribute set reads back as set");
+    expect(withTagAttribute(set, name, plain, name) == set, "the same value again changes nothing");
+    expect(tagEnd(set, 0) == set.size(), "the tag ends at its own >");
+    withTagAttribute(markup.substr(0, tagEnd(markup, 0)), name, value, name);
+
+    // A Flash movie's markup: no change leaves any markup byte for byte. On
+    // an object as the engine writes one (every value whole in its quotes),
+    // the movie and quality set read back where the object names them, the
+    // same change again changes nothing, and the object's own attributes
+    // stay.
+    expect(flashWithChanges(markup, std::nullopt, std::nullopt) == markup, "no change leaves the markup");
+    flashWithChanges(markup, value, plain);
+    const std::string cls = without(markup.substr(0, 40), "\"<>&");
+    const std::string object = "<OBJECT class=\"" + cls + "\" width=400><PARAM name=\"movie\" value='" +
+                               without(value, "'<>&") + "'><EMBED src=\"" + plain + "\" quality=high></OBJECT>";
+    const std::string once = flashWithChanges(object, value, plain);
+    expect(flashWithChanges(once, value, plain) == once, "the same change again changes nothing");
+    const std::string written = quotedAttributeValue(value, '"');
+    expect(once.find("src=\"" + written + "\"") != std::string::npos, "the EMBED names the movie set");
+    expect(once.rfind("<OBJECT class=\"" + cls + "\" width=400>", 0) == 0, "the object's own attributes stay");
 }
 
 void tables(const std::string& value, const std::string& markup) {
@@ -154,6 +184,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string name = in.size() > 1 ? in[0] : markup.substr(0, 12);
     const std::string value = in.size() > 2 ? in[1] : markup.substr(markup.size() / 2, 40);
     tags(attributeName(name), value, markup);
+    mediaElements(attributeName(name), value, markup);
     tables(value, markup);
     backgrounds(value, markup);
     metaValues(value);

@@ -5,11 +5,12 @@
 // summary and width, an XHTML page with self-closed anchors, a UTF-8 page
 // with its description before its keywords and words in scripts the
 // program's text lacks, a UTF-8 page that only its byte order mark declares,
-// a page with scrolling text, a video and an inline frame whose sources lie
-// in folders of the site). Each dialog is opened on each page in a document
-// window on the browser engine and answered as a user would: OK without a
-// change saves the page byte for byte as it is saved without the dialog, and
-// one value changed changes only that value.
+// a page with scrolling text, a video, a Flash movie and an inline frame
+// with attributes of their own, whose sources lie in folders of the site).
+// Each dialog is opened on each page in a document window on the browser
+// engine and answered as a user would: OK without a change saves the page
+// byte for byte as it is saved without the dialog, and one value changed
+// changes only that value.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -33,6 +34,7 @@
 #include "pageeditor/app/TMainForm.h"
 #include "pageeditor/dialogs/Tbody.h"
 #include "pageeditor/dialogs/Tdlgfrm.h"
+#include "pageeditor/dialogs/Tflashins.h"
 #include "pageeditor/dialogs/Tiframe.h"
 #include "pageeditor/dialogs/Tinsertimg.h"
 #include "pageeditor/dialogs/Tinstbl.h"
@@ -139,6 +141,7 @@ protected:
             if (&shown == all->iframe.get()) forms::drive::click(*all->iframe->SpeedButton1);
             if (&shown == all->movie.get()) forms::drive::click(*all->movie->SpeedButton2);
             if (&shown == all->marquee.get()) forms::drive::click(*all->marquee->SpeedButton1);
+            if (&shown == all->flashins.get()) forms::drive::click(*all->flashins->SpeedButton2);
         });
     }
 };
@@ -177,6 +180,7 @@ void pageBody(THTMLEdit& f) { f.SpeedButton3Click(); }
 void inlineFrame(THTMLEdit& f) { f.SpeedButton12Click(); }
 void video(THTMLEdit& f) { f.SpeedButton10Click(); }
 void scrollingText(THTMLEdit& f) { f.SpeedButton9Click(); }
+void flash(THTMLEdit& f) { f.EditFlash({}); }
 
 TEST_F(ForeignPages, OkWithoutAChangeKeepsThePageAndOneChangeChangesOnlyItsValue) {
     const DialogCase cases[] = {
@@ -274,23 +278,64 @@ TEST_F(ForeignPages, OkWithoutAChangeKeepsThePageAndOneChangeChangesOnlyItsValue
          "<TITLE>Rejsy \xE2\x80\x93 \xE2\x80\x9E\xC5\xBB\x61gle\xE2\x80\x9D</TITLE>"},
         {"bom.html", "body", {"Wyp", ""}, pageBody, nullptr, "", ""},
 
-        // Scrolling text, a video and an inline frame whose sources lie in
-        // folders of the site: left as they are, they stay where they are.
+        // Scrolling text, a video, a Flash movie and an inline frame with
+        // attributes of their own, their sources in folders of the site:
+        // left as they are, they stay where they are; one value changed
+        // changes that value alone.
         {"media.html", "scrolling text", {"", "marquee"}, scrollingText, nullptr, "", ""},
-        // A change builds the element anew from the dialog's values, those of
-        // its last use where the element gave none.
         {"media.html", "scrolling text, its direction changed", {"", "marquee"}, scrollingText,
-         [](EditorForms& d) { d.marquee->ComboBox2->setText("RIGHT"); },
-         "<MARQUEE direction=\"left\" behavior=\"scroll\" scrollamount=\"3\">",
-         "<MARQUEE DIRECTION=\"RIGHT\" BGCOLOR=\"\" SCROLLAMOUNT=\"3\" SCROLLDELAY=\"1\" LOOP=\"1\">"},
-        {"media.html", "video in a folder", {"", "embed"}, video, nullptr, "", ""},
-        {"media.html", "video in a folder, placed apart from the text", {"", "embed"}, video,
-         [](EditorForms& d) { d.movie->CheckBox3->setValue(0); }, "<EMBED src=\"filmy/rejs.avi\" autostart=\"true\">",
-         "<EMBED style=\"position: absolute;\" SRC=\"filmy/rejs.avi\" AUTOSTART=\"TRUE\">"},
+         [](EditorForms& d) { d.marquee->ComboBox2->setText("RIGHT"); }, "direction=\"left\"", "direction=\"RIGHT\""},
+        {"media.html", "scrolling text that slides, to and fro", {"", "marquee"}, scrollingText,
+         [](EditorForms& d) {
+             EXPECT_EQ(d.marquee->ComboBox3->text(), "SLIDE");
+             d.marquee->ComboBox3->setText("ALTERNATE");
+         },
+         "behavior=\"slide\"", "behavior=\"ALTERNATE\""},
+        {"media.html", "scrolling text without a loop, three times", {"", "marquee"}, scrollingText,
+         [](EditorForms& d) {
+             EXPECT_TRUE(d.marquee->CheckBox1->checked()) << "no loop scrolls for ever";
+             d.marquee->setEndless(false);
+             d.marquee->SpinEdit7->setValue(3);
+         },
+         "style=\"color: navy\">", "style=\"color: navy\" LOOP=\"3\">"},
+        {"media.html", "scrolling text, its text changed", {"", "marquee"}, scrollingText,
+         [](EditorForms& d) { d.marquee->Edit1->setText("Rejsy <b>codziennie</b>"); },
+         ">Nowo\xB6\xE6: rejsy o zachodzie s\xB3o\xF1" "ca!</MARQUEE>", ">Rejsy <B>codziennie</B></MARQUEE>"},
+        {"media.html", "scrolling text placed apart from the text", {"", "marquee"}, scrollingText,
+         [](EditorForms& d) { d.marquee->CheckBox3->setValue(0); }, "style=\"color: navy\"",
+         "style=\"color: navy; position: absolute;\""},
+        {"media.html", "video in a folder", {"", "embed.film"}, video, nullptr, "", ""},
+        {"media.html", "video in a folder, placed apart from the text", {"", "embed.film"}, video,
+         [](EditorForms& d) { d.movie->CheckBox3->setValue(0); }, "autostart=\"true\">",
+         "autostart=\"true\" style=\"position: absolute;\">"},
+        {"media.html", "video from an address", {"", "embed.film"}, video,
+         [](EditorForms& d) { d.movie->Edit1->setText("http://www.example.com/rejs.avi"); }, "src=\"filmy/rejs.avi\"",
+         "src=\"http://www.example.com/rejs.avi\""},
+        {"media.html", "Flash movie in a folder", {"", "object"}, flash, nullptr, "", ""},
+        {"media.html", "Flash movie at low quality", {"", "object"}, flash,
+         [](EditorForms& d) {
+             EXPECT_EQ(d.flashins->ComboBox1->text(), "auto high");
+             EXPECT_EQ(d.flashins->Geometry, "width: 400px; height: 300px; ");
+             d.flashins->ComboBox1->setListIndex(1);
+         },
+         "value=\"autohigh\"><EMBED src=\"media/intro.swf\" quality=\"autohigh\"",
+         "value=\"low\"><EMBED src=\"media/intro.swf\" quality=\"low\""},
+        {"media.html", "Flash movie of another name", {"", "object"}, flash,
+         [](EditorForms& d) { d.flashins->Edit1->setText("nowy.swf"); },
+         "value=\"media/intro.swf\"><PARAM name=\"quality\" value=\"autohigh\"><EMBED src=\"media/intro.swf\"",
+         "value=\"data\\nowy.swf\"><PARAM name=\"quality\" value=\"autohigh\"><EMBED src=\"data\\nowy.swf\""},
+        {"media.html", "Flash movie placed apart from the text", {"", "object"}, flash,
+         [](EditorForms& d) { d.flashins->CheckBox3->setValue(0); }, "height=\"300\"><PARAM",
+         "height=\"300\" style=\"position: absolute;\"><PARAM"},
         {"media.html", "inline frame from a folder", {"", "iframe"}, inlineFrame, nullptr, "", ""},
         {"media.html", "inline frame from a folder, renamed", {"", "iframe"}, inlineFrame,
-         [](EditorForms& d) { d.iframe->Edit1->setText("plan"); }, "<IFRAME name=\"mapa\" src=\"strony/mapa.html\" align=\"left\" frameborder=\"1\">",
-         "<IFRAME NAME=\"plan\" SRC='strony/mapa.html' FRAMEBORDER=\"1\" ALIGN=\"left\">"},
+         [](EditorForms& d) {
+             EXPECT_EQ(d.iframe->Geometry, "width: 400px; height: 300px; ");
+             d.iframe->Edit1->setText("plan");
+         },
+         "name=\"mapa\"", "name=\"plan\""},
+        {"media.html", "inline frame without its border", {"", "iframe"}, inlineFrame,
+         [](EditorForms& d) { d.iframe->CheckBox1->setValue(0); }, "frameborder=\"1\"", "frameborder=\"0\""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.page) + ": " + c.what);
@@ -320,6 +365,99 @@ TEST_F(ForeignPages, OkWithoutAChangeKeepsThePageAndOneChangeChangesOnlyItsValue
         const std::string changed = saved(g, "changed.html");
         const std::string expected = replacedOnce(before, c.was, c.becomes);
         EXPECT_EQ(changed, expected) << difference(expected, changed);
+        closeAll();
+    }
+}
+
+// A new element put on a page written elsewhere is written as the dialog
+// writes it on any page: the page differs from its save without the dialog
+// by the element's tag alone, where the caret stood.
+TEST_F(ForeignPages, NewElementsAreWrittenWhole) {
+    struct NewElement {
+        const char* what;
+        std::function<void(THTMLEdit&)> command;
+        std::function<void(EditorForms&)> fill;
+        std::string tag;  // as the saved page holds it
+    };
+    const NewElement cases[] = {
+        {"scrolling text", scrollingText,
+         [](EditorForms& d) {
+             Tmarquee& m = *d.marquee;
+             m.Edit1->setText("Rejsy <b>codziennie</b>");
+             m.ComboBox1->setText("MIDDLE");
+             m.ComboBox2->setText("RIGHT");
+             m.ComboBox3->setText("slide");  // not one of the three words: no BEHAVIOR
+             m.setColour(0x00FFCC99);
+             m.SpinEdit5->setValue(4);
+             m.SpinEdit4->setValue(100);
+             m.SpinEdit7->setValue(3);
+             m.setEndless(false);
+             m.CheckBox3->setValue(0);
+             m.Geometry = "left: 10px; ";
+         },
+         "<MARQUEE style=\"position: absolute; left: 10px; \" ALIGN=\"MIDDLE\" DIRECTION=\"RIGHT\" BGCOLOR=\"#99CCFF\" "
+         "SCROLLAMOUNT=\"4\" SCROLLDELAY=\"100\" LOOP=\"3\">Rejsy <B>codziennie</B></MARQUEE>"},
+        {"scrolling text for ever, in the text", scrollingText,
+         [](EditorForms& d) {
+             Tmarquee& m = *d.marquee;
+             m.Edit1->setText("Hej");
+             m.ComboBox1->setText("");
+             m.ComboBox2->setText("");
+             m.ComboBox3->setText("ALTERNATE");
+             m.SpeedButton3Click();
+             m.SpinEdit5->setValue(6);
+             m.SpinEdit4->setValue(85);
+             m.setEndless(true);
+             m.CheckBox3->setValue(1);
+             m.Geometry.clear();
+         },
+         "<MARQUEE BEHAVIOR=\"ALTERNATE\" BGCOLOR=\"\" SCROLLAMOUNT=\"6\" SCROLLDELAY=\"85\" LOOP=\"INFINITE\">Hej</MARQUEE>"},
+        {"video", video,
+         [](EditorForms& d) {
+             d.movie->Edit1->setText("http://www.example.com/rejs.avi");
+             d.movie->CheckBox3->setValue(0);
+             d.movie->Geometry = "width: 320px; height: 240px; ";
+         },
+         "<EMBED style=\"position: absolute; width: 320px; height: 240px; \" SRC=\"http://www.example.com/rejs.avi\" "
+         "AUTOSTART=\"TRUE\">"},
+        {"inline frame", inlineFrame,
+         [](EditorForms& d) {
+             Tiframe& i = *d.iframe;
+             i.Edit1->setText("plan");
+             i.FilenameEdit1->setText("http://www.example.com/plan.html");
+             i.ComboBox1->setText("RIGHT");
+             i.CheckBox1->setValue(1);
+             i.CheckBox3->setValue(1);
+             i.Geometry.clear();
+         },
+         "<IFRAME NAME=\"plan\" SRC='http://www.example.com/plan.html' FRAMEBORDER=\"1\" ALIGN=\"RIGHT\"></IFRAME>"},
+        {"Flash movie", flash,
+         [](EditorForms& d) {
+             Tflashins& f = *d.flashins;
+             f.Edit1->setText("http://www.example.com/intro.swf");
+             f.ComboBox1->setListIndex(3);
+             f.CheckBox3->setValue(0);
+             f.Geometry = "top: 5px; ";
+         },
+         " <OBJECT style=\"position: absolute; top: 5px; \" classid=\"clsid:D27CDB6E-AE6D-11cf-96B8-444553540000\" "
+         "codebase=\"http://download.macromedia.com/pub/shockwave/cabs/flash/swflash.cab#version=6,0,0,0\" ALIGN=\"\"> "
+         "<PARAM NAME=movie VALUE=\"http://www.example.com/intro.swf\"> <PARAM NAME=quality VALUE=\"auto high\"> "
+         "<PARAM NAME=bgcolor VALUE=#FFFFFF> <EMBED style=\"position: absolute; top: 5px; \" "
+         "src=\"http://www.example.com/intro.swf\" quality=\"auto high\" bgcolor=#FFFFFF NAME=\"\" ALIGN=\"\" "
+         "TYPE=\"application/x-shockwave-flash\" PLUGINSPAGE=\"http://www.macromedia.com/go/getflashplayer\"></OBJECT>"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        THTMLEdit& f = open("media.html");
+        const std::string before = saved(f, "before.html");
+        select(f, {"Film z rejsu", ""});
+        std::string shown;
+        okOnNextDialog(c.fill, shown);
+        c.command(f);
+        EXPECT_FALSE(shown.empty()) << "no dialog was shown";
+        const std::string written = saved(f, "written.html");
+        const std::string expected = replacedOnce(before, "<H2>Film z rejsu", "<H2>" + c.tag + "Film z rejsu");
+        EXPECT_EQ(written, expected) << difference(expected, written);
         closeAll();
     }
 }

@@ -4,8 +4,10 @@
 // style="..." attribute) and places it where its template says. Typed names
 // and addresses are written so that a quote or bracket in them stays inside
 // their attribute.
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace pageeditor {
 
@@ -33,6 +35,38 @@ struct IframeValues {
 };
 // The inline frame's opening tag; no closing tag is written.
 std::string iframeTag(std::string_view style, const IframeValues& v);
+
+// One attribute a dialog sets on the element it edits. An attribute the
+// element has keeps its own spelling; a new one is spelt as the dialog's tag
+// for a new element spells it.
+struct AttributeChange {
+    std::string name, value;
+    bool operator==(const AttributeChange&) const = default;
+};
+using AttributeChanges = std::vector<AttributeChange>;
+
+// What OK sets on an edited marquee: the attribute of each value that differs
+// from the one the dialog showed (the text, which is the element's content,
+// is not among them). The behaviour is written as the word of the list it
+// names without regard to case, or empty (the engine's own) for any other
+// text; a loop as "INFINITE" or the count.
+AttributeChanges marqueeChanges(const MarqueeValues& shown, const MarqueeValues& now);
+// A marquee's loop attribute as the engine plays it: a count of at least 1
+// written as digits, or for ever (nullopt) for anything else: none,
+// "infinite", "0", "-1", "abc".
+std::optional<long> marqueeLoopCount(const std::string& loop);
+
+// What OK sets on an edited inline frame; a border cleared is
+// FRAMEBORDER="0", which the engine draws without one.
+AttributeChanges iframeChanges(const IframeValues& shown, const IframeValues& now);
+
+// A Flash OBJECT's markup with the movie and the quality (those given) set
+// wherever it names them: the object's own data and movie attributes, its
+// movie, src and quality PARAMs and the EMBED inside it. A PARAM it lacks is
+// added right after the object's start tag, as the tag for a new movie writes
+// it; everything else stays as it is.
+std::string flashWithChanges(const std::string& objectHTML, const std::optional<std::string>& file,
+                             const std::optional<std::string>& quality);
 
 // The background sound: "<BGSOUND SRC=\"file\" LOOP=\"INFINITE\">" or with the
 // repeat count; no SRC without a file.

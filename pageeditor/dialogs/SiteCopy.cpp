@@ -1,6 +1,7 @@
 #include "pageeditor/dialogs/SiteCopy.h"
 
 #include "files/FileSystem.h"
+#include "pageeditor/dialogs/TagText.h"
 
 namespace pageeditor {
 
@@ -48,18 +49,6 @@ std::string siteMediaFolder(const std::string& appDir, const std::string& siteNa
     return site.empty() ? site : site + "data\\";
 }
 
-std::string quotedValue(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (char c : text) {
-        switch (c) {
-        case '"': out += "&quot;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        default: out += c;
-        }
-    }
-    return out;
-}
+std::string quotedValue(std::string_view text) { return quotedAttributeValue(text, '"'); }
 
 }  // namespace pageeditor

@@ -1,11 +1,9 @@
 #include "pageeditor/dialogs/TableMarkup.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "pageeditor/dialogs/TagText.h"
 #include "pageeditor/dialogs/WholeNumber.h"
-#include "text/CaseRules.h"
 
 namespace pageeditor {
 
@@ -36,38 +34,23 @@ TableGrid countTableGrid(const std::string& html) {
         if (row >= 0) grid.cols = std::max(grid.cols, row);
         row = -1;
     };
-    for (std::size_t at = html.find('<'); at != std::string::npos; at = html.find('<', at + 1)) {
-        if (html.compare(at, 4, "<!--") == 0) {
-            std::size_t end = html.find("-->", at + 4);
-            if (end == std::string::npos) break;
-            at = end + 2;
+    for (std::optional<TagInMarkup> t = nextTag(html, 0); t; t = nextTag(html, t->end)) {
+        if (t->name == "table") {
+            depth += t->closing ? (depth > 0 ? -1 : 0) : 1;
             continue;
         }
-        const bool closing = at + 1 < html.size() && html[at + 1] == '/';
-        std::size_t nameStart = at + (closing ? 2 : 1);
-        std::size_t nameEnd = nameStart;
-        while (nameEnd < html.size() && std::isalnum(static_cast<unsigned char>(html[nameEnd]))) ++nameEnd;
-        if (nameEnd == nameStart) continue;
-        const std::string name = text::lower(html.substr(nameStart, nameEnd - nameStart));
-        const std::size_t end = tagEnd(html, at);
-        const std::string tag = html.substr(nameStart, end - nameStart);
-        at = end - 1;
-        if (name == "table") {
-            depth += closing ? (depth > 0 ? -1 : 0) : 1;
-            continue;
-        }
-        if (depth > 0 || closing) continue;
-        if (name == "tr") {
+        if (depth > 0 || t->closing) continue;
+        if (t->name == "tr") {
             endRow();
             ++grid.rows;
             row = 0;
-        } else if (name == "td" || name == "th") {
+        } else if (t->name == "td" || t->name == "th") {
             if (row < 0) {  // a cell before any row opens one, as the engine does
                 ++grid.rows;
                 row = 0;
             }
             long span = 1;
-            const std::string colspan = tagAttribute(tag, "colspan");
+            const std::string colspan = tagAttribute(std::string_view(html).substr(t->at, t->end - t->at), "colspan");
             if (!colspan.empty() && std::all_of(colspan.begin(), colspan.end(), [](char c) { return c >= '0' && c <= '9'; }) &&
                 colspan.size() < 5)
                 span = std::max(1L, std::stol(colspan));
@@ -79,23 +62,11 @@ TableGrid countTableGrid(const std::string& html) {
 }
 
 long tableNumber(const std::optional<std::string>& written, long missing, long unreadable) {
-    if (!written) return missing;
-    const std::string& v = *written;
-    std::size_t i = v.find_first_not_of(" \t\r\n\f");
-    if (i == std::string::npos || v[i] < '0' || v[i] > '9') return unreadable;
-    long n = 0;
-    for (; i < v.size() && v[i] >= '0' && v[i] <= '9'; ++i) n = std::min<long>(kMaxFieldValue, n * 10 + (v[i] - '0'));
-    return n;
+    return leadingNumber(written, missing, unreadable);
 }
 
 std::string withTableBody(const std::string& outerHTML, const std::string& innerHTML, const std::string& body) {
-    const std::string endTag = "</TABLE>";
-    if (outerHTML.size() < innerHTML.size() + endTag.size()) return {};
-    const std::size_t innerAt = outerHTML.size() - endTag.size() - innerHTML.size();
-    if (text::upper(outerHTML.substr(outerHTML.size() - endTag.size())) != endTag ||
-        outerHTML.compare(innerAt, innerHTML.size(), innerHTML) != 0)
-        return {};
-    return outerHTML.substr(0, innerAt) + body + outerHTML.substr(outerHTML.size() - endTag.size());
+    return withElementContent(outerHTML, innerHTML, body, "TABLE");
 }
 
 }  // namespace pageeditor

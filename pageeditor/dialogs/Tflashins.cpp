@@ -54,8 +54,10 @@ void Tflashins::SpeedButton1Click() {
 
 void Tflashins::SpeedButton2Click() {
     std::string file = Edit1->text();
-    copyIntoFolder(file, siteMediaFolder(currentAppDir(), currentSiteName()));
-    if (!isWebAddress(file)) Edit1->setText("data\\" + bareFileName(file));
+    if (file != PageFile) {
+        copyIntoFolder(file, siteMediaFolder(currentAppDir(), currentSiteName()));
+        if (!isWebAddress(file)) Edit1->setText("data\\" + bareFileName(file));
+    }
     setModalResult(1);
 }
 

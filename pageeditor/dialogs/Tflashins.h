@@ -3,6 +3,7 @@
 // quality and the position box. Its OK brings a local movie into the site's
 // media folder and names it "data\" + its name; the editor frame builds the
 // tag and inserts it. One form for the whole run.
+#include <optional>
 #include <string>
 
 #include "pageeditor/dialogs/EditorDialog.h"
@@ -35,6 +36,9 @@ public:
 
     // The geometry of the style rule, kept from the last element read back.
     std::string Geometry;
+    // The movie as the edited element names it (none for a new movie): OK
+    // leaves that name as it is.
+    std::optional<std::string> PageFile;
 
     void SpeedButton1Click();
     void SpeedButton2Click();

@@ -1,5 +1,7 @@
 #include "pageeditor/dialogs/WholeNumber.h"
 
+#include <algorithm>
+
 namespace pageeditor {
 
 bool parseWholeNumber(const std::string& text, long& v) {
@@ -16,6 +18,16 @@ bool parseWholeNumber(const std::string& text, long& v) {
     }
     v = negative ? -r : r;
     return true;
+}
+
+long leadingNumber(const std::optional<std::string>& written, long missing, long unreadable) {
+    if (!written) return missing;
+    const std::string& v = *written;
+    std::size_t i = v.find_first_not_of(" \t\r\n\f");
+    if (i == std::string::npos || v[i] < '0' || v[i] > '9') return unreadable;
+    long n = 0;
+    for (; i < v.size() && v[i] >= '0' && v[i] <= '9'; ++i) n = std::min<long>(kMaxFieldValue, n * 10 + (v[i] - '0'));
+    return n;
 }
 
 }  // namespace pageeditor

@@ -2,6 +2,9 @@
 // and files brought into a site.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <optional>
+
 #include "pageeditor/dialogs/LinkMarkup.h"
 #include "pageeditor/dialogs/MediaMarkup.h"
 #include "pageeditor/dialogs/Tbody.h"
@@ -137,6 +140,93 @@ TEST(MediaMarkup, VideoFrameAndSoundTags) {
         {soundTag("http://h/s.mid", false, 0), "<BGSOUND SRC=\"http://h/s.mid\" LOOP=\"0\">"},
     };
     for (const auto& c : cases) EXPECT_EQ(c.got, c.want);
+}
+
+// What OK sets on an edited marquee: the attribute of each changed value
+// alone, spelt as a new tag spells it.
+TEST(MediaMarkup, MarqueeChangesNameOnlyTheChangedValues) {
+    MarqueeValues shown;
+    shown.behavior = "SLIDE";
+    shown.endless = true;
+    shown.loop = 4;
+    struct Case {
+        const char* what;
+        std::function<void(MarqueeValues&)> change;
+        AttributeChanges expected;
+    } cases[] = {
+        {"nothing", [](MarqueeValues&) {}, {}},
+        {"the text alone, which is content", [](MarqueeValues& v) { v.text = "x"; }, {}},
+        {"direction", [](MarqueeValues& v) { v.direction = "right"; }, {{"DIRECTION", "right"}}},
+        {"behaviour in another case", [](MarqueeValues& v) { v.behavior = "alternate"; }, {{"BEHAVIOR", "ALTERNATE"}}},
+        {"behaviour no engine knows", [](MarqueeValues& v) { v.behavior = "fast"; }, {{"BEHAVIOR", ""}}},
+        {"a colour", [](MarqueeValues& v) { v.bgcolor = "#FF0000"; }, {{"BGCOLOR", "#FF0000"}}},
+        {"a count", [](MarqueeValues& v) { v.endless = false; }, {{"LOOP", "4"}}},
+        {"the count of an endless loop", [](MarqueeValues& v) { v.loop = 9; }, {}},
+        {"speed and delay", [](MarqueeValues& v) { v.scrollAmount = 6, v.scrollDelay = 85; },
+         {{"SCROLLAMOUNT", "6"}, {"SCROLLDELAY", "85"}}},
+    };
+    for (const auto& c : cases) {
+        MarqueeValues now = shown;
+        c.change(now);
+        EXPECT_EQ(marqueeChanges(shown, now), c.expected) << c.what;
+    }
+    MarqueeValues counted = shown;
+    counted.endless = false;
+    MarqueeValues endless = counted;
+    endless.endless = true;
+    EXPECT_EQ(marqueeChanges(counted, endless), (AttributeChanges{{"LOOP", "INFINITE"}}));
+}
+
+TEST(MediaMarkup, MarqueeLoopAsTheEnginePlaysIt) {
+    struct Case {
+        const char* loop;
+        std::optional<long> count;  // none: for ever
+    } cases[] = {
+        {"", std::nullopt},  {"infinite", std::nullopt}, {"INFINITE", std::nullopt}, {"-1", std::nullopt},
+        {"0", std::nullopt}, {"abc", std::nullopt},      {"3", 3},                   {" 2", 2},
+        {"5x", 5},
+    };
+    for (const auto& c : cases) EXPECT_EQ(marqueeLoopCount(c.loop), c.count) << "[" << c.loop << "]";
+}
+
+TEST(MediaMarkup, InlineFrameChangesNameOnlyTheChangedValues) {
+    const IframeValues shown{"mapa", "strony/mapa.html", "left", true};
+    IframeValues now = shown;
+    EXPECT_EQ(iframeChanges(shown, now), AttributeChanges{});
+    now.border = false;
+    now.name = "plan";
+    EXPECT_EQ(iframeChanges(shown, now), (AttributeChanges{{"NAME", "plan"}, {"FRAMEBORDER", "0"}}));
+}
+
+// A Flash movie written elsewhere names its movie and quality in several
+// places; each is set, and nothing else of the markup changes.
+TEST(MediaMarkup, FlashMovieAndQualitySetWhereTheObjectNamesThem) {
+    const std::string classic =
+        "<OBJECT class=\"a\" classid=\"clsid:D27CDB6E-AE6D-11cf-96B8-444553540000\" width=400><PARAM name=\"Movie\" "
+        "value=\"m/a.swf\"><PARAM NAME=quality VALUE=autohigh><EMBED src='m/a.swf' quality=autohigh width=400>"
+        "</OBJECT>";
+    const std::string satay = "<OBJECT type=\"application/x-shockwave-flash\" data=\"m/a.swf\"><!-- <param name=movie> -->"
+                              "</OBJECT>";
+    struct Case {
+        const char* what;
+        std::string object;
+        std::optional<std::string> file, quality;
+        std::string expected;
+    } cases[] = {
+        {"nothing", classic, std::nullopt, std::nullopt, classic},
+        {"the movie", classic, "data\\b.swf", std::nullopt,
+         "<OBJECT class=\"a\" classid=\"clsid:D27CDB6E-AE6D-11cf-96B8-444553540000\" width=400><PARAM name=\"Movie\" "
+         "value=\"data\\b.swf\"><PARAM NAME=quality VALUE=autohigh><EMBED src='data\\b.swf' quality=autohigh width=400>"
+         "</OBJECT>"},
+        {"the quality, with a blank the unquoted value cannot hold", classic, std::nullopt, "auto low",
+         "<OBJECT class=\"a\" classid=\"clsid:D27CDB6E-AE6D-11cf-96B8-444553540000\" width=400><PARAM name=\"Movie\" "
+         "value=\"m/a.swf\"><PARAM NAME=quality VALUE=\"auto low\"><EMBED src='m/a.swf' quality=\"auto low\" width=400>"
+         "</OBJECT>"},
+        {"an object with its movie as data and no PARAMs", satay, "it's.swf", "low",
+         "<OBJECT type=\"application/x-shockwave-flash\" data=\"it's.swf\"><PARAM NAME=movie VALUE=\"it's.swf\">"
+         "<PARAM NAME=quality VALUE=\"low\"><!-- <param name=movie> --></OBJECT>"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(flashWithChanges(c.object, c.file, c.quality), c.expected) << c.what;
 }
 
 class SiteCopy : public pageeditor::testing::AppFolder {};

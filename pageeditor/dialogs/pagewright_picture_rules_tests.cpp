@@ -151,6 +151,32 @@ TEST(TableMarkupText, NewCellsKeepTheStartTag) {
     EXPECT_EQ(withTableBody(start + "<TR></TR></TABLE>", "<TR><TD></TD></TR>", "<tr></tr>"), "");
 }
 
+// An attribute set in a start tag written anywhere keeps its place, its
+// spelling and, where the value allows, its quoting; a new one goes last.
+TEST(TagText, AttributeSetInAStartTag) {
+    struct Case {
+        const char* tag;
+        const char* value;
+        const char* expected;
+    } cases[] = {
+        {"<EMBED src=\"a.avi\" width=3>", "b.avi", "<EMBED src=\"b.avi\" width=3>"},
+        {"<EMBED SRC='a.avi'>", "it's.avi", "<EMBED SRC='it&#39;s.avi'>"},
+        {"<EMBED Src=a.avi>", "b.avi", "<EMBED Src=b.avi>"},
+        {"<EMBED src=a.avi>", "a b.avi", "<EMBED src=\"a b.avi\">"},
+        {"<EMBED src=a.avi>", "", "<EMBED src=\"\">"},
+        {"<EMBED src>", "b.avi", "<EMBED src=\"b.avi\">"},
+        {"<EMBED title=\"src=x\" width=3>", "b\"<.avi", "<EMBED title=\"src=x\" width=3 src=\"b&quot;&lt;.avi\">"},
+        {"<EMBED width=3 />", "b.avi", "<EMBED width=3 src=\"b.avi\" />"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(withTagAttribute(c.tag, "src", c.value, "src"), c.expected) << c.tag;
+}
+
+TEST(TagText, ContentReplacedInsideTheElementsOwnTags) {
+    const std::string start = "<MARQUEE class=n loop=infinite>";
+    EXPECT_EQ(withElementContent(start + "a <B>b</B></MARQUEE>", "a <B>b</B>", "c", "marquee"), start + "c</MARQUEE>");
+    EXPECT_EQ(withElementContent(start + "a</MARQUEE>", "a", "c", "TABLE"), "");
+}
+
 class MediaCopy : public pageeditor::testing::AppFolder {
 protected:
     std::string media() { return appDir + "webpages\\Strona\\data\\"; }

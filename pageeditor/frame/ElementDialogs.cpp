@@ -1,7 +1,6 @@
 // The editor frame's routines of the link, media and page body dialogs: each
 // reads the element of the selection back into its dialog, shows it and
 // applies the result to the page.
-#include <charconv>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -22,12 +21,14 @@
 #include "pageeditor/dialogs/MediaMarkup.h"
 #include "pageeditor/dialogs/SiteCopy.h"
 #include "pageeditor/dialogs/SpinEdit.h"
+#include "pageeditor/dialogs/TagText.h"
 #include "pageeditor/dialogs/Tbody.h"
 #include "pageeditor/dialogs/Tflashins.h"
 #include "pageeditor/dialogs/Tiframe.h"
 #include "pageeditor/dialogs/Tlinkinsert.h"
 #include "pageeditor/dialogs/Tmarquee.h"
 #include "pageeditor/dialogs/Tmovie.h"
+#include "pageeditor/dialogs/WholeNumber.h"
 #include "pageeditor/frame/HtmlColor.h"
 #include "pageeditor/frame/IFrameHost.h"
 #include "pageeditor/frame/PositionStyle.h"
@@ -55,39 +56,53 @@ void quietly(F f) {
     }
 }
 
-// A whole number, as the dialogs read count attributes; anything else fails.
-int integerOf(const std::string& s) {
-    int v = 0;
-    auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
-    if (ec != std::errc() || p != s.data() + s.size() || s.empty()) throw htmledit::Error("not a number: " + s);
-    return v;
+// The value of `attribute` on the first `tag` inside the markup for which
+// `wanted` holds; "" when there is none.
+template <class F>
+std::string innerTagAttribute(const std::string& inner, const char* tag, const char* attribute, F wanted) {
+    for (std::optional<TagInMarkup> t = nextTag(inner, 0); t; t = nextTag(inner, t->end)) {
+        if (t->closing || t->name != tag) continue;
+        const std::string_view markup = std::string_view(inner).substr(t->at, t->end - t->at);
+        if (wanted(markup)) return tagAttribute(markup, attribute);
+    }
+    return {};
 }
 
 // The value of a PARAM inside an OBJECT: the engine keeps a movie's name
 // there rather than as an attribute of the object.
 std::string paramValue(const std::string& inner, const std::string& name) {
-    std::string lower = text::lower(inner);
-    std::string want = text::lower(name);
-    for (std::size_t at = lower.find("<param"); at != std::string::npos; at = lower.find("<param", at + 1)) {
-        std::size_t end = lower.find('>', at);
-        std::string tag = inner.substr(at, end == std::string::npos ? std::string::npos : end - at);
-        std::string ltag = lower.substr(at, tag.size());
-        auto attr = [&](const std::string& key) -> std::string {
-            std::size_t k = ltag.find(key + "=");
-            if (k == std::string::npos) return {};
-            std::size_t v = k + key.size() + 1;
-            if (v >= tag.size()) return {};
-            char q = tag[v];
-            if (q == '"' || q == '\'') {
-                std::size_t e = tag.find(q, v + 1);
-                return tag.substr(v + 1, e == std::string::npos ? std::string::npos : e - v - 1);
-            }
-            std::size_t e = tag.find_first_of(" \t\r\n>", v);
-            return tag.substr(v, e == std::string::npos ? std::string::npos : e - v);
-        };
-        if (text::lower(attr("name")) == want) return attr("value");
+    return innerTagAttribute(inner, "param", "value",
+                             [&](std::string_view tag) { return text::equalsNoCase(tagAttribute(tag, "name"), name); });
+}
+
+// An attribute of the EMBED that an OBJECT holds for the browsers that read
+// no PARAMs.
+std::string embedAttribute(const std::string& inner, const char* name) {
+    return innerTagAttribute(inner, "embed", name, [](std::string_view) { return true; });
+}
+
+// The item of the list that reads as `wanted` without regard to case (and,
+// when `blanks` is false, to blanks: "autohigh" is "auto high"); -1 for none.
+int itemLike(const forms::ComboBox& box, const std::string& wanted, bool blanks = true) {
+    auto key = [blanks](std::string s) {
+        if (!blanks) std::erase(s, ' ');
+        return text::lower(s);
+    };
+    for (int i = 0; i < box.listCount(); ++i)
+        if (key(box.list(i)) == key(wanted)) return i;
+    return -1;
+}
+
+bool isElement(const Element& e, const char* tag) {
+    try {
+        return e && text::lower(e.tagName()) == tag;
+    } catch (...) {
+        return false;
     }
-    return {};
+}
+
+void setAttributes(Element& e, const AttributeChanges& changes) {
+    for (const AttributeChange& c : changes) e.setAttribute(c.name, c.value);
 }
 
 // The frame of the active document window, where the Flash, scrolling-text
@@ -105,10 +120,18 @@ Element controlSelection(THTMLEdit& frame) {
     return sel.createRange().commonParentElement();
 }
 
+// The position box and the geometry of an element read back, its size
+// attributes counted.
 void readPosition(const Element& e, forms::CheckBox& box, std::string& geometry) {
-    PositionReadBack p = readPositionStyle(e);
+    PositionReadBack p = readPositionAndSize(e);
     box.setValue(p.relativeToText ? 1 : 0);
     geometry = p.geometry;
+}
+
+// The position box as OK left it, set on an edited element when it differs
+// from what was read back.
+void setPositionBoxIfChanged(const Element& e, bool shown, bool now) {
+    if (now != shown) setPositionBox(e, now);
 }
 
 }  // namespace
@@ -205,19 +228,27 @@ void THTMLEdit::EditFlash(const std::string& FileName) {
     } catch (...) {
         return;
     }
+    d->PageFile.reset();
     try {
         e = controlSelection(*this);
         if (e) {
+            // The movie as the object names it: an attribute of its own, its
+            // PARAMs, or the EMBED inside it; a quality it does not give is
+            // the player's own, "high".
+            const std::string inner = e.innerHTML();
             std::string movie = e.getAttribute("movie");
-            if (movie.empty()) movie = paramValue(e.innerHTML(), "movie");
-            if (!movie.empty()) d->Edit1->setText(movie);
+            if (movie.empty()) movie = paramValue(inner, "movie");
+            if (movie.empty()) movie = paramValue(inner, "src");
+            if (movie.empty()) movie = e.getAttribute("data");
+            if (movie.empty()) movie = embedAttribute(inner, "src");
+            d->Edit1->setText(movie);
             std::string quality = e.getAttribute("quality");
-            if (quality.empty()) quality = paramValue(e.innerHTML(), "quality");
-            if (!quality.empty()) {
-                for (int i = 0; i < d->ComboBox1->listCount(); ++i)
-                    if (d->ComboBox1->list(i) == quality) d->ComboBox1->setListIndex(i);
-            }
+            if (quality.empty()) quality = paramValue(inner, "quality");
+            if (quality.empty()) quality = embedAttribute(inner, "quality");
+            if (int i = itemLike(*d->ComboBox1, quality.empty() ? "high" : quality, false); i >= 0)
+                d->ComboBox1->setListIndex(i);
             readPosition(e, *d->CheckBox3, d->Geometry);
+            d->PageFile = d->Edit1->text();
             readBack = shownNow();
         } else {
             d->Edit1->setText(FileName);
@@ -227,7 +258,19 @@ void THTMLEdit::EditFlash(const std::string& FileName) {
     }
     if (d->showModal() != 1) return;
     // A movie read back and left as it was keeps its own markup.
-    if (readBack && *readBack == shownNow()) return;
+    const Shown now = shownNow();
+    if (readBack && *readBack == now) return;
+    if (readBack && isElement(e, "object")) {
+        // Only what the user changed is written into the object's markup.
+        quietly([&] {
+            setPositionBoxIfChanged(e, readBack->relative, now.relative);
+            std::optional<std::string> file, quality;
+            if (now.file != readBack->file) file = now.file;
+            if (now.quality != readBack->quality) quality = d->ComboBox1->text();
+            if (file || quality) e.setOuterHTML(flashWithChanges(e.outerHTML(), file, quality));
+        });
+        return;
+    }
     std::string s = positionStyleText(d->CheckBox3->checked(), d->Geometry);
     insertionFrame(*this).InsertHTML(flashTag(s, d->Edit1->text(), d->ComboBox1->text()));
 }
@@ -240,43 +283,27 @@ void THTMLEdit::SpeedButton9Click() {
     Element e;
     quietly([&] { e = controlSelection(*this); });
     if (e) {
+        // Each field shows what the element gives; what it leaves out is
+        // shown as the engine plays it: no alignment, direction, behaviour or
+        // colour of its own, a speed of 6 and a delay of 85, for ever.
         quietly([&] {
             d.Edit1->setText(e.innerHTML());
-            std::string a = e.getAttribute("align");
-            if (!a.empty()) d.ComboBox1->setText(a);
+            d.ComboBox1->setText(e.getAttribute("align"));
         });
         quietly([&] {
-            std::string v = e.getAttribute("behavior");
-            if (!v.empty()) d.ComboBox3->setText(v);
+            const std::string v = e.getAttribute("behavior");
+            const int i = itemLike(*d.ComboBox3, v);
+            d.ComboBox3->setText(i >= 0 ? d.ComboBox3->list(i) : v);
         });
-        quietly([&] {
-            std::string v = e.getAttribute("bgcolor");
-            if (!v.empty()) d.setColour(HTMLColorToColor(v));
-        });
-        quietly([&] {
-            std::string v = e.getAttribute("direction");
-            if (!v.empty()) d.ComboBox2->setText(v);
-        });
-        quietly([&] {
-            std::string v = e.getAttribute("scrollamount");
-            if (!v.empty()) d.SpinEdit5->setValue(integerOf(v));
-        });
-        quietly([&] {
-            std::string v = e.getAttribute("scrolldelay");
-            if (!v.empty()) d.SpinEdit4->setValue(integerOf(v));
-        });
+        quietly([&] { d.setColour(HTMLColorToColor(e.getAttribute("bgcolor"))); });
+        quietly([&] { d.ComboBox2->setText(e.getAttribute("direction")); });
+        quietly([&] { d.SpinEdit5->setValue(leadingNumber(e.getAttribute("scrollamount"), 6, 6)); });
+        quietly([&] { d.SpinEdit4->setValue(leadingNumber(e.getAttribute("scrolldelay"), 85, 85)); });
         quietly([&] { readPosition(e, *d.CheckBox3, d.Geometry); });
-        // A loop value that is neither "infinite" nor a number is passed
-        // over, so the dialog still opens.
         quietly([&] {
-            std::string v = e.getAttribute("loop");
-            if (v.empty()) return;
-            if (text::lower(v) == "infinite") {
-                d.setEndless(true);
-            } else {
-                d.SpinEdit7->setValue(integerOf(v));
-                d.setEndless(false);
-            }
+            const std::optional<long> count = marqueeLoopCount(e.getAttribute("loop"));
+            if (count) d.SpinEdit7->setValue(*count);
+            d.setEndless(!count);
         });
     }
     // What the dialog shows of an element read back: OK without a change
@@ -284,7 +311,22 @@ void THTMLEdit::SpeedButton9Click() {
     const auto shownNow = [&d] { return std::make_tuple(d.values(), d.CheckBox3->checked(), d.Geometry); };
     const auto shown = shownNow();
     if (d.showModal() != 1) return;
-    if (e && shownNow() == shown) return;
+    const auto now = shownNow();
+    if (e && now == shown) return;
+    if (isElement(e, "marquee")) {
+        // Only what the user changed is written; the element keeps its start
+        // tag, and its content unless the text was changed.
+        quietly([&] {
+            const MarqueeValues& was = std::get<0>(shown);
+            const MarqueeValues& is = std::get<0>(now);
+            setAttributes(e, marqueeChanges(was, is));
+            setPositionBoxIfChanged(e, std::get<1>(shown), std::get<1>(now));
+            if (is.text == was.text) return;
+            const std::string html = withElementContent(e.outerHTML(), e.innerHTML(), is.text, "MARQUEE");
+            if (!html.empty()) e.setOuterHTML(html);
+        });
+        return;
+    }
     std::string s = positionStyleText(d.CheckBox3->checked(), d.Geometry);
     insertionFrame(*this).InsertHTML(marqueeTag(s, d.values()));
 }
@@ -297,10 +339,7 @@ void THTMLEdit::SpeedButton10Click() {
     Element e;
     quietly([&] { e = controlSelection(*this); });
     if (e) {
-        quietly([&] {
-            std::string v = e.getAttribute("src");
-            if (!v.empty()) d.Edit1->setText(v);
-        });
+        quietly([&] { d.Edit1->setText(e.getAttribute("src")); });
         quietly([&] { readPosition(e, *d.CheckBox3, d.Geometry); });
     }
     d.PageFile = e ? d.Edit1->text() : std::string();
@@ -308,8 +347,18 @@ void THTMLEdit::SpeedButton10Click() {
     const auto shown = shownNow();
     Tmovie::styleText = [](bool relative, const std::string& geometry) { return positionStyleText(relative, geometry); };
     std::string tag = d.movie_getmovie();
-    if (e && shownNow() == shown) return;  // OK without a change keeps the element as it is
-    if (!tag.empty()) InsertHTML(tag);
+    if (tag.empty()) return;
+    const auto now = shownNow();
+    if (e && now == shown) return;  // OK without a change keeps the element as it is
+    if (isElement(e, "embed")) {
+        // Only what the user changed is written.
+        quietly([&] {
+            if (std::get<0>(now) != std::get<0>(shown)) e.setAttribute("SRC", std::get<0>(now));
+            setPositionBoxIfChanged(e, std::get<1>(shown), std::get<1>(now));
+        });
+        return;
+    }
+    InsertHTML(tag);
 }
 
 // ---------------------------------------------------------------------------
@@ -320,31 +369,33 @@ void THTMLEdit::SpeedButton12Click() {
     Element e;
     quietly([&] { e = controlSelection(*this); });
     if (e) {
-        quietly([&] {
-            std::string v = e.getAttribute("src");
-            if (!v.empty()) d.FilenameEdit1->setText(v);
-        });
+        // Each field shows what the frame gives: a name, source or alignment
+        // it does not give is none.
+        quietly([&] { d.FilenameEdit1->setText(e.getAttribute("src")); });
         quietly([&] { d.CheckBox3->setValue(positionBoxTicked(e.style().position()) ? 1 : 0); });
-        quietly([&] {
-            std::string v = e.getAttribute("name");
-            if (!v.empty()) d.Edit1->setText(v);
-        });
-        quietly([&] {
-            std::string v = e.getAttribute("align");
-            if (!v.empty()) d.ComboBox1->setText(v);
-        });
+        quietly([&] { d.Edit1->setText(e.getAttribute("name")); });
+        quietly([&] { d.ComboBox1->setText(e.getAttribute("align")); });
         // A frame border of "0" is no border.
         quietly([&] {
             std::string v = e.getAttribute("frameborder");
             d.CheckBox1->setValue(!v.empty() && v != "0" ? 1 : 0);
         });
-        quietly([&] { d.Geometry = readPositionStyle(e).geometry; });
+        quietly([&] { d.Geometry = readPositionAndSize(e).geometry; });
     }
     d.PageSource = e ? d.FilenameEdit1->text() : std::string();
     const auto shownNow = [&d] { return std::make_tuple(d.values(), d.CheckBox3->checked(), d.Geometry); };
     const auto shown = shownNow();
     if (d.showModal() != 1) return;
-    if (e && shownNow() == shown) return;  // OK without a change keeps the frame as it is
+    const auto now = shownNow();
+    if (e && now == shown) return;  // OK without a change keeps the frame as it is
+    if (isElement(e, "iframe")) {
+        // Only what the user changed is written.
+        quietly([&] {
+            setAttributes(e, iframeChanges(std::get<0>(shown), std::get<0>(now)));
+            setPositionBoxIfChanged(e, std::get<1>(shown), std::get<1>(now));
+        });
+        return;
+    }
     std::string s = positionStyleText(d.CheckBox3->checked(), d.Geometry);
     insertionFrame(*this).InsertHTML(iframeTag(s, d.values()));
 }

@@ -127,7 +127,7 @@ void editImage(const htmledit::Document& document, Tinsertimg& d, const std::opt
         if (d.ImageWidth > 0 && changed(&ImageFields::width)) style.setWidth(std::to_string(d.ImageWidth) + "px");
         if (d.ImageHeight > 0 && changed(&ImageFields::height))
             style.setHeight(std::to_string(d.ImageHeight) + "px");
-        if (changed(&ImageFields::relative)) style.setPosition(relative ? "" : "absolute");
+        if (changed(&ImageFields::relative)) setPositionBox(img, relative);
     } catch (...) {
         // The routine ends silently on any error.
     }

@@ -38,12 +38,40 @@ std::string geometryText(const std::string& left, const std::string& top, const 
     return g;
 }
 
-PositionReadBack readPositionStyle(const htmledit::Element& element) {
+namespace {
+
+PositionReadBack readBack(const htmledit::Element& element, bool sizeAttributes) {
     htmledit::Style s = element.style();
     PositionReadBack r;
     r.relativeToText = positionBoxTicked(s.position());
-    r.geometry = geometryText(s.left(), s.top(), s.width(), s.height());
+    std::string width = s.width(), height = s.height();
+    if (sizeAttributes && width.empty()) width = attributeLength(element.getAttribute("width"));
+    if (sizeAttributes && height.empty()) height = attributeLength(element.getAttribute("height"));
+    r.geometry = geometryText(s.left(), s.top(), width, height);
     return r;
+}
+
+}  // namespace
+
+PositionReadBack readPositionStyle(const htmledit::Element& element) { return readBack(element, false); }
+
+PositionReadBack readPositionAndSize(const htmledit::Element& element) { return readBack(element, true); }
+
+std::string attributeLength(const std::string& value) {
+    std::size_t b = value.find_first_not_of(" \t\r\n\f");
+    if (b == std::string::npos) return {};
+    std::size_t e = b;
+    while (e < value.size() && value[e] >= '0' && value[e] <= '9') ++e;
+    if (e == b) return {};
+    if (e + 1 < value.size() && value[e] == '.' && value[e + 1] >= '0' && value[e + 1] <= '9') {
+        ++e;
+        while (e < value.size() && value[e] >= '0' && value[e] <= '9') ++e;
+    }
+    return value.substr(b, e - b) + (e < value.size() && value[e] == '%' ? "%" : "px");
+}
+
+void setPositionBox(const htmledit::Element& element, bool relativeToText) {
+    element.style().setPosition(relativeToText ? "" : "absolute");
 }
 
 }  // namespace pageeditor

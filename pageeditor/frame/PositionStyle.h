@@ -34,5 +34,17 @@ struct PositionReadBack {
     std::string geometry;
 };
 PositionReadBack readPositionStyle(const htmledit::Element& element);
+// The same for the media elements, whose size a page may give by their width
+// and height attributes: those stand in where the style gives no width or
+// height, so the geometry holds the size the element is drawn at.
+PositionReadBack readPositionAndSize(const htmledit::Element& element);
+// A width or height attribute as a style length: its leading number with
+// "px" ("300" and "300px" give 300px), or with "%" when one follows it
+// ("50%"); "" when it starts with no number.
+std::string attributeLength(const std::string& value);
+
+// Sets the element's style position as the position box says: none when it
+// is ticked, "absolute" when it is not; the other style properties stay.
+void setPositionBox(const htmledit::Element& element, bool relativeToText);
 
 }  // namespace pageeditor

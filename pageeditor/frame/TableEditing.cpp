@@ -129,7 +129,7 @@ void editTable(const htmledit::Document& document, Tinstbl& d,
         if (now.cellspacing != shown.cellspacing) table.setAttribute("cellspacing", now.cellspacing);
         if (now.cellpadding != shown.cellpadding) table.setAttribute("cellpadding", now.cellpadding);
         if (now.bgcolor != shown.bgcolor) table.setAttribute("bgcolor", now.bgcolor);
-        if (d.CheckBox3->checked() != shownRelative) table.style().setPosition(d.CheckBox3->checked() ? "" : "absolute");
+        if (d.CheckBox3->checked() != shownRelative) setPositionBox(table, d.CheckBox3->checked());
         if (sameCounts) return;
         // New counts drop the contents, as the question warned: the table
         // keeps its start tag and gets empty cells.

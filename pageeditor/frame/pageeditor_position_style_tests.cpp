@@ -1,5 +1,5 @@
 // The style rule of positioned elements: the written style text and the
-// geometry read back from an element's style values.
+// geometry read back from an element's style values and size attributes.
 #include <gtest/gtest.h>
 
 #include "pageeditor/frame/PositionStyle.h"
@@ -46,6 +46,19 @@ TEST(PositionStyle, GeometryInFixedOrderOfNonEmptyValues) {
         {"", "", "", "50%", "height: 50%; "},
     };
     for (const Case& c : cases) EXPECT_EQ(geometryText(c.left, c.top, c.width, c.height), c.expected);
+}
+
+// A media element's width and height attributes as the engine draws them,
+// for the geometry of one whose style gives no size.
+TEST(PositionStyle, SizeAttributesAsStyleLengths) {
+    struct Case {
+        std::string attribute, length;
+    };
+    const Case cases[] = {
+        {"300", "300px"}, {"300px", "300px"}, {" 40 ", "40px"}, {"50%", "50%"}, {"12.5%", "12.5%"},
+        {"7.", "7px"},    {"", ""},           {"auto", ""},     {"-5", ""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(attributeLength(c.attribute), c.length) << "[" << c.attribute << "]";
 }
 
 }  // namespace
