@@ -130,6 +130,7 @@ TEST_F(DesktopTest, TitlesAreTheWindowsOwnAndModalWindowsLieAboveWindowsKeptOnTo
     owner.show();
     owner.activate();
     ASSERT_TRUE(waitFor([&] { return QApplication::activeWindow() == windowOf(owner); }));
+    ASSERT_TRUE(becomesActive(xid(owner)));
 
     WidgetAnswers answers;
     struct Case {
@@ -164,6 +165,7 @@ TEST_F(DesktopTest, TheFirstBoxOfANewWindowKeptOnTopLiesAboveIt) {
     owner.show();
     owner.activate();
     ASSERT_TRUE(waitFor([&] { return QApplication::activeWindow() == windowOf(owner); }));
+    ASSERT_TRUE(becomesActive(xid(owner)));
     Placed top;
     top.at = QPoint(250, 250);
     WidgetAnswers answers;
