@@ -58,7 +58,8 @@ class EditorOnDesktop : public enginetest::EditorWindowsTest {
 protected:
     void SetUp() override {
         makeTemp("pw_desktop");
-        if (!desktop::Environment::ready()) GTEST_SKIP() << desktop::Environment::why();
+        if (!desktop::Environment::installed()) GTEST_SKIP() << desktop::Environment::why();
+        ASSERT_TRUE(desktop::Environment::ready()) << desktop::Environment::why();
         if (!desktop::onPath("xdotool")) GTEST_SKIP() << "no xdotool to type and click with";
         const fs::path prog = tmp / "prog";
         fs::create_directories(prog / "webpages" / "s" / "data");

@@ -3,7 +3,8 @@
 // window manager, where the headless platform shows nothing of them: the
 // program starts an X server of its own (Xvfb) with openbox on it before its
 // application is made. Without Xvfb, openbox and xprop installed it is not
-// ready, and the tests that need it are skipped (DesktopTest.h).
+// ready, and the tests that need it are skipped (DesktopTest.h); with them,
+// a display that could not be made fails those tests.
 #include <gtest/gtest.h>
 
 #include <sys/types.h>
@@ -24,7 +25,10 @@ public:
     explicit Environment(std::function<void()> beforeApplication = {});
     ~Environment() override;
     static bool ready() { return ready_; }
+    // Why it is not ready.
     static const char* why() { return why_; }
+    // Whether Xvfb, openbox and xprop are there to make the display with.
+    static bool installed();
 
     void SetUp() override;
     void TearDown() override;

@@ -5,7 +5,8 @@
 namespace forms::desktop {
 
 void Test::SetUp() {
-    if (!Environment::ready()) GTEST_SKIP() << Environment::why();
+    if (!Environment::installed()) GTEST_SKIP() << Environment::why();
+    if (!Environment::ready()) FAIL() << Environment::why();
 }
 
 }  // namespace forms::desktop
