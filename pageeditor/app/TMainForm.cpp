@@ -558,6 +558,7 @@ void TMainForm::connectSiteLists() {
         });
     };
     h.listsChanged = [this] { showSiteLists(); };
+    h.pageDeleted = [this](const std::string& page) { documents.pageDeleted(page); };
     sites.setHooks(std::move(h));
 
     SpeedButton1->onClick = guarded([this] { SpeedButton1Click(); });

@@ -58,7 +58,8 @@ class EditorOnDesktop : public enginetest::EditorWindowsTest {
 protected:
     void SetUp() override {
         makeTemp("pw_desktop");
-        if (!desktop::Environment::ready()) GTEST_SKIP() << desktop::Environment::why();
+        if (!desktop::Environment::installed()) GTEST_SKIP() << desktop::Environment::why();
+        ASSERT_TRUE(desktop::Environment::ready()) << desktop::Environment::why();
         if (!desktop::onPath("xdotool")) GTEST_SKIP() << "no xdotool to type and click with";
         const fs::path prog = tmp / "prog";
         fs::create_directories(prog / "webpages" / "s" / "data");
@@ -71,9 +72,8 @@ protected:
         startEditor(prog);
         TMainForm& m = *all->MainForm;
         m.activate();
-        ASSERT_TRUE(desktop::waitFor([&] {
-            return desktop::framedByManager(*forms::windowOf(m)) && desktop::activeOnScreen() == desktop::xid(m);
-        }));
+        ASSERT_TRUE(desktop::waitFor([&] { return desktop::framedByManager(*forms::windowOf(m)); }));
+        ASSERT_TRUE(desktop::becomesActive(desktop::xid(m)));
         ASSERT_TRUE(m.page_open("s"));
     }
 
@@ -148,7 +148,7 @@ TEST_F(EditorOnDesktop, ANewPagesWindowIsSeenAndActiveAtOnceAndAnOpenPageComesBa
         EXPECT_TRUE(desktop::waitFor([&] { return frameOf(*made).DocumentReady && seen(*made, kNewPage); }, 20))
             << "the new page's window is not seen";
         EXPECT_EQ(main().activeDocument(), made);
-        EXPECT_EQ(desktop::activeOnScreen(), desktop::xid(main()));
+        EXPECT_TRUE(desktop::becomesActive(desktop::xid(main()))) << "the main window is not the active one";
 
         // A double click on an open page in the list: its own window comes
         // back, seen and active, and no other is opened.
@@ -157,12 +157,11 @@ TEST_F(EditorOnDesktop, ANewPagesWindowIsSeenAndActiveAtOnceAndAnOpenPageComesBa
         const std::uint32_t colour = windows.empty() ? kNewPage : colours[0];
         int x = 0, y = 0;
         ASSERT_TRUE(forms::drive::itemOnScreen(*main().ListView1, pageItem(name), x, y)) << name;
-        desktop::output("xdotool mousemove --sync " + std::to_string(x) + " " + std::to_string(y) +
-                        " click --repeat 2 --delay 60 1");
+        ASSERT_TRUE(desktop::doubleClickAt(x, y)) << "the pointer did not get to " << name;
         EXPECT_TRUE(desktop::waitFor([&] { return main().activeDocument() == again && seen(*again, colour); }, 20))
             << name << " is not brought back";
         EXPECT_EQ(main().documentWindows().size(), before + 1) << name << " got a second window";
-        EXPECT_EQ(desktop::activeOnScreen(), desktop::xid(main()));
+        EXPECT_TRUE(desktop::becomesActive(desktop::xid(main()))) << "the main window is not the active one";
         closeAll();
     }
 }

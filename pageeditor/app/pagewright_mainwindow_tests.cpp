@@ -436,6 +436,15 @@ TEST_F(MainWindow, APageHasOneWindowAndOpeningItAgainActivatesIt) {
         {"from the page list", [&] { openFromList(0); return m.activeDocument(); }},
         {"by its name", [&] { return m.doc_open(indexPath); }},
         {"by another name of the same file", [&] { return m.doc_open(m.app_dir + "webpages\\moja\\.\\index.html"); }},
+        {"by its name in other letters", [&] { return m.doc_open(m.app_dir + "webpages\\moja\\INDEX.Html"); }},
+        {"after another program saved it anew, renaming its new file into place",
+         [&] {
+             const fs::path file = files::realPath(indexPath);
+             EXPECT_TRUE(text::writeFile(file.string() + ".new", "<p>O nas, zapisane gdzie indziej</p>"));
+             fs::rename(file.string() + ".new", file);
+             openFromList(0);
+             return m.activeDocument();
+         }},
     };
     for (const auto& c : cases) {
         m.MdiArea1->activateChild(*oferta);
@@ -460,6 +469,51 @@ TEST_F(MainWindow, APageHasOneWindowAndOpeningItAgainActivatesIt) {
     EXPECT_EQ(m.documentWindows().size(), 2u);
     EXPECT_EQ(dynamic_cast<FakeFrame*>(again->HTMLEdit1)->calls,
               std::vector<std::string>{"LoadDocument:" + indexPath});
+}
+
+// A page deleted from the page list keeps its window, which is no longer
+// that page's: a new page made under its name opens in a window of its own.
+TEST_F(MainWindow, ADeletedPagesWindowIsNotTheWindowOfANewPageOfItsName) {
+    TMainForm& m = start(programFolder({{"data/lang/pl/trans.msg", ""},
+                                        {"webpages/moja/project.prj", "[project]\r\nname=moja\r\n"},
+                                        {"webpages/moja/index.html", "<p>O nas</p>"},
+                                        {"webpages/moja/oferta.html", "<p>Oferta</p>"}}));
+    ASSERT_TRUE(m.page_open("moja"));
+    const std::string oferta = m.app_dir + "webpages\\moja\\oferta.html";
+    TMDIChild* old = m.doc_open(oferta);
+    ASSERT_NE(old, nullptr);
+    forms::drive::processEvents();
+    m.ListView1->setSelectedIndex(1);
+    ASSERT_EQ(m.ListView1->caption(1), "oferta.html");
+    answers.answerMessage(6);
+    m.SpeedButton4Click();
+    forms::drive::processEvents();
+    ASSERT_FALSE(fs::exists(files::realPath(oferta)));
+    EXPECT_EQ(m.documentWindows().size(), 1u) << "the window of a deleted page stays open";
+    EXPECT_EQ(m.documents.find(oferta), nullptr);
+
+    // Made again under its name (in other letters, too): a fresh window.
+    ASSERT_TRUE(text::writeFile(files::realPath(oferta), "<p>Nowa oferta</p>"));
+    TMDIChild* made = m.doc_open(m.app_dir + "webpages\\moja\\Oferta.html");
+    ASSERT_NE(made, nullptr);
+    EXPECT_NE(made, old);
+    EXPECT_EQ(m.documentWindows().size(), 2u);
+    EXPECT_EQ(dynamic_cast<FakeFrame*>(made->HTMLEdit1)->calls,
+              std::vector<std::string>{"LoadDocument:" + m.app_dir + "webpages\\moja\\Oferta.html"});
+    m.MdiArea1->activateChild(*old);
+    forms::drive::processEvents();
+    EXPECT_EQ(m.doc_open(oferta), made);
+    EXPECT_EQ(m.activeDocument(), made);
+    EXPECT_EQ(m.documentWindows().size(), 2u);
+
+    // That window closed, the page saved from the old one is its page again.
+    made->closeWithoutQuestion();
+    forms::drive::processEvents();
+    ASSERT_EQ(m.activeDocument(), old);
+    m.Zapisz1Click();
+    EXPECT_EQ(dynamic_cast<FakeFrame*>(old->HTMLEdit1)->calls.back(), "SaveDocument:" + oferta);
+    EXPECT_EQ(m.doc_open(m.app_dir + "webpages\\moja\\OFERTA.html"), old);
+    EXPECT_EQ(m.documentWindows().size(), 1u);
 }
 
 // A copy saved onto a page that another window holds is not written: that

@@ -1,9 +1,26 @@
 #include "pageeditor/core/DocumentList.h"
 
 #include "files/FileSystem.h"
+#include "text/CaseRules.h"
 #include "text/CodePage.h"
 
 namespace pageeditor {
+
+namespace {
+
+// Two names of one page: written alike but for the case of the file name's
+// letters in one folder, or leading to one file.
+bool samePage(const std::string& a, const std::string& b) {
+    if (a == b) return true;
+    const files::fs::path pa = files::realPath(a).lexically_normal(), pb = files::realPath(b).lexically_normal();
+    std::error_code ec;
+    if (text::equalsNoCase(files::platformName(pa.filename()), files::platformName(pb.filename())) &&
+        (pa.parent_path() == pb.parent_path() || files::fs::equivalent(pa.parent_path(), pb.parent_path(), ec)))
+        return true;
+    return files::fs::equivalent(pa, pb, ec);
+}
+
+}  // namespace
 
 PageDocument* DocumentList::openPage(const std::string& path, const std::function<PageFrame*()>& newWindow) {
     if (PageDocument* shown = find(path)) {
@@ -58,20 +75,14 @@ bool DocumentList::closeIn(const std::string& folder, const std::function<void(P
 PageDocument* DocumentList::find(const std::string& path) const { return holder(path, nullptr); }
 
 PageDocument* DocumentList::holder(const std::string& path, const PageDocument* except) const {
-    const files::fs::path file = files::realPath(path);
-    const files::FileIdentity there = files::FileIdentity::of(file);
-    for (const auto& d : docs_) {
-        if (d.get() == except) continue;
-        // The file there now is the window's own, or another one.
-        if (there && d->file()) {
-            if (there == d->file()) return d.get();
-            continue;
-        }
-        if (d->file_path() == path) return d.get();
-        std::error_code ec;
-        if (files::fs::equivalent(files::realPath(d->file_path()), file, ec)) return d.get();
-    }
+    for (const auto& d : docs_)
+        if (d.get() != except && d->holdsPage() && samePage(d->file_path(), path)) return d.get();
     return nullptr;
+}
+
+void DocumentList::pageDeleted(const std::string& path) {
+    for (const auto& d : docs_)
+        if (samePage(d->file_path(), path)) d->pageDeleted();
 }
 
 bool DocumentList::mayWrite(const PageDocument* writer, const std::string& file) {

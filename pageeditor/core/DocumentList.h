@@ -39,11 +39,15 @@ public:
     // ones that may close are closed. True when none is left open there.
     bool closeIn(const std::string& folder, const std::function<void(PageDocument*)>& closeWindow);
 
-    // The open document that holds the page file at `path` (the same file,
-    // however its name is written), or null. A window holds the file it
-    // loaded or last saved: not another one made since under its name (a
-    // page deleted and made anew); while no file is there, its page.
+    // The open document that holds the page at `path`, or null: the same
+    // page however its name is written (the platform's names ignore case, as
+    // the site's lookup of its files does), also after another program saved
+    // it anew or while no file is there.
     PageDocument* find(const std::string& path) const;
+    // The page at `path` was deleted by the program: its window stays open
+    // but no longer holds it, so a new page made under its name gets a
+    // window of its own.
+    void pageDeleted(const std::string& path);
 
     PageDocument* active() const { return active_; }
     void activate(PageDocument* doc) { active_ = doc; }

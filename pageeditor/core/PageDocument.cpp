@@ -11,9 +11,7 @@ PageDocument::PageDocument(const MessageList& messages, PageFrame& frame, std::s
     : messages_(messages), frame_(frame), path_(std::move(path)) {}
 
 bool PageDocument::open() {
-    if (!frame_.LoadDocument(path_)) return false;
-    file_ = files::FileIdentity::of(files::realPath(path_));
-    return true;
+    return frame_.LoadDocument(path_);
 }
 
 std::string PageDocument::caption() const {
@@ -33,7 +31,7 @@ bool PageDocument::save() {
         tellFailure(path_);
         return false;
     }
-    file_ = files::FileIdentity::of(files::realPath(path_));
+    holdsPage_ = true;
     frame_.clearModified();
     copyOnly_ = false;
     status_ = messages_.tr("Zapisano.");

@@ -5,7 +5,6 @@
 #include <functional>
 #include <string>
 
-#include "files/FileIdentity.h"
 #include "pageeditor/core/MessageList.h"
 #include "pageeditor/core/PageFrame.h"
 
@@ -18,9 +17,10 @@ public:
     // Loads the page into the frame.
     bool open();
     const std::string& file_path() const { return path_; }
-    // The file the window holds: the one it loaded, then the one it last
-    // saved (a save puts a new file in the old one's place).
-    const files::FileIdentity& file() const { return file_; }
+    // Whether the window holds its page: not after the page was deleted
+    // (pageDeleted) until the window saves it again.
+    bool holdsPage() const { return holdsPage_; }
+    void pageDeleted() { holdsPage_ = false; }
     // Asked before each save, with the file to be written: false when it may
     // not be written (another window holds it; the user has been told).
     void setWriteCheck(std::function<bool(const std::string& file)> check) { mayWrite_ = std::move(check); }
@@ -59,7 +59,7 @@ private:
     std::string path_;
     std::string status_;
     bool copyOnly_ = false;
-    files::FileIdentity file_;
+    bool holdsPage_ = true;
     std::function<bool(const std::string&)> mayWrite_;
 };
 

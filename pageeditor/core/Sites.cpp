@@ -229,6 +229,7 @@ bool Sites::deleteListedFile(const std::string& name) {
 bool Sites::deletePage(const std::string& caption) {
     if (siteName_.empty() || !plainName(caption)) return false;
     bool deleted = deleteListedFile(pagePath(caption));
+    if (deleted && hooks_.pageDeleted) hooks_.pageDeleted(pagePath(caption));
     refillPages();
     return deleted;
 }

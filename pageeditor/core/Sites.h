@@ -27,6 +27,7 @@ struct SiteHooks {
     // its own question); false keeps the site.
     std::function<bool(const std::string& siteFolder)> closeSiteDocuments;
     std::function<void()> listsChanged;                     // pages() or media() was refilled
+    std::function<void(const std::string&)> pageDeleted;    // a page's full name, after its file was deleted
 };
 
 class Sites {

@@ -1,3 +1,5 @@
+#include <cstdlib>
+
 #include "pageeditor/core/DocumentList.h"
 #include "pageeditor/core/NewPage.h"
 #include "pageeditor/core/PageDocument.h"
@@ -386,6 +388,7 @@ protected:
             });
         };
         h.closeSiteDocuments = [this](const std::string& folder) { return docs.closeIn(folder, {}); };
+        h.pageDeleted = [this](const std::string& page) { docs.pageDeleted(page); };
         sites.setHooks(h);
         docs.setEnable2([this](int s) { enable2.push_back(s); });
     }
@@ -564,6 +567,20 @@ TEST_F(DocumentTest, APageIsFoundByItsFileHoweverItsNameIsWritten) {
     EXPECT_EQ(docs.find(files::platformName(folder) + "\\b.html"), second);
     EXPECT_EQ(docs.find(files::platformName(folder) + "\\c.html"), nullptr);
     EXPECT_EQ(docs.find("C:\\s\\a.html"), nullptr);
+    // The platform's names ignore case, as the site's lookup of its files does.
+    EXPECT_EQ(docs.find(files::platformName(folder) + "\\A.HTML"), first);
+    EXPECT_EQ(docs.find(files::platformName(folder) + "\\.\\A.html"), first);
+    EXPECT_EQ(docs.find(files::platformName(folder) + "\\B.Html"), second);
+    EXPECT_EQ(docs.find(files::platformName(folder) + "\\a.htm"), nullptr);
+    // Saved anew by another program, which writes a new file and renames it
+    // into the page's place: still the page of that window.
+    const std::string save = "cd '" + folder.string() + "' && printf nowa > a.html.new && mv a.html.new a.html";
+    ASSERT_EQ(std::system(save.c_str()), 0);
+    std::string saved;
+    ASSERT_TRUE(text::readFile(folder / "a.html", saved));
+    ASSERT_EQ(saved, "nowa");
+    EXPECT_EQ(docs.find(a), first);
+    EXPECT_EQ(docs.find(files::platformName(folder) + "\\A.html"), first);
     fs::remove_all(folder);
     // A window whose file is gone still holds its page.
     EXPECT_EQ(docs.find(a), first);

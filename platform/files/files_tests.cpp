@@ -4,7 +4,6 @@
 
 #include <iostream>
 
-#include "files/FileIdentity.h"
 #include "files/FileSystem.h"
 #include "files/ProfileFile.h"
 #include "files/ShellCopy.h"
@@ -393,31 +392,6 @@ TEST_F(TempDir, LeftoverTemporariesOfProcessesThatAreGoneAreRemoved) {
 }
 
 // The child of the crash trials below: saves a page of several blocks.
-// A file is known by itself: under another name of it, and not after it was
-// saved anew or deleted and made again under its name, as a page may be
-// while a window shows it.
-TEST_F(TempDir, AFileIsKnownByItselfNotByItsName) {
-    put("a.html", "strona");
-    const FileIdentity first = FileIdentity::of(dir / "a.html");
-    ASSERT_TRUE(first);
-    EXPECT_EQ(FileIdentity::of(dir / "." / "a.html"), first);
-    fs::create_symlink(dir / "a.html", dir / "link.html");
-    EXPECT_EQ(FileIdentity::of(dir / "link.html"), first);
-    // Deleted and made again: the file system may give the new file the old
-    // one's number, yet it is another file.
-    fs::remove(dir / "a.html");
-    EXPECT_FALSE(FileIdentity::of(dir / "a.html"));
-    put("a.html", "nowa strona");
-    const FileIdentity remade = FileIdentity::of(dir / "a.html");
-    ASSERT_TRUE(remade);
-    EXPECT_NE(remade, first);
-    // Saved anew, all or nothing: another file again.
-    ASSERT_TRUE(writeFile(dir / "a.html", "zapisana"));
-    EXPECT_NE(FileIdentity::of(dir / "a.html"), remade);
-    EXPECT_FALSE(FileIdentity::of(dir));
-    EXPECT_FALSE(FileIdentity::of(dir / "brak.html"));
-}
-
 TEST(SaveChild, WritesTheNewPage) {
     if (!files::testing::inSaveChild()) GTEST_SKIP() << "run by the crash trials";
     files::testing::runSaveChild([] { writeFile(fs::path(std::getenv("SAVE_TRIAL_DIR")) / "page.html", std::string(300000, 'n')); });
