@@ -5,7 +5,9 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -109,6 +111,10 @@ struct FtpClient::Impl {
     bool readFailed = false;
     std::string fileShown;
     std::int64_t lastReported = -1;
+    // The bytes the running store had moved when last seen moving, and when
+    // (see abortWhenStalled).
+    std::int64_t lastMoved = -1;
+    std::chrono::steady_clock::time_point movedAt;
     std::exception_ptr callbackError;
     int lastResult = CURLE_OK;
 
@@ -450,6 +456,10 @@ struct FtpClient::Impl {
     static int onProgress(void* userp, curl_off_t, curl_off_t, curl_off_t, curl_off_t ulnow) {
         auto* d = static_cast<Impl*>(userp);
         if (d->callbackError) return 1;
+        if (std::int64_t(ulnow) != d->lastMoved) {
+            d->lastMoved = std::int64_t(ulnow);
+            d->movedAt = std::chrono::steady_clock::now();
+        }
         if (ulnow != d->lastReported && d->events.work) {
             d->lastReported = ulnow;
             d->loop.enterCallback();
@@ -597,6 +607,7 @@ void FtpClient::store(const std::filesystem::path& localFile, const std::string&
         std::rewind(d->file);
         d->fileRead = 0;
         d->lastReported = -1;
+        d->lastMoved = -1;
         d->prepare(d->fileUrl(d->resolve(wire)));
         curl_easy_setopt(d->easy, CURLOPT_UPLOAD, 1L);
         curl_easy_setopt(d->easy, CURLOPT_APPEND, append ? 1L : 0L);
@@ -626,5 +637,14 @@ void FtpClient::store(const std::filesystem::path& localFile, const std::string&
 }
 
 void FtpClient::abort() { d->loop.abort(); }
+
+void FtpClient::abortWhenStalled(int ms) {
+    if (!d->file || !d->loop.busy()) return;
+    d->movedAt = std::chrono::steady_clock::now();
+    Impl* impl = d.get();
+    d->loop.every(std::max(10, std::min(ms / 10, 50)), [impl, ms] {
+        if (std::chrono::steady_clock::now() - impl->movedAt >= std::chrono::milliseconds(ms)) impl->loop.abort();
+    });
+}
 
 }  // namespace net
