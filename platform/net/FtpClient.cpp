@@ -410,16 +410,19 @@ struct FtpClient::Impl {
         return d->listing->add(std::string_view(data, size * count)) ? size * count : 0;
     }
 
-    // curl waits for the reply to a store with a blocking read of up to a
-    // minute once it has closed the data connection, and a server that
-    // stopped reading never sends it: the program would stand still. So
-    // once curl has sent the whole file, the data connection is half-closed
-    // here (the server still gets every byte, then the end) and curl is held
-    // until the reply is there; meanwhile the event loop runs, and an abort
-    // or the idle time-out ends the store. curl may ask for more before it
-    // has handed all it got to the socket; the end is then not held (the
-    // half-close would cut off what it still has), and curl ends the store
-    // its own way.
+    // Once curl has been told the file ended, it closes the data connection
+    // and waits for the reply to the store with a blocking read of up to a
+    // minute; a server that stopped reading never sends it, and the program
+    // would stand still. So at the end of the file, when curl has handed
+    // every byte of it to the socket, the data connection is half-closed
+    // here (the server still gets every byte, then the end) and curl is
+    // paused until the control connection has something to read (the
+    // reply, or its close); meanwhile the event loop runs, and an abort, or
+    // curl's idle time-out once its averaged speed has fallen (some seconds
+    // later than the time-out itself), ends the store. When curl still holds
+    // bytes it has not handed to the socket, nothing is half-closed (that
+    // would cut them off): the end is told to curl at once, and curl waits
+    // for the reply its own blocking way.
     //
     // A file that does not give as many bytes as it had when the store began
     // (it was cut short or grew meanwhile) or that fails to be read ends the
