@@ -1,22 +1,23 @@
-// What an FTP server answers to the commands of one request, as the client
-// reads it: the input's lines are the commands sent (those beginning with
-// ">") and the reply lines received, the way the transfer library hands them
-// over; the first line names the operation whose refusal is told.
+// What an FTP server answers, as the client reads it: the input's lines are
+// the commands sent (those beginning with ">") and the reply lines received,
+// the way the transfer library hands them over; the first line names the
+// operation whose refusal is told.
 //
-// A reply code is three digits and a blank; each command gets the code of
-// the first final line after it; a store broken off fails with the first
-// received code that ends a store, beside the last other error code before
-// it; a refusal says its code, a full disk (452, 552, and 451 to a store) is
-// told as such, and a closed data connection (426) as a broken transfer.
+// Whatever the bytes: every reply code comes to exactly one outcome (the
+// command went through, the store failed, or another error), and a refusal
+// to exactly one kind of error that keeps its code; the text of a refusal
+// says the code it carries (a closed data connection, 426, is told as the
+// broken connection and keeps its code beside the text); and a multi-line
+// reply, whatever its lines between say, reads as its last line alone.
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "FuzzInput.h"
 #include "net/FtpReplies.h"
-#include "text/CodePage.h"
 
 using net::FtpReplies;
+using Kind = net::NetError::Kind;
 
 namespace {
 
@@ -31,25 +32,41 @@ std::vector<std::string_view> linesOf(std::string_view s) {
     return out;
 }
 
-bool digits3(std::string_view l) {
-    return l.size() >= 3 && l[0] >= '0' && l[0] <= '9' && l[1] >= '0' && l[1] <= '9' && l[2] >= '0' && l[2] <= '9';
-}
-
 void checkRefusal(const std::string& what, int code) {
     const net::NetError e = FtpReplies::refusal(what, code);
     const std::string said = e.what();
+    const int kinds = (e.kind() == Kind::Refused) + (e.kind() == Kind::DiskFull) + (e.kind() == Kind::Lost);
+    fuzzing::expect(kinds == 1, "a refusal is a refusal, a full disk or a broken connection");
     fuzzing::expect(e.code() == code, "a refusal keeps its code");
     fuzzing::expect(!said.empty(), "a refusal is told");
-    const bool store = what == "STOR" || what == "APPE";
-    const bool full = code == 452 || code == 552 || (code == 451 && store);
-    const bool lost = code == 426;
-    if (code != 0 && !lost)
+    const net::NetError again = FtpReplies::refusal(what, code);
+    fuzzing::expect(again.kind() == e.kind() && std::string(again.what()) == said, "a refusal is told alike each time");
+    if (code == 0)
+        fuzzing::expect(said.find("(kod") == std::string::npos, "no code is told where none came");
+    else if (e.kind() != Kind::Lost)
         fuzzing::expect(said.find("(kod " + std::to_string(code) + ")") != std::string::npos,
-                        "a refusal says its code");
-    fuzzing::expect((e.kind() == net::NetError::Kind::DiskFull) == full, "a full disk is told as such");
-    fuzzing::expect((e.kind() == net::NetError::Kind::Lost) == lost, "a closed data connection is a broken transfer");
-    fuzzing::expect(full || lost || e.kind() == net::NetError::Kind::Refused, "any other refusal is a refusal");
-    if (!full && !lost) fuzzing::expect(said.find(what) != std::string::npos, "a refusal names the command");
+                        "a refusal's text says its code");
+    else
+        fuzzing::expect(code == 426, "only a 426 is told as a broken connection");
+}
+
+// What a store and a command make of `lines` received after `command`.
+struct Reading {
+    int reply = 0;
+    FtpReplies::Closing closing;
+};
+Reading read(const std::string& command, const std::vector<std::string>& lines) {
+    FtpReplies replies;
+    replies.sent(command);
+    std::string all;
+    for (const std::string& l : lines) {
+        replies.received(l);
+        all += l;
+    }
+    std::string shown = command;
+    while (!shown.empty() && (shown.back() == '\n' || shown.back() == '\r')) shown.pop_back();
+    if (shown.rfind("PASS ", 0) == 0) shown = "PASS";
+    return {replies.codeOf(shown), FtpReplies::closing(all)};
 }
 
 }  // namespace
@@ -69,45 +86,57 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         lines.erase(lines.begin());
     }
 
+    // The whole exchange is read without a fault, whatever it holds.
     FtpReplies replies;
     std::string received;
-    std::vector<std::pair<std::string, int>> expected;  // each command and its first final code
-    // What a store broken off after these lines fails with.
-    FtpReplies::Closing closing;
+    std::string command = "NOOP\r\n";
+    std::vector<std::string> between;  // reply lines that end no reply
     for (std::string_view l : lines) {
         if (!l.empty() && l[0] == '>') {
-            std::string c(l.substr(1));
-            replies.sent(c);
-            while (!c.empty() && (c.back() == '\n' || c.back() == '\r')) c.pop_back();
-            if (c.rfind("PASS ", 0) == 0) c = "PASS";
-            expected.push_back({c, 0});
+            command = std::string(l.substr(1));
+            replies.sent(command);
             continue;
         }
         replies.received(l);
         received += l;
         const int code = FtpReplies::code(l);
-        fuzzing::expect(code == 0 || (code >= 0 && code <= 999 && digits3(l) && l[3] == ' '),
-                        "a reply code is three digits and a blank");
-        if (digits3(l) && l.size() > 3 && l[3] == ' ')
-            fuzzing::expect(code == (l[0] - '0') * 100 + (l[1] - '0') * 10 + (l[2] - '0'),
-                            "a final line's code is read");
-        if (!expected.empty() && expected.back().second == 0) expected.back().second = code;
-        if (!closing.storeFailure) {
-            if (FtpReplies::failsStore(code))
-                closing.storeFailure = code;
-            else if (code >= 400)
-                closing.otherError = code;
+        if (code == 0) {
+            between.emplace_back(l);
+            continue;
         }
         checkRefusal(what, code);
+        checkRefusal("STOR", code);
+
+        // One final line: exactly one outcome, never success for an error.
+        const Reading alone = read(command, {std::string(l)});
+        const FtpReplies::Closing& c = alone.closing;
+        fuzzing::expect(alone.reply == code, "a final line is the reply to the command before it");
+        const int outcomes = (c.storeFailure == code) + (c.otherError == code) + (!c.storeFailure && !c.otherError);
+        fuzzing::expect(outcomes == 1, "a reply comes to exactly one outcome");
+        if (code >= 400) fuzzing::expect(c.storeFailure || c.otherError, "an error reply is no success");
+        if (c.storeFailure)
+            fuzzing::expect(FtpReplies::refusal("STOR", code).kind() != Kind::Lost,
+                            "a store the server could not take is told as its refusal or a full disk");
+
+        // The same line closing a multi-line reply whose lines between are
+        // whatever else came (other codes among them).
+        std::vector<std::string> block = {std::string(l.substr(0, 3)) + "-" + std::string(l.substr(4))};
+        for (std::string_view o : lines) {
+            if (block.size() > 64) break;
+            if (!o.empty() && o[0] == '>') continue;
+            if (o.substr(0, 3) != l.substr(0, 3) || o.size() < 4 || o[3] != ' ') block.emplace_back(o);
+        }
+        for (std::string& b : block)
+            if (b.empty() || b.back() != '\n') b += "\r\n";
+        block.emplace_back(l);
+        const Reading multi = read(command, block);
+        fuzzing::expect(multi.reply == alone.reply, "a multi-line reply reads as its last line");
+        fuzzing::expect(multi.closing.storeFailure == alone.closing.storeFailure &&
+                            multi.closing.otherError == alone.closing.otherError,
+                        "a multi-line reply breaks a store off as its last line does");
     }
-    for (const auto& [command, code] : expected) {
-        int last = 0;
-        for (const auto& [c, k] : expected)
-            if (c == command) last = k;
-        fuzzing::expect(replies.codeOf(command) == last, "a command gets the code of its reply");
-    }
-    const FtpReplies::Closing read = FtpReplies::closing(received);
-    fuzzing::expect(read.storeFailure == closing.storeFailure && read.otherError == closing.otherError,
-                    "a store fails with the first code that ends it, beside the last other error before it");
+    checkRefusal(what, 0);
+    (void)FtpReplies::closing(received);
+    (void)replies.codeOf(command);
     return 0;
 }

@@ -62,8 +62,12 @@ void Tprog::setHeading(const std::string& heading) {
 
 void Tprog::Button1Click() {
     cancelled = true;
-    if (cancelJob) cancelJob();
-    close();
+    // A job closes the window itself once the steps it still has to end
+    // are over; till then the main window stays disabled.
+    if (cancelJob)
+        cancelJob();
+    else
+        close();
 }
 
 void Tprog::onQueryUnload(bool& cancel, bool fromUser) {
@@ -72,7 +76,7 @@ void Tprog::onQueryUnload(bool& cancel, bool fromUser) {
     // box only ever hides it.
     cancel = true;
     if (cancelled) {
-        close();
+        if (!cancelJob) close();
         return;
     }
     bool stop = true;

@@ -2,8 +2,9 @@
 // The progress window of an upload or an export (Tprog, caption "Postęp:"):
 // shown modeless and above the program's other windows, it disables the main
 // window while it is open. ProgressBar1 follows the current file,
-// ProgressBar2 the whole job; Button1 "&Anuluj" cancels the job and closes
-// the window. The window also holds the FTP client of the publish command
+// ProgressBar2 the whole job; Button1 "&Anuluj" cancels the job, which
+// closes the window once what it still has to end is over (the window
+// stays till then, the main window disabled). The window also holds the FTP client of the publish command
 // (IdFTP1, inside the publisher), which lives as long as the window.
 #include <functional>
 #include <memory>

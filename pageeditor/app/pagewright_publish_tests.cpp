@@ -361,31 +361,50 @@ TEST_F(Publishing, ProgressWindowDisablesTheMainWindowAndCancelClosesIt) {
     EXPECT_EQ(asked, 1);
     EXPECT_TRUE(p.visible());
     EXPECT_EQ(cancels, 0);
+    // Yes cancels the job; the window stays, the main window disabled,
+    // until the job has ended what it must and closes it (a second close
+    // box changes nothing meanwhile).
     stop = true;
     forms::drive::closeByUser(p);
-    EXPECT_FALSE(p.visible());
-    EXPECT_TRUE(p.isLoaded()) << "closing only hides it";
     EXPECT_EQ(cancels, 1);
     EXPECT_TRUE(p.cancelled);
+    EXPECT_TRUE(p.visible());
+    EXPECT_FALSE(m.enabled());
+    forms::drive::closeByUser(p);
+    EXPECT_TRUE(p.visible());
+    EXPECT_FALSE(m.enabled());
+    p.close();
+    EXPECT_FALSE(p.visible());
+    EXPECT_TRUE(p.isLoaded()) << "closing only hides it";
     EXPECT_TRUE(m.enabled());
     EXPECT_FALSE(p.Animate1->active());
 
-    // Opening for the next job clears the flag; Button1 cancels and closes.
+    // Opening for the next job clears the flag; Button1 cancels, and the
+    // job closes the window.
     p.open(10);
     EXPECT_FALSE(p.cancelled);
     EXPECT_EQ(p.ProgressBar2->position(), 0);
     EXPECT_EQ(p.Label7->caption(), "");
     p.Button1->press();
     EXPECT_EQ(cancels, 2);
-    EXPECT_FALSE(p.visible());
+    EXPECT_TRUE(p.visible());
+    EXPECT_FALSE(m.enabled());
+    p.close();
     EXPECT_TRUE(m.enabled());
     // Without a question the close box acts as Cancel.
     p.confirmClose = nullptr;
     p.open(10);
     forms::drive::closeByUser(p);
     EXPECT_EQ(cancels, 3);
-    EXPECT_FALSE(p.visible());
+    EXPECT_TRUE(p.visible());
+    p.close();
     EXPECT_EQ(asked, 2);
+    // With no job the window's Cancel just closes it.
+    p.cancelJob = nullptr;
+    p.open(10);
+    p.Button1->press();
+    EXPECT_FALSE(p.visible());
+    EXPECT_TRUE(m.enabled());
 }
 
 // ---------------------------------------------------------------------------
@@ -484,7 +503,7 @@ TEST_F(Publishing, CancelInTheProgressWindowAbortsTheTransferAndSendsNothingMore
     EXPECT_FALSE(fs::exists(remote.path() / "c.html"));
     EXPECT_FALSE(fs::exists(remote.path() / "data"));
     for (auto& [name, body] : tree(remote.path()))
-        EXPECT_EQ(name.find(Publisher::kTemporarySuffix), std::string::npos) << name;
+        EXPECT_FALSE(Publisher::isTemporaryName(fs::path(name).filename().string())) << name;
     EXPECT_NE(boxes().back().text, kEnd);
     EXPECT_FALSE(all->prog->visible());
     EXPECT_TRUE(m.enabled());
@@ -531,7 +550,64 @@ TEST_F(Publishing, AStalledStoreLeavesTheWindowPaintingAndCancelEndsIt) {
     EXPECT_GE(paintsAtCancel - paintsAtStall, 20) << "the main window painted during the stall";
     ASSERT_EQ(boxes().size(), 1u) << "no message after the one before the upload";
     for (auto& [name, body] : tree(remote.path()))
-        EXPECT_EQ(name.find(Publisher::kTemporarySuffix), std::string::npos) << name;
+        EXPECT_FALSE(Publisher::isTemporaryName(fs::path(name).filename().string())) << name;
+    EXPECT_FALSE(all->prog->visible());
+    EXPECT_TRUE(m.enabled());
+}
+
+// The same on a server that takes no file under the temporary name, so the
+// page is stored straight under its own, a store Cancel lets end: it is
+// aborted once it has moved nothing for a second. Until the publish is over
+// the progress window stays and the main window disabled, so nothing else
+// can be started meanwhile.
+TEST_F(Publishing, CancelOnAServerRefusingTheTemporaryKeepsTheWindowUntilTheEnd) {
+    TMainForm& m = start();
+    server = std::make_unique<TestServer>(
+        "ftp", remote.path(),
+        std::vector<std::string>{"--stall-after", "131072", "--refuse-stor", Publisher::kTemporaryPattern});
+    writeProject(server->hostPort(), TestServer::user(), TestServer::password());
+    net::FtpClient& c = all->prog->IdFTP1(m.messages).client();
+    c.setConnectTimeout(3000);
+    c.setIdleTimeout(60000);
+    writeFile(site / "index.html", std::string(5 * 1024 * 1024, 'x'));
+    confirmDialog();
+    answers.answerMessage(1);  // ready to copy
+    using Clock = std::chrono::steady_clock;
+    Clock::time_point pressed{};
+    std::int64_t lastPosition = -1;
+    Clock::time_point stillSince{};
+    bool shownAfterCancel = false, disabledAfterCancel = false;
+    int samplesAfterCancel = 0;
+    watchProgress([&](Tprog& p) {
+        if (pressed != Clock::time_point{}) {
+            ++samplesAfterCancel;
+            shownAfterCancel = p.visible();
+            disabledAfterCancel = !m.enabled();
+            return;
+        }
+        if (p.Label7->caption() != "index.html" || p.ProgressBar1->position() == 0) return;
+        // Pressed once the store has stood still for a moment.
+        if (p.ProgressBar1->position() != lastPosition) {
+            lastPosition = p.ProgressBar1->position();
+            stillSince = Clock::now();
+            return;
+        }
+        if (Clock::now() - stillSince > std::chrono::milliseconds(300)) {
+            pressed = Clock::now();
+            p.Button1->press();
+        }
+    });
+    m.SpeedButton2->press();
+    const auto ended = Clock::now();
+    stopWatching();
+    ASSERT_NE(pressed, Clock::time_point{}) << "the store never stood still";
+    EXPECT_LT(ended - pressed, std::chrono::milliseconds(Publisher::kStalledStoreMs + 600));
+    EXPECT_GT(samplesAfterCancel, 0);
+    EXPECT_TRUE(shownAfterCancel) << "the window stayed while the publish ended";
+    EXPECT_TRUE(disabledAfterCancel);
+    ASSERT_EQ(boxes().size(), 1u) << "no message after the one before the upload";
+    for (auto& [name, body] : tree(remote.path()))
+        EXPECT_FALSE(Publisher::isTemporaryName(fs::path(name).filename().string())) << name;
     EXPECT_FALSE(all->prog->visible());
     EXPECT_TRUE(m.enabled());
 }

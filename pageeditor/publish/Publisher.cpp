@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <random>
 
 #include "files/FileSystem.h"
 #include "pageeditor/core/FileRoutines.h"
@@ -89,6 +90,8 @@ Publisher::Outcome Publisher::publish(const std::string& appDir, const std::stri
 
     cancelled_ = false;
     abortSent_ = false;
+    heldStore_ = false;
+    nextTemporary_ = std::random_device{}();
     unsent_ = 0;
     firstUnsent_.clear();
     firstReason_.clear();
@@ -117,6 +120,7 @@ Publisher::Outcome Publisher::publish(const std::string& appDir, const std::stri
     if (!files::isLink(files::realPath(siteDir + "data"))) media = itemsOf(siteDir + "data\\", false);
     unsettled_ = int(pages.size() + media.size());
     current_ = !pages.empty() ? pages[0].entry.name : !media.empty() ? "data\\" + media[0].entry.name : "";
+    currentNamed_ = false;
     try {
         std::vector<std::string> names;
         tolerated([&] { names = ftp_.listNames(); });
@@ -195,6 +199,7 @@ bool Publisher::uploadFolder(const std::vector<Item>& items, bool topLevel) {
     for (const Item& item : items) {
         const std::string& name = item.entry.name;
         current_ = topLevel ? name : "data\\" + name;
+        currentNamed_ = false;
         if (topLevel) {
             if (cancelled_) return false;
             if (progress) progress->showFile(name);
@@ -229,7 +234,7 @@ bool Publisher::uploadFolder(const std::vector<Item>& items, bool topLevel) {
 
 Publisher::Sent Publisher::sendFile(const Item& item) {
     const std::string& name = item.entry.name;
-    const std::string temporary = name + kTemporarySuffix;
+    const std::string temporary = nextTemporaryName();
     const std::string remoteDir = ftp_.currentDir();
     abortSent_ = false;
     lastSoFar_ = 0;
@@ -274,36 +279,75 @@ Publisher::Sent Publisher::sendFile(const Item& item) {
             throw;
         }
     }
-    // A server that renames nothing over an existing file: the file is stored
-    // straight under its name from the local copy; the server's copy is
-    // replaced only by a store it accepted.
+    // A server that renames nothing over an existing file: its copy is moved
+    // aside and the file stored straight under its name from the local copy;
+    // the server's copy is replaced only by a store it accepted. A copy that
+    // cannot be moved (there is none, or the server renames nothing) stays.
     if (cancelled_) {
         removeCutOff(remoteDir, temporary);
         return Sent::Stop;
     }
-    return storePlain(item, remoteDir, &temporary);
+    std::string aside = nextTemporaryName();
+    bool movedAside = false;
+    try {
+        HeldAbort held(abortSent_);
+        ftp_.rename(name, aside);
+        movedAside = true;
+    } catch (const NetError& e) {
+        if (e.connectionGone()) {
+            // Whether the copy moved is not known: if it did, it goes back.
+            restoreAside(remoteDir, name, aside, false);
+            removeCutOff(remoteDir, temporary);
+            if (cancelled_) return Sent::Stop;
+            throw;
+        }
+    }
+    if (cancelled_) {
+        if (movedAside) restoreAside(remoteDir, name, aside, true);
+        removeCutOff(remoteDir, temporary);
+        return Sent::Stop;
+    }
+    return storePlain(item, remoteDir, &temporary, movedAside ? aside : std::string());
 }
 
-Publisher::Sent Publisher::storePlain(const Item& item, const std::string& remoteDir, const std::string* temporary) {
+Publisher::Sent Publisher::storePlain(const Item& item, const std::string& remoteDir, const std::string* temporary,
+                                      const std::string& aside) {
     abortSent_ = false;
     lastSoFar_ = 0;
     // Without a whole copy on the server a store cut short would leave it
     // a broken file and nothing to put in its place: Cancel lets it end.
     std::optional<HeldAbort> held;
     if (!temporary) held.emplace(abortSent_);
+    struct HeldStore {
+        bool& flag;
+        explicit HeldStore(bool& f, bool on) : flag(f) { flag = on; }
+        ~HeldStore() { flag = false; }
+    } heldStore{heldStore_, !temporary};
     try {
         ftp_.store(item.entry.path, item.entry.name);
     } catch (const NetError& e) {
+        heldStore_ = false;
         held.reset();
         if (temporary) {
             // A store the server accepted and that did not end may have cut
             // the server's copy: the whole temporary file takes its place.
+            // One the server refused (at once or late) leaves the server
+            // what it had: the copy moved aside goes back.
             const bool cutOff =
                 cancelled_ || e.kind() == NetError::Kind::Aborted || lastSoFar_ > 0 || !ftp_.connected();
-            if (cutOff)
-                putBack(remoteDir, item.entry.name, *temporary);
-            else
+            const bool refused = e.kind() == NetError::Kind::Refused && !cancelled_;
+            if (!aside.empty() && (refused || !cutOff)) {
+                restoreAside(remoteDir, item.entry.name, aside, true);
                 removeCutOff(remoteDir, *temporary);
+            } else if (cutOff) {
+                if (putBack(remoteDir, item.entry.name, *temporary)) {
+                    if (!aside.empty()) removeCutOff(remoteDir, aside);
+                } else if (!aside.empty()) {
+                    restoreAside(remoteDir, item.entry.name, aside, true);
+                }
+            } else {
+                removeCutOff(remoteDir, *temporary);
+            }
         }
         if (e.kind() == NetError::Kind::Aborted || cancelled_) return Sent::Stop;
         if (e.connectionGone()) throw;
@@ -313,9 +357,35 @@ Publisher::Sent Publisher::storePlain(const Item& item, const std::string& remot
         if (!ftp_.connected() && !reconnect(remoteDir)) throw NetError(NetError::Kind::NotConnected, e.what());
         return Sent::Failed;
     }
+    heldStore_ = false;
     held.reset();
     if (temporary) removeCutOff(remoteDir, *temporary);
+    if (!aside.empty()) removeCutOff(remoteDir, aside);
     return Sent::Ok;
+}
+
+void Publisher::restoreAside(const std::string& remoteDir, const std::string& name, const std::string& aside,
+                             bool moved) {
+    HeldAbort held(abortSent_);
+    if (!ftp_.connected() && !reconnect(remoteDir)) return;
+    // Only what the store left goes, and only when the copy moved aside is
+    // there to take its place.
+    if (!moved) {
+        std::vector<std::string> names;
+        try {
+            names = ftp_.listNames();
+        } catch (const NetError&) {
+        }
+        if (std::find(names.begin(), names.end(), aside) == names.end()) return;
+    }
+    try {
+        ftp_.deleteFile(name);
+    } catch (const NetError&) {
+    }
+    try {
+        ftp_.rename(aside, name);
+    } catch (const NetError&) {
+    }
 }
 
 bool Publisher::reconnect(const std::string& remoteDir) {
@@ -347,19 +417,39 @@ void Publisher::removeCutOff(const std::string& remoteDir, const std::string& te
     tidyUp(temporaryName);
 }
 
-void Publisher::putBack(const std::string& remoteDir, const std::string& name, const std::string& temporaryName) {
+bool Publisher::putBack(const std::string& remoteDir, const std::string& name, const std::string& temporaryName) {
     HeldAbort held(abortSent_);
-    if (!ftp_.connected() && !reconnect(remoteDir)) return;
+    if (!ftp_.connected() && !reconnect(remoteDir)) return false;
     try {
         ftp_.deleteFile(name);
     } catch (const NetError&) {
     }
     try {
         ftp_.rename(temporaryName, name);
-        return;
+        return true;
     } catch (const NetError&) {
     }
     tidyUp(temporaryName);
+    return false;
+}
+
+bool Publisher::isTemporaryName(std::string_view name) {
+    std::string_view old = kOldTemporarySuffix;
+    if (name.size() > old.size() && text::equalsNoCase(name.substr(name.size() - old.size()), old)) return true;
+    if (name.size() != 12 || !text::equalsNoCase(name.substr(0, 2), "pw") ||
+        !text::equalsNoCase(name.substr(8), ".tmp"))
+        return false;
+    for (char c : name.substr(2, 6))
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'))) return false;
+    return true;
+}
+
+std::string Publisher::nextTemporaryName() {
+    static constexpr char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
+    std::uint32_t n = nextTemporary_++ % 2176782336u;  // 36 to the sixth
+    std::string name = "pw000000.tmp";
+    for (int i = 7; i >= 2; --i, n /= 36) name[i] = kDigits[n % 36];
+    return name;
 }
 
 void Publisher::tidyUp(const std::string& temporaryName) {
@@ -370,6 +460,7 @@ void Publisher::tidyUp(const std::string& temporaryName) {
 }
 
 void Publisher::notSent(const std::string& name, const std::string& reason) {
+    if (name == current_) currentNamed_ = true;
     if (unsent_++ == 0) {
         firstUnsent_ = name;
         firstReason_ = reason;
@@ -386,14 +477,16 @@ std::string Publisher::notSentSummary() const {
 Publisher::Outcome Publisher::lost(const NetError& e) {
     finish(Outcome::ConnectionLost);
     // The file under way and every one after it did not arrive either.
-    if (unsettled_ > 0) {
+    // (The file under way is counted once, also when it was named already.)
+    const int left = unsettled_ - (currentNamed_ && unsettled_ > 0 ? 1 : 0);
+    if (left > 0) {
         if (unsent_ == 0) {
             firstUnsent_ = current_;
             firstReason_ = e.what();
         }
-        unsent_ += unsettled_;
-        unsettled_ = 0;
+        unsent_ += left;
     }
+    unsettled_ = 0;
     std::string text = e.what();
     if (unsent_ > 0) text += "\n\n" + notSentSummary();
     messages_.MyBox(text, text::ansi("Błąd"), 48);
@@ -411,8 +504,11 @@ void Publisher::cancel() {
     if (!abortSent_) {
         abortSent_ = true;
         ftp_.abort();
+    } else if (heldStore_) {
+        ftp_.abortWhenStalled(kStalledStoreMs);
     }
-    if (progress) progress->close();
+    // Outside a publish the window has no job to wait for.
+    if (!running_ && progress) progress->close();
 }
 
 bool Publisher::confirmClose() {

@@ -7,11 +7,15 @@
 // Each file is stored under a temporary name beside its final one and only
 // then renamed over it, so a store that fails, is cancelled or is cut off by
 // the server never leaves the server without the page it had. A server that
-// renames nothing over an existing file gets the file stored straight under
-// its name instead; when that store is cut off, the whole temporary file
-// takes the name. A server that takes no file under the temporary name gets
+// renames nothing over an existing file has its copy moved aside (under a
+// temporary name too) and gets the file stored straight under its name
+// instead; when that store is cut off, the whole temporary file takes the
+// name, and when the server refuses it, the copy moved aside takes its name
+// back and the file is named among those not sent. A server that takes no file under the temporary name gets
 // it straight under its own at once, and Cancel lets such a store end, as
-// there is no whole copy to put in place of a cut one. The site's
+// there is no whole copy to put in place of a cut one, unless it moves no
+// byte for a second: a server that stopped reading it would hold the
+// publish until its idle time-out (the server's copy is then cut off). The site's
 // project.prj (it holds the FTP password) and temporary files are never
 // sent, nor files whose names are no platform names (the user is told of
 // those).
@@ -24,6 +28,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "files/FileSystem.h"
@@ -50,8 +55,19 @@ public:
 
     // The site size above which the user is asked first.
     static constexpr std::int64_t kSizeQuestionLimit = 6291456;
-    // The suffix of the temporary name a file is stored under.
-    static constexpr const char* kTemporarySuffix = ".pw-upload";
+    // The temporary name a file is stored under: "pw", six letters or digits
+    // and ".tmp" (an 8.3 name, which servers with short name limits take),
+    // drawn afresh for each publish and counted on for each file, so no two
+    // of one publish meet and another publish's are not met either.
+    // kTemporaryPattern matches them (as a shell pattern); isTemporaryName
+    // knows them, and the longer names of earlier versions (a file name
+    // and kOldTemporarySuffix).
+    static constexpr const char* kTemporaryPattern = "pw??????.tmp";
+    static constexpr const char* kOldTemporarySuffix = ".pw-upload";
+    static bool isTemporaryName(std::string_view name);
+    // A store that moves no byte for this long after Cancel is aborted, also
+    // one Cancel otherwise lets end.
+    static constexpr int kStalledStoreMs = 1000;
 
     explicit Publisher(const MessageList& messages);
 
@@ -66,7 +82,10 @@ public:
     Outcome publish(const std::string& appDir, const std::string& site, int pageCount);
 
     // The progress window's Cancel: sets the cancelled flag and aborts the
-    // running transfer; the upload sends nothing more.
+    // running transfer; the upload sends nothing more. The steps that must
+    // end (the removal of a temporary file, a store Cancel lets end) still
+    // run; the progress window stays until they are over and publish()
+    // returns.
     void cancel();
     bool cancelled() const { return cancelled_; }
     // The progress window's close box: asks whether to stop the upload; true
@@ -93,16 +112,25 @@ private:
     Sent sendFile(const Item& item);
     // Stores the file straight under its name in `remoteDir`; Failed when
     // refused. `temporary`: the name the whole file is on the server under
-    // already, which goes afterwards; null when there is none.
-    Sent storePlain(const Item& item, const std::string& remoteDir, const std::string* temporary);
+    // already, which goes afterwards; null when there is none. `aside`: the
+    // name the server's own copy was moved to before (empty: none), which
+    // goes after a store that ended and takes its name back after one the
+    // server refused.
+    Sent storePlain(const Item& item, const std::string& remoteDir, const std::string* temporary,
+                    const std::string& aside = {});
+    // The server's copy moved aside goes back under its name (over what a
+    // refused store left there); `moved`: false when it is not known whether
+    // it moved (the server's listing then says).
+    void restoreAside(const std::string& remoteDir, const std::string& name, const std::string& aside, bool moved);
     // After a store the server or the user cut off: the partial temporary
     // file goes, over a new connection where the old one is gone.
     void removeCutOff(const std::string& remoteDir, const std::string& temporaryName);
     // After a store straight under the file's name was cut off: the server's
-    // cut copy goes and the whole temporary file takes its name (or, when
-    // it cannot, goes too).
-    void putBack(const std::string& remoteDir, const std::string& name, const std::string& temporaryName);
+    // cut copy goes and the whole temporary file takes its name (true) or,
+    // when it cannot, goes too.
+    bool putBack(const std::string& remoteDir, const std::string& name, const std::string& temporaryName);
     void tidyUp(const std::string& temporaryName);
+    std::string nextTemporaryName();
     // Connects again and enters the folder; false when that fails.
     bool reconnect(const std::string& remoteDir);
     void notSent(const std::string& name, const std::string& reason);
@@ -120,9 +148,12 @@ private:
     int unsent_ = 0;
     std::string firstUnsent_, firstReason_;
     std::string current_;
+    bool currentNamed_ = false;  // the file under way is counted as not sent
     bool replaceAll_ = false;
     bool cancelled_ = false;
     bool abortSent_ = false;
+    bool heldStore_ = false;  // a store Cancel lets end runs
+    std::uint32_t nextTemporary_ = 0;
     bool running_ = false;
     std::int64_t jobBytes_ = 0;
     std::int64_t lastSoFar_ = 0;

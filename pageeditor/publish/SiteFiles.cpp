@@ -7,9 +7,7 @@
 namespace pageeditor {
 
 bool isTemporarySiteName(std::string_view name) {
-    std::string_view upload = Publisher::kTemporarySuffix;
-    if (name.size() > upload.size() && text::equalsNoCase(name.substr(name.size() - upload.size()), upload))
-        return true;
+    if (Publisher::isTemporaryName(name)) return true;
     return files::isTemporaryName(name);
 }
 

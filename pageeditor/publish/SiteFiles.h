@@ -24,7 +24,7 @@ enum class SiteFileUse {
 SiteFileUse siteFileUse(const files::Entry& entry, bool topLevel);
 
 // True for the temporary names of saves and copies (files::isTemporaryName)
-// and of uploads (".pw-upload").
+// and of uploads (Publisher::isTemporaryName).
 bool isTemporarySiteName(std::string_view name);
 
 // The notes on a file left out for its name or for being a link, as phrases

@@ -13,6 +13,7 @@
 #include <iostream>
 #include <map>
 #include <random>
+#include <set>
 
 #include "TestServer.h"
 #include "files/FileSystem.h"
@@ -132,9 +133,11 @@ protected:
             if (a.flags == 35) ++n;
         return n;
     }
-    bool nothingNamedOnServer(const std::string& needle) {
+
+    // No temporary file of an upload anywhere on the server.
+    bool noTemporaryOnServer() {
         for (auto& [path, body] : tree(remote.path()))
-            if (path.find(needle) != std::string::npos) return false;
+            if (Publisher::isTemporaryName(fs::path(path).filename().string())) return false;
         return true;
     }
 
@@ -303,7 +306,7 @@ TEST_F(Publish, CancelAbortsTheRunningTransferAndSendsNothingMore) {
     EXPECT_FALSE(fs::exists(remote.path() / "c.html"));
     EXPECT_FALSE(fs::exists(remote.path() / "index.html"));
     EXPECT_FALSE(fs::exists(remote.path() / "data"));
-    EXPECT_TRUE(nothingNamedOnServer(Publisher::kTemporarySuffix));
+    EXPECT_TRUE(noTemporaryOnServer());
     EXPECT_NE(messageTexts().back(), kEnd);
     EXPECT_EQ(progress.shown.back(), "b_big.html");
 }
@@ -352,7 +355,7 @@ TEST_F(Publish, ServersThatRefuseLoseNothingAndSayWhatDidNotArrive) {
         {{"--refuse-nlst"}, Publisher::Outcome::Done, kEnd, true},
         {{"--passive-only"}, Publisher::Outcome::Done, kEnd, true},
         {{"--active-only"}, Publisher::Outcome::Done, kEnd, true},
-        {{"--refuse-stor", "o_mnie.html*"}, Publisher::Outcome::Incomplete,
+        {{"--refuse-stor", "o_mnie.html", "--refuse-rnto", "o_mnie.html"}, Publisher::Outcome::Incomplete,
          notSentPrefix + "1. Pierwszy z nich: o_mnie.html (Serwer FTP odrzucił polecenie STOR (kod 553))."_w, false},
         {{"--full-after", "0"}, Publisher::Outcome::ConnectionLost,
          full + "\n\n" + notSentPrefix + "4. Pierwszy z nich: .htaccess (" + full.substr(0, full.size() - 1) + ").",
@@ -362,7 +365,10 @@ TEST_F(Publish, ServersThatRefuseLoseNothingAndSayWhatDidNotArrive) {
          false, 2},
         // Answers after the 150 that opened the data connection: a disk or
         // quota that fills ends the publish with the server's reason; a
-        // refused file is named and the next one goes.
+        // refused file is named and the next one goes. On a server that
+        // renames nothing over a page, the page moved aside for the store
+        // under its own name takes its name back when that store is
+        // refused, at its first bytes or late.
         {{"--fail-after", "100000", "--fail-code", "451"}, Publisher::Outcome::ConnectionLost,
          writeFailed + "\n\n" + notSentPrefix + "3. Pierwszy z nich: index.html (" +
              writeFailed.substr(0, writeFailed.size() - 1) + ").",
@@ -371,11 +377,18 @@ TEST_F(Publish, ServersThatRefuseLoseNothingAndSayWhatDidNotArrive) {
          noRoom + "\n\n" + notSentPrefix + "4. Pierwszy z nich: .htaccess (" + noRoom.substr(0, noRoom.size() - 1) +
              ").",
          false, 0},
-        {{"--fail-after", "0", "--fail-code", "553", "--fail-only", "o_mnie.html*"}, Publisher::Outcome::Incomplete,
-         notSentPrefix + "1. Pierwszy z nich: o_mnie.html (" + refused + ").", false, 0},
-        {{"--fail-after", "100000", "--fail-code", "553", "--fail-only", "index.html*"},
+        {{"--fail-after", "0", "--fail-code", "553", "--fail-only", "o_mnie.html", "--refuse-rnto", "o_mnie.html"},
+         Publisher::Outcome::Incomplete, notSentPrefix + "1. Pierwszy z nich: o_mnie.html (" + refused + ").", false,
+         0},
+        {{"--fail-after", "100000", "--fail-code", "553", "--fail-only", Publisher::kTemporaryPattern},
          Publisher::Outcome::Incomplete, notSentPrefix + "1. Pierwszy z nich: index.html (" + refused + ").", false,
          0},
+        {{"--no-rename-over", "--fail-after", "100000", "--fail-code", "553", "--fail-only", "index.html"},
+         Publisher::Outcome::Incomplete, notSentPrefix + "1. Pierwszy z nich: index.html (" + refused + ").", false,
+         0},
+        {{"--no-rename-over", "--fail-after", "0", "--fail-code", "550", "--fail-only", "index.html"},
+         Publisher::Outcome::Incomplete,
+         notSentPrefix + "1. Pierwszy z nich: index.html (Serwer FTP odrzucił polecenie STOR (kod 550))."_w, false, 0},
     };
     writeFile(site / "index.html", big);
     writeFile(site / ".htaccess", "Options -Indexes");
@@ -411,7 +424,7 @@ TEST_F(Publish, ServersThatRefuseLoseNothingAndSayWhatDidNotArrive) {
             EXPECT_EQ(onServer["index.html"], "server's page");
             EXPECT_EQ(onServer["data/pic.jpg"], "old pic");
         }
-        EXPECT_TRUE(nothingNamedOnServer(Publisher::kTemporarySuffix));
+        EXPECT_TRUE(noTemporaryOnServer());
         // Logged in once; a full disk drops the connection, and the partial
         // file is removed over one more.
         if (c.logins)
@@ -437,7 +450,7 @@ TEST_F(Publish, AServerWhoseDiskFillsKeepsItsPageAndNoTemporary) {
                                          lost.substr(0, lost.size() - 1) + ").");
     wait(300);
     EXPECT_EQ(readFile(remote.path() / "index.html"), "server's page");
-    EXPECT_TRUE(nothingNamedOnServer(Publisher::kTemporarySuffix));
+    EXPECT_TRUE(noTemporaryOnServer());
 }
 
 // Files of the site that are not the author's pages stay home: the project
@@ -559,32 +572,88 @@ TEST_F(Publish, BadServerTextGivesTheConnectionMessage) {
 // the event loop runs on (the window paints), Cancel stops the publish within
 // a second, and the partial temporary file is removed from the server. The
 // smaller page fits whole into the sockets' buffers, so the client waits for
-// the server's answer; the bigger one does not, so its sending waits.
+// the server's answer; the bigger one does not, so its sending waits. A
+// server that takes no file under the temporary name gets the page straight
+// under its own, a store Cancel lets end: once it has moved nothing for a
+// second it is aborted all the same. The progress window stays open until
+// the publish is over.
 TEST_F(Publish, CancelDuringAStalledStoreStopsAtOnce) {
-    startServer({"--stall-after", "131072"});
-    publisher.client().setIdleTimeout(60000);
-    for (std::size_t size : {std::size_t(400 * 1024), std::size_t(5 * 1024 * 1024)}) {
-        SCOPED_TRACE(size);
-        writeFile(site / "index.html", sized(size, 'x'));
-        answers.clear();
-        answers.answerMessage(1);
-        int ticks = 0;
-        std::chrono::steady_clock::time_point cancelled;
-        QTimer ticker;
-        QObject::connect(&ticker, &QTimer::timeout, [&] {
-            if (++ticks == 20) {
-                cancelled = std::chrono::steady_clock::now();
-                publisher.cancel();
-            }
-        });
-        ticker.start(25);
-        EXPECT_EQ(publish(), Publisher::Outcome::Cancelled);
-        EXPECT_LT(std::chrono::steady_clock::now() - cancelled, std::chrono::seconds(1));
-        EXPECT_GE(ticks, 20);
-        EXPECT_EQ(messageTexts().size(), 1u) << "no message after the one before the upload";
-        EXPECT_TRUE(nothingNamedOnServer(Publisher::kTemporarySuffix));
-        EXPECT_FALSE(fs::exists(remote.path() / "index.html"));
+    struct Server {
+        const char* what;
+        std::vector<std::string> options;
+        int withinMs;
+    } servers[] = {
+        {"takes the temporary file", {}, 1000},
+        {"takes no file under the temporary name", {"--refuse-stor", Publisher::kTemporaryPattern},
+         Publisher::kStalledStoreMs + 600},
+    };
+    for (const Server& server : servers) {
+        SCOPED_TRACE(server.what);
+        std::vector<std::string> options = {"--stall-after", "131072"};
+        options.insert(options.end(), server.options.begin(), server.options.end());
+        startServer(options);
+        publisher.client().setIdleTimeout(60000);
+        for (std::size_t size : {std::size_t(400 * 1024), std::size_t(5 * 1024 * 1024)}) {
+            SCOPED_TRACE(size);
+            fs::remove_all(remote.path());
+            fs::create_directories(remote.path());
+            writeFile(site / "index.html", sized(size, 'x'));
+            answers.clear();
+            answers.answerMessage(1);
+            int ticks = 0, closedAtCancel = -1;
+            const int closedBefore = progress.closed;
+            std::chrono::steady_clock::time_point cancelled;
+            QTimer ticker;
+            QObject::connect(&ticker, &QTimer::timeout, [&] {
+                if (++ticks == 20) {
+                    cancelled = std::chrono::steady_clock::now();
+                    publisher.cancel();
+                    closedAtCancel = progress.closed - closedBefore;
+                }
+            });
+            ticker.start(25);
+            EXPECT_EQ(publish(), Publisher::Outcome::Cancelled);
+            const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(
+                std::chrono::steady_clock::now() - cancelled);
+            EXPECT_LT(took.count(), server.withinMs);
+            EXPECT_GE(ticks, 20);
+            EXPECT_EQ(closedAtCancel, 0) << "the window stays while the publish ends";
+            EXPECT_GE(progress.closed - closedBefore, 1);
+            EXPECT_EQ(messageTexts().size(), 1u) << "no message after the one before the upload";
+            EXPECT_TRUE(noTemporaryOnServer());
+            EXPECT_FALSE(fs::exists(remote.path() / "o_mnie.html"));
+            if (server.options.empty()) EXPECT_FALSE(fs::exists(remote.path() / "index.html"));
+        }
     }
+}
+
+// A server that takes no name longer than 12 characters still gets every
+// file under a temporary name first and renamed into place.
+TEST_F(Publish, TemporaryNamesFitAServerWithShortNames) {
+    writeFile(remote.path() / "index.html", "server's page");
+    startServer({"--max-name", "12"});
+    answers.answerMessage(1);
+    answers.answerMessage(6);  // replace index.html
+    EXPECT_EQ(publish(), Publisher::Outcome::Done);
+    std::map<std::string, std::string> expected = {
+        {"index.html", "<html>index</html>"}, {"o_mnie.html", "<html>o mnie</html>"}, {"data/pic.jpg", "new pic"}};
+    EXPECT_EQ(tree(remote.path()), expected);
+    const std::string log = readFile(logDir.path() / "server.log");
+    std::set<std::string> stored;
+    int renamed = 0;
+    for (std::size_t at = 0; at < log.size();) {
+        std::size_t end = log.find('\n', at);
+        const std::string line = log.substr(at, end - at);
+        at = end == std::string::npos ? log.size() : end + 1;
+        if (line.rfind("STOR ", 0) == 0) {
+            const std::string name = line.substr(5);
+            EXPECT_TRUE(Publisher::isTemporaryName(name)) << name;
+            EXPECT_TRUE(stored.insert(name).second) << "a name is used once: " << name;
+        }
+        if (line.rfind("RNTO ", 0) == 0) ++renamed;
+    }
+    EXPECT_EQ(stored.size(), 3u);
+    EXPECT_EQ(renamed, 3);
 }
 
 // Cancel at random moments of a publish to a slow server (it reads 300 KB a
@@ -614,7 +683,7 @@ TEST_F(Publish, CancelAtAnyMomentLeavesNothingBehind) {
         fs::create_directories(remote.path());
         for (auto& [name, body] : before) writeFile(remote.path() / name, body);
     };
-    const std::string temporaries = std::string("*") + Publisher::kTemporarySuffix;
+    const std::string temporaries = std::string(Publisher::kTemporaryPattern);
     struct Server {
         const char* what;
         std::vector<std::string> options;
@@ -662,7 +731,7 @@ TEST_F(Publish, CancelAtAnyMomentLeavesNothingBehind) {
             wait(300);
             for (auto& [name, body] : tree(remote.path())) {
                 SCOPED_TRACE(name);
-                EXPECT_EQ(name.find(Publisher::kTemporarySuffix), std::string::npos);
+                EXPECT_FALSE(Publisher::isTemporaryName(fs::path(name).filename().string()));
                 ASSERT_TRUE(after.count(name));
                 EXPECT_TRUE(body == after[name] || (before.count(name) && body == before[name]))
                     << body.size() << " bytes";
@@ -682,7 +751,7 @@ TEST_F(Publish, CancelAtAnyMomentLeavesNothingBehind) {
 TEST_F(Publish, CancelDuringAStoreUnderThePagesOwnNameKeepsThePageWhole) {
     const std::string big = sized(400 * 1024, 'n');
     writeFile(site / "index.html", big);
-    const std::string temporaries = std::string("*") + Publisher::kTemporarySuffix;
+    const std::string temporaries = std::string(Publisher::kTemporaryPattern);
     const std::vector<std::string> servers[] = {
         {"--no-rename-over", "--throttle", "200000"},
         {"--refuse-stor", temporaries, "--throttle", "200000"},
@@ -708,7 +777,7 @@ TEST_F(Publish, CancelDuringAStoreUnderThePagesOwnNameKeepsThePageWhole) {
         wait(300);
         const std::string page = readFile(remote.path() / "index.html");
         EXPECT_TRUE(page == big) << page.size() << " bytes";
-        EXPECT_TRUE(nothingNamedOnServer(Publisher::kTemporarySuffix));
+        EXPECT_TRUE(noTemporaryOnServer());
         EXPECT_FALSE(fs::exists(remote.path() / "o_mnie.html"));
         for (auto& a : answers.asked("message")) EXPECT_NE(a.title, "Błąd"_w) << a.text;
     }
@@ -742,7 +811,7 @@ TEST_F(Publish, CancelAfterAPageStoredUnderItsOwnNameEndsAtOnce) {
     ASSERT_NE(cancelled, std::chrono::steady_clock::time_point());
     EXPECT_LT(std::chrono::steady_clock::now() - cancelled, std::chrono::seconds(1));
     EXPECT_EQ(readFile(remote.path() / "index.html"), "<html>index</html>");
-    EXPECT_TRUE(nothingNamedOnServer(Publisher::kTemporarySuffix));
+    EXPECT_TRUE(noTemporaryOnServer());
 }
 
 // A page that cannot be read whole while it is being sent (another program

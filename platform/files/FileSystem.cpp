@@ -409,11 +409,13 @@ std::string saveFailedText(std::string_view name, const std::error_code& failure
 fs::path temporaryFor(const fs::path& target) {
     const std::string mark = std::string(kTemporaryMark) + std::to_string(::getpid());
     std::string name = target.filename().string();
-    // The longest name the file system takes there (255 bytes where it
-    // cannot say).
+    // The longest name the file system takes there, 255 bytes at most: FAT
+    // and exFAT volumes report their limit in bytes of the widest encoding
+    // of 255 characters (1530), more than they take of ours; 255 also where
+    // the file system cannot say.
     fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
     long longest = ::pathconf(folder.c_str(), _PC_NAME_MAX);
-    if (longest <= 0) longest = 255;
+    if (longest <= 0 || longest > 255) longest = 255;
     if (name.size() + mark.size() > std::size_t(longest)) {
         std::size_t keep = std::size_t(longest) > mark.size() ? std::size_t(longest) - mark.size() : 1;
         // Cut before a whole character (never inside a UTF-8 sequence), so

@@ -10,6 +10,8 @@
 #include <QThread>
 #include <QTimer>
 
+#include <algorithm>
+#include <chrono>
 #include <map>
 #include <mutex>
 
@@ -90,6 +92,11 @@ struct CurlLoop::Impl {
     int readableSocket = -1;
     std::function<void()> readable;
     std::unique_ptr<QSocketNotifier> readableNotifier;
+    // The caller's tick (every): its timer, or in polling the time it is due.
+    std::function<void()> tick;
+    int tickMs = 0;
+    QTimer* ticker = nullptr;
+    std::chrono::steady_clock::time_point tickDue;
 
     ~Impl() {
         dropMulti();
@@ -126,6 +133,17 @@ struct CurlLoop::Impl {
         kick = new QTimer(ctx.get());
         kick->setInterval(50);
         QObject::connect(kick, &QTimer::timeout, ctx.get(), [this] { onKick(); });
+        ticker = new QTimer(ctx.get());
+        QObject::connect(ticker, &QTimer::timeout, ctx.get(), [this] { onTick(); });
+    }
+
+    void onTick() {
+        if (tick && running && !done) tick();
+    }
+
+    void endTick() {
+        tick = nullptr;
+        if (ticker) ticker->stop();
     }
 
     void onKick() {
@@ -302,6 +320,15 @@ void CurlLoop::whenReadable(int socket, std::function<void()> ready) {
     }
 }
 
+void CurlLoop::every(int ms, std::function<void()> tick) {
+    d->endTick();
+    if (!d->running || d->done) return;
+    d->tick = std::move(tick);
+    d->tickMs = ms;
+    d->tickDue = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    if (d->qtMode) d->ticker->start(ms);
+}
+
 void CurlLoop::closeConnections() {
     if (d->running) return;
     d->dropMulti();
@@ -356,11 +383,17 @@ int CurlLoop::perform(CURL* easy, Input input) {
                 extra.events = CURL_WAIT_POLLIN;
                 extras = 1;
             }
-            curl_multi_poll(d->multi, extras ? &extra : nullptr, extras, 100, nullptr);
+            curl_multi_poll(d->multi, extras ? &extra : nullptr, extras, d->tick ? std::min(d->tickMs, 100) : 100,
+                            nullptr);
             if (extras && (extra.revents & CURL_WAIT_POLLIN)) d->fireReadable();
+            if (d->tick && std::chrono::steady_clock::now() >= d->tickDue) {
+                d->tickDue = std::chrono::steady_clock::now() + std::chrono::milliseconds(d->tickMs);
+                d->onTick();
+            }
         }
     }
     d->endReadable();
+    d->endTick();
     d->running = false;
     d->easy = nullptr;
     return d->result;

@@ -54,6 +54,11 @@ public:
     // socket at a time; the watch ends with the transfer.
     void whenReadable(int socket, std::function<void()> ready);
 
+    // While the running transfer lasts, calls `tick` about every `ms`: from
+    // the event loop (or the polling), never from inside curl, so `tick` may
+    // call abort(). One tick at a time; it ends with the transfer.
+    void every(int ms, std::function<void()> tick);
+
     // Closes every connection curl keeps open (a fresh multi handle).
     void closeConnections();
 

@@ -5,7 +5,9 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -109,6 +111,10 @@ struct FtpClient::Impl {
     bool readFailed = false;
     std::string fileShown;
     std::int64_t lastReported = -1;
+    // The bytes the running store had moved when last seen moving, and when
+    // (see abortWhenStalled).
+    std::int64_t lastMoved = -1;
+    std::chrono::steady_clock::time_point movedAt;
     std::exception_ptr callbackError;
     int lastResult = CURLE_OK;
 
@@ -404,16 +410,19 @@ struct FtpClient::Impl {
         return d->listing->add(std::string_view(data, size * count)) ? size * count : 0;
     }
 
-    // curl waits for the reply to a store with a blocking read of up to a
-    // minute once it has closed the data connection, and a server that
-    // stopped reading never sends it: the program would stand still. So
-    // once curl has sent the whole file, the data connection is half-closed
-    // here (the server still gets every byte, then the end) and curl is held
-    // until the reply is there; meanwhile the event loop runs, and an abort
-    // or the idle time-out ends the store. curl may ask for more before it
-    // has handed all it got to the socket; the end is then not held (the
-    // half-close would cut off what it still has), and curl ends the store
-    // its own way.
+    // Once curl has been told the file ended, it closes the data connection
+    // and waits for the reply to the store with a blocking read of up to a
+    // minute; a server that stopped reading never sends it, and the program
+    // would stand still. So at the end of the file, when curl has handed
+    // every byte of it to the socket, the data connection is half-closed
+    // here (the server still gets every byte, then the end) and curl is
+    // paused until the control connection has something to read (the
+    // reply, or its close); meanwhile the event loop runs, and an abort, or
+    // curl's idle time-out once its averaged speed has fallen (some seconds
+    // later than the time-out itself), ends the store. When curl still holds
+    // bytes it has not handed to the socket, nothing is half-closed (that
+    // would cut them off): the end is told to curl at once, and curl waits
+    // for the reply its own blocking way.
     //
     // A file that does not give as many bytes as it had when the store began
     // (it was cut short or grew meanwhile) or that fails to be read ends the
@@ -450,6 +459,10 @@ struct FtpClient::Impl {
     static int onProgress(void* userp, curl_off_t, curl_off_t, curl_off_t, curl_off_t ulnow) {
         auto* d = static_cast<Impl*>(userp);
         if (d->callbackError) return 1;
+        if (std::int64_t(ulnow) != d->lastMoved) {
+            d->lastMoved = std::int64_t(ulnow);
+            d->movedAt = std::chrono::steady_clock::now();
+        }
         if (ulnow != d->lastReported && d->events.work) {
             d->lastReported = ulnow;
             d->loop.enterCallback();
@@ -597,6 +610,7 @@ void FtpClient::store(const std::filesystem::path& localFile, const std::string&
         std::rewind(d->file);
         d->fileRead = 0;
         d->lastReported = -1;
+        d->lastMoved = -1;
         d->prepare(d->fileUrl(d->resolve(wire)));
         curl_easy_setopt(d->easy, CURLOPT_UPLOAD, 1L);
         curl_easy_setopt(d->easy, CURLOPT_APPEND, append ? 1L : 0L);
@@ -626,5 +640,14 @@ void FtpClient::store(const std::filesystem::path& localFile, const std::string&
 }
 
 void FtpClient::abort() { d->loop.abort(); }
+
+void FtpClient::abortWhenStalled(int ms) {
+    if (!d->file || !d->loop.busy()) return;
+    d->movedAt = std::chrono::steady_clock::now();
+    Impl* impl = d.get();
+    d->loop.every(std::max(10, std::min(ms / 10, 50)), [impl, ms] {
+        if (std::chrono::steady_clock::now() - impl->movedAt >= std::chrono::milliseconds(ms)) impl->loop.abort();
+    });
+}
 
 }  // namespace net

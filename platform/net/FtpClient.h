@@ -77,6 +77,11 @@ public:
     // Aborts the running transfer; the call that runs it raises Aborted. Does
     // nothing when no transfer runs.
     void abort();
+    // Aborts the running store (as abort() does) once it has moved no byte
+    // for `ms`, counted from this call and from every byte it moves after
+    // it; a store that keeps moving runs to its end. Does nothing when no
+    // store runs.
+    void abortWhenStalled(int ms);
 
 private:
     struct Impl;

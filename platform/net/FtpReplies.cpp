@@ -11,21 +11,36 @@ int FtpReplies::code(std::string_view line) {
     return (line[0] - '0') * 100 + (line[1] - '0') * 10 + (line[2] - '0');
 }
 
+int FtpReplies::opens(std::string_view line) {
+    if (line.size() < 4 || line[3] != '-') return -1;
+    for (int i = 0; i < 3; ++i)
+        if (line[i] < '0' || line[i] > '9') return -1;
+    return (line[0] - '0') * 100 + (line[1] - '0') * 10 + (line[2] - '0');
+}
+
 bool FtpReplies::failsStore(int code) {
     return code == 450 || code == 451 || code == 452 || (code >= 550 && code <= 553);
 }
 
 FtpReplies::Closing FtpReplies::closing(std::string_view received) {
     Closing c;
+    int open = -1;
     for (std::size_t at = 0; at < received.size() && !c.storeFailure;) {
         std::size_t end = received.find('\n', at);
         if (end == std::string_view::npos) end = received.size();
-        const int reply = code(received.substr(at, end - at));
+        const std::string_view line = received.substr(at, end - at);
+        at = end + 1;
+        if (open >= 0) {
+            if (code(line) != open || (open == 0 && line.compare(0, 4, "000 ") != 0)) continue;
+            open = -1;
+        } else if ((open = opens(line)) >= 0) {
+            continue;
+        }
+        const int reply = code(line);
         if (failsStore(reply))
             c.storeFailure = reply;
         else if (reply >= 400)
             c.otherError = reply;
-        at = end + 1;
     }
     return c;
 }
@@ -57,9 +72,16 @@ void FtpReplies::sent(std::string_view commandLine) {
     while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
     if (line.compare(0, 5, "PASS ") == 0) line = "PASS";
     replies_.push_back({line, 0});
+    open_ = -1;
 }
 
 void FtpReplies::received(std::string_view replyLine) {
+    if (open_ >= 0) {
+        if (code(replyLine) != open_ || (open_ == 0 && replyLine.compare(0, 4, "000 ") != 0)) return;
+        open_ = -1;
+    } else if ((open_ = opens(replyLine)) >= 0) {
+        return;
+    }
     if (replies_.empty() || replies_.back().second != 0) return;
     replies_.back().second = code(replyLine);
 }

@@ -23,7 +23,8 @@ public:
     // What reply lines (bytes as received, lines ended by LF) say of a store
     // the server broke off: the first code that ends a store (0: none), and
     // the last other error code before it (0: none; a 426 says the server
-    // closed the data connection).
+    // closed the data connection). A multi-line reply ("ddd-" up to the
+    // line with the same code and a blank) counts as its last line.
     struct Closing {
         int storeFailure = 0, otherError = 0;
     };
@@ -37,15 +38,20 @@ public:
 
     // A command line sent (its line end, and the password of PASS, are not
     // kept) and a reply line received; the first final line after a
-    // command is its reply.
+    // command is its reply, and of a multi-line reply only its last line
+    // (the lines between may look like replies of their own).
     void sent(std::string_view commandLine);
     void received(std::string_view replyLine);
     // The reply code to the last time `command` was sent, 0 when none came.
     int codeOf(std::string_view command) const;
     void clear() { replies_.clear(); }
 
+    // The code a line opens a multi-line reply with ("ddd-text"), else -1.
+    static int opens(std::string_view line);
+
 private:
     std::vector<std::pair<std::string, int>> replies_;
+    int open_ = -1;  // the code of the multi-line reply being read
 };
 
 }  // namespace net

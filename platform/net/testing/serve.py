@@ -19,8 +19,12 @@ standard input is closed (so a crashed test leaves no server behind).
                    sit behind a router
   --no-rename-over refuse a rename onto a name that exists
   --refuse-nlst    answer every name listing with 550
+  --max-name N     answer 553 to a store, rename or removal of a name longer
+                   than N characters (a server with short names)
   --refuse-stor PATTERN
                    answer a store of a name matching the pattern with 553
+  --refuse-rnto PATTERN
+                   answer a rename onto a name matching the pattern with 553
   --full-after N   answer 552 (disk full) once N bytes of an upload have
                    arrived, closing the data connection (0: before any data)
   --disk-full-after N
@@ -177,6 +181,10 @@ def serve_ftp(args):
             if args.log:
                 with open(args.log, "a") as f:
                     f.write((cmd if cmd == "PASS" else line) + "\n")
+            if (args.max_name is not None and cmd in ("STOR", "APPE", "RNFR", "RNTO", "DELE")
+                    and len(arg.rstrip("/").rsplit("/", 1)[-1]) > args.max_name):
+                self.respond("553 File name too long.")
+                return
             if args.reply_delay:
                 self.ioloop.call_later(args.reply_delay, self.delayed, line, cmd, arg)
                 return
@@ -213,6 +221,14 @@ def serve_ftp(args):
                     self.respond("550 Target exists.")
                     return
                 return FTPHandler.ftp_RNTO(self, path)
+
+        if args.refuse_rnto:
+            def ftp_RNTO(self, path, _next=ftp_RNTO if args.no_rename_over else FTPHandler.ftp_RNTO):
+                if fnmatch.fnmatch(os.path.basename(path), args.refuse_rnto):
+                    self._rnfr = None
+                    self.respond("553 File name not allowed.")
+                    return
+                return _next(self, path)
 
         if args.refuse_nlst:
             def ftp_NLST(self, path):
@@ -340,7 +356,9 @@ def main():
     p.add_argument("--passive-only", action="store_true")
     p.add_argument("--no-rename-over", action="store_true")
     p.add_argument("--refuse-nlst", action="store_true")
+    p.add_argument("--max-name", type=int)
     p.add_argument("--refuse-stor")
+    p.add_argument("--refuse-rnto")
     p.add_argument("--full-after", type=int)
     p.add_argument("--disk-full-after", type=int)
     p.add_argument("--fail-after", type=int)
