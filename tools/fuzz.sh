@@ -77,5 +77,7 @@ for t in "${targets[@]}"; do
   fi
   build-fuzz/fuzz/fuzz_"$t" -max_total_time="$seconds" -max_len="$(max_len "$t")" -timeout=20 -rss_limit_mb=2560 \
     -artifact_prefix="$scratch/$t/" "$scratch/$t" "fuzz/corpus/$t" >"$scratch/$t.log" 2>&1 || failed "$t"
-  echo "fuzz_$t: ${#regressions[@]} regression inputs passed, $(grep -o 'Done [0-9]* runs' "$scratch/$t.log" || echo done)"
+  passed=""
+  [[ ${#regressions[@]} -gt 0 ]] && passed="${#regressions[@]} regression inputs passed, "
+  echo "fuzz_$t: $passed$(grep -o 'Done [0-9]* runs' "$scratch/$t.log" || echo done)"
 done
