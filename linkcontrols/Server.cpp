@@ -57,7 +57,13 @@ bool ansiPathOf(const std::string& path, std::string& ansi) {
 
 HRESULT registerServer(const std::string& path) {
     std::string ansi;
-    if (!ansiPathOf(path, ansi)) return SELFREG_E_CLASS;
+    if (!ansiPathOf(path, ansi)) {
+        // The registry holds Windows-1250 text: the caller learns why nothing
+        // was written.
+        setErrorInfo("Ścieżki modułu „" + path +
+                     "” nie da się zapisać w rejestrze: ma znaki spoza strony kodowej Windows-1250.");
+        return SELFREG_E_CLASS;
+    }
     HRESULT hr = registerControl(controlRegistration(ansi));
     if (failed(hr)) return hr;
     hr = registerTypeLib(typeLibRegistration(ansi));
@@ -75,8 +81,15 @@ HRESULT unregisterServer(const std::string& path) {
     std::string ansi;
     ansiPathOf(path, ansi);
     HRESULT a = unregisterControl(controlRegistration(ansi));
+    // As when registering, the reason the caller learns is that of the step
+    // whose code it gets: the control's, when both fail.
+    const std::string why = takeErrorInfo();
     HRESULT b = unregisterTypeLib(typeLibRegistration(ansi));
-    return failed(a) ? a : b;
+    if (failed(a)) {
+        setErrorInfo(why);
+        return a;
+    }
+    return b;
 }
 
 }  // namespace linkcontrols

@@ -166,11 +166,16 @@ TEST_F(Library, TheToolSaysWhichRegistryFileCouldNotBeWrittenAndWhy) {
         EXPECT_NE(told.said.find("0x80040201"), std::string::npos) << told.said;
         EXPECT_NE(told.said.find(at.string()), std::string::npos) << told.said;
         EXPECT_NE(told.said.find(c.reason), std::string::npos) << told.said;
-        // Asked for silence, it still says why it failed.
-        const Told silently = regsvrSays({"/s", ocx().string()});
-        EXPECT_EQ(silently.exit, RegCallFailed);
-        EXPECT_NE(silently.said.find(at.string()), std::string::npos) << silently.said;
-        EXPECT_NE(silently.said.find(c.reason), std::string::npos) << silently.said;
+        // Asked for silence, or to unregister, it still says why it failed;
+        // the code is the control's, the first step's, as is the reason.
+        for (const auto& args : {std::vector<std::string>{"/s", ocx().string()},
+                                 std::vector<std::string>{"/u", "/s", ocx().string()}}) {
+            const Told silently = regsvrSays(args);
+            EXPECT_EQ(silently.exit, RegCallFailed);
+            EXPECT_NE(silently.said.find("0x80040201"), std::string::npos) << silently.said;
+            EXPECT_NE(silently.said.find(at.string()), std::string::npos) << silently.said;
+            EXPECT_NE(silently.said.find(c.reason), std::string::npos) << silently.said;
+        }
     }
 }
 
@@ -223,6 +228,12 @@ TEST_F(Library, AFailureForAnotherReasonLeavesTheRegistryAsItWas) {
         EXPECT_EQ(told.exit, RegCallFailed);
         EXPECT_NE(told.said.find("0x80040201"), std::string::npos) << told.said;
         EXPECT_EQ(told.said.find("Nie można"), std::string::npos) << "the registry is not to blame: " << told.said;
+        // The reason is the library's own, also when asked for silence.
+        for (const Told& t : {told, regsvrSays({"/s", copy.string()})})
+            EXPECT_NE(t.said.find("„" + copy.string() + "” nie da się zapisać w rejestrze: ma znaki spoza strony "
+                                  "kodowej Windows-1250."),
+                      std::string::npos)
+                << t.said;
         EXPECT_EQ(fs::exists(config), existed) << "no folder made";
         EXPECT_EQ(folder(), before);
     }

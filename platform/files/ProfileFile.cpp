@@ -1,5 +1,8 @@
 #include "files/ProfileFile.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "text/CaseRules.h"
 #include "text/LineFile.h"
 
@@ -41,6 +44,7 @@ bool ProfileFile::load() {
 }
 
 bool ProfileFile::save(Access access, std::error_code* failure) const {
+    settle();
     std::string bytes;
     for (const auto& l : lines_) {
         bytes += l;
@@ -63,6 +67,36 @@ void ProfileFile::catchUp() const {
     index_.upTo = lines_.size();
 }
 
+std::string& ProfileFile::lineAt(const Index::Section& section, long where) const {
+    if (where >= 0) return lines_[static_cast<std::size_t>(where)];
+    return const_cast<Index::Section&>(section).added[Index::addedIndex(where)];
+}
+
+void ProfileFile::settle() const {
+    std::vector<Index::Section*> waiting;
+    std::size_t count = lines_.size();
+    for (auto& [name, section] : index_.sections)
+        if (!section.added.empty()) {
+            waiting.push_back(&section);
+            count += section.added.size();
+        }
+    if (waiting.empty()) return;
+    std::sort(waiting.begin(), waiting.end(),
+              [](const Index::Section* x, const Index::Section* y) { return x->before < y->before; });
+    std::vector<std::string> all;
+    all.reserve(count);
+    std::size_t from = 0;
+    for (Index::Section* section : waiting) {
+        std::move(lines_.begin() + static_cast<long>(from), lines_.begin() + static_cast<long>(section->before),
+                  std::back_inserter(all));
+        std::move(section->added.begin(), section->added.end(), std::back_inserter(all));
+        from = section->before;
+    }
+    std::move(lines_.begin() + static_cast<long>(from), lines_.end(), std::back_inserter(all));
+    lines_.swap(all);
+    index_.clear();
+}
+
 const ProfileFile::Index::Section* ProfileFile::findSection(std::string_view section) const {
     catchUp();
     auto it = index_.sections.find(text::lower(trim(section)));
@@ -77,15 +111,15 @@ long ProfileFile::findKey(const Index::Section& section, std::string_view key) {
 std::string ProfileFile::read(std::string_view section, std::string_view key, std::string_view fallback) const {
     const Index::Section* s = findSection(section);
     long i = s ? findKey(*s, key) : -1;
-    if (i < 0) return std::string(fallback);
+    if (i == -1) return std::string(fallback);
     std::string_view k, v;
-    keyLine(lines_[static_cast<std::size_t>(i)], k, v);
+    keyLine(lineAt(*s, i), k, v);
     return std::string(v);
 }
 
 bool ProfileFile::has(std::string_view section, std::string_view key) const {
     const Index::Section* s = findSection(section);
-    return s && findKey(*s, key) >= 0;
+    return s && findKey(*s, key) != -1;
 }
 
 void ProfileFile::write(std::string_view section, std::string_view key, std::string_view rawValue) {
@@ -102,40 +136,43 @@ void ProfileFile::write(std::string_view section, std::string_view key, std::str
         lines_.push_back(std::string(key) + "=" + std::string(value));
         return;
     }
-    long i = findKey(*s, key);
-    if (i >= 0) {
-        std::string& old = lines_[static_cast<std::size_t>(i)];
+    Index::Section& entry = const_cast<Index::Section&>(*s);
+    long i = findKey(entry, key);
+    if (i != -1) {
+        std::string& old = lineAt(entry, i);
         std::size_t eq = old.find('=');
         old = old.substr(0, eq + 1) + std::string(value);
         // The key stays; only a line that now reads as a section header
         // ("[a=]") changes what the index holds.
         std::string_view name;
-        if (sectionName(old, name)) index_.clear();
+        if (sectionName(old, name)) {
+            settle();
+            index_.clear();
+        }
         return;
     }
-    // After the last non-blank line of the section.
-    std::size_t h = static_cast<std::size_t>(s->header);
-    std::size_t end = h + 1;
-    std::string_view name;
-    std::size_t last = h;
-    for (; end < lines_.size() && !sectionName(lines_[end], name); ++end)
-        if (!trim(lines_[end]).empty()) last = end;
-    const std::size_t at = last + 1;
-    lines_.insert(lines_.begin() + static_cast<long>(at), std::string(key) + "=" + std::string(value));
-    // The lines after it move one down; the new line is the section's key.
-    std::string_view k, v;
-    if (sectionName(lines_[at], name) || !keyLine(lines_[at], k, v)) {
+    // After the last non-blank line of the section, that is after the lines
+    // added to it before when there are any. They wait in the index, so the
+    // lines after them are not moved for each.
+    std::string line = std::string(key) + "=" + std::string(value);
+    if (entry.added.empty()) {
+        std::size_t h = static_cast<std::size_t>(entry.header);
+        std::string_view name;
+        std::size_t last = h;
+        for (std::size_t end = h + 1; end < lines_.size() && !sectionName(lines_[end], name); ++end)
+            if (!trim(lines_[end]).empty()) last = end;
+        entry.before = last + 1;
+    }
+    entry.added.push_back(std::move(line));
+    // A line that reads as a header, or as no key, changes what the index
+    // holds; otherwise the new line is the section's key.
+    std::string_view name, k, v;
+    if (sectionName(entry.added.back(), name) || !keyLine(entry.added.back(), k, v)) {
+        settle();
         index_.clear();
         return;
     }
-    if (at + 1 < lines_.size())
-        for (auto& [sectionKey, entry] : index_.sections) {
-            if (entry.header >= static_cast<long>(at)) ++entry.header;
-            for (auto& [lineKey, line] : entry.keys)
-                if (line >= static_cast<long>(at)) ++line;
-        }
-    ++index_.upTo;
-    const_cast<Index::Section*>(s)->keys.try_emplace(text::lower(k), static_cast<long>(at));
+    entry.keys.try_emplace(text::lower(k), Index::added(entry.added.size() - 1));
 }
 
 std::vector<std::string> ProfileFile::sections() const {
@@ -155,6 +192,9 @@ std::vector<std::string> ProfileFile::keys(std::string_view section) const {
         if (sectionName(lines_[i], name)) break;
         if (keyLine(lines_[i], k, v)) out.emplace_back(k);
     }
+    // The added ones come after every key line of the section.
+    for (const std::string& line : s->added)
+        if (keyLine(line, k, v)) out.emplace_back(k);
     return out;
 }
 

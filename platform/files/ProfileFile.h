@@ -9,7 +9,11 @@
 //
 // Lookups go through an index of the sections and keys, made on the first
 // lookup and kept while the lines stay as they are, so reading every key of
-// a file costs one pass over it, not one pass per key.
+// a file costs one pass over it, not one pass per key. A key added to a
+// section waits in the index, with the others added to that section, for
+// the lines to be needed whole (a save, lines(), a copy), and all of them go
+// into place then in one pass: writing a new key into every section of a
+// file costs one pass over it, not one pass per section.
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -24,6 +28,16 @@ class ProfileFile {
 public:
     ProfileFile() = default;
     explicit ProfileFile(std::filesystem::path path) : path_(std::move(path)) {}
+    // A copy holds the lines with every added key in place.
+    ProfileFile(const ProfileFile& other) : path_(other.path_), lines_(other.lines()) {}
+    ProfileFile& operator=(const ProfileFile& other) {
+        if (this != &other) {
+            path_ = other.path_;
+            lines_ = other.lines();
+            index_.clear();
+        }
+        return *this;
+    }
 
     // Reads the file; false (and no lines) when it cannot be read.
     bool load();
@@ -41,7 +55,10 @@ public:
     std::vector<std::string> sections() const;
     std::vector<std::string> keys(std::string_view section) const;
 
-    const std::vector<std::string>& lines() const { return lines_; }
+    const std::vector<std::string>& lines() const {
+        settle();
+        return lines_;
+    }
     void setLines(std::vector<std::string> lines) {
         lines_ = std::move(lines);
         index_.clear();
@@ -62,8 +79,15 @@ private:
     struct Index {
         struct Section {
             long header = -1;
+            // A key's line in lines_, or (as added(j)) the j-th of `added`.
             std::unordered_map<std::string, long> keys;
+            // The key lines added to the section, in order, and the line of
+            // lines_ they go before: the one after its last non-blank line.
+            std::vector<std::string> added;
+            std::size_t before = 0;
         };
+        static long added(std::size_t j) { return -2 - static_cast<long>(j); }
+        static std::size_t addedIndex(long where) { return static_cast<std::size_t>(-2 - where); }
         Index() = default;
         // A copy makes its own index of its own lines when first asked.
         Index(const Index&) {}
@@ -87,9 +111,16 @@ private:
     static long findKey(const Index::Section& section, std::string_view key);
     // Takes the lines added at the end since the last lookup into the index.
     void catchUp() const;
+    // The line a key's entry names.
+    std::string& lineAt(const Index::Section& section, long where) const;
+    // Puts the lines waiting in the index into lines_; the index is then
+    // emptied when there were any.
+    void settle() const;
 
     std::filesystem::path path_;
-    std::vector<std::string> lines_;
+    // Mutable: the added lines go into place when the lines are first needed
+    // whole, also by a const caller.
+    mutable std::vector<std::string> lines_;
     mutable Index index_;
 };
 

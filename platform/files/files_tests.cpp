@@ -212,6 +212,50 @@ TEST_F(TempDir, ProfileLookupsFollowEveryChange) {
     expect({{"b", "k", "set"}, {"d", "k", "-"}}, "new lines");
 }
 
+// Keys added to many sections wait until the lines are needed whole; what
+// is stored is what adding each in place gives: after the section's last
+// non-blank line (and after the keys added to it before), ahead of its blank
+// lines, with lookups, key lists, a copy and a key line that reads as a
+// header all seeing them where they go.
+TEST_F(TempDir, ProfileKeysAddedToManySectionsAreStoredInPlace) {
+    put("p.ini", "; top\r\n[a]\r\nk=1\r\n\r\n\r\n[b]\r\n[c]\r\nk=3\r\n; note\r\n\r\n[A]\r\nk=dup\r\n[d]\r\n \r\n");
+    ProfileFile f(dir / "p.ini");
+    ASSERT_TRUE(f.load());
+    f.write("a", "x", "1");
+    f.write("c", "x", "3");
+    f.write("a", "y", "2");
+    f.write("b", "x", "b");
+    f.write("d", "x", "d");
+    f.write("a", "x", "changed");  // an added key written again
+    f.write("e", "x", "e");        // a new section, after [d]'s added key
+    f.write("e", "y", "e2");
+    EXPECT_EQ(f.read("a", "x"), "changed");
+    EXPECT_EQ(f.read("A", "Y"), "2");
+    EXPECT_EQ(f.read("c", "k"), "3");
+    EXPECT_EQ(f.keys("a"), (std::vector<std::string>{"k", "x", "y"}));
+    EXPECT_EQ(f.keys("c"), (std::vector<std::string>{"k", "x"}));
+    EXPECT_EQ(f.sections(), (std::vector<std::string>{"a", "b", "c", "A", "d", "e"}));
+    const std::string stored =
+        "; top\r\n[a]\r\nk=1\r\nx=changed\r\ny=2\r\n\r\n\r\n[b]\r\nx=b\r\n[c]\r\nk=3\r\n; note\r\nx=3\r\n\r\n"
+        "[A]\r\nk=dup\r\n[d]\r\nx=d\r\n \r\n[e]\r\nx=e\r\ny=e2\r\n";
+    ProfileFile copy = f;
+    copy.write("b", "z", "copy");
+    EXPECT_EQ(f.read("b", "z", "-"), "-");
+    EXPECT_EQ(copy.read("b", "z"), "copy");
+    ASSERT_TRUE(f.save());
+    EXPECT_EQ(read("p.ini"), stored);
+    f.write("b", "y", "after");  // added after the save, before [c]
+    f.write("c", "[s]", "");     // the line "[s]=" reads as the header of [s]
+    EXPECT_EQ(f.sections(), (std::vector<std::string>{"a", "b", "c", "s", "A", "d", "e"}));
+    EXPECT_EQ(f.read("c", "x"), "3");
+    EXPECT_EQ(f.read("s", "k", "-"), "-");
+    EXPECT_EQ(f.read("b", "y"), "after");
+    ASSERT_TRUE(f.save());
+    EXPECT_EQ(read("p.ini"),
+              "; top\r\n[a]\r\nk=1\r\nx=changed\r\ny=2\r\n\r\n\r\n[b]\r\nx=b\r\ny=after\r\n[c]\r\nk=3\r\n"
+              "; note\r\nx=3\r\n[s]=\r\n\r\n[A]\r\nk=dup\r\n[d]\r\nx=d\r\n \r\n[e]\r\nx=e\r\ny=e2\r\n");
+}
+
 TEST_F(TempDir, ProfileWriteStringCreatesAndKeepsOrder) {
     fs::path p = dir / "project.prj";
     for (const char* k : {"author", "name", "email", "author", "host"})

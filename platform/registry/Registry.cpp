@@ -173,6 +173,9 @@ void writeNode(std::string& out, const std::string& prefix, const Node& node) {
     }
 }
 
+// An error of rights: the user may not make or change the entry.
+bool deniedError(int err) { return err == EACCES || err == EPERM || err == EROFS; }
+
 // Holds an exclusive lock on "<file>.lock" for the lifetime of the object.
 class FileLock {
 public:
@@ -181,7 +184,9 @@ public:
         if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), ec);
         std::string lockName = file.string() + ".lock";
         fd_ = ::open(lockName.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-        if (fd_ < 0) error_ = errno;
+        // A folder that could not be made is missing for the lock: why it
+        // could not be made says more.
+        if (fd_ < 0) error_ = errno == ENOENT && ec && deniedError(ec.value()) ? ec.value() : errno;
         if (fd_ >= 0 && ::flock(fd_, LOCK_EX) != 0) {
             error_ = errno;
             ::close(fd_);
@@ -421,8 +426,11 @@ struct Registry::Impl {
     bool save() {
         if (!clean && !damagedSaved && loaded.exists) {
             std::error_code ec;
-            std::filesystem::copy_file(file, file.string() + ".damaged",
-                                       std::filesystem::copy_options::overwrite_existing, ec);
+            if (std::filesystem::is_directory(file.string() + ".damaged", ec))
+                ec = std::make_error_code(std::errc::is_a_directory);
+            else
+                std::filesystem::copy_file(file, file.string() + ".damaged",
+                                           std::filesystem::copy_options::overwrite_existing, ec);
             if (ec) {
                 failure = failureOf(Doing::Write, file.string() + ".damaged", ec.value());
                 return false;
@@ -475,8 +483,10 @@ struct Registry::Impl {
                 failure = failureOf(Doing::Lock, lockName, err);
                 return Status::IoError;
             }
+            // The change then fails at the lock file, as it cannot make the
+            // folder the lock file goes in.
             if (::access(up.c_str(), W_OK | X_OK) != 0) {
-                failure = failureOf(Doing::Write, file, errno);
+                failure = failureOf(Doing::Lock, lockName, errno);
                 return Status::IoError;
             }
             return Status::Ok;
@@ -503,6 +513,25 @@ struct Registry::Impl {
                 failure = failureOf(Doing::Read, file, err);
                 return Status::IoError;
             }
+            // A damaged file is copied aside first, unless this registry has
+            // done that already for the file as it is.
+            Impl read;
+            read.parse(all);
+            if (!read.clean && !(damagedSaved && valid && identify(file) == loaded)) {
+                const std::string aside = file.string() + ".damaged";
+                int err = 0;
+                if (::stat(aside.c_str(), &st) == 0) {
+                    if (S_ISDIR(st.st_mode)) err = EISDIR;
+                    else if (!S_ISREG(st.st_mode)) err = EINVAL;
+                    else if (::access(aside.c_str(), W_OK) != 0) err = errno;
+                } else if (::access(folder.c_str(), W_OK | X_OK) != 0) {
+                    err = errno;
+                }
+                if (err) {
+                    failure = failureOf(Doing::Write, aside, err);
+                    return Status::IoError;
+                }
+            }
             if (files::isReadOnly(file)) {
                 failure = failureOf(Doing::Write, file, EACCES);
                 return Status::IoError;
@@ -512,18 +541,30 @@ struct Registry::Impl {
         // there already is a crash's leftover, which a save replaces.
         const std::filesystem::path tmp = files::temporaryFor(file);
         const int t = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        int err = 0;
         if (t >= 0) {
             ::close(t);
             ::unlink(tmp.c_str());
-            return Status::Ok;
-        }
-        int err = errno;
-        if (err == EEXIST) {
-            if (::access(folder.c_str(), W_OK | X_OK) == 0) return Status::Ok;
+        } else {
             err = errno;
+            if (err == EEXIST) err = ::access(folder.c_str(), W_OK | X_OK) == 0 ? 0 : errno;
         }
-        failure = failureOf(Doing::Write, file, err);
-        return Status::IoError;
+        if (err) {
+            // Without a lock file, the change fails making that first.
+            failure = fd < 0 ? failureOf(Doing::Lock, lockName, err) : failureOf(Doing::Write, file, err);
+            return Status::IoError;
+        }
+        // In a sticky folder only the file's owner, the folder's or the
+        // administrator may replace the file.
+        struct stat fileSt {};
+        if (::stat(folder.c_str(), &st) == 0 && (st.st_mode & S_ISVTX) && ::stat(file.c_str(), &fileSt) == 0) {
+            const uid_t me = ::geteuid();
+            if (me != 0 && fileSt.st_uid != me && st.st_uid != me) {
+                failure = failureOf(Doing::Write, file, EPERM);
+                return Status::IoError;
+            }
+        }
+        return Status::Ok;
     }
 
     // Runs a change under the lock on the file as it stands on disk, and

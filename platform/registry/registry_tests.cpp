@@ -227,6 +227,11 @@ TEST_F(RegistryTest, CheckingWhetherAChangeCouldBeWrittenChangesNothing) {
              std::ofstream(dir / "plain") << "x";
              return dir / "plain" / "registry";
          }, ".lock: folder nie istnieje."},
+        {"a damaged file with a folder where its copy aside goes", [&] {
+             fs::create_directories(dir / "registry.damaged");
+             std::ofstream(dir / "registry", std::ios::binary) << damaged;
+             return dir / "registry";
+         }, ".damaged: pod tą nazwą jest folder."},
         {"a read-only file", [&] {
              fs::create_directories(dir);
              std::ofstream(dir / "registry", std::ios::binary) << damaged;
@@ -431,5 +436,107 @@ TEST_F(RegistryTest, KilledSaveLeavesTheOldFileOrTheNewOne) {
         std::cout << "registry: " << f.text() << "\n";
         EXPECT_EQ(f.other, 0);
         EXPECT_GT(f.old, 0);
+    }
+}
+
+// The check's verdict and reason for a user whose rights the folder limits,
+// against a real change by that user: a child process of an ordinary user
+// (permission bits do not stop the administrator, under whom tests may run,
+// and neither does a folder's sticky bit).
+TEST_F(RegistryTest, CheckingWhetherAChangeCouldBeWrittenAgreesWithAChangeOfAnOrdinaryUser) {
+    if (::geteuid() != 0) GTEST_SKIP() << "needs the administrator, to lay out files of two users";
+    const uid_t user = 65534;  // nobody
+    const std::string damaged = "REGISTRY 1\r\n[HKEY_CURRENT_USER\\A]\r\nx what is this\r\n";
+    auto owned = [&](const fs::path& p, const std::string& bytes, fs::perms mode, bool theUsers) {
+        std::ofstream(p, std::ios::binary) << bytes;
+        fs::permissions(p, mode);
+        if (theUsers) EXPECT_EQ(::chown(p.c_str(), user, user), 0);
+    };
+    auto folder = [&](const fs::path& p, fs::perms mode) {
+        fs::create_directories(p);
+        fs::permissions(p, mode);
+    };
+    using P = fs::perms;
+    struct Case {
+        const char* name;
+        std::function<fs::path()> make;
+        const char* failure;  // after the file's name
+    };
+    const Case cases[] = {
+        {"a sticky folder open to all, the file the administrator's", [&] {
+             folder(dir / "shared", P::all | P::sticky_bit);
+             owned(dir / "shared" / "registry", "REGISTRY 1\r\n", P::all, false);
+             return dir / "shared" / "registry";
+         }, ": plik lub folder jest tylko do odczytu."},
+        {"a sticky folder open to all, the file the user's", [&] {
+             folder(dir / "shared", P::all | P::sticky_bit);
+             owned(dir / "shared" / "registry", "REGISTRY 1\r\n", P::owner_read | P::owner_write, true);
+             return dir / "shared" / "registry";
+         }, ""},
+        {"a folder the user cannot write", [&] {
+             folder(dir / "closed", P::owner_all | P::group_read | P::group_exec | P::others_read | P::others_exec);
+             return dir / "closed" / "registry";
+         }, ".lock: plik lub folder jest tylko do odczytu."},
+        {"a folder to be made in one the user cannot write", [&] {
+             folder(dir / "closed", P::owner_all | P::group_read | P::group_exec | P::others_read | P::others_exec);
+             return dir / "closed" / "sub" / "registry";
+         }, ".lock: plik lub folder jest tylko do odczytu."},
+        {"a lock file the user cannot open", [&] {
+             folder(dir / "open", P::all);
+             owned(dir / "open" / "registry.lock", "", P::owner_read | P::owner_write, false);
+             return dir / "open" / "registry";
+         }, ".lock: plik lub folder jest tylko do odczytu."},
+        {"a damaged file whose copy aside the user cannot write", [&] {
+             folder(dir / "open", P::all);
+             owned(dir / "open" / "registry", damaged, P::owner_read | P::owner_write, true);
+             owned(dir / "open" / "registry.damaged", "old", P::owner_read | P::owner_write, false);
+             return dir / "open" / "registry";
+         }, ".damaged: plik lub folder jest tylko do odczytu."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        fs::permissions(dir, P::owner_all | P::group_read | P::group_exec | P::others_read | P::others_exec);
+        const fs::path at = c.make();
+        // The check, then a change, in a child of the user's: their verdicts
+        // and reasons, one a line.
+        int out[2];
+        ASSERT_EQ(::pipe(out), 0);
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            ::close(out[0]);
+            std::string said;
+            if (::setgid(user) != 0 || ::setuid(user) != 0 || ::access(dir.c_str(), X_OK) != 0) {
+                said = "skip\n";
+            } else {
+                Registry r(at);
+                said += std::to_string(static_cast<int>(r.checkWritable())) + "\n" + r.lastFailure() + "\n";
+                Registry w(at);
+                said += std::to_string(static_cast<int>(w.setString(Hive::CurrentUser, "A", "v", "2"))) + "\n" +
+                        w.lastFailure() + "\n";
+            }
+            (void)!::write(out[1], said.data(), said.size());
+            ::_exit(0);
+        }
+        ::close(out[1]);
+        std::string said;
+        char buf[4096];
+        for (ssize_t n; (n = ::read(out[0], buf, sizeof buf)) > 0;) said.append(buf, static_cast<std::size_t>(n));
+        ::close(out[0]);
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        if (said == "skip\n") GTEST_SKIP() << "the ordinary user cannot reach " << dir;
+        std::vector<std::string> lines;
+        for (std::size_t from = 0, nl; (nl = said.find('\n', from)) != std::string::npos; from = nl + 1)
+            lines.push_back(said.substr(from, nl - from));
+        ASSERT_EQ(lines.size(), 4u) << said;
+        const std::string expected = *c.failure ? std::to_string(static_cast<int>(Status::IoError))
+                                                : std::to_string(static_cast<int>(Status::Ok));
+        EXPECT_EQ(lines[0], expected) << "the check: " << lines[1];
+        EXPECT_EQ(lines[2], expected) << "the change: " << lines[3];
+        EXPECT_EQ(lines[1], lines[3]);
+        if (*c.failure) EXPECT_NE(lines[3].find(at.string() + c.failure), std::string::npos) << lines[3];
     }
 }
