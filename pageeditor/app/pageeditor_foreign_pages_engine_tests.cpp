@@ -462,4 +462,67 @@ TEST_F(ForeignPages, NewElementsAreWrittenWhole) {
     }
 }
 
+// What the user types into the keywords, the description and the title is
+// what the page stores and shows, on an ISO-8859-2 page and on a UTF-8 one:
+// the six Windows-1250 signs whose bytes ISO-8859-2 gives to other letters
+// (± ¶ ¦ ˇ ¬ Ľ) beside those letters (ą ś Ś Ą Ź ź), and text in the form of
+// a character reference. The page saved and opened again shows it as typed.
+TEST_F(ForeignPages, WhatIsTypedIntoTheHeadIsWhatThePageStores) {
+    struct Typed {
+        const char* what;
+        std::string typed;             // Windows-1250, as the memo holds it
+        std::string iso, utf8;         // as the saved page holds it
+    };
+    const Typed cases[] = {
+        {"signs ISO-8859-2 holds elsewhere or not at all", "± ¶ ¦ ˇ ¬ Ľ"_w,
+         "&#177; &#182; &#166; \xB7 &#172; \xA5", "\xC2\xB1 \xC2\xB6 \xC2\xA6 \xCB\x87 \xC2\xAC \xC4\xBD"},
+        {"the letters at those bytes", "ą ś Ś Ą Ź ź"_w, "\xB1 \xB6 \xA6 \xA1 \xAC \xBC",
+         "\xC4\x85 \xC5\x9B \xC5\x9A \xC4\x84 \xC5\xB9 \xC5\xBA"},
+        {"text in the form of references", "&amp; &#261; & &quot;x&quot; &#1082;", "", ""},
+    };
+    struct Page {
+        const char* name;
+        bool utf8;
+        Selection at;
+    };
+    const Page pages[] = {{"cennik.html", false, {"Ceny", ""}}, {"telefon.html", true, {"Wymieniamy", ""}}};
+    for (const Page& p : pages)
+        for (const Typed& c : cases) {
+            SCOPED_TRACE(std::string(p.name) + ": " + c.what);
+            const std::string typed = "x " + c.typed;
+            THTMLEdit& f = open(p.name);
+            select(f, p.at);
+            std::string shown;
+            okOnNextDialog([&](EditorForms& d) {
+                d.keyform->Memo1->setText(typed);
+                d.keyform->Memo2->setText(typed + " opis");
+            }, shown);
+            keywords(f);
+            okOnNextDialog([&](EditorForms& d) { d.dlgfrm->Edit1->setText(typed + " tytu\xB3"); }, shown);
+            title(f);
+            const std::string stored = saved(f, "typed.html");
+            const std::string letters = p.utf8 ? c.utf8 : c.iso;
+            if (!letters.empty()) {
+                EXPECT_NE(stored.find("CONTENT=\"x " + letters + "\">"), std::string::npos) << stored;
+                EXPECT_NE(stored.find("content=\"x " + letters + " opis\">"), std::string::npos) << stored;
+                EXPECT_NE(stored.find("<TITLE>x " + letters + " tytu"), std::string::npos) << stored;
+            }
+            closeAll();
+
+            THTMLEdit& g = open("typed.html");
+            std::string keywordsShown, descriptionShown, titleShown;
+            okOnNextDialog([&](EditorForms& d) {
+                keywordsShown = d.keyform->Memo1->text();
+                descriptionShown = d.keyform->Memo2->text();
+            }, shown);
+            keywords(g);
+            okOnNextDialog([&](EditorForms& d) { titleShown = d.dlgfrm->Edit1->text(); }, shown);
+            title(g);
+            EXPECT_EQ(keywordsShown, typed);
+            EXPECT_EQ(descriptionShown, typed + " opis");
+            EXPECT_EQ(titleShown, typed + " tytu\xB3");
+            closeAll();
+        }
+}
+
 }  // namespace
