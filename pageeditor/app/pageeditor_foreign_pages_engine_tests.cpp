@@ -5,6 +5,7 @@
 // summary and width, an XHTML page with self-closed anchors, a UTF-8 page
 // with its description before its keywords and words in scripts the
 // program's text lacks, a UTF-8 page that only its byte order mark declares,
+// an ISO-8859-2 page whose file begins with the bytes of that mark,
 // a page with scrolling text, a video, a Flash movie and an inline frame
 // with attributes of their own, whose sources lie in folders of the site).
 // Each dialog is opened on each page in a document window on the browser
@@ -277,6 +278,23 @@ TEST_F(ForeignPages, OkWithoutAChangeKeepsThePageAndOneChangeChangesOnlyItsValue
          "<TITLE>Rejsy po Mazurach \xE2\x80\x93 \xE2\x80\x9E\xC5\xBB\x61gle\xE2\x80\x9D</TITLE>",
          "<TITLE>Rejsy \xE2\x80\x93 \xE2\x80\x9E\xC5\xBB\x61gle\xE2\x80\x9D</TITLE>"},
         {"bom.html", "body", {"Wyp", ""}, pageBody, nullptr, "", ""},
+
+        // A byte order mark before ISO-8859-2 text, which its META declares:
+        // the mark declares nothing, and the page's letters are its own.
+        {"bom_latin2.html", "keywords", {"Wyp", ""}, keywords,
+         [](EditorForms& d) {
+             EXPECT_EQ(d.keyform->Memo1->text(), "żeglarstwo, śluzy, Mazury"_w);
+             d.keyform->Memo1->setText("żagle, śluzy"_w);
+         },
+         "<META name=\"keywords\" content=\"\xBF" "eglarstwo, \xB6luzy, Mazury\">",
+         "<META NAME =\"Keywords\" CONTENT=\"\xBF" "agle, \xB6luzy\">"},
+        {"bom_latin2.html", "title", {"Wyp", ""}, title,
+         [](EditorForms& d) {
+             EXPECT_EQ(d.dlgfrm->Edit1->text(), "Spływy - Wypłyń z nami"_w);
+             d.dlgfrm->Edit1->setText("Spływy"_w);
+         },
+         "<TITLE>Sp\xB3ywy - Wyp\xB3y\xF1 z nami</TITLE>", "<TITLE>Sp\xB3ywy</TITLE>"},
+        {"bom_latin2.html", "body", {"Wyp", ""}, pageBody, nullptr, "", ""},
 
         // Scrolling text, a video, a Flash movie and an inline frame with
         // attributes of their own, their sources in folders of the site:
