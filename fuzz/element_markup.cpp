@@ -133,7 +133,7 @@ void tables(const std::string& value, const std::string& markup) {
     std::string unit = value.substr(0, 8);
     while (!unit.empty() && unit[0] >= '0' && unit[0] <= '9') unit.erase(0, 1);
     expect(tableNumber(std::to_string(n) + unit, 0, 1) == n, "a number written reads back");
-    const long border = tableNumber(findTagAttribute(markup.substr(0, tagEnd(markup, 0)), "border"), 0, 1);
+    const long border = tableBorder(findTagAttribute(markup.substr(0, tagEnd(markup, 0)), "border"));
     expect(border >= 0 && border <= kMaxFieldValue, "a border is a number the field holds");
 }
 

@@ -2,12 +2,13 @@
 // not write (foreign_pages/: a generated manual page with navigation tables
 // and pictures under images/, a UTF-8 page with viewport, generator and
 // keywords META lines, the price-list clip filled in, a table with class,
-// summary and width, an XHTML page with self-closed anchors, a UTF-8 page
-// with its description before its keywords and words in scripts the
-// program's text lacks, a UTF-8 page that only its byte order mark declares,
-// an ISO-8859-2 page whose file begins with the bytes of that mark,
-// a page with scrolling text, a video, a Flash movie and an inline frame
-// with attributes of their own, whose sources lie in folders of the site).
+// summary and width beside one whose border has a sign, an XHTML page with
+// self-closed anchors, a UTF-8 page with its description before its
+// keywords and words in scripts the program's text lacks, a UTF-8 page that
+// only its byte order mark declares, an ISO-8859-2 page whose file begins
+// with the bytes of that mark, a page with scrolling text, a video, a Flash
+// movie and an inline frame with attributes of their own, whose sources lie
+// in folders of the site).
 // Each dialog is opened on each page in a document window on the browser
 // engine and answered as a user would: OK without a change saves the page
 // byte for byte as it is saved without the dialog, and one value changed
@@ -235,6 +236,18 @@ TEST_F(ForeignPages, OkWithoutAChangeKeepsThePageAndOneChangeChangesOnlyItsValue
         {"tabela.html", "table with class, summary and width", {"6:15", ""}, table,
          [](EditorForms& d) { d.instbl->SpeedButton3Click(); d.instbl->setColor(0x00E0E0E0); },
          "style=\"margin: 0 auto\">", "style=\"margin: 0 auto\" bgcolor=\"#E0E0E0\">"},
+        // A border with a sign, spacing with a blank and padding with a unit,
+        // shown as the engine draws them and kept as written.
+        {"tabela.html", "table with a signed border", {"normalny", ""}, table,
+         [](EditorForms& d) {
+             EXPECT_EQ(d.instbl->SpinEdit3->value(), 4);
+             EXPECT_EQ(d.instbl->SpinEdit4->value(), 3);
+             EXPECT_EQ(d.instbl->SpinEdit5->value(), 2);
+             d.instbl->SpinEdit5->setValue(6);
+         },
+         "cellpadding=\"2px\"", "cellpadding=\"6\""},
+        {"tabela.html", "table with a signed border, the border changed", {"ulgowy", ""}, table,
+         [](EditorForms& d) { d.instbl->SpinEdit3->setValue(5); }, "border=\"+4\"", "border=\"5\""},
         {"tabela.html", "keywords", {"Uwaga", ""}, keywords, nullptr, "", ""},
         {"tabela.html", "title", {"Uwaga", ""}, title, nullptr, "", ""},
         {"tabela.html", "body", {"Uwaga", ""}, pageBody, nullptr, "", ""},
