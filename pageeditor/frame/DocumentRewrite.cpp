@@ -224,14 +224,16 @@ std::string ReplaceHeadMeta(std::string_view html, const std::optional<std::stri
     replace("keywords", keywords, "<META NAME =\"Keywords\" CONTENT=\"" + keywords.value_or("") + "\">");
     replace("description", description, "<META NAME=\"Description\" content=\"" + description.value_or("") + "\">");
     if (edits.empty() && inserted.empty()) return std::string(html);
-    if (!charsetDeclared && !ReadHeadMeta(html).charsetDeclared)
-        inserted += "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-2\">\r\n";
 
     // From the end of the text back, so that each edit leaves the places of
     // the ones before it as they were, whichever line comes first in the page.
     std::sort(edits.begin(), edits.end(), [](const Edit& a, const Edit& b) { return a.start > b.start; });
     std::string out(html);
     for (const Edit& e : edits) out.replace(e.start, e.end - e.start, e.text);
+    // The charset as the head declares it once the lines are replaced: a
+    // charset named only inside a line replaced is declared no longer.
+    if (!charsetDeclared && !ReadHeadMeta(out).charsetDeclared)
+        inserted += "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-2\">\r\n";
     if (!inserted.empty()) {
         // Directly below the line of the head's start tag.
         const std::string upper = text::upper(out);

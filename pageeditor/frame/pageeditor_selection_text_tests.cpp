@@ -164,9 +164,15 @@ TEST(HeadMetaRewrite, OnlyTheKeywordsAndDescriptionLinesChange) {
              "<META name=viewport\r\n content=x>\r\n</HEAD>"},
         {"a head tag left open up to the head's end is no head line", "<HEAD \r\n</HEAD><BODY>x</BODY>", none, "d",
          "<HEAD \r\n</HEAD><BODY>x</BODY>"},
+        {"a charset named only inside the line replaced is declared anew",
+         "<HEAD>\r\n<META name=keywords content=\"a\" lang=\"<META charset=iso-8859-2>\">\r\n</HEAD>", "b", none,
+         "<HEAD>\r\n" + charset + "\r\n<META NAME =\"Keywords\" CONTENT=\"b\">\r\n</HEAD>"},
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(ReplaceHeadMeta(c.before, c.keywords, c.description, c.charsetByMark), c.after) << c.name;
+        EXPECT_EQ(ReplaceHeadMeta(c.after, c.keywords, c.description, c.charsetByMark), c.after)
+            << c.name << ": the same values again";
+    }
 }
 
 TEST(HeadMetaRewrite, ThePageSaysItsKeywordsDescriptionAndCharset) {
