@@ -3,9 +3,9 @@
 // tag, a table's rows and cells, its border and spacing, its cells replaced
 // under its own start tag, a Flash movie's name and quality set in its
 // markup, the body's style background, and the values of the head's META
-// lines as the memos show them. Nothing throws; what is written reads back
-// as it was written; a second identical rewrite changes nothing; and what a
-// rewrite does not own stays byte for byte.
+// lines as the memos show them and as they go back. Nothing throws; what is
+// written reads back as it was written; a second identical rewrite changes
+// nothing; and what a rewrite does not own stays byte for byte.
 // Input: name NUL value NUL markup; an input without NUL is markup alone (a
 // page of the seeds), the name and value then taken from it.
 #include <algorithm>
@@ -133,7 +133,7 @@ void tables(const std::string& value, const std::string& markup) {
     std::string unit = value.substr(0, 8);
     while (!unit.empty() && unit[0] >= '0' && unit[0] <= '9') unit.erase(0, 1);
     expect(tableNumber(std::to_string(n) + unit, 0, 1) == n, "a number written reads back");
-    const long border = tableNumber(findTagAttribute(markup.substr(0, tagEnd(markup, 0)), "border"), 0, 1);
+    const long border = tableBorder(findTagAttribute(markup.substr(0, tagEnd(markup, 0)), "border"));
     expect(border >= 0 && border <= kMaxFieldValue, "a border is a number the field holds");
 }
 
@@ -163,17 +163,24 @@ void backgrounds(const std::string& value, const std::string& markup) {
 }
 
 void metaValues(const std::string& value) {
-    // The memos show a value; what the user leaves of it goes back as what
-    // it showed, line breaks as blanks.
+    // The memos show a value; what the user types goes back as what was
+    // typed, whatever it holds ("&amp;", "&#261;", a lone "&", the six signs
+    // whose bytes the document's text reads as other letters), line breaks
+    // as blanks.
     std::string flat;
     for (std::size_t i = 0; i < value.size(); ++i) {
         if (value[i] == '\r' && i + 1 < value.size() && value[i + 1] == '\n') continue;
         flat += value[i] == '\r' || value[i] == '\n' ? ' ' : value[i];
     }
     const std::string written = MarkupValue(value);
-    expect(MarkupText(written) == MarkupText(flat), "a value written reads back as it was shown");
-    expect(MarkupValue(written) == written, "written again, a value stays");
+    expect(MarkupText(written) == flat, "a value written reads back as it was typed");
+    expect(MarkupValue(MarkupText(written)) == written, "shown and written again, a value stays");
     expect(written.find_first_of("<>\"\r\n") == std::string::npos, "a value written cannot end its attribute or tag");
+    const std::string title = PageValue(value);
+    expect(title.find_first_of("<>\"\r\n") == std::string::npos, "a title written cannot end its element");
+    for (const std::string* w : {&written, &title})
+        expect(w->find_first_of("\xB1\xB6\xA6\xA1\xAC\xBC") == std::string::npos,
+               "no sign goes in as a byte read as another letter");
 }
 
 }  // namespace

@@ -2,11 +2,13 @@
 // not write (foreign_pages/: a generated manual page with navigation tables
 // and pictures under images/, a UTF-8 page with viewport, generator and
 // keywords META lines, the price-list clip filled in, a table with class,
-// summary and width, an XHTML page with self-closed anchors, a UTF-8 page
-// with its description before its keywords and words in scripts the
-// program's text lacks, a UTF-8 page that only its byte order mark declares,
-// a page with scrolling text, a video, a Flash movie and an inline frame
-// with attributes of their own, whose sources lie in folders of the site).
+// summary and width beside one whose border has a sign, an XHTML page with
+// self-closed anchors, a UTF-8 page with its description before its
+// keywords and words in scripts the program's text lacks, a UTF-8 page that
+// only its byte order mark declares, an ISO-8859-2 page whose file begins
+// with the bytes of that mark, a page with scrolling text, a video, a Flash
+// movie and an inline frame with attributes of their own, whose sources lie
+// in folders of the site).
 // Each dialog is opened on each page in a document window on the browser
 // engine and answered as a user would: OK without a change saves the page
 // byte for byte as it is saved without the dialog, and one value changed
@@ -234,6 +236,18 @@ TEST_F(ForeignPages, OkWithoutAChangeKeepsThePageAndOneChangeChangesOnlyItsValue
         {"tabela.html", "table with class, summary and width", {"6:15", ""}, table,
          [](EditorForms& d) { d.instbl->SpeedButton3Click(); d.instbl->setColor(0x00E0E0E0); },
          "style=\"margin: 0 auto\">", "style=\"margin: 0 auto\" bgcolor=\"#E0E0E0\">"},
+        // A border with a sign, spacing with a blank and padding with a unit,
+        // shown as the engine draws them and kept as written.
+        {"tabela.html", "table with a signed border", {"normalny", ""}, table,
+         [](EditorForms& d) {
+             EXPECT_EQ(d.instbl->SpinEdit3->value(), 4);
+             EXPECT_EQ(d.instbl->SpinEdit4->value(), 3);
+             EXPECT_EQ(d.instbl->SpinEdit5->value(), 2);
+             d.instbl->SpinEdit5->setValue(6);
+         },
+         "cellpadding=\"2px\"", "cellpadding=\"6\""},
+        {"tabela.html", "table with a signed border, the border changed", {"ulgowy", ""}, table,
+         [](EditorForms& d) { d.instbl->SpinEdit3->setValue(5); }, "border=\"+4\"", "border=\"5\""},
         {"tabela.html", "keywords", {"Uwaga", ""}, keywords, nullptr, "", ""},
         {"tabela.html", "title", {"Uwaga", ""}, title, nullptr, "", ""},
         {"tabela.html", "body", {"Uwaga", ""}, pageBody, nullptr, "", ""},
@@ -277,6 +291,23 @@ TEST_F(ForeignPages, OkWithoutAChangeKeepsThePageAndOneChangeChangesOnlyItsValue
          "<TITLE>Rejsy po Mazurach \xE2\x80\x93 \xE2\x80\x9E\xC5\xBB\x61gle\xE2\x80\x9D</TITLE>",
          "<TITLE>Rejsy \xE2\x80\x93 \xE2\x80\x9E\xC5\xBB\x61gle\xE2\x80\x9D</TITLE>"},
         {"bom.html", "body", {"Wyp", ""}, pageBody, nullptr, "", ""},
+
+        // A byte order mark before ISO-8859-2 text, which its META declares:
+        // the mark declares nothing, and the page's letters are its own.
+        {"bom_latin2.html", "keywords", {"Wyp", ""}, keywords,
+         [](EditorForms& d) {
+             EXPECT_EQ(d.keyform->Memo1->text(), "żeglarstwo, śluzy, Mazury"_w);
+             d.keyform->Memo1->setText("żagle, śluzy"_w);
+         },
+         "<META name=\"keywords\" content=\"\xBF" "eglarstwo, \xB6luzy, Mazury\">",
+         "<META NAME =\"Keywords\" CONTENT=\"\xBF" "agle, \xB6luzy\">"},
+        {"bom_latin2.html", "title", {"Wyp", ""}, title,
+         [](EditorForms& d) {
+             EXPECT_EQ(d.dlgfrm->Edit1->text(), "Spływy - Wypłyń z nami"_w);
+             d.dlgfrm->Edit1->setText("Spływy"_w);
+         },
+         "<TITLE>Sp\xB3ywy - Wyp\xB3y\xF1 z nami</TITLE>", "<TITLE>Sp\xB3ywy</TITLE>"},
+        {"bom_latin2.html", "body", {"Wyp", ""}, pageBody, nullptr, "", ""},
 
         // Scrolling text, a video, a Flash movie and an inline frame with
         // attributes of their own, their sources in folders of the site:
@@ -460,6 +491,69 @@ TEST_F(ForeignPages, NewElementsAreWrittenWhole) {
         EXPECT_EQ(written, expected) << difference(expected, written);
         closeAll();
     }
+}
+
+// What the user types into the keywords, the description and the title is
+// what the page stores and shows, on an ISO-8859-2 page and on a UTF-8 one:
+// the six Windows-1250 signs whose bytes ISO-8859-2 gives to other letters
+// (± ¶ ¦ ˇ ¬ Ľ) beside those letters (ą ś Ś Ą Ź ź), and text in the form of
+// a character reference. The page saved and opened again shows it as typed.
+TEST_F(ForeignPages, WhatIsTypedIntoTheHeadIsWhatThePageStores) {
+    struct Typed {
+        const char* what;
+        std::string typed;             // Windows-1250, as the memo holds it
+        std::string iso, utf8;         // as the saved page holds it
+    };
+    const Typed cases[] = {
+        {"signs ISO-8859-2 holds elsewhere or not at all", "± ¶ ¦ ˇ ¬ Ľ"_w,
+         "&#177; &#182; &#166; \xB7 &#172; \xA5", "\xC2\xB1 \xC2\xB6 \xC2\xA6 \xCB\x87 \xC2\xAC \xC4\xBD"},
+        {"the letters at those bytes", "ą ś Ś Ą Ź ź"_w, "\xB1 \xB6 \xA6 \xA1 \xAC \xBC",
+         "\xC4\x85 \xC5\x9B \xC5\x9A \xC4\x84 \xC5\xB9 \xC5\xBA"},
+        {"text in the form of references", "&amp; &#261; & &quot;x&quot; &#1082;", "", ""},
+    };
+    struct Page {
+        const char* name;
+        bool utf8;
+        Selection at;
+    };
+    const Page pages[] = {{"cennik.html", false, {"Ceny", ""}}, {"telefon.html", true, {"Wymieniamy", ""}}};
+    for (const Page& p : pages)
+        for (const Typed& c : cases) {
+            SCOPED_TRACE(std::string(p.name) + ": " + c.what);
+            const std::string typed = "x " + c.typed;
+            THTMLEdit& f = open(p.name);
+            select(f, p.at);
+            std::string shown;
+            okOnNextDialog([&](EditorForms& d) {
+                d.keyform->Memo1->setText(typed);
+                d.keyform->Memo2->setText(typed + " opis");
+            }, shown);
+            keywords(f);
+            okOnNextDialog([&](EditorForms& d) { d.dlgfrm->Edit1->setText(typed + " tytu\xB3"); }, shown);
+            title(f);
+            const std::string stored = saved(f, "typed.html");
+            const std::string letters = p.utf8 ? c.utf8 : c.iso;
+            if (!letters.empty()) {
+                EXPECT_NE(stored.find("CONTENT=\"x " + letters + "\">"), std::string::npos) << stored;
+                EXPECT_NE(stored.find("content=\"x " + letters + " opis\">"), std::string::npos) << stored;
+                EXPECT_NE(stored.find("<TITLE>x " + letters + " tytu"), std::string::npos) << stored;
+            }
+            closeAll();
+
+            THTMLEdit& g = open("typed.html");
+            std::string keywordsShown, descriptionShown, titleShown;
+            okOnNextDialog([&](EditorForms& d) {
+                keywordsShown = d.keyform->Memo1->text();
+                descriptionShown = d.keyform->Memo2->text();
+            }, shown);
+            keywords(g);
+            okOnNextDialog([&](EditorForms& d) { titleShown = d.dlgfrm->Edit1->text(); }, shown);
+            title(g);
+            EXPECT_EQ(keywordsShown, typed);
+            EXPECT_EQ(descriptionShown, typed + " opis");
+            EXPECT_EQ(titleShown, typed + " tytu\xB3");
+            closeAll();
+        }
 }
 
 }  // namespace

@@ -65,6 +65,21 @@ long tableNumber(const std::optional<std::string>& written, long missing, long u
     return leadingNumber(written, missing, unreadable);
 }
 
+long tableBorder(const std::optional<std::string>& written) {
+    constexpr long kMissing = 0, kUnreadable = 1;
+    if (!written) return kMissing;
+    std::string v = *written;
+    const std::size_t i = v.find_first_not_of(" \t\r\n\f");
+    if (i == std::string::npos) return kUnreadable;
+    if (v[i] == '+' || v[i] == '-') {
+        const bool negative = v[i] == '-';
+        v.erase(0, i + 1);
+        if (v.empty() || v[0] < '0' || v[0] > '9') return kUnreadable;  // blanks only before the sign
+        if (negative) return leadingNumber(v, kMissing, kUnreadable) == 0 ? 0 : kUnreadable;
+    }
+    return leadingNumber(v, kMissing, kUnreadable);
+}
+
 std::string withTableBody(const std::string& outerHTML, const std::string& innerHTML, const std::string& body) {
     return withElementContent(outerHTML, innerHTML, body, "TABLE");
 }

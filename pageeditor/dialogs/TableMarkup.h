@@ -32,6 +32,11 @@ TableGrid countTableGrid(const std::string& innerHTML);
 // drawn as `unreadable`, and a table without the attribute (nullopt) as
 // `missing`.
 long tableNumber(const std::optional<std::string>& written, long missing, long unreadable);
+// A table's border as the dialog's field shows it: the whole number the
+// engine reads from the attribute, after blanks and a "+" (or a "-" before
+// zeros alone) as well, and then as tableNumber, a border without the
+// attribute being 0 and one the engine cannot read ("", "abc", "-1") 1.
+long tableBorder(const std::optional<std::string>& written);
 
 // The table's markup with its start tag (attributes and all) kept and `body`
 // in place of its contents; empty when the outer markup does not end with the

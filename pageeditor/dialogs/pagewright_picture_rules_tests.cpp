@@ -134,9 +134,18 @@ TEST(TableMarkupText, SizesReadAsTheEngineDrawsThem) {
         {"<TABLE border=abc cellspacing=\"+4\" cellpadding=\"-2\">", 1, 2, 1},
         {"<TABLE border=\"99999999999\">", 999999999, 2, 1},
         {"<TABLE width=\"100%\" summary=\"border 5\">", 0, 2, 1},
+        // A border is a whole number after blanks and a sign; spacing and
+        // padding are sizes, which take blanks before them alone.
+        {"<TABLE border=\"+4\" cellspacing=\" 3\" cellpadding=\"\t4px\">", 4, 3, 4},
+        {"<TABLE border=\" +7px \">", 7, 2, 1},
+        {"<TABLE border=\"-0\">", 0, 2, 1},
+        {"<TABLE border=\"-3\" cellspacing=\"+3\">", 1, 2, 1},
+        {"<TABLE border=\"+\">", 1, 2, 1},
+        {"<TABLE border=\"++4\">", 1, 2, 1},
+        {"<TABLE border=\"+ 4\">", 1, 2, 1},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(tableNumber(findTagAttribute(c.tag, "border"), 0, 1), c.border) << c.tag;
+        EXPECT_EQ(tableBorder(findTagAttribute(c.tag, "border")), c.border) << c.tag;
         EXPECT_EQ(tableNumber(findTagAttribute(c.tag, "cellspacing"), 2, 2), c.spacing) << c.tag;
         EXPECT_EQ(tableNumber(findTagAttribute(c.tag, "cellpadding"), 1, 1), c.padding) << c.tag;
     }

@@ -67,26 +67,45 @@ Reference referenceAt(std::string_view s, std::size_t at) {
     return {i + 2, c};
 }
 
-// The character as the program's text holds it: one byte, or none where
-// Windows-1250 lacks it, for a control character, and for the six signs
-// whose bytes the program's text reads as letters (see PageCharset).
+// The character as the program's text holds it: one Windows-1250 byte, or
+// none where Windows-1250 lacks it and for a control character.
 std::optional<char> programCharacter(char32_t c) {
     if (c < 0x20 || c == 0x7F || c > 0xFFFF) return std::nullopt;
     const std::u16string wide(1, static_cast<char16_t>(c));
-    const std::string held = text::PageCharset::toProgramMarkup(wide);
-    if (held.size() != 1) return std::nullopt;
+    std::size_t lacking = 0;
+    const std::string held = text::encode(wide, text::CodePage::Windows1250, text::Lacking::Drop, &lacking);
+    if (lacking || held.size() != 1) return std::nullopt;
     return held[0];
 }
 
+// The six Windows-1250 signs (± ¶ ¦ ˇ ¬ Ľ) whose bytes the document's text
+// reads as the letters ISO-8859-2 has there (see PageCharset): a value
+// carries them as references, which the page keeps as the signs.
+bool isoLetterByte(char c) {
+    switch (static_cast<unsigned char>(c)) {
+    case 0xB1: case 0xB6: case 0xA6: case 0xA1: case 0xAC: case 0xBC: return true;
+    default: return false;
+    }
+}
+std::string signReference(char c) {
+    const std::u16string wide = text::toUtf16(std::string_view(&c, 1), text::CodePage::Windows1250);
+    return "&#" + std::to_string(static_cast<unsigned long>(wide[0])) + ";";
+}
+
+// A reference the shown value keeps as it is written: one to a character
+// the program's text lacks, which MarkupText shows so.
+bool keptReference(const Reference& r) { return r.length && !programCharacter(r.c); }
+
 // Escapes a value for the document's text; with `referencesKept`, an "&"
-// that starts a character reference stays as it is.
+// that starts a reference to a character the program's text lacks stays as
+// it is.
 std::string escaped(std::string_view typed, bool referencesKept) {
     std::string out;
     for (std::size_t i = 0; i < typed.size(); ++i) {
         char c = typed[i];
         switch (c) {
         case '&':
-            if (const Reference r = referencesKept ? referenceAt(typed, i) : Reference{}; r.length) {
+            if (const Reference r = referencesKept ? referenceAt(typed, i) : Reference{}; keptReference(r)) {
                 out += typed.substr(i, r.length);
                 i += r.length - 1;
             } else {
@@ -101,7 +120,9 @@ std::string escaped(std::string_view typed, bool referencesKept) {
             out += ' ';
             break;
         case '\n': out += ' '; break;
-        default: out += c;
+        default:
+            if (isoLetterByte(c)) out += signReference(c);
+            else out += c;
         }
     }
     return out;
@@ -203,14 +224,16 @@ std::string ReplaceHeadMeta(std::string_view html, const std::optional<std::stri
     replace("keywords", keywords, "<META NAME =\"Keywords\" CONTENT=\"" + keywords.value_or("") + "\">");
     replace("description", description, "<META NAME=\"Description\" content=\"" + description.value_or("") + "\">");
     if (edits.empty() && inserted.empty()) return std::string(html);
-    if (!charsetDeclared && !ReadHeadMeta(html).charsetDeclared)
-        inserted += "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-2\">\r\n";
 
     // From the end of the text back, so that each edit leaves the places of
     // the ones before it as they were, whichever line comes first in the page.
     std::sort(edits.begin(), edits.end(), [](const Edit& a, const Edit& b) { return a.start > b.start; });
     std::string out(html);
     for (const Edit& e : edits) out.replace(e.start, e.end - e.start, e.text);
+    // The charset as the head declares it once the lines are replaced: a
+    // charset named only inside a line replaced is declared no longer.
+    if (!charsetDeclared && !ReadHeadMeta(out).charsetDeclared)
+        inserted += "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-2\">\r\n";
     if (!inserted.empty()) {
         // Directly below the line of the head's start tag.
         const std::string upper = text::upper(out);
@@ -260,6 +283,9 @@ std::string MarkupText(std::string_view value) {
         if (c) {
             out += *c;
             i += r.length;
+        } else if (isoLetterByte(value[i])) {
+            // The document's text holds the ISO-8859-2 letter at this byte.
+            out += text::PageCharset::toProgram(text::PageCharset::fromProgram(value.substr(i++, 1)));
         } else {
             out += value[i++];
         }

@@ -54,17 +54,24 @@ std::string PlaceBackgroundSound(std::string_view html, std::string_view tag);
 // A value typed by the user as it goes into the document's text: "&", "<",
 // ">" and the double quote as character references, line breaks as blanks.
 // The document's text is the program's (Windows-1250, whatever the page
-// declares), so the letters stay as they are.
+// declares), so the letters stay as they are, but for the six signs
+// ± ¶ ¦ ˇ ¬ Ľ: their bytes the document's text reads as the letters
+// ISO-8859-2 has there (see PageCharset), so they go in as numeric
+// references ("&#177;"), which the page keeps as the signs.
 std::string PageValue(std::string_view typed);
 
 // An attribute value of the document's text as the user is shown it: a
 // character reference to a character the program's text holds reads as that
-// character; one to a character it lacks (the text carries those as
-// references, "&#1082;") stays as it is written, and so does every other "&".
+// character (the six signs too); one to a character it lacks (the text
+// carries those as references, "&#1082;") stays as it is written, and so
+// does every other "&". A byte of the six reads as the ISO-8859-2 letter
+// the document's text means by it.
 std::string MarkupText(std::string_view value);
 // A value shown as MarkupText shows it, as it goes back into the document's
-// text: as PageValue, but an "&" that starts a character reference stays as
-// it is, so what the user left of the shown value means what it meant.
+// text: as PageValue, but a reference to a character the program's text
+// lacks stays as it is, so that what the user left of the shown value means
+// what it meant. MarkupText reads back what was typed, whatever it is
+// ("&amp;" and "&#261;" as typed too).
 std::string MarkupValue(std::string_view shown);
 
 }  // namespace pageeditor

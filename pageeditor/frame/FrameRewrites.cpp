@@ -79,7 +79,7 @@ void THTMLEdit::SpeedButton2Click() {
     if (!keywords && !description) return;
     std::string html = control_->DocumentHTML();
     std::string base = e.baseURL();
-    rewriteDocument(ReplaceHeadMeta(html, keywords, description, e.byteOrderMark()), base);
+    rewriteDocument(ReplaceHeadMeta(html, keywords, description, e.charsetByMark()), base);
 }
 
 void THTMLEdit::ComboBox1Change() {

@@ -101,9 +101,11 @@ void editTable(const htmledit::Document& document, Tinstbl& d,
             const std::string start = outer.substr(0, tagEnd(outer, 0));
             SpinEdit* sizes[] = {d.SpinEdit3, d.SpinEdit4, d.SpinEdit5};
             const char* sizeNames[] = {"border", "cellspacing", "cellpadding"};
-            for (int i = 0; i < 3; ++i)
-                sizes[i]->setValue(tableNumber(findTagAttribute(start, sizeNames[i]), kMissingTableValues[i],
-                                               kUnreadableTableValues[i]));
+            for (int i = 0; i < 3; ++i) {
+                const std::optional<std::string> written = findTagAttribute(start, sizeNames[i]);
+                sizes[i]->setValue(i == 0 ? tableBorder(written)
+                                          : tableNumber(written, kMissingTableValues[i], kUnreadableTableValues[i]));
+            }
         });
         silently([&] {
             const std::string bg = table.getAttribute("bgcolor");

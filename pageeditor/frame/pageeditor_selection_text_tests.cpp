@@ -96,6 +96,7 @@ TEST(TitleRewrite, TypedValuesCannotBreakThePage) {
     EXPECT_EQ(PageValue("a</title><b>\"c\" & d"), "a&lt;/title&gt;&lt;b&gt;&quot;c&quot; &amp; d");
     EXPECT_EQ(PageValue("raz\r\ndwa\nthree"), "raz dwa three");
     EXPECT_EQ(PageValue("Świat ąź – „x”"_w), "Świat ąź – „x”"_w);
+    EXPECT_EQ(PageValue("± ¶ ¦ ˇ ¬ Ľ &#177;"_w), "&#177; &#182; &#166; &#711; &#172; &#317; &amp;#177;");
 }
 
 TEST(HeadMetaRewrite, OnlyTheKeywordsAndDescriptionLinesChange) {
@@ -163,9 +164,15 @@ TEST(HeadMetaRewrite, OnlyTheKeywordsAndDescriptionLinesChange) {
              "<META name=viewport\r\n content=x>\r\n</HEAD>"},
         {"a head tag left open up to the head's end is no head line", "<HEAD \r\n</HEAD><BODY>x</BODY>", none, "d",
          "<HEAD \r\n</HEAD><BODY>x</BODY>"},
+        {"a charset named only inside the line replaced is declared anew",
+         "<HEAD>\r\n<META name=keywords content=\"a\" lang=\"<META charset=iso-8859-2>\">\r\n</HEAD>", "b", none,
+         "<HEAD>\r\n" + charset + "\r\n<META NAME =\"Keywords\" CONTENT=\"b\">\r\n</HEAD>"},
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(ReplaceHeadMeta(c.before, c.keywords, c.description, c.charsetByMark), c.after) << c.name;
+        EXPECT_EQ(ReplaceHeadMeta(c.after, c.keywords, c.description, c.charsetByMark), c.after)
+            << c.name << ": the same values again";
+    }
 }
 
 TEST(HeadMetaRewrite, ThePageSaysItsKeywordsDescriptionAndCharset) {
@@ -204,8 +211,10 @@ TEST(HeadMetaRewrite, ReferencesShowAsLettersWhereTheProgramHoldsThem) {
          "café, ów, & \"x\" <y> '\xC2\xA0"_w},
         {"characters it lacks", "&#224; la carte, &#1082;&#1086;&#1092;&#1077;, &#x1F600;",
          "&#224; la carte, &#1082;&#1086;&#1092;&#1077;, &#x1F600;"},
-        // Their bytes would read as the letters ś, ą and ź.
-        {"signs whose bytes are letters", "&#182; &#177; &#172;", "&#182; &#177; &#172;"},
+        // Their bytes, which the document's text reads as the letters ś, ą
+        // and ź, show as those letters.
+        {"signs whose bytes are letters", "&#182; &#177; &#172; &#711; &#166; &#317;", "¶ ± ¬ ˇ ¦ Ľ"_w},
+        {"letters at the bytes of those signs", "\xB6 \xB1 \xBC", "ś ą ź"_w},
         {"control characters", "a&#13;b&#9;c", "a&#13;b&#9;c"},
         {"what only looks like a reference", "AT&T, R&D; &#; &#x; &#12 &eacute; &#0; &#xD800; &#99999999999;",
          "AT&T, R&D; &#; &#x; &#12 &eacute; &#0; &#xD800; &#99999999999;"},
@@ -215,6 +224,11 @@ TEST(HeadMetaRewrite, ReferencesShowAsLettersWhereTheProgramHoldsThem) {
         // Written back with a word added, it reads as what was shown and the word.
         EXPECT_EQ(MarkupText(MarkupValue(c.shown + ", herbata & ciastka")), c.shown + ", herbata & ciastka") << c.name;
     }
+    // What is typed reads back as typed, references to letters the program
+    // holds and named ones too.
+    for (const std::string typed : {"&amp; &#261; &#xF3; & &quot;x&quot; &lt;"_w, "± ¶ ¦ ˇ ¬ Ľ ą ś Ś Ą Ź ź"_w})
+        EXPECT_EQ(MarkupText(MarkupValue(typed)), typed);
+    EXPECT_EQ(MarkupValue("± ¶ ¦ ˇ ¬ Ľ ą"_w), "&#177; &#182; &#166; &#711; &#172; &#317; \xB9");
     EXPECT_EQ(MarkupValue("kawa, &#224; la carte, &#1082;, herbata & <ciastka> \"x\"\r\ny"),
               "kawa, &#224; la carte, &#1082;, herbata &amp; &lt;ciastka&gt; &quot;x&quot; y");
     // The memos read the page so.

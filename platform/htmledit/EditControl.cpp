@@ -95,6 +95,7 @@ int EditControl::queryStatus(int id) {
 
 void EditControl::newDocument() {
     byteOrderMark_ = false;
+    charsetByMark_ = false;
     core_->setBaseUrl({});
     core_->load(QString::fromLatin1(kBlank), true);
 }
@@ -120,6 +121,7 @@ bool EditControl::loadDocument(const std::string& path, bool prompt) {
     if (in.bad()) throw Error("Nie można odczytać pliku " + chosen);
     text::PageCharset cs = text::PageCharset::declaredIn(std::string_view(bytes));
     byteOrderMark_ = text::PageCharset::startsWithByteOrderMark(bytes);
+    charsetByMark_ = text::PageCharset::declaredByByteOrderMark(bytes);
     std::error_code ec;
     auto abs = std::filesystem::absolute(file, ec);
     core_->setBaseUrl(QUrl::fromLocalFile(QString::fromStdU16String(ec ? file.u16string() : abs.u16string())).toString());
@@ -146,8 +148,9 @@ bool EditControl::saveDocument(const std::string& path, bool prompt) {
     if (!html.isEmpty() && !html.endsWith(QLatin1Char('\n'))) html += QStringLiteral("\r\n");
     // The charset the document declares now (its META may have changed). A
     // page read as UTF-8 by its byte order mark (which goes before any META,
-    // as it did when the page was read) is written back as it was, with it.
-    text::PageCharset cs = byteOrderMark_ ? text::PageCharset(text::PageCharset::Utf8)
+    // as it did when the page was read) is written back as it was, with it;
+    // a mark before text in another charset goes back before it as well.
+    text::PageCharset cs = charsetByMark_ ? text::PageCharset(text::PageCharset::Utf8)
                                           : text::PageCharset::fromName(core_->call("charset").toString().toStdString());
     std::string bytes = cs.encodeFile(html.toStdU16String());
     if (byteOrderMark_) bytes.insert(0, text::PageCharset::kByteOrderMark);

@@ -57,10 +57,13 @@ public:
     // prompt asks for the file; cancelling writes nothing and returns false.
     // A file that cannot be written fails with Error.
     bool saveDocument(const std::string& path, bool prompt);
-    // The loaded page file began with the UTF-8 byte order mark: that
-    // declares the page UTF-8, before any charset META, and the page is
-    // written back in UTF-8 with the mark.
+    // The loaded page file began with the UTF-8 byte order mark, which is
+    // written back before the page. Where the rest of the file is UTF-8 the
+    // mark declares the page UTF-8, before any charset META, and the page is
+    // written back in UTF-8 (`charsetByMark`); before text in another charset
+    // the page's META (or the default) says what its bytes are.
     bool byteOrderMark() const { return byteOrderMark_; }
+    bool charsetByMark() const { return charsetByMark_; }
 
     Document dom() const;
 
@@ -99,6 +102,7 @@ public:
 private:
     std::shared_ptr<ControlCore> core_;
     bool byteOrderMark_ = false;
+    bool charsetByMark_ = false;
 };
 
 // Prepares the process for the engine; call before the application object

@@ -68,7 +68,7 @@ PageCharset PageCharset::fromName(std::string_view name) {
 }
 
 PageCharset PageCharset::declaredIn(std::string_view markup, Kind otherwise) {
-    if (startsWithByteOrderMark(markup)) return PageCharset(Utf8);
+    if (declaredByByteOrderMark(markup)) return PageCharset(Utf8);
     std::string name = charsetName(lowerAscii(markup.substr(0, 65536)));
     return name.empty() ? PageCharset(otherwise) : fromName(name);
 }
@@ -83,9 +83,17 @@ PageCharset PageCharset::declaredIn(std::u16string_view markup) {
 
 bool PageCharset::startsWithByteOrderMark(std::string_view bytes) { return bytes.substr(0, 3) == kByteOrderMark; }
 
+bool PageCharset::declaredByByteOrderMark(std::string_view bytes) {
+    if (!startsWithByteOrderMark(bytes)) return false;
+    // Valid UTF-8 alone comes back byte for byte: anything else decodes to
+    // U+FFFD, which is written back as other bytes.
+    bytes.remove_prefix(3);
+    return utf16ToUtf8(utf8ToUtf16(bytes)) == bytes;
+}
+
 std::u16string PageCharset::decodeFile(std::string_view bytes) const {
-    if (kind_ != Utf8) return toUtf16(bytes, codePage());
     if (startsWithByteOrderMark(bytes)) bytes.remove_prefix(3);
+    if (kind_ != Utf8) return toUtf16(bytes, codePage());
     return utf8ToUtf16(bytes);
 }
 

@@ -24,18 +24,21 @@ public:
     // From a charset name ("iso-8859-2", "latin2", "windows-1250", "utf-8", ...).
     static PageCharset fromName(std::string_view name);
     // The charset a page file's bytes declare: UTF-8 when they begin with its
-    // byte order mark, else the one a META tag of the markup declares (in its
-    // first 64 KB), or `otherwise` when none is found. Works on 8-bit and
-    // UTF-8 markup alike.
+    // byte order mark and the rest is UTF-8, else the one a META tag of the
+    // markup declares (in its first 64 KB), or `otherwise` when none is found.
+    // Works on 8-bit and UTF-8 markup alike.
     static PageCharset declaredIn(std::string_view markup, Kind otherwise = Windows1250);
     static PageCharset declaredIn(std::u16string_view markup);
 
     Kind kind() const { return kind_; }
 
     // The UTF-8 byte order mark, which a page file may begin with; decodeFile
-    // leaves it out of the text.
+    // leaves it out of the text. Only where the rest of the file is UTF-8 does
+    // it declare the page UTF-8 (`declaredByByteOrderMark`); before text in
+    // another charset its bytes are no letters of the page either.
     static constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
     static bool startsWithByteOrderMark(std::string_view bytes);
+    static bool declaredByByteOrderMark(std::string_view bytes);
 
     // The page file's bytes and back; characters the charset lacks are
     // written as character references.
