@@ -296,7 +296,19 @@ void ControlCore::post(std::function<void()> f) {
     if (f) queue_.push_back(std::move(f));
     if (drainPosted_ || !view_) return;
     drainPosted_ = true;
-    QTimer::singleShot(0, view_, [this] { drain(); });
+    // A timer of its own, not a queued call: the handlers wait for the page
+    // (and a dialog they open waits for the user) in event loops of their
+    // own, and such a loop run from inside the delivery of a queued call may
+    // leave the engine's answers and its next page events lying until the
+    // user moves the mouse or types. A double click on a Flash movie then
+    // selected it, and its dialog came only with the next input.
+    if (!drainTimer_) {
+        drainTimer_ = new QTimer(view_);
+        drainTimer_->setSingleShot(true);
+        drainTimer_->setInterval(0);
+        QObject::connect(drainTimer_, &QTimer::timeout, view_, [this] { drain(); });
+    }
+    drainTimer_->start();
 }
 
 void ControlCore::drain() {

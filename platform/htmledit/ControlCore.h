@@ -16,6 +16,7 @@
 #include "text/PageCharset.h"
 
 #include <QWebEngineView>
+class QTimer;
 class QWidget;
 
 namespace htmledit {
@@ -94,6 +95,7 @@ private:
     unsigned generation_ = 0;
     int depth_ = 0;
     bool drainPosted_ = false;
+    QPointer<QTimer> drainTimer_;
     QString baseUrl_;
     std::deque<std::function<void()>> queue_;
     QJsonArray released_;
