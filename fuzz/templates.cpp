@@ -130,8 +130,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     "the page declares the template's charset");
     const std::u16string shown = charset.decodeFile(made);
     fuzzing::expect(count(shown, u"${TITLE}") == 0, "no ${TITLE} is left");
-    const std::u16string letters =
-        charset.kind() == text::PageCharset::Utf8 ? charset.decodeFile(tpl) : text::PageCharset::fromProgram(tpl);
+    // The template's lines as letters; a byte-order mark is a mark, not
+    // letters, whatever follows it.
+    std::vector<std::string> tplLines = text::splitLines(tpl);
+    if (!tplLines.empty() && text::PageCharset::startsWithByteOrderMark(tplLines[0])) tplLines[0].erase(0, 3);
+    std::u16string letters;
+    for (const std::string& line : tplLines) {
+        // (A blank in front keeps a mark inside the file as the letter it is.)
+        if (charset.kind() == text::PageCharset::Utf8)
+            letters += charset.decodeFile(" " + line).substr(1);
+        else
+            letters += text::PageCharset::fromProgram(line);
+        letters += u"\r\n";
+    }
     fuzzing::expect(
         sameLines(shown, replaced(letters, u"${TITLE}", text::PageCharset::fromProgram(NewPage::htmlText(title)))),
         "the page shows the template's letters, and the title as text wherever it has ${TITLE}");

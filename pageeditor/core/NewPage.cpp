@@ -121,8 +121,13 @@ bool NewPage::doc_new(const std::string& templateName, const std::string& fileNa
         const auto charset = text::PageCharset::declaredIn(html, text::PageCharset::Iso8859_2);
         if (charset.kind() == text::PageCharset::Utf8)
             html = repl("${TITLE}", charset.fileBytesOf(htmlText(title)), html);
-        else
+        else {
+            // A byte-order mark before 8-bit text is no letters and declares
+            // nothing; the page is made without it, so that it never reads
+            // as UTF-8 once its text is converted.
+            if (text::PageCharset::startsWithByteOrderMark(html)) html.erase(0, 3);
             html = charset.fileBytesOf(iso(repl("${TITLE}", htmlText(title), html)));
+        }
         SaveTextToFile(page, html);
     } catch (const FileError&) {
         files::removeFile(files::realPath(page));

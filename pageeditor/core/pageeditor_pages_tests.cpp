@@ -110,6 +110,29 @@ TEST_F(NewPageTest, ATemplateInUtf8GivesAPageInUtf8) {
     }
 }
 
+// A byte-order mark before 8-bit text declares nothing: the page is made in
+// the charset the template names (ISO-8859-2 where it names none), without
+// the mark, which would make it read as UTF-8 once its text is converted,
+// and with no letters made of the mark's bytes.
+TEST_F(NewPageTest, AByteOrderMarkBefore8BitTextIsLeftOut) {
+    struct Case {
+        const char* name;
+        std::string tpl, page;
+    } cases[] = {
+        // Windows-1250 letters (ś is 0x9C), no charset named: ISO-8859-2.
+        {"letters, no charset", "\xEF\xBB\xBF<html><title>${TITLE}</title>\x9Cwiat</html>\r\n",
+         "<html><title>T</title>\xB6wiat</html>\r\n"},
+        // Nothing but the title outside plain ASCII would be left.
+        {"only the title", "\xEF\xBB\xBF<p>\x81</p><h1>${TITLE}</h1>\r\n", "<p>&#65533;</p><h1>T</h1>\r\n"},
+    };
+    for (const auto& c : cases) {
+        put("data/templates/znak/index.html", c.tpl);
+        fs::remove(dir / "webpages/s/strona.html");
+        ASSERT_TRUE(pages.doc_new("znak", "strona", "T")) << c.name;
+        EXPECT_EQ(read("webpages/s/strona.html"), c.page) << c.name;
+    }
+}
+
 TEST_F(NewPageTest, AFileNameTooLongForTheFileSystemIsToldAndKeepsTheDialogOpen) {
     const std::string tooLong(300, 'a');
     NewPage::Fields f{"T", tooLong, true};
