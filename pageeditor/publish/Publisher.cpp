@@ -369,18 +369,15 @@ void Publisher::restoreAside(const std::string& remoteDir, const std::string& na
     HeldAbort held(abortSent_);
     if (!ftp_.connected() && !reconnect(remoteDir)) return;
     // Only what the store left goes, and only when the copy moved aside is
-    // there to take its place.
-    if (!moved) {
-        std::vector<std::string> names;
+    // there to take its place. When it is not known whether it moved,
+    // nothing was stored under the name yet: the rename alone puts back a
+    // copy that moved (also on a server that lists no names) and does
+    // nothing when there is none.
+    if (moved) {
         try {
-            names = ftp_.listNames();
+            ftp_.deleteFile(name);
         } catch (const NetError&) {
         }
-        if (std::find(names.begin(), names.end(), aside) == names.end()) return;
-    }
-    try {
-        ftp_.deleteFile(name);
-    } catch (const NetError&) {
     }
     try {
         ftp_.rename(aside, name);

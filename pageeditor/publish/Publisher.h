@@ -120,7 +120,7 @@ private:
                     const std::string& aside = {});
     // The server's copy moved aside goes back under its name (over what a
     // refused store left there); `moved`: false when it is not known whether
-    // it moved (the server's listing then says).
+    // it moved (nothing was stored under the name then, and nothing goes).
     void restoreAside(const std::string& remoteDir, const std::string& name, const std::string& aside, bool moved);
     // After a store the server or the user cut off: the partial temporary
     // file goes, over a new connection where the old one is gone.

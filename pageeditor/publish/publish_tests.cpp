@@ -453,6 +453,29 @@ TEST_F(Publish, AServerWhoseDiskFillsKeepsItsPageAndNoTemporary) {
     EXPECT_TRUE(noTemporaryOnServer());
 }
 
+// On a server that renames nothing over a page, the page is moved aside
+// before the store under its own name. When the connection breaks as it is
+// moved, the publish cannot tell whether it moved: the page is given its name
+// back over a new connection, also by a server that lists no names.
+TEST_F(Publish, APageMovedAsideAsTheConnectionBreaksGetsItsNameBack) {
+    for (bool listing : {true, false}) {
+        SCOPED_TRACE(listing ? "lists names" : "lists no names");
+        fs::remove_all(remote.path());
+        fs::create_directories(remote.path());
+        writeFile(remote.path() / "index.html", "server's page");
+        std::vector<std::string> options = {"--no-rename-over", "--drop-at-rnto", Publisher::kTemporaryPattern};
+        if (!listing) options.push_back("--refuse-nlst");
+        startServer(options);
+        answers.clear();
+        answers.answerMessage(1);
+        answers.answerMessage(2);  // replace all
+        EXPECT_EQ(publish(), Publisher::Outcome::ConnectionLost);
+        wait(300);
+        EXPECT_EQ(readFile(remote.path() / "index.html"), "server's page");
+        EXPECT_TRUE(noTemporaryOnServer());
+    }
+}
+
 // Files of the site that are not the author's pages stay home: the project
 // file, temporary files of saves and uploads, and names that are no platform
 // names (a backslash in a name would lead out of the site).

@@ -25,6 +25,9 @@ standard input is closed (so a crashed test leaves no server behind).
                    answer a store of a name matching the pattern with 553
   --refuse-rnto PATTERN
                    answer a rename onto a name matching the pattern with 553
+  --drop-at-rnto PATTERN
+                   the first rename onto a name matching the pattern is done,
+                   then the control connection closes before the reply
   --full-after N   answer 552 (disk full) once N bytes of an upload have
                    arrived, closing the data connection (0: before any data)
   --disk-full-after N
@@ -230,6 +233,20 @@ def serve_ftp(args):
                     return
                 return _next(self, path)
 
+        if args.drop_at_rnto:
+            dropped = {"done": False}
+
+            def ftp_RNTO(self, path, _next=locals().get("ftp_RNTO", FTPHandler.ftp_RNTO), dropped=dropped):
+                # The rename is done, then the connection breaks before the
+                # reply: the client cannot tell whether it went through.
+                if not dropped["done"] and fnmatch.fnmatch(os.path.basename(path), args.drop_at_rnto):
+                    dropped["done"] = True
+                    source, self._rnfr = self._rnfr, None
+                    self.run_as_current_user(self.fs.rename, source, path)
+                    self.close()
+                    return
+                return _next(self, path)
+
         if args.refuse_nlst:
             def ftp_NLST(self, path):
                 self.respond("550 Listing not allowed.")
@@ -359,6 +376,7 @@ def main():
     p.add_argument("--max-name", type=int)
     p.add_argument("--refuse-stor")
     p.add_argument("--refuse-rnto")
+    p.add_argument("--drop-at-rnto")
     p.add_argument("--full-after", type=int)
     p.add_argument("--disk-full-after", type=int)
     p.add_argument("--fail-after", type=int)
