@@ -379,9 +379,15 @@ void Publisher::restoreAside(const std::string& remoteDir, const std::string& na
         } catch (const NetError&) {
         }
     }
-    try {
-        ftp_.rename(aside, name);
-    } catch (const NetError&) {
+    // A connection that breaks now would leave the page under the temporary
+    // name only: the rename is tried once more over a new one.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        try {
+            ftp_.rename(aside, name);
+            return;
+        } catch (const NetError& e) {
+            if (!e.connectionGone() || attempt > 0 || !reconnect(remoteDir)) return;
+        }
     }
 }
 

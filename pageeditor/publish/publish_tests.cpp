@@ -454,23 +454,41 @@ TEST_F(Publish, AServerWhoseDiskFillsKeepsItsPageAndNoTemporary) {
 }
 
 // On a server that renames nothing over a page, the page is moved aside
-// before the store under its own name. When the connection breaks as it is
-// moved, the publish cannot tell whether it moved: the page is given its name
-// back over a new connection, also by a server that lists no names.
-TEST_F(Publish, APageMovedAsideAsTheConnectionBreaksGetsItsNameBack) {
-    for (bool listing : {true, false}) {
-        SCOPED_TRACE(listing ? "lists names" : "lists no names");
+// before the store under its own name, and takes its name back when that
+// store is refused. A connection that breaks meanwhile loses it neither:
+// broken as the page is moved (the publish cannot tell whether it moved), the
+// page is given its name back over a new connection, also by a server that
+// lists no names; broken as it is given its name back, that is done again
+// over a new one.
+TEST_F(Publish, APageMovedAsideGetsItsNameBackWhenTheConnectionBreaks) {
+    const std::string pattern = Publisher::kTemporaryPattern;
+    struct Case {
+        const char* what;
+        std::vector<std::string> options;
+        Publisher::Outcome outcome;
+    } cases[] = {
+        {"broken as it is moved", {"--drop-at-rnto", pattern}, Publisher::Outcome::ConnectionLost},
+        {"broken as it is moved, no listing", {"--drop-at-rnto", pattern, "--refuse-nlst"},
+         Publisher::Outcome::ConnectionLost},
+        {"broken as it is given its name back",
+         {"--fail-after", "0", "--fail-code", "553", "--fail-only", "index.html", "--drop-before", "RNFR /pw*",
+          "--drop-count", "2"},
+         Publisher::Outcome::Incomplete},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         fs::remove_all(remote.path());
         fs::create_directories(remote.path());
         writeFile(remote.path() / "index.html", "server's page");
-        std::vector<std::string> options = {"--no-rename-over", "--drop-at-rnto", Publisher::kTemporaryPattern};
-        if (!listing) options.push_back("--refuse-nlst");
+        std::vector<std::string> options = {"--no-rename-over"};
+        options.insert(options.end(), c.options.begin(), c.options.end());
         startServer(options);
         answers.clear();
         answers.answerMessage(1);
         answers.answerMessage(2);  // replace all
-        EXPECT_EQ(publish(), Publisher::Outcome::ConnectionLost);
+        EXPECT_EQ(publish(), c.outcome);
         wait(300);
+        ASSERT_TRUE(fs::exists(remote.path() / "index.html"));
         EXPECT_EQ(readFile(remote.path() / "index.html"), "server's page");
         EXPECT_TRUE(noTemporaryOnServer());
     }
