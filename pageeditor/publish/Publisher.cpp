@@ -134,6 +134,10 @@ Publisher::Outcome Publisher::publish(const std::string& appDir, const std::stri
         jobBytes_ = 0;
         if (progress) progress->open(size);
         if (!uploadFolder(pages, true) || cancelled_) return finish(Outcome::Cancelled);
+        // The pages are settled: a connection lost from here on leaves the
+        // media unsent, beginning with the first of them.
+        current_ = !media.empty() ? "data\\" + media[0].entry.name : "";
+        currentNamed_ = false;
 
         tolerated([&] { ftp_.makeDir("data"); });
         bool inData = true;

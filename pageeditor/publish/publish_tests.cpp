@@ -453,6 +453,36 @@ TEST_F(Publish, AServerWhoseDiskFillsKeepsItsPageAndNoTemporary) {
     EXPECT_TRUE(noTemporaryOnServer());
 }
 
+// A connection lost once the pages are over, as the data folder is made,
+// leaves the media unsent: they are counted and the first of them named, and
+// the last page is counted once, if it was refused, or not at all.
+TEST_F(Publish, AConnectionLostBeforeTheMediaCountsThemAndNamesTheFirst) {
+    const std::string lost = "Połączenie z serwerem FTP zostało przerwane."_w;
+    const std::string reason = " (" + lost.substr(0, lost.size() - 1) + ").";
+    struct Case {
+        const char* what;
+        std::vector<std::string> options;
+        std::string summary;
+    } cases[] = {
+        {"every page sent", {}, kNotSent + "1. Pierwszy z nich: data\\pic.jpg" + reason},
+        {"the last page refused",
+         {"--refuse-stor", "o_mnie.html", "--refuse-rnto", "o_mnie.html"},
+         kNotSent + "2. Pierwszy z nich: o_mnie.html (Serwer FTP odrzucił polecenie STOR (kod 553))."_w},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(remote.path());
+        fs::create_directories(remote.path());
+        std::vector<std::string> options = {"--drop-before", "MKD *"};
+        options.insert(options.end(), c.options.begin(), c.options.end());
+        startServer(options);
+        answers.clear();
+        answers.answerMessage(1);
+        EXPECT_EQ(publish(), Publisher::Outcome::ConnectionLost);
+        EXPECT_EQ(messageTexts().back(), lost + "\n\n" + c.summary);
+    }
+}
+
 // On a server that renames nothing over a page, the page is moved aside
 // before the store under its own name, and takes its name back when that
 // store is refused. A connection that breaks meanwhile loses it neither:
