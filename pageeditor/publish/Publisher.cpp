@@ -291,12 +291,35 @@ Publisher::Sent Publisher::sendFile(const Item& item) {
         removeCutOff(remoteDir, temporary);
         return Sent::Stop;
     }
-    std::string aside = nextTemporaryName();
+    // A folder under the name is the user's, never moved aside: the store
+    // under the name is refused then, and the folder stays as it is.
+    bool folder = false;
+    try {
+        HeldAbort held(abortSent_);
+        ftp_.changeDir(name);
+        folder = true;
+        ftp_.changeDir(remoteDir);
+    } catch (const NetError& e) {
+        if (e.connectionGone()) {
+            removeCutOff(remoteDir, temporary);
+            if (cancelled_) return Sent::Stop;
+            throw;
+        }
+        if (folder) {
+            // Not back in the folder of the upload: the rest goes over a new
+            // connection that is.
+            ftp_.disconnect();
+            removeCutOff(remoteDir, temporary);
+            if (cancelled_) return Sent::Stop;
+            if (!ftp_.connected()) throw NetError(NetError::Kind::NotConnected, e.what());
+        }
+    }
+    std::string aside = folder ? std::string() : nextTemporaryName();
     bool movedAside = false;
     try {
         HeldAbort held(abortSent_);
-        ftp_.rename(name, aside);
-        movedAside = true;
+        if (!folder) ftp_.rename(name, aside);
+        movedAside = !folder;
     } catch (const NetError& e) {
         if (e.connectionGone()) {
             // Whether the copy moved is not known: if it did, it goes back.

@@ -11,7 +11,9 @@
 // temporary name too) and gets the file stored straight under its name
 // instead; when that store is cut off, the whole temporary file takes the
 // name, and when the server refuses it, the copy moved aside takes its name
-// back and the file is named among those not sent. A server that takes no file under the temporary name gets
+// back and the file is named among those not sent. A folder of the server's
+// under the file's name is never moved: the file is not sent. A server that
+// takes no file under the temporary name gets
 // it straight under its own at once, and Cancel lets such a store end, as
 // there is no whole copy to put in place of a cut one, unless it moves no
 // byte for a second: a server that stopped reading it would hold the

@@ -453,6 +453,31 @@ TEST_F(Publish, AServerWhoseDiskFillsKeepsItsPageAndNoTemporary) {
     EXPECT_TRUE(noTemporaryOnServer());
 }
 
+// A folder of the server's under the name of a file of the site is the
+// user's: it is not moved aside for the file, which is named among those not
+// sent, and it stays whole under its name.
+TEST_F(Publish, AServersFolderUnderAFilesNameStaysWhole) {
+    for (bool renamesOver : {true, false}) {
+        SCOPED_TRACE(renamesOver ? "renames over files" : "renames nothing over a file");
+        fs::remove_all(remote.path());
+        fs::create_directories(remote.path());
+        writeFile(remote.path() / "data/pic.jpg/inside.jpg", "user's");
+        std::vector<std::string> options;
+        if (!renamesOver) options.push_back("--no-rename-over");
+        startServer(options);
+        answers.clear();
+        answers.answerMessage(1);
+        answers.answerMessage(2);  // replace all
+        EXPECT_EQ(publish(), Publisher::Outcome::Incomplete);
+        EXPECT_NE(messageTexts().back().find(kNotSent + "1. Pierwszy z nich: data\\pic.jpg ("), std::string::npos)
+            << messageTexts().back();
+        std::map<std::string, std::string> expected = {{"index.html", "<html>index</html>"},
+                                                       {"o_mnie.html", "<html>o mnie</html>"},
+                                                       {"data/pic.jpg/inside.jpg", "user's"}};
+        EXPECT_EQ(tree(remote.path()), expected);
+    }
+}
+
 // A connection lost once the pages are over, as the data folder is made,
 // leaves the media unsent: they are counted and the first of them named, and
 // the last page is counted once, if it was refused, or not at all.
