@@ -134,6 +134,10 @@ Publisher::Outcome Publisher::publish(const std::string& appDir, const std::stri
         jobBytes_ = 0;
         if (progress) progress->open(size);
         if (!uploadFolder(pages, true) || cancelled_) return finish(Outcome::Cancelled);
+        // The pages are settled: a connection lost from here on leaves the
+        // media unsent, beginning with the first of them.
+        current_ = !media.empty() ? "data\\" + media[0].entry.name : "";
+        currentNamed_ = false;
 
         tolerated([&] { ftp_.makeDir("data"); });
         bool inData = true;
@@ -287,12 +291,35 @@ Publisher::Sent Publisher::sendFile(const Item& item) {
         removeCutOff(remoteDir, temporary);
         return Sent::Stop;
     }
-    std::string aside = nextTemporaryName();
+    // A folder under the name is the user's, never moved aside: the store
+    // under the name is refused then, and the folder stays as it is.
+    bool folder = false;
+    try {
+        HeldAbort held(abortSent_);
+        ftp_.changeDir(name);
+        folder = true;
+        ftp_.changeDir(remoteDir);
+    } catch (const NetError& e) {
+        if (e.connectionGone()) {
+            removeCutOff(remoteDir, temporary);
+            if (cancelled_) return Sent::Stop;
+            throw;
+        }
+        if (folder) {
+            // Not back in the folder of the upload: the rest goes over a new
+            // connection that is.
+            ftp_.disconnect();
+            removeCutOff(remoteDir, temporary);
+            if (cancelled_) return Sent::Stop;
+            if (!ftp_.connected()) throw NetError(NetError::Kind::NotConnected, e.what());
+        }
+    }
+    std::string aside = folder ? std::string() : nextTemporaryName();
     bool movedAside = false;
     try {
         HeldAbort held(abortSent_);
-        ftp_.rename(name, aside);
-        movedAside = true;
+        if (!folder) ftp_.rename(name, aside);
+        movedAside = !folder;
     } catch (const NetError& e) {
         if (e.connectionGone()) {
             // Whether the copy moved is not known: if it did, it goes back.
@@ -369,22 +396,25 @@ void Publisher::restoreAside(const std::string& remoteDir, const std::string& na
     HeldAbort held(abortSent_);
     if (!ftp_.connected() && !reconnect(remoteDir)) return;
     // Only what the store left goes, and only when the copy moved aside is
-    // there to take its place.
-    if (!moved) {
-        std::vector<std::string> names;
+    // there to take its place. When it is not known whether it moved,
+    // nothing was stored under the name yet: the rename alone puts back a
+    // copy that moved (also on a server that lists no names) and does
+    // nothing when there is none.
+    if (moved) {
         try {
-            names = ftp_.listNames();
+            ftp_.deleteFile(name);
         } catch (const NetError&) {
         }
-        if (std::find(names.begin(), names.end(), aside) == names.end()) return;
     }
-    try {
-        ftp_.deleteFile(name);
-    } catch (const NetError&) {
-    }
-    try {
-        ftp_.rename(aside, name);
-    } catch (const NetError&) {
+    // A connection that breaks now would leave the page under the temporary
+    // name only: the rename is tried once more over a new one.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        try {
+            ftp_.rename(aside, name);
+            return;
+        } catch (const NetError& e) {
+            if (!e.connectionGone() || attempt > 0 || !reconnect(remoteDir)) return;
+        }
     }
 }
 

@@ -11,7 +11,9 @@
 // temporary name too) and gets the file stored straight under its name
 // instead; when that store is cut off, the whole temporary file takes the
 // name, and when the server refuses it, the copy moved aside takes its name
-// back and the file is named among those not sent. A server that takes no file under the temporary name gets
+// back and the file is named among those not sent. A folder of the server's
+// under the file's name is never moved: the file is not sent. A server that
+// takes no file under the temporary name gets
 // it straight under its own at once, and Cancel lets such a store end, as
 // there is no whole copy to put in place of a cut one, unless it moves no
 // byte for a second: a server that stopped reading it would hold the
@@ -120,7 +122,7 @@ private:
                     const std::string& aside = {});
     // The server's copy moved aside goes back under its name (over what a
     // refused store left there); `moved`: false when it is not known whether
-    // it moved (the server's listing then says).
+    // it moved (nothing was stored under the name then, and nothing goes).
     void restoreAside(const std::string& remoteDir, const std::string& name, const std::string& aside, bool moved);
     // After a store the server or the user cut off: the partial temporary
     // file goes, over a new connection where the old one is gone.

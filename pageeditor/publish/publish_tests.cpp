@@ -453,6 +453,102 @@ TEST_F(Publish, AServerWhoseDiskFillsKeepsItsPageAndNoTemporary) {
     EXPECT_TRUE(noTemporaryOnServer());
 }
 
+// A folder of the server's under the name of a file of the site is the
+// user's: it is not moved aside for the file, which is named among those not
+// sent, and it stays whole under its name.
+TEST_F(Publish, AServersFolderUnderAFilesNameStaysWhole) {
+    for (bool renamesOver : {true, false}) {
+        SCOPED_TRACE(renamesOver ? "renames over files" : "renames nothing over a file");
+        fs::remove_all(remote.path());
+        fs::create_directories(remote.path());
+        writeFile(remote.path() / "data/pic.jpg/inside.jpg", "user's");
+        std::vector<std::string> options;
+        if (!renamesOver) options.push_back("--no-rename-over");
+        startServer(options);
+        answers.clear();
+        answers.answerMessage(1);
+        answers.answerMessage(2);  // replace all
+        EXPECT_EQ(publish(), Publisher::Outcome::Incomplete);
+        EXPECT_NE(messageTexts().back().find(kNotSent + "1. Pierwszy z nich: data\\pic.jpg ("), std::string::npos)
+            << messageTexts().back();
+        std::map<std::string, std::string> expected = {{"index.html", "<html>index</html>"},
+                                                       {"o_mnie.html", "<html>o mnie</html>"},
+                                                       {"data/pic.jpg/inside.jpg", "user's"}};
+        EXPECT_EQ(tree(remote.path()), expected);
+    }
+}
+
+// A connection lost once the pages are over, as the data folder is made,
+// leaves the media unsent: they are counted and the first of them named, and
+// the last page is counted once, if it was refused, or not at all.
+TEST_F(Publish, AConnectionLostBeforeTheMediaCountsThemAndNamesTheFirst) {
+    const std::string lost = "Połączenie z serwerem FTP zostało przerwane."_w;
+    const std::string reason = " (" + lost.substr(0, lost.size() - 1) + ").";
+    struct Case {
+        const char* what;
+        std::vector<std::string> options;
+        std::string summary;
+    } cases[] = {
+        {"every page sent", {}, kNotSent + "1. Pierwszy z nich: data\\pic.jpg" + reason},
+        {"the last page refused",
+         {"--refuse-stor", "o_mnie.html", "--refuse-rnto", "o_mnie.html"},
+         kNotSent + "2. Pierwszy z nich: o_mnie.html (Serwer FTP odrzucił polecenie STOR (kod 553))."_w},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(remote.path());
+        fs::create_directories(remote.path());
+        std::vector<std::string> options = {"--drop-before", "MKD *"};
+        options.insert(options.end(), c.options.begin(), c.options.end());
+        startServer(options);
+        answers.clear();
+        answers.answerMessage(1);
+        EXPECT_EQ(publish(), Publisher::Outcome::ConnectionLost);
+        EXPECT_EQ(messageTexts().back(), lost + "\n\n" + c.summary);
+    }
+}
+
+// On a server that renames nothing over a page, the page is moved aside
+// before the store under its own name, and takes its name back when that
+// store is refused. A connection that breaks meanwhile loses it neither:
+// broken as the page is moved (the publish cannot tell whether it moved), the
+// page is given its name back over a new connection, also by a server that
+// lists no names; broken as it is given its name back, that is done again
+// over a new one.
+TEST_F(Publish, APageMovedAsideGetsItsNameBackWhenTheConnectionBreaks) {
+    const std::string pattern = Publisher::kTemporaryPattern;
+    struct Case {
+        const char* what;
+        std::vector<std::string> options;
+        Publisher::Outcome outcome;
+    } cases[] = {
+        {"broken as it is moved", {"--drop-at-rnto", pattern}, Publisher::Outcome::ConnectionLost},
+        {"broken as it is moved, no listing", {"--drop-at-rnto", pattern, "--refuse-nlst"},
+         Publisher::Outcome::ConnectionLost},
+        {"broken as it is given its name back",
+         {"--fail-after", "0", "--fail-code", "553", "--fail-only", "index.html", "--drop-before", "RNFR /pw*",
+          "--drop-count", "2"},
+         Publisher::Outcome::Incomplete},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(remote.path());
+        fs::create_directories(remote.path());
+        writeFile(remote.path() / "index.html", "server's page");
+        std::vector<std::string> options = {"--no-rename-over"};
+        options.insert(options.end(), c.options.begin(), c.options.end());
+        startServer(options);
+        answers.clear();
+        answers.answerMessage(1);
+        answers.answerMessage(2);  // replace all
+        EXPECT_EQ(publish(), c.outcome);
+        wait(300);
+        ASSERT_TRUE(fs::exists(remote.path() / "index.html"));
+        EXPECT_EQ(readFile(remote.path() / "index.html"), "server's page");
+        EXPECT_TRUE(noTemporaryOnServer());
+    }
+}
+
 // Files of the site that are not the author's pages stay home: the project
 // file, temporary files of saves and uploads, and names that are no platform
 // names (a backslash in a name would lead out of the site).

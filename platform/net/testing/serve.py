@@ -25,6 +25,13 @@ standard input is closed (so a crashed test leaves no server behind).
                    answer a store of a name matching the pattern with 553
   --refuse-rnto PATTERN
                    answer a rename onto a name matching the pattern with 553
+  --drop-at-rnto PATTERN
+                   the first rename onto a name matching the pattern is done,
+                   then the control connection closes before the reply
+  --drop-before PATTERN
+                   close the control connection instead of carrying out the
+                   command whose line (as logged) matches the pattern for the
+                   --drop-count-th time (the first unless given)
   --full-after N   answer 552 (disk full) once N bytes of an upload have
                    arrived, closing the data connection (0: before any data)
   --disk-full-after N
@@ -176,11 +183,18 @@ def serve_ftp(args):
             self.left -= 64 * len(self.line)
             return self.line * 64
 
+    drop_before = {"left": args.drop_count}
+
     class Handler(FTPHandler):
         def pre_process_command(self, line, cmd, arg):
             if args.log:
                 with open(args.log, "a") as f:
                     f.write((cmd if cmd == "PASS" else line) + "\n")
+            if args.drop_before and fnmatch.fnmatch(line, args.drop_before):
+                drop_before["left"] -= 1
+                if drop_before["left"] == 0:
+                    self.close()
+                    return
             if (args.max_name is not None and cmd in ("STOR", "APPE", "RNFR", "RNTO", "DELE")
                     and len(arg.rstrip("/").rsplit("/", 1)[-1]) > args.max_name):
                 self.respond("553 File name too long.")
@@ -227,6 +241,20 @@ def serve_ftp(args):
                 if fnmatch.fnmatch(os.path.basename(path), args.refuse_rnto):
                     self._rnfr = None
                     self.respond("553 File name not allowed.")
+                    return
+                return _next(self, path)
+
+        if args.drop_at_rnto:
+            dropped = {"done": False}
+
+            def ftp_RNTO(self, path, _next=locals().get("ftp_RNTO", FTPHandler.ftp_RNTO), dropped=dropped):
+                # The rename is done, then the connection breaks before the
+                # reply: the client cannot tell whether it went through.
+                if not dropped["done"] and fnmatch.fnmatch(os.path.basename(path), args.drop_at_rnto):
+                    dropped["done"] = True
+                    source, self._rnfr = self._rnfr, None
+                    self.run_as_current_user(self.fs.rename, source, path)
+                    self.close()
                     return
                 return _next(self, path)
 
@@ -359,6 +387,9 @@ def main():
     p.add_argument("--max-name", type=int)
     p.add_argument("--refuse-stor")
     p.add_argument("--refuse-rnto")
+    p.add_argument("--drop-at-rnto")
+    p.add_argument("--drop-before")
+    p.add_argument("--drop-count", type=int, default=1)
     p.add_argument("--full-after", type=int)
     p.add_argument("--disk-full-after", type=int)
     p.add_argument("--fail-after", type=int)
