@@ -515,7 +515,7 @@ TEST_F(ElementDialogs, OkWithoutAChangeLeavesTheSavedPageByteForByte) {
 
 TEST_F(ElementDialogs, BackgroundPictureShowsWithThePageColour) {
     ASSERT_TRUE(text::writeFile(tmp / "outside" / "sky.gif", std::string("GIF89a\x01\0\x01\0\x80\0\0\xff\0\0\0\0\0"
-                                                                       ",\0\0\0\0\x01\0\x01\0\0\x02\x02D\x01\0;", 35)));
+                                                                       ",\0\0\0\0\x01\0\x01\0\0\x02\x02" "D\x01\0;", 35)));
     THTMLEdit& f = open("<P>Ala ma kota</P>", "<BODY bgColor=#f4f1ea>");
     Tbody& d = *all->body;
     selectText(f, "ma");
