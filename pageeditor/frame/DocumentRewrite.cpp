@@ -35,6 +35,15 @@ std::vector<MetaTag> headMetaTags(std::string_view html) {
     return tags;
 }
 
+// The META tag declares the page's charset as the engine reads one: by a
+// charset attribute, or as a Content-Type line whose content names one. The
+// word in another value (keywords about charsets) declares nothing.
+bool declaresCharset(std::string_view tag) {
+    if (!tagAttribute(tag, "charset").empty()) return true;
+    return text::lower(tagAttribute(tag, "http-equiv")) == "content-type" &&
+           text::lower(tagAttribute(tag, "content")).find("charset") != std::string::npos;
+}
+
 // A character reference at `at` ("&#228;", "&#xE4;", "&amp;"): its length
 // and the character it stands for; a length of 0 where none starts. Only the
 // names the engine writes count; other names are text.
@@ -182,7 +191,7 @@ HeadMeta ReadHeadMeta(std::string_view html) {
             meta.description = MarkupText(tagAttribute(tag, "content"));
             description = true;
         }
-        if (text::lower(tag).find("charset") != std::string::npos) meta.charsetDeclared = true;
+        if (declaresCharset(tag)) meta.charsetDeclared = true;
     }
     return meta;
 }

@@ -167,6 +167,16 @@ TEST(HeadMetaRewrite, OnlyTheKeywordsAndDescriptionLinesChange) {
         {"a charset named only inside the line replaced is declared anew",
          "<HEAD>\r\n<META name=keywords content=\"a\" lang=\"<META charset=iso-8859-2>\">\r\n</HEAD>", "b", none,
          "<HEAD>\r\n" + charset + "\r\n<META NAME =\"Keywords\" CONTENT=\"b\">\r\n</HEAD>"},
+        // The engine reads a charset from a META's charset attribute or from
+        // a Content-Type line alone, not from the words of a value.
+        {"a charset named in the words typed declares none",
+         "<HEAD>\r\n<META name=keywords content=x>\r\n</HEAD>", "charset, kodowanie", "Co znaczy charset=utf-8",
+         "<HEAD>\r\n<META NAME=\"Description\" content=\"Co znaczy charset=utf-8\">\r\n" + charset +
+             "\r\n<META NAME =\"Keywords\" CONTENT=\"charset, kodowanie\">\r\n</HEAD>"},
+        {"a charset named in another META's value declares none",
+         "<HEAD>\r\n<META name=generator content=\"charset=utf-8\">\r\n</HEAD>", "k", none,
+         "<HEAD>\r\n<META NAME =\"Keywords\" CONTENT=\"k\">\r\n" + charset +
+             "\r\n<META name=generator content=\"charset=utf-8\">\r\n</HEAD>"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ReplaceHeadMeta(c.before, c.keywords, c.description, c.charsetByMark), c.after) << c.name;
@@ -188,6 +198,12 @@ TEST(HeadMetaRewrite, ThePageSaysItsKeywordsDescriptionAndCharset) {
         {"the first of two counts", "<HEAD><META name=keywords content=1><META name=keywords content=2></HEAD>",
          {"1", "", false}},
         {"a short charset declaration", "<HEAD><META charset=\"utf-8\"></HEAD>", {"", "", true}},
+        {"charset in the words of a value, an empty charset, a Content-Type without one",
+         "<HEAD><META name=keywords content=\"charset=utf-8\"><META charset=\"\"><META http-equiv=\"content-type\" "
+         "content=\"text/html\"></HEAD>",
+         {"charset=utf-8", "", false}},
+        {"a Content-Type line in any case", "<HEAD><META HTTP-EQUIV=CONTENT-TYPE CONTENT=\"text/html; CHARSET=utf-8\"></HEAD>",
+         {"", "", true}},
         {"the body is not the head", "<HEAD></HEAD><BODY><META name=keywords content=x></BODY>", {"", "", false}},
         {"a page without a head", "<P>x</P>", {"", "", false}},
     };
