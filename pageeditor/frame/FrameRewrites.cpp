@@ -49,7 +49,10 @@ void THTMLEdit::btnUser1Click() {
     all->dlgfrm->input_box(translated("Podaj nowy tytuł:"_w), translated("Tytuł dokumentu:"_w), result,
                            translated("&Anuluj"), translated("&OK"), current);
     std::string base = e.baseURL();
-    if (!result.empty()) SetTitle(result);
+    // The title shown is the program's text, which lacks some letters a page
+    // may have there ("?" in their place): left as shown, the page's title
+    // stays as it is.
+    if (!result.empty() && result != current) SetTitle(result);
     e.setBaseURL(base);
 }
 
