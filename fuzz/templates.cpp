@@ -136,11 +136,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!tplLines.empty() && text::PageCharset::startsWithByteOrderMark(tplLines[0])) tplLines[0].erase(0, 3);
     std::u16string letters;
     for (const std::string& line : tplLines) {
-        // (A blank in front keeps a mark inside the file as the letter it is.)
-        if (charset.kind() == text::PageCharset::Utf8)
-            letters += charset.decodeFile(" " + line).substr(1);
-        else
-            letters += text::PageCharset::fromProgram(line);
+        letters += charset.kind() == text::PageCharset::Utf8 ? text::utf8ToUtf16(line)
+                                                             : text::PageCharset::fromProgram(line);
         letters += u"\r\n";
     }
     fuzzing::expect(
