@@ -88,14 +88,8 @@ std::optional<char> programCharacter(char32_t c) {
 }
 
 // The six Windows-1250 signs (± ¶ ¦ ˇ ¬ Ľ) whose bytes the document's text
-// reads as the letters ISO-8859-2 has there (see PageCharset): a value
-// carries them as references, which the page keeps as the signs.
-bool isoLetterByte(char c) {
-    switch (static_cast<unsigned char>(c)) {
-    case 0xB1: case 0xB6: case 0xA6: case 0xA1: case 0xAC: case 0xBC: return true;
-    default: return false;
-    }
-}
+// reads as the letters ISO-8859-2 has there (PageCharset::isIsoLetterByte):
+// a value carries them as references, which the page keeps as the signs.
 std::string signReference(char c) {
     const std::u16string wide = text::toUtf16(std::string_view(&c, 1), text::CodePage::Windows1250);
     return "&#" + std::to_string(static_cast<unsigned long>(wide[0])) + ";";
@@ -130,7 +124,7 @@ std::string escaped(std::string_view typed, bool referencesKept) {
             break;
         case '\n': out += ' '; break;
         default:
-            if (isoLetterByte(c)) out += signReference(c);
+            if (text::PageCharset::isIsoLetterByte(c)) out += signReference(c);
             else out += c;
         }
     }
@@ -292,7 +286,7 @@ std::string MarkupText(std::string_view value) {
         if (c) {
             out += *c;
             i += r.length;
-        } else if (isoLetterByte(value[i])) {
+        } else if (text::PageCharset::isIsoLetterByte(value[i])) {
             // The document's text holds the ISO-8859-2 letter at this byte.
             out += text::PageCharset::toProgram(text::PageCharset::fromProgram(value.substr(i++, 1)));
         } else {

@@ -109,6 +109,8 @@ std::u16string PageCharset::fromProgram(std::string_view programText) {
     return out;
 }
 
+bool PageCharset::isIsoLetterByte(char byte) { return isIsoLetter(static_cast<unsigned char>(byte)); }
+
 std::string PageCharset::toProgram(std::u16string_view value) {
     return encode(value, CodePage::Windows1250, Lacking::QuestionMark);
 }

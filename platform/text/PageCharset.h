@@ -52,6 +52,9 @@ public:
     // 0xAC) stand for those letters, so that text already converted for an
     // ISO-8859-2 page and text that was not both arrive as typed.
     static std::u16string fromProgram(std::string_view programText);
+    // Whether the byte is one of those six, which `fromProgram` reads as the
+    // ISO-8859-2 letter rather than as the Windows-1250 sign.
+    static bool isIsoLetterByte(char byte);
     // Page text as the program's: a plain value (a character Windows-1250
     // lacks becomes '?'), or markup, where such a character, and each of
     // the six characters whose bytes `fromProgram` reads as letters
