@@ -1,6 +1,7 @@
 #pragma once
 // Helpers of the fuzz targets: the input as a file of its own (for parsers
-// that read files), the input cut into parts, and the check of a property.
+// that read files), the input cut into parts, a count of a text's
+// occurrences, and the check of a property.
 #include <unistd.h>
 
 #include <cstddef>
@@ -52,6 +53,16 @@ inline std::vector<std::string> parts(std::string_view s, std::size_t atLeast = 
     while (out.size() < atLeast) out.emplace_back();
     return out;
 }
+
+// How many times `what` stands in `in`, none overlapping another.
+template <class View>
+std::size_t countIn(View in, View what) {
+    std::size_t n = 0;
+    for (std::size_t at = in.find(what); at != View::npos; at = in.find(what, at + what.size())) ++n;
+    return n;
+}
+inline std::size_t count(std::string_view in, std::string_view what) { return countIn(in, what); }
+inline std::size_t count(std::u16string_view in, std::u16string_view what) { return countIn(in, what); }
 
 // A property every input must keep: when it is broken the run stops here,
 // as at a crash, and the input is kept.

@@ -29,12 +29,6 @@ using namespace pageeditor;
 
 namespace {
 
-std::size_t count(std::string_view in, std::string_view what) {
-    std::size_t n = 0;
-    for (std::size_t at = in.find(what); at != std::string_view::npos; at = in.find(what, at + what.size())) ++n;
-    return n;
-}
-
 // A typed value as a reader of the page gives it back: line breaks are
 // blanks.
 std::string asRead(std::string_view typed) {
@@ -83,7 +77,7 @@ bool plainHead(std::string_view head) {
         const std::size_t end = head.find_first_of("<>", at + 1);
         if (end == std::string_view::npos || head[end] != '>') return false;
         const std::string_view tag = head.substr(at, end - at);
-        if (count(tag, "\"") % 2 || count(tag, "'") % 2) return false;
+        if (fuzzing::count(tag, "\"") % 2 || fuzzing::count(tag, "'") % 2) return false;
     }
     return true;
 }
@@ -132,7 +126,7 @@ void sizeMarkerKeepsThePage(const std::string& html, const std::string& choice) 
     const std::string marker = pageSizeAt(index)->marker;
     const std::string out = PlaceSizeMarker(html, marker);
     placedKeepsThePage(html, out, "<!--SIZE:", marker);
-    if (count(out, "<!--SIZE:") == 1) {
+    if (fuzzing::count(out, "<!--SIZE:") == 1) {
         // The frame's reader takes the size of each of the three markers
         // the page holds.
         for (int n = 0; n < 3; ++n)

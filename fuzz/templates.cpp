@@ -32,12 +32,6 @@ std::string bytesOf(const fs::path& file) {
     return s;
 }
 
-std::size_t count(std::u16string_view in, std::u16string_view what) {
-    std::size_t n = 0;
-    for (std::size_t at = in.find(what); at != std::u16string_view::npos; at = in.find(what, at + what.size())) ++n;
-    return n;
-}
-
 std::u16string replaced(std::u16string in, std::u16string_view what, std::u16string_view by) {
     for (std::size_t at = in.find(what); at != std::u16string::npos; at = in.find(what, at + by.size()))
         in.replace(at, what.size(), by);
@@ -129,7 +123,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzzing::expect(text::PageCharset::declaredIn(made, text::PageCharset::Iso8859_2) == charset,
                     "the page declares the template's charset");
     const std::u16string shown = charset.decodeFile(made);
-    fuzzing::expect(count(shown, u"${TITLE}") == 0, "no ${TITLE} is left");
+    fuzzing::expect(fuzzing::count(shown, u"${TITLE}") == 0, "no ${TITLE} is left");
     // The template's lines as letters; a byte-order mark is a mark, not
     // letters, whatever follows it.
     std::vector<std::string> tplLines = text::splitLines(tpl);
