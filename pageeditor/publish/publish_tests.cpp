@@ -24,6 +24,7 @@
 #include "pageeditor/publish/RemoteFolder.h"
 #include "pageeditor/publish/SiteExport.h"
 #include "text/CodePage.h"
+#include "text/LineFile.h"
 
 namespace fs = std::filesystem;
 using namespace pageeditor;
@@ -736,13 +737,9 @@ TEST_F(Publish, TemporaryNamesFitAServerWithShortNames) {
     std::map<std::string, std::string> expected = {
         {"index.html", "<html>index</html>"}, {"o_mnie.html", "<html>o mnie</html>"}, {"data/pic.jpg", "new pic"}};
     EXPECT_EQ(tree(remote.path()), expected);
-    const std::string log = readFile(logDir.path() / "server.log");
     std::set<std::string> stored;
     int renamed = 0;
-    for (std::size_t at = 0; at < log.size();) {
-        std::size_t end = log.find('\n', at);
-        const std::string line = log.substr(at, end - at);
-        at = end == std::string::npos ? log.size() : end + 1;
+    for (const std::string& line : text::splitLines(readFile(logDir.path() / "server.log"))) {
         if (line.rfind("STOR ", 0) == 0) {
             const std::string name = line.substr(5);
             EXPECT_TRUE(Publisher::isTemporaryName(name)) << name;

@@ -18,6 +18,15 @@ int FtpReplies::opens(std::string_view line) {
     return (line[0] - '0') * 100 + (line[1] - '0') * 10 + (line[2] - '0');
 }
 
+bool FtpReplies::endsReply(int& open, std::string_view line) {
+    if (open >= 0) {
+        if (code(line) != open || (open == 0 && line.compare(0, 4, "000 ") != 0)) return false;
+        open = -1;
+        return true;
+    }
+    return (open = opens(line)) < 0;
+}
+
 bool FtpReplies::failsStore(int code) {
     return code == 450 || code == 451 || code == 452 || (code >= 550 && code <= 553);
 }
@@ -30,12 +39,7 @@ FtpReplies::Closing FtpReplies::closing(std::string_view received) {
         if (end == std::string_view::npos) end = received.size();
         const std::string_view line = received.substr(at, end - at);
         at = end + 1;
-        if (open >= 0) {
-            if (code(line) != open || (open == 0 && line.compare(0, 4, "000 ") != 0)) continue;
-            open = -1;
-        } else if ((open = opens(line)) >= 0) {
-            continue;
-        }
+        if (!endsReply(open, line)) continue;
         const int reply = code(line);
         if (failsStore(reply))
             c.storeFailure = reply;
@@ -76,12 +80,7 @@ void FtpReplies::sent(std::string_view commandLine) {
 }
 
 void FtpReplies::received(std::string_view replyLine) {
-    if (open_ >= 0) {
-        if (code(replyLine) != open_ || (open_ == 0 && replyLine.compare(0, 4, "000 ") != 0)) return;
-        open_ = -1;
-    } else if ((open_ = opens(replyLine)) >= 0) {
-        return;
-    }
+    if (!endsReply(open_, replyLine)) return;
     if (replies_.empty() || replies_.back().second != 0) return;
     replies_.back().second = code(replyLine);
 }

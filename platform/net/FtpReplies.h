@@ -50,6 +50,11 @@ public:
     static int opens(std::string_view line);
 
 private:
+    // Whether `line` ends a reply, with `open` the code of the multi-line
+    // reply being read (-1: none), which it updates: a line that opens one,
+    // and those inside it up to its last, end none.
+    static bool endsReply(int& open, std::string_view line);
+
     std::vector<std::pair<std::string, int>> replies_;
     int open_ = -1;  // the code of the multi-line reply being read
 };
